@@ -1,0 +1,52 @@
+# Entry points: `make test` builds and runs every test (plain, then under
+# AddressSanitizer and UndefinedBehaviorSanitizer); `make run` builds and starts
+# the program. Both install the Debian packages they need first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 300
+
+SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+          UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+          LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+.PHONY: all deps build test test-plain test-asan run bench fuzz clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: test-plain test-asan
+
+test-plain: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCRV_SANITIZE=ON >/dev/null
+	@$(SAN_ENV) cmake --build $(ASAN_BUILD) -j$(JOBS)
+	$(SAN_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+run: build
+	@bash scripts/run.sh $(BUILD)
+
+bench:
+	@bash scripts/install-deps.sh --bench
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCRV_BENCH=ON -DCRV_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j$(JOBS)
+	@bash scripts/run-benchmarks.sh $(BENCH_BUILD)
+
+fuzz: deps
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCRV_FUZZ=ON -DCRV_GUI=OFF -DCRV_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

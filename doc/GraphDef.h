@@ -1,0 +1,51 @@
+#pragma once
+// One graph slot: what the user defines in the edit dialog, plus the segment
+// records the sampling computed from it.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// One line segment of a sampled graph: from the previous sample to this one.
+// A record that starts a new piece of a curve has its start equal to its end.
+struct SamplePoint {
+    double fromX;
+    double fromY;
+    double fromZ;
+    double x;
+    double y;
+    double z;
+    int32_t graphNumber;  // slot 1..3 (space pictures only)
+};
+
+class CGraphDef {
+public:
+    CGraphDef();
+    // Copies move the definition fields only; the point set never travels with
+    // them. Assigning keeps the target's own points (a hidden slot keeps its
+    // old array when the edited definitions are applied).
+    CGraphDef(const CGraphDef& other);
+    CGraphDef& operator=(const CGraphDef& other);
+    ~CGraphDef() = default;
+
+    void CopyDefinition(const CGraphDef& other);
+    void FreePoints();
+
+    int32_t m_nKind;           // 0 explicit, 1 parametric
+    int32_t m_nLeftSide;       // 0 "y"/"z", 1 "y*y"/"z*z"
+    std::u16string m_strFormula;
+    std::u16string m_strX;
+    std::u16string m_strY;
+    std::u16string m_strZ;
+    int32_t m_bShow;
+    double m_dTStart;
+    double m_dTEnd;
+    double m_dTStep;
+    double m_dVStart;
+    double m_dVEnd;
+    double m_dVStep;
+    double m_dStep;
+
+    std::unique_ptr<SamplePoint[]> m_pPoints;
+    int32_t m_nPoints;
+};
