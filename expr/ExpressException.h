@@ -1,0 +1,30 @@
+#pragma once
+// The engine's error: a numeric code with an optional context text shown in
+// front of the message. Thrown by value, caught by reference.
+
+#include <string>
+#include <string_view>
+
+// The text between a context and the message.
+inline constexpr std::u16string_view EXPRESS_CONTEXT_SEPARATOR = u" <-???\r\n";
+
+class CExpressException {
+public:
+    CExpressException(const char16_t* context, int error);
+    CExpressException(std::u16string_view context, int error);
+
+    // Shows MessageText() through the platform's message seam; returns 0.
+    int ReportError() const;
+    // The context (if any), the separator and the message in the language the
+    // platform chose; the "unexpected error" text for a code outside the table.
+    std::u16string MessageText() const;
+
+    int m_nError;
+    std::u16string m_strContext;
+};
+
+// The message of an engine error code in Japanese or Chinese, or an empty
+// view for a code outside the table (0 to 35).
+std::u16string_view ExpressMessage(int error, bool chinese);
+// The text shown for a code outside the table.
+std::u16string_view ExpressUnexpectedErrorText();

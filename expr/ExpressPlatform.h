@@ -1,0 +1,20 @@
+#pragma once
+// What the engine needs from the platform, in one place: the application (and
+// tests) set it once; empty members fall back to built-in behaviour.
+
+#include <functional>
+#include <string_view>
+
+struct ExpressPlatform {
+    std::function<void(std::u16string_view text)> showMessage;        // empty: UTF-8 to standard error
+    bool chinese = false;                                             // the system's default language is Chinese
+    std::function<bool(std::u16string_view text, double& date)> parseDate;  // empty: the built-in converter
+};
+
+void SetExpressPlatform(ExpressPlatform platform);
+const ExpressPlatform& GetExpressPlatform();
+
+// The built-in converter: "2010-07-15" or "2010/07/15", optionally followed by
+// a space and "13:45" or "13:45:30", or a time alone (on 1899-12-30). Gives
+// the OLE Automation day count; false when the text is no such date or time.
+bool ParseExpressDate(std::u16string_view text, double& date);
