@@ -1,0 +1,108 @@
+#include "AppDocument.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "DocumentFile.h"
+#include "Seams.h"
+
+CAppDocument::CAppDocument(const QString& untitledTitle, QObject* parent)
+    : QObject(parent), m_pModel(std::make_unique<CCurvilinearscopeDoc>()), m_strTitle(untitledTitle) {}
+
+CAppDocument::~CAppDocument() {
+    // The model frees its point arrays here, whether it was ever shown or not.
+    m_pModel->OnCloseDocument();
+}
+
+bool CAppDocument::OnNewDocument() {
+    if (!m_pModel->OnNewDocument()) return false;
+    m_pModel->m_dAngle = 0.0;
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CAppDocument::OnOpenDocument(const QString& path) {
+    const DocumentFileResult result = LoadDocumentFile(path, *m_pModel);
+    if (!result.ok) {
+        Prompts().Message(DialogParent(), result.message);
+        return false;
+    }
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CAppDocument::OnSaveDocument(const QString& path) {
+    const DocumentFileResult result = SaveDocumentFile(path, *m_pModel);
+    if (!result.ok) {
+        Prompts().Message(DialogParent(), result.message);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CAppDocument::DoFileSave() {
+    if (m_strPathName.isEmpty()) return DoSaveAs();
+    return OnSaveDocument(m_strPathName);
+}
+
+bool CAppDocument::DoSaveAs() {
+    QString suggested = m_strPathName.isEmpty() ? m_strTitle + QStringLiteral(".crv") : m_strPathName;
+    QString path = Prompts().SaveFileName(DialogParent(), suggested);
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".crv");
+    if (!OnSaveDocument(path)) return false;
+    SetPathName(path);
+    return true;
+}
+
+bool CAppDocument::SaveModified() {
+    if (!m_bModified) return true;
+    const QString question = tr("Save changes to %1?").arg(m_strTitle);
+    switch (Prompts().AskYesNoCancel(DialogParent(), question)) {
+    case CUserPrompts::Yes:
+        return DoFileSave();
+    case CUserPrompts::No:
+        return true;
+    case CUserPrompts::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CAppDocument::SetModifiedFlag(bool modified) { m_bModified = modified; }
+
+void CAppDocument::SetPathName(const QString& path) {
+    m_strPathName = QFileInfo(path).absoluteFilePath();
+    m_strTitle = QFileInfo(path).fileName();
+    emit titleChanged(m_strTitle);
+    emit pathChanged(m_strPathName);
+}
+
+void CAppDocument::AddView(QWidget* view) {
+    if (view && !m_views.contains(view)) m_views.append(view);
+}
+
+void CAppDocument::RemoveView(QWidget* view) {
+    m_views.removeAll(view);
+    m_views.removeAll(nullptr);
+    if (m_views.isEmpty()) emit lastViewRemoved();
+}
+
+QList<QWidget*> CAppDocument::Views() const {
+    QList<QWidget*> views;
+    for (const QPointer<QWidget>& view : m_views)
+        if (view) views.append(view);
+    return views;
+}
+
+void CAppDocument::UpdateAllViews() {
+    for (QWidget* view : Views()) view->update();
+}
+
+QWidget* CAppDocument::DialogParent() const {
+    const QList<QWidget*> views = Views();
+    if (!views.isEmpty()) return views.first()->window();
+    return QApplication::activeWindow();
+}
