@@ -1,0 +1,61 @@
+#pragma once
+// The document's window view: one square picture of one document, redrawn
+// from scratch at every paint, on the screen and on the printed page. The
+// view only reads the model (the rotation angle aside); it never evaluates.
+
+#include <QWidget>
+
+#include "DrawSurface.h"
+#include "Picture3D.h"
+
+class CCurvilinearscopeDoc;
+class QPrinter;
+
+class CCurvilinearscopeView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CCurvilinearscopeView(QWidget* parent = nullptr);
+
+    // The document shown; nullptr shows an empty white window. The view does
+    // not own it.
+    void SetDocument(CCurvilinearscopeDoc* doc);
+    CCurvilinearscopeDoc* GetDocument() const { return m_pDocument; }
+
+    // Draws the picture on the printer's current page (print and preview
+    // alike). False when the printer cannot be painted on.
+    bool PrintPage(QPrinter& printer);
+
+    // The space picture of this view; it may keep what it prepared between
+    // paints.
+    CPicture3D& Picture3D() { return m_picture3D; }
+
+    // 1 only while a printed or previewed page is being drawn.
+    int m_bPrinting = 0;
+    // The page's drawing rectangle in device units while printing.
+    SurfaceRect m_rectPrint;
+
+public slots:
+    // The document changed: repaint the whole picture.
+    void OnUpdate();
+
+signals:
+    // A text for the main window's status-bar message pane.
+    void statusMessage(const QString& text);
+    // The document's rotation angle changed; other views of the same
+    // document should repaint.
+    void angleChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+    // Pointer, keys and menus: CurvilinearscopeViewInput.cpp.
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    CCurvilinearscopeDoc* m_pDocument = nullptr;
+    CPicture3D m_picture3D;
+};
