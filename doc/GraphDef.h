@@ -29,7 +29,13 @@ public:
     ~CGraphDef() = default;
 
     void CopyDefinition(const CGraphDef& other);
-    void FreePoints();
+    void FreePoints();  // no array, count 0
+
+    // The number of records a reader may walk: the count of a shown slot that
+    // holds an array, 0 otherwise. A hidden slot's count may be stale and a
+    // loaded hidden slot has a count but no array, so the count alone is never
+    // a bound for the array.
+    int32_t DrawableCount() const;
 
     int32_t m_nKind;           // 0 explicit, 1 parametric
     int32_t m_nLeftSide;       // 0 "y"/"z", 1 "y*y"/"z*z"

@@ -1,0 +1,50 @@
+#pragma once
+// Counts evaluations during a sampling and tells the progress callback now
+// and then. Tick() costs a decrement and a branch, so the plain samplings use
+// it too (with no callback) and run the very same loops.
+
+#include <algorithm>
+#include <cstdint>
+
+#include "CurvilinearscopeDoc.h"
+
+class SampleTicker {
+public:
+    static constexpr int32_t kInterval = 65536;  // evaluations between reports
+
+    // `expected` is the estimated number of evaluations of the whole
+    // sampling; it only scales the reported fraction.
+    SampleTicker(const SampleProgress* progress, double expected)
+        : m_pProgress(progress && *progress ? progress : nullptr), m_dExpected(std::max(expected, 1.0)) {}
+
+    // False once the callback asked to cancel.
+    bool Tick() {
+        if (--m_nCountdown > 0) {
+            return true;
+        }
+        return Report();
+    }
+
+    // Called between slots: the fraction reached so far.
+    bool Report() {
+        m_dDone += kInterval - m_nCountdown;
+        m_nCountdown = kInterval;
+        if (!m_pProgress) {
+            return true;
+        }
+        return (*m_pProgress)(std::clamp(m_dDone / m_dExpected, 0.0, 1.0));
+    }
+
+private:
+    const SampleProgress* m_pProgress;
+    double m_dExpected;
+    double m_dDone = 0.0;
+    int32_t m_nCountdown = kInterval;
+};
+
+// Estimated evaluations of a loop from `start` while <= `end` by `step`:
+// only for the progress fraction, 0 for anything degenerate.
+inline double EstimatedLoopCount(double start, double end, double step) {
+    const double n = (end - start) / step + 1.0;
+    return n > 0.0 && n < 1e18 ? n : 0.0;
+}
