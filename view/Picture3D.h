@@ -1,19 +1,62 @@
 #pragma once
-// The space picture: axes, axis letters and graph segments, rotated, sorted
-// back to front and shaded by depth. One object lives with each view (and one
-// with each export) so that what it prepares can be kept between paints.
+// The space picture: axes, axis letters and graph segments, turned, sorted
+// back to front and shaded by their rank in that order. One object lives
+// with each view (and one with each export) so that its work arrays keep
+// their capacity between paints.
 
-class CDrawSurface;
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "DrawSurface.h"
+#include "GraphDef.h"
+
 class CCurvilinearscopeDoc;
+class CRotation3D;
+class CLogicalScale;
+
+// What the space picture reads from a document.
+struct Scene3D {
+    int range = 10;
+    double angle = 0.0;  // rotation about the vertical axis, radians
+    const SamplePoint* points[3] = {};
+    size_t counts[3] = {};
+};
+
+// A record takes part in the picture only when its pen family exists and
+// all six coordinates are finite and of a size the logical square can hold
+// (a million world units; sampled values beyond that are poles, not shape).
+bool IsDrawableRecord(const SamplePoint& r);
 
 class CPicture3D {
 public:
+    CPicture3D();
+
     // Draws into the logical square already mapped on the surface; the title
     // and legend are drawn by the caller.
     void Draw(CDrawSurface& dc, const CCurvilinearscopeDoc& doc);
+    void DrawScene(CDrawSurface& dc, const Scene3D& scene);
 
     // The rotation of the last drawing, radians.
     double m_angleX = 0.0;
     double m_angleY = 0.0;
     double m_angleZ = 0.0;
+
+private:
+    struct Source {
+        const SamplePoint* points = nullptr;
+        uint32_t count = 0;
+        uint32_t begin = 0;  // index of its first record among all
+    };
+
+    void CollectSources(const Scene3D& scene);
+    void MakeKeys(const CRotation3D& rotation);
+    void DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical);
+    void FlushLines(CDrawSurface& dc);
+    const SamplePoint& RecordAt(uint32_t index) const;
+
+    Source m_sources[4];               // the axes, then slots 1 to 3
+    std::vector<SamplePoint> m_axes;   // rebuilt per paint, few hundred records
+    std::vector<uint64_t> m_keys;      // depth and index of each drawable record
+    std::vector<SurfaceLine> m_lines;  // one run of segments with one pen
 };

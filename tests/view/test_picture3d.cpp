@@ -1,0 +1,242 @@
+// The space picture on the recording surface: axes, letters, depth order,
+// shading and the records it must leave out.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "DepthOrder.h"
+#include "PenTable3D.h"
+#include "Picture3D.h"
+#include "RecordingSurface.h"
+#include "Rotation3D.h"
+
+namespace {
+
+using Op = CRecordingSurface::Op;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct Point {
+    int x, y;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+std::vector<CRecordingSurface::Record> DrawLines(int range, double angle, const std::vector<SamplePoint>& graph = {},
+                                                 CRecordingSurface* out = nullptr) {
+    CRecordingSurface local;
+    CRecordingSurface& dc = out ? *out : local;
+    Scene3D scene;
+    scene.range = range;
+    scene.angle = angle;
+    if (!graph.empty()) {
+        scene.points[0] = graph.data();
+        scene.counts[0] = graph.size();
+    }
+    CPicture3D picture;
+    picture.DrawScene(dc, scene);
+    return dc.Of(Op::Line);
+}
+
+bool HasStart(const std::vector<CRecordingSurface::Record>& lines, Point p) {
+    return std::any_of(lines.begin(), lines.end(), [&](const auto& l) { return l.x1 == p.x && l.y1 == p.y; });
+}
+bool HasEnd(const std::vector<CRecordingSurface::Record>& lines, Point p) {
+    return std::any_of(lines.begin(), lines.end(), [&](const auto& l) { return l.x2 == p.x && l.y2 == p.y; });
+}
+
+SamplePoint Segment(double x, double y, double z, int graph = 1) { return {x, y, z, x, y, z + 0.5, graph}; }
+
+}  // namespace
+
+TEST(Picture3D, AxisEndsAtAngleZero) {
+    struct Case {
+        int range;
+        Point from, to;
+    } cases[] = {
+        {10, {-777, 550}, {813, -574}},   // x axis
+        {10, {-777, -549}, {813, 575}},   // y axis
+        {10, {0, -777}, {0, 813}},        // z axis
+        {5, {-848, 600}, {919, -649}},    // x axis, range factor 2
+        {20, {-742, 525}, {760, -537}},   // x axis, range factor 0.5
+    };
+    for (const Case& c : cases) {
+        const auto lines = DrawLines(c.range, 0.0);
+        EXPECT_TRUE(HasStart(lines, c.from)) << "R=" << c.range << " from " << c.from.x << "," << c.from.y;
+        EXPECT_TRUE(HasEnd(lines, c.to)) << "R=" << c.range << " to " << c.to.x << "," << c.to.y;
+    }
+}
+
+TEST(Picture3D, RecordCountIsAxesPlusShownRecords) {
+    for (int range : {5, 10, 20}) {
+        EXPECT_EQ(DrawLines(range, 0.0).size(), size_t(12 * range + 15)) << range;
+        EXPECT_EQ(DrawLines(range, 0.0, {Segment(1, 1, 1)}).size(), size_t(12 * range + 16)) << range;
+    }
+}
+
+TEST(Picture3D, LettersStandAtTheTurnedAnchors) {
+    CRecordingSurface dc;
+    dc.m_textColor = {9, 9, 9};
+    DrawLines(10, 0.0, {}, &dc);
+    const auto texts = dc.Of(Op::TextOut);
+    ASSERT_EQ(texts.size(), 3u);
+    const struct {
+        const char16_t* text;
+        Point at;
+    } expected[] = {{u"x", {848, -621}}, {u"y", {848, 578}}, {u"z", {21, 833}}};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(texts[i].text, expected[i].text);
+        EXPECT_EQ((Point{texts[i].x1, texts[i].y1}), expected[i].at) << i;
+        EXPECT_EQ(texts[i].font, (SurfaceFont{100, 400}));
+        EXPECT_EQ(texts[i].textColor, (SurfaceColor{0, 0, 0}));
+    }
+    EXPECT_EQ(dc.m_textColor, (SurfaceColor{9, 9, 9})) << "text colour restored";
+    EXPECT_EQ(dc.m_font, SurfaceFont{}) << "font restored";
+}
+
+TEST(Picture3D, ShadingFollowsRankFarthestPalestNearestStrongest) {
+    // At angle 0 depth grows with y - x and falls with z: the first record
+    // lies behind everything, the second in front of everything.
+    const std::vector<SamplePoint> graph = {Segment(-20, 20, -20, 2), Segment(20, -20, 20, 1)};
+    const auto lines = DrawLines(10, 0.0, graph);
+    ASSERT_EQ(lines.size(), size_t(12 * 10 + 17));
+    EXPECT_EQ(lines.front().pen, (SurfacePen{1, {127, 255, 127}})) << "level 0 of the green family";
+    EXPECT_EQ(lines.back().pen, (SurfacePen{16, {255, 0, 0}})) << "level 255 of the red family";
+    for (size_t i = 1; i < lines.size(); ++i) ASSERT_LE(lines[i - 1].pen.width, lines[i].pen.width) << i;
+}
+
+TEST(Picture3D, EachRecordGetsTheLevelOfItsRank) {
+    const auto lines = DrawLines(5, 0.0);  // 75 axis records
+    const int n = static_cast<int>(lines.size());
+    for (int i = 0; i < n; ++i) {
+        const int level = i * 256 / n;
+        ASSERT_EQ(lines[i].pen, CPenTable3D::Shared().Pen(0, level)) << i;
+    }
+}
+
+TEST(Picture3D, PenTableColoursAndWidths) {
+    const struct {
+        int family, level;
+        SurfacePen pen;
+    } cases[] = {
+        {0, 0, {1, {127, 127, 127}}}, {0, 255, {16, {0, 0, 0}}},    {1, 0, {1, {255, 127, 127}}},
+        {1, 16, {2, {255, 119, 119}}}, {2, 128, {9, {63, 255, 63}}}, {2, 15, {1, {120, 255, 120}}},
+        {3, 255, {16, {0, 0, 255}}},   {3, 254, {16, {0, 0, 255}}},  {3, 253, {16, {1, 1, 255}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CPenTable3D::Shared().Pen(c.family, c.level), c.pen) << c.family << "/" << c.level;
+}
+
+TEST(Picture3D, PreviousPenIsSelectedAgain) {
+    CRecordingSurface dc;
+    dc.m_pen = {3, {1, 2, 3}};
+    DrawLines(10, 0.3, {Segment(0, 0, 0)}, &dc);
+    EXPECT_EQ(dc.m_pen, (SurfacePen{3, {1, 2, 3}}));
+}
+
+TEST(Picture3D, NothingIsClippedToTheSquare) {
+    // At 0.8 the x axis lies almost across the picture and runs past its edge.
+    const auto lines = DrawLines(10, 0.8);
+    int right = 0;
+    for (const auto& l : lines) right = std::max({right, l.x1, l.x2});
+    EXPECT_GT(right, 1140);
+    EXPECT_LT(right, 1160);
+}
+
+TEST(Picture3D, AnglesAreTiltAndTurn) {
+    CRecordingSurface dc;
+    Scene3D scene;
+    scene.angle = 0.5;
+    CPicture3D picture;
+    picture.DrawScene(dc, scene);
+    EXPECT_DOUBLE_EQ(picture.m_angleX, std::atan(1.0));
+    EXPECT_DOUBLE_EQ(picture.m_angleY, 0.0);
+    EXPECT_DOUBLE_EQ(picture.m_angleZ, 0.5 - std::atan(1.0));
+}
+
+TEST(Picture3D, RecordsThatCannotBeDrawnAreLeftOut) {
+    const SamplePoint bad[] = {
+        {kNaN, 0, 0, 1, 1, 1, 1},  {0, 0, 0, 1, kInf, 1, 1}, {0, 0, -kInf, 1, 1, 1, 2},
+        {0, 0, 0, 1, 1, kNaN, 3},  {0, 0, 0, 1, 1, 1e300, 1}, {0, 0, 0, 1, 1, 1, 4},
+        {0, 0, 0, 1, 1, 1, -1},    {0, 0, 0, 1, 1, 1, std::numeric_limits<int32_t>::min()},
+    };
+    for (const SamplePoint& r : bad) {
+        EXPECT_FALSE(IsDrawableRecord(r));
+        // Between two good records, so the ranks around it would show a gap.
+        const auto lines = DrawLines(10, 0.0, {Segment(1, 1, 1), r, Segment(2, 2, 2, 3)});
+        EXPECT_EQ(lines.size(), size_t(12 * 10 + 15 + 2));
+        EXPECT_EQ(lines.back().pen.width, 16) << "levels still span the full range";
+    }
+    EXPECT_TRUE(IsDrawableRecord({-1e6, 0, 0, 1e6, 0, 0, 0}));
+}
+
+TEST(Picture3D, AngleThatIsNotANumberDrawsUnturned) {
+    CRecordingSurface nan, zero;
+    DrawLines(10, kNaN, {Segment(1, 2, 3)}, &nan);
+    DrawLines(10, 0.0, {Segment(1, 2, 3)}, &zero);
+    ASSERT_EQ(nan.m_records.size(), zero.m_records.size());
+    for (size_t i = 0; i < nan.m_records.size(); ++i) {
+        EXPECT_EQ(nan.m_records[i].x1, zero.m_records[i].x1);
+        EXPECT_EQ(nan.m_records[i].y2, zero.m_records[i].y2);
+    }
+}
+
+TEST(Picture3D, RangeNoDialogOffersDrawsAxesOfTen) {
+    for (int range : {0, -5, 1001, std::numeric_limits<int32_t>::max()})
+        EXPECT_EQ(DrawLines(range, 0.0).size(), size_t(12 * 10 + 15)) << range;
+}
+
+TEST(Rotation3D, UnitVectorsAtAngleZero) {
+    const CRotation3D rotation(std::atan(1.0), 0.0, -std::atan(1.0));
+    const struct {
+        double in[3], out[3];
+    } cases[] = {
+        {{1, 0, 0}, {0.70710678, -0.5, -0.5}},
+        {{0, 1, 0}, {0.70710678, 0.5, 0.5}},
+        {{0, 0, 1}, {0, -0.70710678, 0.70710678}},
+    };
+    for (const auto& c : cases) {
+        double p[3] = {c.in[0], c.in[1], c.in[2]};
+        rotation.RotatePoint(p);
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(p[k], c.out[k], 1e-8);
+        EXPECT_DOUBLE_EQ(rotation.Depth(c.in[0], c.in[1], c.in[2]), p[1]);
+    }
+}
+
+TEST(DepthOrder, StrictWeakOrderingWhateverTheKeys) {
+    const double depths[] = {kNaN, 1.0, -1.0, kInf, -kInf, 0.0, -0.0, kNaN, 1.0, 1e-300, 3.4e38, 1e300};
+    std::vector<SamplePoint> records;
+    for (double d : depths) records.push_back({0, d, 0, 0, d - 1, 0, 1});
+    records.push_back({0, 2.0, 0, 0, kNaN, 0, 1});  // one end not a number
+    for (const auto& a : records) {
+        EXPECT_FALSE(CompareDepth(a, a));
+        for (const auto& b : records) {
+            if (CompareDepth(a, b)) {
+                EXPECT_FALSE(CompareDepth(b, a));
+            }
+            for (const auto& c : records) {
+                if (CompareDepth(a, b) && CompareDepth(b, c)) {
+                    EXPECT_TRUE(CompareDepth(a, c));
+                }
+                const bool abEq = !CompareDepth(a, b) && !CompareDepth(b, a);
+                const bool bcEq = !CompareDepth(b, c) && !CompareDepth(c, b);
+                if (abEq && bcEq) {
+                    EXPECT_TRUE(!CompareDepth(a, c) && !CompareDepth(c, a));
+                }
+            }
+        }
+    }
+}
+
+TEST(DepthOrder, KeysSortFarthestFirstTiesByIndex) {
+    std::vector<uint64_t> keys = {DepthSortKey(-3.0, 0), DepthSortKey(5.0, 1), DepthSortKey(0.5, 2),
+                                  DepthSortKey(5.0, 3), DepthSortKey(kNaN, 4), DepthSortKey(-0.25, 5)};
+    SortFarthestFirst(keys);
+    std::vector<uint32_t> order;
+    for (uint64_t k : keys) order.push_back(DepthSortIndex(k));
+    EXPECT_EQ(order, (std::vector<uint32_t>{4, 1, 3, 2, 5, 0}));
+    EXPECT_TRUE(std::isnan(RecordDepth(kNaN, 1.0)));
+    EXPECT_EQ(RecordDepth(-2.0, 1.5), 1.5);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The axes of the space picture: each axis a chain of half-unit segments
+// from -(R + 1) to R + 1.5, so that every piece takes its own place in the
+// depth order; and the letters "x", "y", "z" beyond their ends.
+
+#include <vector>
+
+#include "GraphDef.h"
+
+class CDrawSurface;
+class CRotation3D;
+class CLogicalScale;
+
+// The range the axes are built for. A range outside what the edit dialog
+// offers can only come from a damaged or foreign file; such a value is drawn
+// like R = 10 (as the range factor and the 2D labels already treat it),
+// instead of building billions of axis pieces or none at all.
+int AxisRange(int range);
+
+// Fills axes with the 3 × (4R + 5) axis records, graphNumber 0, in the order
+// x, y, z piece by piece from the far negative end.
+void BuildAxisRecords(int range, std::vector<SamplePoint>& axes);
+
+// Draws the three letters at the turned anchors, in black, font height 100.
+void DrawAxisLetters(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical, int range);
