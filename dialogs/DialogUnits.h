@@ -1,0 +1,23 @@
+#pragma once
+// Dialog units: a template's coordinates, in quarters of the font's average
+// character width and eighths of its height, so a dialog grows with its font.
+
+#include <QRect>
+
+class QFont;
+
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+    DialogUnits(int baseX, int baseY) : m_nBaseX(baseX), m_nBaseY(baseY) {}
+
+    int BaseX() const { return m_nBaseX; }
+    int BaseY() const { return m_nBaseY; }
+    int ToPixelsX(double x) const;
+    int ToPixelsY(double y) const;
+    QRect ToPixels(double x, double y, double cx, double cy) const;
+
+private:
+    int m_nBaseX;  // average width of the Latin letters, in pixels
+    int m_nBaseY;  // line height, in pixels
+};

@@ -1,0 +1,161 @@
+// The dialog's life: construction, initialisation, the handlers and the
+// field set that travels between the controls and the slot of the shown tab.
+#include "DlgSet.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+CDlgSet::CDlgSet(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("関数編集"));
+    setModal(true);
+    CreateControls();
+    PlaceControls();
+    connect(m_pTabBar, &QTabBar::currentChanged, this, &CDlgSet::OnTabChanged);
+    connect(static_cast<QPushButton*>(Item(IDC_OK)), &QPushButton::clicked, this, &CDlgSet::OnOK);
+    connect(static_cast<QPushButton*>(Item(IDC_CANCEL)), &QPushButton::clicked, this, &CDlgSet::reject);
+}
+
+CDlgSet::~CDlgSet() = default;
+
+QWidget* CDlgSet::Item(int id) const {
+    return m_items.value(id, nullptr);
+}
+
+void CDlgSet::showEvent(QShowEvent* event) {
+    // The caller sets the data between construction and showing, so the
+    // controls are filled the first time the dialog appears.
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CDlgSet::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        PlaceControls();
+    }
+    QDialog::changeEvent(event);
+}
+
+void CDlgSet::OnInitDialog() {
+    UpdateData(false);
+    {
+        const QSignalBlocker block(m_pTabBar);
+        m_pTabBar->setCurrentIndex(0);
+    }
+    m_nShownSlot = 0;
+    LoadSlot(0);
+    UpdateControls();
+    // The first control of the keyboard order: the chosen dimension.
+    QAbstractButton* dimension = m_pDimensionGroup->checkedButton();
+    (dimension ? dimension : m_pDimensionGroup->button(0))->setFocus();
+}
+
+void CDlgSet::OnRadioClicked() {
+    if (m_nShownSlot >= 0) {
+        StoreSlot(m_nShownSlot);
+    }
+    UpdateControls();
+}
+
+void CDlgSet::OnTabChanged(int index) {
+    if (m_nShownSlot >= 0) {
+        StoreSlot(m_nShownSlot);
+    }
+    m_nShownSlot = index;
+    if (index >= 0) {
+        LoadSlot(index);
+        UpdateControls();
+    }
+}
+
+void CDlgSet::LoadSlot(int slot) {
+    const CGraphDef& g = m_graphs[slot];
+    m_bShow = g.m_bShow;
+    m_nKind = g.m_nKind;
+    m_strFormula = QString::fromStdU16String(g.m_strFormula);
+    m_nLeftSide = g.m_nLeftSide;
+    m_strX = QString::fromStdU16String(g.m_strX);
+    m_strY = QString::fromStdU16String(g.m_strY);
+    m_strZ = QString::fromStdU16String(g.m_strZ);
+    m_dTStart = g.m_dTStart;
+    m_dTEnd = g.m_dTEnd;
+    m_dTStep = g.m_dTStep;
+    m_dVStart = g.m_dVStart;
+    m_dVEnd = g.m_dVEnd;
+    m_dVStep = g.m_dVStep;
+    m_dStep = g.m_dStep;
+    UpdateData(false);
+}
+
+// A control that does not read is no obstacle: its message has been shown
+// and the slot takes the field set as it stands.
+void CDlgSet::StoreSlot(int slot) {
+    UpdateData(true);
+    CGraphDef& g = m_graphs[slot];
+    g.m_bShow = m_bShow;
+    g.m_nKind = m_nKind;
+    g.m_nLeftSide = m_nLeftSide;
+    g.m_strFormula = m_strFormula.toStdU16String();
+    g.m_strX = m_strX.toStdU16String();
+    g.m_strY = m_strY.toStdU16String();
+    g.m_strZ = m_strZ.toStdU16String();
+    g.m_dTStart = m_dTStart;
+    g.m_dTEnd = m_dTEnd;
+    g.m_dTStep = m_dTStep;
+    g.m_dVStart = m_dVStart;
+    g.m_dVEnd = m_dVEnd;
+    g.m_dVStep = m_dVStep;
+    g.m_dStep = m_dStep;
+}
+
+// Programmatic selection does not store: the callers have stored already.
+void CDlgSet::SelectSlot(int slot) {
+    {
+        const QSignalBlocker block(m_pTabBar);
+        m_pTabBar->setCurrentIndex(slot);
+    }
+    m_nShownSlot = slot;
+    LoadSlot(slot);
+    UpdateControls();
+}
+
+// The stored kind of the shown slot, not the radio buttons, decides what is
+// enabled.
+void CDlgSet::UpdateControls() {
+    const int slot = m_pTabBar->currentIndex();
+    if (slot < 0) {
+        return;
+    }
+    const CGraphDef& g = m_graphs[slot];
+    const bool function = g.m_nKind == 0;
+    const bool parameter = g.m_nKind == 1;
+    const bool space = m_nDimension == 1;
+    for (int id : {IDC_FORMULA, IDC_LEFT_SIDE, IDC_STEP}) {
+        Item(id)->setEnabled(function);
+    }
+    for (int id : {IDC_X, IDC_Y, IDC_T_START, IDC_T_END, IDC_T_STEP, IDC_T_LABEL}) {
+        Item(id)->setEnabled(parameter);
+    }
+    for (int id : {IDC_Z, IDC_V_START, IDC_V_END, IDC_V_STEP, IDC_V_LABEL}) {
+        Item(id)->setEnabled(parameter && space);
+    }
+    static_cast<QGroupBox*>(Item(IDC_PARAM_GROUP))->setTitle(space ? tr("パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)")
+                                                                   : tr("パラメータ変数式 x=f(t), y=g(t), z=k(t)"));
+    static_cast<QLabel*>(Item(IDC_T_LABEL))->setText(space ? QStringLiteral("u =") : QStringLiteral("t ="));
+    static_cast<QLabel*>(Item(IDC_V_LABEL))->setText(QStringLiteral("v ="));
+    auto* leftSide = static_cast<QComboBox*>(Item(IDC_LEFT_SIDE));
+    const QSignalBlocker block(leftSide);
+    leftSide->clear();
+    leftSide->addItems(space ? QStringList{QStringLiteral("z"), QStringLiteral("z*z")}
+                             : QStringList{QStringLiteral("y"), QStringLiteral("y*y")});
+    leftSide->setCurrentIndex(g.m_nLeftSide >= 0 && g.m_nLeftSide < leftSide->count() ? g.m_nLeftSide : -1);
+}

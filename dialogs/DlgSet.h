@@ -1,0 +1,108 @@
+#pragma once
+// The function edit dialog "関数編集": dimension, coordinate range and the
+// three graph slots of a document. The slots share one set of controls; the
+// tab bar chooses which slot they show. The caller fills the public data,
+// runs the dialog and, when it ends with OK, takes the data back.
+
+#include <QDialog>
+#include <QHash>
+#include <QString>
+#include <vector>
+
+#include "DlgSetIds.h"
+#include "doc/GraphDef.h"
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLineEdit;
+class QTabBar;
+struct DlgSetTemplateItem;
+
+class CDlgSet : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDlgSet(QWidget* parent = nullptr);
+    ~CDlgSet() override;
+
+    // The dialog's working copies (definition fields only).
+    CGraphDef m_graphs[3];
+    int m_nDimension = 0;    // 0 plane, 1 space
+    int m_nRangeChoice = 1;  // item of the range list: 0, 1, 2
+
+    // The control with a template id (IDC_...), null for an unknown id.
+    QWidget* Item(int id) const;
+    QTabBar* TabBar() const { return m_pTabBar; }
+    // The tab of the slot the controls show; -1 before the dialog is shown.
+    int ShownSlot() const { return m_nShownSlot; }
+
+    // Data exchange between the controls and the fields. Reading checks
+    // numbers and step bounds; the first failure is reported, gets the focus,
+    // and makes the result false.
+    bool UpdateData(bool saveAndValidate = true);
+
+    // The string-table texts: 101 (tab label), 102..115 (messages) with the
+    // slot number 1..3 formatted in.
+    static QString GraphText(int id, int slotNumber);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Building (DlgSetTemplate.cpp) and placing (DlgSetLayout.cpp).
+    void CreateControls();
+    QWidget* CreateControl(const DlgSetTemplateItem& item);
+    void SetTabOrder();
+    void PlaceControls();
+
+    // Handlers.
+    void OnInitDialog();
+    void OnRadioClicked();
+    void OnTabChanged(int index);
+    void OnOK();
+
+    // The field set of the shown slot.
+    void LoadSlot(int slot);
+    void StoreSlot(int slot);
+    void SelectSlot(int slot);  // as a change of tab by the user, minus the store
+    void UpdateControls();
+
+    // Validation of one shown slot on OK (DlgSetValidate.cpp): false after a
+    // failure has been reported and the focus moved.
+    bool ValidateSlot(int slot, int range);
+    void FailSlot(int slot, int messageId, int focusId, bool selectTab);
+
+    // Exchange helpers (DlgSetExchange.cpp).
+    class Exchange;
+    void ExchangeFields(Exchange& dx);
+
+    QHash<int, QWidget*> m_items;
+    struct Placed {
+        QWidget* widget;
+        const DlgSetTemplateItem* item;
+    };
+    std::vector<Placed> m_placed;
+    QTabBar* m_pTabBar = nullptr;
+    QFrame* m_pTabPage = nullptr;
+    QButtonGroup* m_pDimensionGroup = nullptr;
+    QButtonGroup* m_pKindGroup = nullptr;
+    bool m_bInitialised = false;
+    int m_nShownSlot = -1;
+
+    // Field set.
+    int m_nKind = 0;
+    int m_bShow = 0;
+    QString m_strFormula;
+    QString m_strX;
+    QString m_strY;
+    QString m_strZ;
+    double m_dTStart = 0.0;
+    double m_dTEnd = 0.0;
+    double m_dTStep = 0.0;
+    double m_dVStart = 0.0;
+    double m_dVEnd = 0.0;
+    double m_dVStep = 0.0;
+    double m_dStep = 0.0;
+    int m_nLeftSide = 0;
+};

@@ -1,0 +1,111 @@
+// OK: every shown slot is checked in slot order, and the first failure keeps
+// the dialog open with a message naming the graph and the focus on the
+// control to correct.
+#include <QLineEdit>
+#include <memory>
+
+#include "DialogMessage.h"
+#include "DlgSet.h"
+#include "RangeChoice.h"
+#include "expr/Express.h"
+
+namespace {
+
+bool StepInBounds(double step) {
+    return step >= 0.01 && step <= 1.0;
+}
+
+// Each object lives for one compile: the dialog only asks whether the
+// formula compiles. Compile has shown the engine's own message on failure.
+template <class Express, class... Args>
+bool Compiles(const std::u16string& formula, Args... args) {
+    auto express = std::make_unique<Express>(formula, args...);
+    return express->Compile() == 1;
+}
+
+// One check of a slot: the message and the control to focus when it fails.
+// Range and step failures show the failing slot's tab; formula failures
+// only move the focus.
+struct SlotCheck {
+    bool (*passes)(const CGraphDef& g, int dimension, int range);
+    int messageId;
+    int focusId;
+    bool selectTab;
+};
+
+const SlotCheck kFunctionChecks[] = {
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dStep); }, 102, IDC_STEP, true},
+    {[](const CGraphDef& g, int dimension, int range) { return Compiles<CFunctionExpress>(g.m_strFormula, dimension, range); },
+     103, IDC_FORMULA, false},
+};
+
+const SlotCheck kCurveChecks[] = {
+    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; }, 104, IDC_T_END, true},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); }, 105, IDC_T_STEP, true},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strX); }, 106, IDC_X, false},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strY); }, 107, IDC_Y, false},
+};
+
+const SlotCheck kSurfaceChecks[] = {
+    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; }, 114, IDC_T_END, true},
+    {[](const CGraphDef& g, int, int) { return g.m_dVStart < g.m_dVEnd; }, 115, IDC_V_END, true},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); }, 108, IDC_T_STEP, true},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dVStep); }, 109, IDC_V_STEP, true},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strX); }, 106, IDC_X, false},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strY); }, 107, IDC_Y, false},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strZ); }, 110, IDC_Z, false},
+};
+
+template <std::size_t N>
+const SlotCheck* FirstFailure(const SlotCheck (&checks)[N], const CGraphDef& g, int dimension, int range) {
+    for (const SlotCheck& check : checks) {
+        if (!check.passes(g, dimension, range)) {
+            return &check;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void CDlgSet::OnOK() {
+    if (m_nShownSlot >= 0) {
+        StoreSlot(m_nShownSlot);
+    }
+    const int range = RangeFromChoice(m_nRangeChoice);
+    for (int slot = 0; slot < 3; ++slot) {
+        if (m_graphs[slot].m_bShow != 0 && !ValidateSlot(slot, range)) {
+            return;
+        }
+    }
+    if (UpdateData(true)) {
+        accept();
+    }
+}
+
+bool CDlgSet::ValidateSlot(int slot, int range) {
+    const CGraphDef& g = m_graphs[slot];
+    const SlotCheck* failed = nullptr;
+    if (g.m_nKind == 0) {
+        failed = FirstFailure(kFunctionChecks, g, m_nDimension, range);
+    } else if (g.m_nKind == 1) {
+        failed = m_nDimension == 1 ? FirstFailure(kSurfaceChecks, g, m_nDimension, range)
+                                   : FirstFailure(kCurveChecks, g, m_nDimension, range);
+    }
+    if (failed) {
+        FailSlot(slot, failed->messageId, failed->focusId, failed->selectTab);
+    }
+    return !failed;
+}
+
+void CDlgSet::FailSlot(int slot, int messageId, int focusId, bool selectTab) {
+    ShowDialogMessage(this, GraphText(messageId, slot + 1));
+    if (selectTab) {
+        SelectSlot(slot);
+    }
+    QWidget* control = Item(focusId);
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->selectAll();
+    }
+}
