@@ -151,6 +151,8 @@ public:
     ExpressValue GetVariable(const char16_t* name) const override;
     const double* GetVariableAddress(const char16_t* name) const override;
 
+    // Read by Compile for the number-only program too: change it before
+    // compiling, not between evaluations.
     int32_t m_bUseY;
     double m_x;
     double m_y;

@@ -1,0 +1,95 @@
+// The base object's variable lookup and the three graph expression classes.
+// Each class decides by the first code unit of the name alone, so "xray" is
+// x and "time" is t.
+
+#include "Express.h"
+#include "ExpressException.h"
+#include "ExpressValueAccess.h"
+
+namespace {
+
+ExpressValue Number(double d)
+{
+    ExpressValue v;
+    SetNumber(v, d);
+    return v;
+}
+
+[[noreturn]] void Unknown(const char16_t* name)
+{
+    throw CExpressException(name, 16);
+}
+
+}  // namespace
+
+ExpressValue CExpress::GetVariable(const char16_t*) const
+{
+    ExpressValue v;
+    ClearValue(v);
+    return v;
+}
+
+const double* CExpress::GetVariableAddress(const char16_t*) const
+{
+    return nullptr;
+}
+
+CFunctionExpress::CFunctionExpress(std::u16string_view formula, int useY, int range)
+    : CExpress(formula), m_bUseY(useY), m_x(-static_cast<double>(range)), m_y(-static_cast<double>(range))
+{
+}
+
+const double* CFunctionExpress::GetVariableAddress(const char16_t* name) const
+{
+    if (name[0] == u'x' || name[0] == u'X')
+        return &m_x;
+    if ((name[0] == u'y' || name[0] == u'Y') && m_bUseY == 1)
+        return &m_y;
+    return nullptr;
+}
+
+ExpressValue CFunctionExpress::GetVariable(const char16_t* name) const
+{
+    const double* p = GetVariableAddress(name);
+    if (p == nullptr)
+        Unknown(name);
+    return Number(*p);
+}
+
+CParameterExpress2d::CParameterExpress2d(std::u16string_view formula) : CExpress(formula), m_t(0.0)
+{
+}
+
+const double* CParameterExpress2d::GetVariableAddress(const char16_t* name) const
+{
+    return name[0] == u't' || name[0] == u'T' ? &m_t : nullptr;
+}
+
+ExpressValue CParameterExpress2d::GetVariable(const char16_t* name) const
+{
+    const double* p = GetVariableAddress(name);
+    if (p == nullptr)
+        Unknown(name);
+    return Number(*p);
+}
+
+CParameterExpress3d::CParameterExpress3d(std::u16string_view formula) : CExpress(formula), m_u(0.0), m_v(0.0)
+{
+}
+
+const double* CParameterExpress3d::GetVariableAddress(const char16_t* name) const
+{
+    if (name[0] == u'u' || name[0] == u'U')
+        return &m_u;
+    if (name[0] == u'v' || name[0] == u'V')
+        return &m_v;
+    return nullptr;
+}
+
+ExpressValue CParameterExpress3d::GetVariable(const char16_t* name) const
+{
+    const double* p = GetVariableAddress(name);
+    if (p == nullptr)
+        Unknown(name);
+    return Number(*p);
+}

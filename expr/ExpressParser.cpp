@@ -1,0 +1,343 @@
+// The recursive-descent parser. Every level evaluates what it reads with the
+// current variable values, so that type errors are found while the formula
+// is entered, and emits reverse Polish code.
+
+#include "Express.h"
+#include "ExpressException.h"
+#include "ExpressOperators.h"
+#include "ExpressValueAccess.h"
+
+namespace {
+
+ExpressValue Cleared()
+{
+    ExpressValue v;
+    ClearValue(v);
+    return v;
+}
+
+bool IsEmpty(const ExpressValue& v) { return v.nType == EV_NONE; }
+
+// v = s × v, as the sign readers apply it; throws 21 for what cannot be
+// multiplied.
+void ApplySign(int s, ExpressValue& v)
+{
+    ValueMultiply(IntegerValue(s), v, v);
+}
+
+void Compare(int token, const ExpressValue& l, const ExpressValue& r, ExpressValue& result)
+{
+    switch (token) {
+    case TK_EQ: ValueEqual(l, r, result); break;
+    case TK_GT: ValueGreater(l, r, result); break;
+    case TK_GE: ValueGreaterEqual(l, r, result); break;
+    case TK_LT: ValueLess(l, r, result); break;
+    case TK_LE: ValueLessEqual(l, r, result); break;
+    case TK_NE: ValueNotEqual(l, r, result); break;
+    default: ValueLike(l, r, result); break;
+    }
+}
+
+int ComparisonOperator(int token)
+{
+    return token == TK_LIKE ? OP_LIKE : OP_EQ + (token - TK_EQ);
+}
+
+bool IsComparison(int token)
+{
+    return (token >= TK_EQ && token <= TK_NE) || token == TK_LIKE;
+}
+
+}  // namespace
+
+int CExpress::Compile()
+{
+    try {
+        CompileOrThrow();
+        return 1;
+    } catch (const CExpressException& e) {
+        e.ReportError();
+        return 0;
+    }
+}
+
+void CExpress::CompileOrThrow()
+{
+    m_nToken = 0;
+    m_nPos = 0;
+    m_nCodeCount = 0;
+    m_nParenDepth = 0;
+    m_nNesting = 0;
+    m_nFastCodeCount = -1;
+    NextToken();
+    ParseOr();  // what follows the last usable token is not examined
+    CheckStackNeed();
+    WidenIntegers();
+    BuildFastPath();
+}
+
+// or := and { OR and }
+ExpressValue CExpress::ParseOr()
+{
+    ExpressValue v = ParseAnd();
+    while (m_nToken == TK_OR) {
+        NextToken();
+        if (m_nToken == TK_END)
+            throw CExpressException(nullptr, 6);
+        const ExpressValue w = ParseAnd();
+        ValueOr(v, w, v);
+        EmitOperator(OP_OR);
+    }
+    return v;
+}
+
+// and := not-operand { AND not-operand }
+ExpressValue CExpress::ParseAnd()
+{
+    ExpressValue v = ParseNotOperand();
+    while (m_nToken == TK_AND) {
+        NextToken();
+        if (m_nToken == TK_END)
+            throw CExpressException(nullptr, 4);
+        const ExpressValue w = ParseNotOperand();
+        ValueAnd(v, w, v);
+        EmitOperator(OP_AND);
+    }
+    return v;
+}
+
+// not-operand := not-prefix comparison   (only the parity of the NOTs counts)
+ExpressValue CExpress::ParseNotOperand()
+{
+    bool odd = false;
+    ParseNotPrefix(odd);
+    ExpressValue v = ParseComparison();
+    if (odd) {
+        EmitOperator(OP_NOT);
+        ValueNot(v, v);  // error 33 unless a truth value
+    }
+    return v;
+}
+
+// not-prefix := { NOT }
+bool CExpress::ParseNotPrefix(bool& odd)
+{
+    bool seen = false;
+    while (m_nToken == TK_NOT) {
+        seen = true;
+        odd = !odd;
+        NextToken();
+        if (m_nToken == TK_END)
+            throw CExpressException(nullptr, 5);
+    }
+    return seen;
+}
+
+// comparison := additive [ ("=" | ">" | ">=" | "<" | "<=" | "<>" | LIKE) additive ]
+ExpressValue CExpress::ParseComparison()
+{
+    ExpressValue v = ParseAdditive();
+    if (IsComparison(m_nToken)) {
+        const int token = m_nToken;
+        NextToken();
+        const ExpressValue w = ParseAdditive();
+        Compare(token, v, w, v);
+        EmitOperator(ComparisonOperator(token));
+    }
+    return v;
+}
+
+// additive := sign multiplicative { ("+" | "-") sign multiplicative }
+ExpressValue CExpress::ParseAdditive()
+{
+    bool hasSign = false;
+    int s = ParseSign(hasSign);
+    ExpressValue v = ParseMultiplicative();
+    if (IsEmpty(v))
+        throw CExpressException(nullptr, 9);
+    if (hasSign && !IsNumeric(v))
+        throw CExpressException(nullptr, 35);
+    if (v.nType == EV_BOOLEAN)
+        return v;  // no "+" or "-" is looked for after a truth value
+    if (s == -1)
+        EmitOperator(OP_NEG);
+    if (IsNumeric(v))
+        ApplySign(s, v);
+    while (m_nToken == TK_PLUS || m_nToken == TK_MINUS) {
+        const bool plus = m_nToken == TK_PLUS;
+        NextToken();
+        if (m_nToken == TK_END)
+            throw CExpressException(nullptr, 5);
+        s = ParseSign(hasSign);
+        ExpressValue w = ParseMultiplicative();
+        if (s == -1)
+            EmitOperator(OP_NEG);
+        if (IsEmpty(w))
+            throw CExpressException(nullptr, 9);
+        if (hasSign && !IsNumeric(w))
+            throw CExpressException(nullptr, 35);
+        if (IsNumeric(w))
+            ApplySign(s, w);
+        else if (w.nType == EV_TEXT)
+            throw CExpressException(nullptr, 34);
+        if (plus) {
+            ValueAdd(v, w, v);
+            EmitOperator(OP_ADD);
+        } else {
+            ValueSubtract(v, w, v);
+            EmitOperator(OP_SUB);
+        }
+    }
+    return v;
+}
+
+// sign := [ "+" | "-" ]
+int CExpress::ParseSign(bool& hasSign)
+{
+    hasSign = false;
+    if (m_nToken != TK_PLUS && m_nToken != TK_MINUS)
+        return +1;
+    const int s = m_nToken == TK_MINUS ? -1 : +1;
+    hasSign = true;
+    NextToken();
+    if (m_nToken == TK_END)
+        throw CExpressException(nullptr, 5);
+    return s;
+}
+
+// multiplicative := power { ("*" | "/") sign power }
+ExpressValue CExpress::ParseMultiplicative()
+{
+    ExpressValue v = ParsePower();
+    if (v.nType == EV_BOOLEAN)
+        return v;
+    while (m_nToken == TK_MUL || m_nToken == TK_DIV) {
+        const bool multiply = m_nToken == TK_MUL;
+        NextToken();
+        if (m_nToken == TK_END)
+            throw CExpressException(nullptr, 3);
+        bool hasSign = false;
+        const int s = ParseSign(hasSign);
+        ExpressValue w = ParsePower();
+        if (s == -1)
+            EmitOperator(OP_NEG);
+        if (IsEmpty(w))
+            throw CExpressException(nullptr, 3);
+        ApplySign(s, w);
+        if (multiply) {
+            ValueMultiply(v, w, v);
+            EmitOperator(OP_MUL);
+        } else {
+            ValueDivide(v, w, v);
+            EmitOperator(OP_DIV);
+        }
+    }
+    return v;
+}
+
+// power := primary { "^" sign primary }   (grouping to the left)
+ExpressValue CExpress::ParsePower()
+{
+    ExpressValue v = ParsePrimary();
+    if (v.nType == EV_BOOLEAN)
+        return v;
+    while (m_nToken == TK_POWER) {
+        NextToken();
+        if (m_nToken == TK_END)
+            throw CExpressException(nullptr, 3);
+        bool hasSign = false;
+        const int s = ParseSign(hasSign);
+        ExpressValue w = ParsePrimary();
+        if (IsEmpty(w))
+            throw CExpressException(nullptr, 3);
+        if (s == -1)
+            EmitOperator(OP_NEG);
+        ApplySign(s, w);
+        ValuePower(v, w);
+        EmitOperator(OP_POW);
+    }
+    return v;
+}
+
+// primary := value | variable | "(" or ")" | function "(" or ")" | nothing
+ExpressValue CExpress::ParsePrimary()
+{
+    switch (m_nToken) {
+    case TK_VALUE: {
+        EmitConstant(m_tokenValue);
+        ExpressValue v;
+        CopyValue(m_tokenValue, v);
+        NextToken();
+        CheckFollow();
+        return v;
+    }
+    case TK_VARIABLE: {
+        EmitVariable(m_strTokenName);
+        const ExpressValue v = GetVariable(m_strTokenName.c_str());
+        if (IsEmpty(v))
+            throw CExpressException(nullptr, 16);
+        NextToken();
+        CheckFollow();
+        return v;
+    }
+    case TK_LPAREN:
+        return ParseParenthesis();
+    case TK_SIN: case TK_COS: case TK_TAN: case TK_ATAN: case TK_LN: case TK_LOG:
+        return ParseFunction();
+    default:
+        return Cleared();  // the level that wanted an operand reports it
+    }
+}
+
+// parenthesis := "(" or ")"
+ExpressValue CExpress::ParseParenthesis()
+{
+    if (++m_nNesting > EXPRESS_NEST_MAX)
+        ThrowCapacity();
+    NextToken();
+    ExpressValue v = ParseOr();
+    if (m_nToken != TK_RPAREN)
+        throw CExpressException(nullptr, 8);
+    NextToken();
+    CheckFollow();
+    --m_nNesting;
+    return v;
+}
+
+// function := (SIN | COS | TAN | ATAN | LN | LOG) "(" or ")"
+ExpressValue CExpress::ParseFunction()
+{
+    if (++m_nNesting > EXPRESS_NEST_MAX)
+        ThrowCapacity();
+    const int op = OP_SIN + (m_nToken - TK_SIN);
+    NextToken();
+    if (m_nToken != TK_LPAREN)
+        throw CExpressException(nullptr, 7);
+    NextToken();
+    ExpressValue v = ParseOr();
+    if (m_nToken != TK_RPAREN)
+        throw CExpressException(nullptr, 8);
+    NextToken();
+    CheckFollow();
+    switch (op) {
+    case OP_SIN: ValueSin(v, v); break;
+    case OP_COS: ValueCos(v, v); break;
+    case OP_TAN: ValueTan(v, v); break;
+    case OP_ATAN: ValueAtan(v, v); break;
+    case OP_LN: ValueLn(v, v); break;
+    default: ValueLog(v, v); break;
+    }
+    EmitOperator(op);
+    --m_nNesting;
+    return v;
+}
+
+// Two operands in a row, or a ")" without its "(": the context is the
+// formula up to and including the offending token.
+void CExpress::CheckFollow()
+{
+    const bool operand = (m_nToken >= TK_SIN && m_nToken <= TK_LOG) || m_nToken == TK_LPAREN
+                         || m_nToken == TK_VARIABLE || m_nToken == TK_VALUE;
+    if (operand || (m_nToken == TK_RPAREN && m_nParenDepth < 0))
+        throw CExpressException(std::u16string_view(m_strExpress).substr(0, m_nPos), 12);
+}

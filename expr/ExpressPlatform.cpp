@@ -1,0 +1,74 @@
+#include "ExpressPlatform.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+ExpressPlatform& Platform()
+{
+    static ExpressPlatform platform;
+    return platform;
+}
+
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string ToUtf8(std::u16string_view text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+void SetExpressPlatform(ExpressPlatform platform)
+{
+    Platform() = std::move(platform);
+}
+
+const ExpressPlatform& GetExpressPlatform()
+{
+    return Platform();
+}
+
+void ShowExpressMessage(std::u16string_view text)
+{
+    const ExpressPlatform& platform = Platform();
+    if (platform.showMessage) {
+        platform.showMessage(text);
+        return;
+    }
+    const std::string utf8 = ToUtf8(text);
+    std::fprintf(stderr, "%s\n", utf8.c_str());
+}
+
+bool ParseDateText(std::u16string_view text, double& date)
+{
+    const ExpressPlatform& platform = Platform();
+    if (platform.parseDate)
+        return platform.parseDate(text, date);
+    return ParseExpressDate(text, date);
+}
