@@ -1,0 +1,9 @@
+#pragma once
+
+struct ExpectedMessage {
+    int code;
+    const char16_t* japanese;
+    const char16_t* chinese;
+};
+
+extern const ExpectedMessage EXPECTED_MESSAGES[36];
