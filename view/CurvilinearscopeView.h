@@ -58,4 +58,8 @@ protected:
 private:
     CCurvilinearscopeDoc* m_pDocument = nullptr;
     CPicture3D m_picture3D;
+    // Left-button drag in the space picture: the pointer's last x while
+    // dragging. The angle itself lives in the document only.
+    int m_nDragX = 0;
+    bool m_bDragging = false;
 };

@@ -1,0 +1,206 @@
+// The view's interaction on the offscreen platform: the coordinate read-out,
+// the arrow keys and commands, the "Arrow" menu and dragging in space.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+#include "ArrowCommands.h"
+#include "CurvilinearscopeDoc.h"
+#include "CurvilinearscopeView.h"
+#include "PointerReadout.h"
+
+namespace {
+
+struct ViewFixture : ::testing::Test {
+    CCurvilinearscopeDoc doc;
+    CCurvilinearscopeView view;
+
+    void SetUp() override {
+        doc.OnNewDocument();
+        view.resize(1000, 800);
+        view.SetDocument(&doc);
+    }
+
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton,
+               Qt::MouseButtons buttons = Qt::NoButton) {
+        QMouseEvent event(type, QPointF(at), view.mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&view, &event);
+    }
+
+    QString ReadoutAt(QPoint at) {
+        QSignalSpy spy(&view, &CCurvilinearscopeView::statusMessage);
+        Mouse(QEvent::MouseMove, at);
+        return spy.isEmpty() ? QString() : spy.last().at(0).toString();
+    }
+
+    void Press(Qt::Key key, int times) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(&view, key);
+    }
+
+    std::unique_ptr<QMenu> ShownArrowMenu() {
+        std::unique_ptr<QMenu> menu(CreateArrowMenu(view, nullptr));
+        emit menu->aboutToShow();
+        return menu;
+    }
+};
+
+}  // namespace
+
+TEST(PointerReadout, WorldPointOfClientPixel) {
+    const struct {
+        int w, h, px, py, range;
+        const char* text;
+    } cases[] = {
+        {1000, 800, 500, 400, 10, "X = 0.0, Y = 0.0"},    {1000, 800, 860, 40, 10, "X = 10.0, Y = 10.0"},
+        {1000, 800, 140, 760, 10, "X = -10.0, Y = -10.0"}, {1000, 800, 860, 400, 20, "X = 20.0, Y = 0.0"},
+        {800, 1000, 400, 860, 5, "X = 0.0, Y = -5.0"},     {10, 10, 0, 0, 10, "X = -11.1, Y = 11.1"},
+    };
+    for (const auto& c : cases) {
+        const auto p = PointerToWorld(c.w, c.h, c.px, c.py, c.range);
+        ASSERT_TRUE(p.has_value());
+        EXPECT_EQ(PointerReadoutText(*p), QString::fromUtf8(c.text)) << c.w << "x" << c.h << " " << c.px << "," << c.py;
+    }
+    EXPECT_FALSE(PointerToWorld(1, 800, 0, 0, 10).has_value()) << "a square of no size reads nothing";
+    EXPECT_TRUE(PointerToWorld(2, 2, 0, 0, 10).has_value());
+}
+
+TEST_F(ViewFixture, StatusReadoutFollowsThePointerIn2D) {
+    EXPECT_EQ(ReadoutAt({860, 40}), "X = 10.0, Y = 10.0");
+    doc.m_nRange = 20;
+    EXPECT_EQ(ReadoutAt({860, 400}), "X = 20.0, Y = 0.0");
+    EXPECT_EQ(view.cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(ViewFixture, NoReadoutIn3DOrInAViewWithoutRoom) {
+    doc.m_nDimension = 1;
+    EXPECT_EQ(ReadoutAt({860, 40}), QString());
+    EXPECT_NE(view.cursor().shape(), Qt::CrossCursor);
+    doc.m_nDimension = 0;
+    view.resize(1, 800);
+    EXPECT_EQ(ReadoutAt({0, 40}), QString());
+}
+
+TEST_F(ViewFixture, ArrowKeysTurnTheSpacePicture) {
+    doc.m_nDimension = 1;
+    QSignalSpy turned(&view, &CCurvilinearscopeView::angleChanged);
+    Press(Qt::Key_Right, 10);
+    EXPECT_NEAR(doc.m_dAngle, 1.0, 1e-12);
+    EXPECT_EQ(turned.count(), 10);
+    doc.m_dAngle = 0.0;
+    Press(Qt::Key_Left, 10);
+    EXPECT_NEAR(doc.m_dAngle, -1.0, 1e-12);
+    Press(Qt::Key_Left, 25);
+    EXPECT_NEAR(doc.m_dAngle, -3.5, 1e-12) << "no stop, no wrap";
+    Press(Qt::Key_Up, 3);
+    Press(Qt::Key_Down, 3);
+    EXPECT_NEAR(doc.m_dAngle, -3.5, 1e-12);
+}
+
+TEST_F(ViewFixture, ArrowKeysLeaveThePlaneAngleAlone) {
+    Press(Qt::Key_Right, 4);
+    EXPECT_EQ(doc.m_dAngle, 0.0);
+}
+
+TEST_F(ViewFixture, ArrowCommandUpdatesIn2DAnd3D) {
+    const struct {
+        int dimension, id;
+        const char* text;
+        bool enabled;
+    } cases[] = {
+        {0, ID_ARROW_RIGHT, "カーソル右に移動\t(→キー)", true}, {0, ID_ARROW_LEFT, "カーソル左に移動\t(←キー)", true},
+        {0, ID_ARROW_UP, "カーソル上に移動\t(↑キー)", true},   {0, ID_ARROW_DOWN, "カーソル下に移動\t(↓キー)", true},
+        {1, ID_ARROW_RIGHT, "Z軸右に回転\t(→キー)", true},       {1, ID_ARROW_LEFT, "Z軸左に回転\t(←キー)", true},
+        {1, ID_ARROW_UP, "カーソル上に移動\t(↑キー)", false},  {1, ID_ARROW_DOWN, "カーソル下に移動\t(↓キー)", false},
+    };
+    for (const auto& c : cases) {
+        doc.m_nDimension = c.dimension;
+        const auto menu = ShownArrowMenu();
+        EXPECT_EQ(menu->title(), "Arrow");
+        ASSERT_EQ(menu->actions().size(), 4);
+        QAction* action = menu->actions().at(c.id - ID_ARROW_RIGHT);
+        EXPECT_EQ(action->data().toInt(), c.id);
+        EXPECT_EQ(action->text(), QString::fromUtf8(c.text)) << c.dimension << " " << c.id;
+        EXPECT_EQ(action->isEnabled(), c.enabled) << c.dimension << " " << c.id;
+    }
+}
+
+TEST_F(ViewFixture, ArrowMenuDefinitionAndPrompts) {
+    std::unique_ptr<QMenu> menu(CreateArrowMenu(view, nullptr));
+    const char* items[] = {"→", "←", "カーソル上に移動\t(↑キー)", "カーソル下に移動\t(↓キー)"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(menu->actions().at(i)->text(), QString::fromUtf8(items[i]));
+    EXPECT_EQ(menu->actions().at(0)->statusTip(), QString::fromUtf8("カーソル右に移動、またはZ軸右に回転"));
+    EXPECT_EQ(menu->actions().at(3)->toolTip(), QString::fromUtf8("カーソル下に移動"));
+    // Without a document the update changes nothing.
+    view.SetDocument(nullptr);
+    emit menu->aboutToShow();
+    EXPECT_EQ(menu->actions().at(0)->text(), QString::fromUtf8("→"));
+}
+
+TEST_F(ViewFixture, MenuCommandsTurnLikeTheKeys) {
+    doc.m_nDimension = 1;
+    const auto menu = ShownArrowMenu();
+    menu->actions().at(0)->trigger();
+    menu->actions().at(0)->trigger();
+    menu->actions().at(1)->trigger();
+    menu->actions().at(2)->trigger();  // up: nothing in space
+    EXPECT_NEAR(doc.m_dAngle, 0.1, 1e-12);
+}
+
+TEST_F(ViewFixture, DraggingTurnsTheSpacePictureOnly) {
+    doc.m_nDimension = 1;
+    Mouse(QEvent::MouseButtonPress, {100, 300}, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {130, 310}, Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {150, 500}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_NEAR(doc.m_dAngle, 0.5, 1e-12);
+    Mouse(QEvent::MouseMove, {80, 500}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_NEAR(doc.m_dAngle, -0.2, 1e-12);
+    Mouse(QEvent::MouseButtonRelease, {80, 500}, Qt::LeftButton, Qt::NoButton);
+    Mouse(QEvent::MouseMove, {300, 500});
+    EXPECT_NEAR(doc.m_dAngle, -0.2, 1e-12) << "moves after release do not turn";
+
+    doc.m_nDimension = 0;
+    doc.m_dAngle = 0.0;
+    Mouse(QEvent::MouseButtonPress, {100, 300}, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {200, 300}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(doc.m_dAngle, 0.0);
+}
+
+TEST_F(ViewFixture, ArrowKeysNudgeThePointerInsideThePlaneViewOnly) {
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QPoint inside = view.mapToGlobal(QPoint(10, 20));
+    QCursor::setPos(inside);
+    if (QCursor::pos() != inside) GTEST_SKIP() << "this platform does not move the pointer";
+    Press(Qt::Key_Right, 3);
+    Press(Qt::Key_Up, 1);
+    EXPECT_EQ(QCursor::pos(), inside + QPoint(3, -1));
+    Press(Qt::Key_Left, 1);
+    Press(Qt::Key_Down, 2);
+    EXPECT_EQ(QCursor::pos(), inside + QPoint(2, 1));
+
+    const QPoint outside = view.mapToGlobal(QPoint(1000, 20));  // right edge is out
+    QCursor::setPos(outside);
+    Press(Qt::Key_Left, 2);
+    EXPECT_EQ(QCursor::pos(), outside);
+}
+
+TEST(ViewWithoutDocument, InputDoesNothing) {
+    CCurvilinearscopeView view;
+    view.resize(400, 300);
+    QSignalSpy status(&view, &CCurvilinearscopeView::statusMessage);
+    QSignalSpy turned(&view, &CCurvilinearscopeView::angleChanged);
+    QTest::keyClick(&view, Qt::Key_Right);
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &move);
+    ArrowCommand(view, ID_ARROW_UP);
+    EXPECT_TRUE(status.isEmpty());
+    EXPECT_TRUE(turned.isEmpty());
+}
