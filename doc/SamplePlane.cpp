@@ -32,6 +32,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, SampleTicker& ticker) {
     const int32_t leftSide = graph.m_nLeftSide;
     const double h = graph.m_dStep;
     const double r = range;
+    graph.FreePoints();  // the old array goes first, even if the new one fails
     const int32_t capacity = PlaneExplicitCapacity(range, h, leftSide);
     SamplePoint* points = AllocatePoints(graph, capacity);
     auto f = std::make_unique<CFunctionExpress>(graph.m_strFormula, 0, range);
@@ -79,6 +80,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, SampleTicker& ticker) {
 }
 
 bool SampleParametric(CGraphDef& graph, SampleTicker& ticker) {
+    graph.FreePoints();  // the old array goes first, even if the new one fails
     const int32_t capacity = PlaneParametricCapacity(graph);
     SamplePoint* points = AllocatePoints(graph, capacity);
     auto fx = std::make_unique<CParameterExpress2d>(graph.m_strX);

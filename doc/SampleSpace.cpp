@@ -47,6 +47,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, int32_t number, SampleTicke
     const int32_t leftSide = graph.m_nLeftSide;
     const double h = graph.m_dStep;
     const double r = range;
+    graph.FreePoints();  // the old array goes first, even if the new one fails
     const int32_t capacity = SpaceExplicitCapacity(range, h, leftSide);
     SamplePoint* points = AllocatePoints(graph, capacity);
     auto f = std::make_unique<CFunctionExpress>(graph.m_strFormula, 1, range);
@@ -94,6 +95,7 @@ struct SurfaceObjects {
 };
 
 bool SampleParametric(CGraphDef& graph, int32_t number, SampleTicker& ticker) {
+    graph.FreePoints();  // the old array goes first, even if the new one fails
     const int32_t capacity = SpaceParametricCapacity(graph);
     SamplePoint* points = AllocatePoints(graph, capacity);
     SurfaceObjects f{std::make_unique<CParameterExpress3d>(graph.m_strX),

@@ -22,23 +22,24 @@ public:
         if (--m_nCountdown > 0) {
             return true;
         }
+        m_nCountdown = kInterval;
+        m_dBlocks += 1.0;
         return Report();
     }
 
-    // Called between slots: the fraction reached so far.
-    bool Report() {
-        m_dDone += kInterval - m_nCountdown;
-        m_nCountdown = kInterval;
+    // Tells the fraction reached so far; also called after each slot.
+    bool Report() const {
         if (!m_pProgress) {
             return true;
         }
-        return (*m_pProgress)(std::clamp(m_dDone / m_dExpected, 0.0, 1.0));
+        const double done = m_dBlocks * kInterval + (kInterval - m_nCountdown);
+        return (*m_pProgress)(std::clamp(done / m_dExpected, 0.0, 1.0));
     }
 
 private:
     const SampleProgress* m_pProgress;
     double m_dExpected;
-    double m_dDone = 0.0;
+    double m_dBlocks = 0.0;  // whole intervals counted
     int32_t m_nCountdown = kInterval;
 };
 
