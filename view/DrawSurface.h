@@ -65,6 +65,9 @@ public:
     // Each Select returns what was selected before, to be selected back.
     virtual SurfacePen SelectPen(const SurfacePen& pen) = 0;
     virtual SurfaceFont SelectFont(const SurfaceFont& font) = 0;
+    // Whether the font can be made on this surface; a font that cannot is not
+    // selected, and the text keeps the current font.
+    virtual bool CanCreateFont(const SurfaceFont&) const { return true; }
     virtual SurfaceColor SetTextColor(SurfaceColor color) = 0;
     virtual SurfaceBkMode SetBkMode(SurfaceBkMode mode) = 0;
 

@@ -1,5 +1,7 @@
 #include "RecordingSurface.h"
 
+#include <algorithm>
+
 CRecordingSurface::CRecordingSurface(SurfaceRect device, int widthMM, int heightMM)
     : m_device(device), m_widthMM(widthMM), m_heightMM(heightMM) {}
 
@@ -36,6 +38,11 @@ SurfaceFont CRecordingSurface::SelectFont(const SurfaceFont& font) {
     m_font = font;
     m_records.push_back(Current(Op::Font));
     return old;
+}
+
+bool CRecordingSurface::CanCreateFont(const SurfaceFont& font) const {
+    return std::find(m_refusedFontHeights.begin(), m_refusedFontHeights.end(), font.height) ==
+           m_refusedFontHeights.end();
 }
 
 SurfaceColor CRecordingSurface::SetTextColor(SurfaceColor color) {

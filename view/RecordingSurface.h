@@ -35,6 +35,7 @@ public:
     void ResetMapping() override;
     SurfacePen SelectPen(const SurfacePen& pen) override;
     SurfaceFont SelectFont(const SurfaceFont& font) override;
+    bool CanCreateFont(const SurfaceFont& font) const override;
     SurfaceColor SetTextColor(SurfaceColor color) override;
     SurfaceBkMode SetBkMode(SurfaceBkMode mode) override;
     void MoveTo(int x, int y) override;
@@ -51,6 +52,8 @@ public:
     SurfaceColor m_textColor;
     SurfaceBkMode m_bkMode = SurfaceBkMode::Opaque;
     int m_curX = 0, m_curY = 0;
+    // Fonts of these heights cannot be created, to try the fallbacks.
+    std::vector<int> m_refusedFontHeights;
 
 private:
     Record Current(Op op) const;

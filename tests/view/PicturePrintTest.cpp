@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "CurvilinearscopeView.h"
+#include "PicturePrint.h"
+#include "TestDocuments.h"
+
+namespace {
+
+void UsePdfPage(QPrinter& printer, const QString& path, QSizeF pageMM, QMarginsF marginsMM) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(300);
+    printer.setPageLayout(QPageLayout(QPageSize(pageMM, QPageSize::Millimeter), QPageLayout::Portrait, marginsMM,
+                                      QPageLayout::Millimeter));
+}
+
+}  // namespace
+
+TEST(PrintPicture, PrintableAreaIsTheDrawingRectangleAndPhysicalSize) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    UsePdfPage(printer, dir.filePath("p.pdf"), {210, 297}, {5, 5, 5, 5});
+    SurfaceRect r = PrintRect(printer);
+    EXPECT_NEAR(r.right * 25.4 / 300, 200.0, 0.5);
+    EXPECT_NEAR(r.bottom * 25.4 / 300, 287.0, 0.5);
+    EXPECT_NEAR(printer.widthMM(), 200, 1);
+    EXPECT_NEAR(printer.heightMM(), 287, 1);
+}
+
+TEST(PrintPicture, ViewPrintsOnePageAndLeavesPrintingMode) {
+    QTemporaryDir dir;
+    auto doc = CurvesDocument();
+    CCurvilinearscopeView view;
+    QPrinter printer(QPrinter::HighResolution);
+    QString path = dir.filePath("page.pdf");
+    UsePdfPage(printer, path, {210, 297}, {5, 5, 5, 5});
+    EXPECT_FALSE(view.PrintPage(printer));  // no document yet
+    view.SetDocument(doc.get());
+    EXPECT_TRUE(view.PrintPage(printer));
+    EXPECT_EQ(view.m_bPrinting, 0);
+    EXPECT_GT(QFile(path).size(), 1000);
+}

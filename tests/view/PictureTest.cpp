@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "Picture.h"
+#include "Picture3D.h"
+#include "RecordingSurface.h"
+#include "TestDocuments.h"
+
+using Op = CRecordingSurface::Op;
+
+TEST(DrawPicture, WithoutADocumentNothingIsDrawn) {
+    CRecordingSurface dc;
+    CPicture3D picture3D;
+    DrawPicture(dc, nullptr, picture3D);
+    EXPECT_TRUE(dc.m_records.empty());
+}
+
+TEST(DrawPicture, MapsFirstAndResetsLast) {
+    auto doc = CurvesDocument();
+    CRecordingSurface dc({0, 0, 1000, 800});
+    CPicture3D picture3D;
+    DrawPicture(dc, doc.get(), picture3D);
+    ASSERT_GE(dc.m_records.size(), 2u);
+    const auto& first = dc.m_records.front();
+    EXPECT_EQ(first.op, Op::Mapping);
+    EXPECT_EQ((std::vector<int>{first.x1, first.y1, first.x2, first.y2}), (std::vector<int>{140, 40, 720, 720}));
+    EXPECT_EQ(dc.m_records.back().op, Op::ResetMapping);
+}
+
+TEST(DrawPicture, WhatIsDrawnFollowsTheDimension) {
+    struct Case {
+        int dimension;
+        bool grid;
+    } cases[] = {{0, true}, {1, false}, {2, false}};
+    for (const Case& c : cases) {
+        auto doc = CurvesDocument();
+        doc->m_nDimension = c.dimension;
+        CRecordingSurface dc;
+        CPicture3D picture3D;
+        DrawPicture(dc, doc.get(), picture3D);
+        EXPECT_EQ(!dc.Of(Op::DrawText).empty(), c.grid) << c.dimension;  // tick labels
+        int titles = 0;
+        for (const auto& t : dc.Of(Op::TextOut)) titles += t.text == u"Curvilinearscope";
+        EXPECT_EQ(titles, 1) << c.dimension;
+    }
+}
+
+TEST(DrawPicture, PrintedPageUsesThePhysicalSquareAndTheDarkerGrid) {
+    auto doc = CurvesDocument();
+    CRecordingSurface dc({0, 0, 2362, 3390}, 200, 287);
+    CPicture3D picture3D;
+    PictureTarget target;
+    target.printing = true;
+    target.rectPrint = {0, 0, 2362, 3390};
+    DrawPicture(dc, doc.get(), picture3D, target);
+    auto mapping = dc.Of(Op::Mapping);
+    ASSERT_EQ(mapping.size(), 1u);
+    EXPECT_NEAR(mapping[0].x2 * 200.0 / 2362, 180.0, 0.1);
+    EXPECT_EQ(dc.Of(Op::Line)[1].pen.color, (SurfaceColor{144, 144, 144}));
+}

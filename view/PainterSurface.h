@@ -1,0 +1,65 @@
+#pragma once
+// The drawing surface over a QPainter: the screen, the printer, QImage,
+// QSvgGenerator and PDF. The surface maps logical points onto the device
+// itself (rather than through a mirrored transform) so text stays upright;
+// pen widths and font heights follow the picture's scale.
+
+#include <QFont>
+#include <QLineF>
+#include <QPainter>
+#include <vector>
+
+#include "DrawSurface.h"
+
+class CPainterSurface : public CDrawSurface {
+public:
+    // deviceRect: the client area or printable rectangle in the painter's
+    // device units. The physical size comes from the painter's device.
+    CPainterSurface(QPainter& painter, const QRect& deviceRect);
+    ~CPainterSurface() override;
+
+    SurfaceRect DeviceRect() const override { return m_device; }
+    int DeviceWidthMM() const override;
+    int DeviceHeightMM() const override;
+    int DeviceWidthPixels() const override;
+    int DeviceHeightPixels() const override;
+
+    void SetMapping(int orgX, int orgY, int extX, int extY) override;
+    void ResetMapping() override;
+    SurfacePen SelectPen(const SurfacePen& pen) override;
+    SurfaceFont SelectFont(const SurfaceFont& font) override;
+    SurfaceColor SetTextColor(SurfaceColor color) override;
+    SurfaceBkMode SetBkMode(SurfaceBkMode mode) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void DrawLines(const SurfaceLine* lines, int count) override;
+    void TextOut(int x, int y, std::u16string_view text) override;
+    void DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) override;
+
+    // The device point of a logical one under the current mapping.
+    QPointF Map(int x, int y) const;
+
+    // The family list fonts are made with: the system's face first, then
+    // faces that carry Japanese and Chinese glyphs.
+    static QStringList FontFamilies();
+
+private:
+    void UseLinePen();
+    void UseTextPen();
+    const QFont& CurrentFont();
+    void FillTextCell(const QRectF& cell);
+
+    QPainter& m_painter;
+    SurfaceRect m_device;
+    // Logical → device: x' = m_x0 + x × m_sx, y' = m_y0 - y × m_sy.
+    double m_x0 = 0, m_y0 = 0, m_sx = 1, m_sy = 1;
+    SurfacePen m_pen;
+    SurfaceFont m_font;
+    SurfaceColor m_textColor;
+    SurfaceBkMode m_bkMode = SurfaceBkMode::Opaque;
+    int m_curX = 0, m_curY = 0;
+    bool m_linePenSet = false;
+    bool m_fontValid = false;
+    QFont m_qfont;
+    std::vector<QLineF> m_lineBuffer;  // reused between calls
+};

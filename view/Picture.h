@@ -1,0 +1,19 @@
+#pragma once
+// The whole picture of a document on any surface: the mapping of the logical
+// square, the plane or space picture, the title and legend. The screen, the
+// printer and the export all draw through here.
+
+#include "DrawSurface.h"
+
+class CCurvilinearscopeDoc;
+class CPicture3D;
+
+struct PictureTarget {
+    bool printing = false;  // the page's geometry and the printed grid colour
+    SurfaceRect rectPrint;  // the page's drawing rectangle, device units (printing only)
+};
+
+// Draws nothing without a document. A dimension other than 0 or 1 draws the
+// title and legend only. The surface's mapping is reset at the end.
+void DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPicture3D& picture3D,
+                 const PictureTarget& target = {});

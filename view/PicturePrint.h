@@ -1,0 +1,22 @@
+#pragma once
+// The picture on one printed page: a physical square of 0.9 × the smaller
+// side of the printable area, centred on it, with the darker printed grid.
+// The same page serves printing and print preview.
+
+#include "DrawSurface.h"
+
+class CCurvilinearscopeDoc;
+class CPicture3D;
+class QPainter;
+class QPrinter;
+
+// The printable area in the printer's device units (origin at its top left).
+SurfaceRect PrintRect(const QPrinter& printer);
+
+// Paints the page on a painter already begun on the printer.
+void DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CCurvilinearscopeDoc& doc,
+                     CPicture3D& picture3D);
+
+// Begins a painter on the printer, paints the page and ends it. False when
+// the printer cannot be painted on (no such printer, unwritable file).
+bool PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D);
