@@ -39,7 +39,7 @@ inline int CompileError(CExpress& e, std::u16string* context = nullptr)
     }
 }
 
-inline ExpressValue Run(const CExpress& e)
+inline ExpressValue Result(const CExpress& e)
 {
     ExpressValue v;
     e.Evaluate(v);
