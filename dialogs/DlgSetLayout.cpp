@@ -62,8 +62,12 @@ QSize NeededSize(const QWidget* widget, const DlgSetTemplateItem& item) {
         const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget);
         return QSize(text + 2 * (margin + frame), widget->sizeHint().height());
     }
-    case K::Edit:
-        return QSize(0, widget->sizeHint().height());
+    case K::Edit: {
+        // Only what one line of text needs: the style's preferred height
+        // would make neighbouring rows overlap with small fonts.
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget);
+        return QSize(0, metrics.height() + 2 * frame + 2);
+    }
     case K::TabControl:
         return QSize(widget->sizeHint().width(), 0);
     }

@@ -100,10 +100,13 @@ bool CDlgSet::ValidateSlot(int slot, int range) {
 
 void CDlgSet::FailSlot(int slot, int messageId, int focusId, bool selectTab) {
     ShowDialogMessage(this, GraphText(messageId, slot + 1));
-    if (selectTab) {
+    QWidget* control = Item(focusId);
+    // A formula failure keeps the shown tab, unless the edit to correct is
+    // disabled there (the shown slot is of another kind): focus could not
+    // land in it, so the failing slot is shown instead.
+    if (selectTab || !control->isEnabled()) {
         SelectSlot(slot);
     }
-    QWidget* control = Item(focusId);
     control->setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->selectAll();

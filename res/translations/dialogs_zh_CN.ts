@@ -1,0 +1,119 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CDlgSet</name>
+    <message>
+        <source>関数編集</source>
+        <translation>函数编辑</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)</source>
+        <translation>参数方程式 x=f(u,v), y=g(u,v), z=k(u,v)</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式 x=f(t), y=g(t), z=k(t)</source>
+        <translation>参数方程式 x=f(t), y=g(t), z=k(t)</translation>
+    </message>
+    <message>
+        <source>２次元</source>
+        <translation>二维</translation>
+    </message>
+    <message>
+        <source>３次元</source>
+        <translation>三维</translation>
+    </message>
+    <message>
+        <source>次元数選択</source>
+        <translation>维数选择</translation>
+    </message>
+    <message>
+        <source>関数式</source>
+        <translation>函数式</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式</source>
+        <translation>参数方程式</translation>
+    </message>
+    <message>
+        <source>表示式選択</source>
+        <translation>表达式选择</translation>
+    </message>
+    <message>
+        <source>表示しますか？</source>
+        <translation>是否显示？</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source> 間隔</source>
+        <translation> 间隔</translation>
+    </message>
+    <message>
+        <source>開始値</source>
+        <translation>起始值</translation>
+    </message>
+    <message>
+        <source>終了値</source>
+        <translation>终止值</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>座標範囲</source>
+        <translation>坐标范围</translation>
+    </message>
+    <message>
+        <source>グラフ%1</source>
+        <translation>图形%1</translation>
+    </message>
+    <message>
+        <source>グラフ%1の関数式の間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的函数式的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1の関数表示式に文法エラーがあります。</source>
+        <translation>图形%1的函数表达式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のtの値開始＜終了値のように設定してください。</source>
+        <translation>请将图形%1的t值设置为起始值＜终止值。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のtの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的t的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のxのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>图形%1的x的参数方程式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のyのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>图形%1的y的参数方程式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のuの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的u的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のvの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的v的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のzのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>图形%1的z的参数方程式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のuの値開始＜終了値のように設定してください。</source>
+        <translation>请将图形%1的u值设置为起始值＜终止值。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
+        <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
+    </message>
+</context>
+</TS>
