@@ -47,33 +47,6 @@ void ApplyUnary(int op, ExpressValue& top)
 
 }  // namespace
 
-void CExpress::Evaluate(ExpressValue& result) const
-{
-    if (HasFastPath()) {
-        result.nType = EV_NUMBER;
-        result.dValue = RunFast();
-        return;
-    }
-    EvaluateStepByStep(result);
-}
-
-bool CExpress::EvaluateNumber(double& result) const
-{
-    if (HasFastPath()) {
-        result = RunFast();
-        return true;
-    }
-    ExpressValue value;
-    EvaluateStepByStep(value);
-    if (value.nType == EV_NUMBER)
-        result = value.dValue;
-    else if (value.nType == EV_INTEGER)
-        result = value.nValue;
-    else
-        return false;
-    return true;
-}
-
 // A form that would take more values than the stack holds, or an operator
 // without its operands (only a form changed by hand can do either), stops
 // with a cleared result instead of touching memory outside the stack.

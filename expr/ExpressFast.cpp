@@ -79,7 +79,9 @@ void CExpress::BuildFastPath()
     m_nFastCodeCount = m_nCodeCount;
 }
 
-double CExpress::RunFast() const
+// Kept in this file so that the loop below is inlined into the two entry
+// points the sampling calls.
+inline double CExpress::RunFast() const
 {
     const ExpressFastOp* op = m_fastOps;
     const ExpressFastOp* const end = m_fastOps + m_nFastOpCount;
@@ -97,8 +99,36 @@ double CExpress::RunFast() const
         case OP_TAN: *op->d = std::tan(a); break;
         case OP_ATAN: *op->d = std::atan(a); break;
         case OP_LN: *op->d = std::log(a); break;
-        default: *op->d = std::log10(a); break;
+        case OP_LOG: *op->d = std::log10(a); break;
+        default: __builtin_unreachable();  // BuildFastPath emits nothing else
         }
     }
     return *m_pFastResult;
+}
+
+void CExpress::Evaluate(ExpressValue& result) const
+{
+    if (HasFastPath()) {
+        result.nType = EV_NUMBER;
+        result.dValue = RunFast();
+        return;
+    }
+    EvaluateStepByStep(result);
+}
+
+bool CExpress::EvaluateNumber(double& result) const
+{
+    if (HasFastPath()) {
+        result = RunFast();
+        return true;
+    }
+    ExpressValue value;
+    EvaluateStepByStep(value);
+    if (value.nType == EV_NUMBER)
+        result = value.dValue;
+    else if (value.nType == EV_INTEGER)
+        result = value.nValue;
+    else
+        return false;
+    return true;
 }

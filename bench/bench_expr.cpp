@@ -1,0 +1,171 @@
+// ns per evaluation of the sampling's typical formulas, compiled once: our
+// engine (the number-only program, and the step-by-step rules for
+// reference), muParser, and the same formula as native code. Every run walks
+// the same table of inputs, so no evaluation can be folded into the next.
+
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Express.h"
+
+namespace {
+
+struct Formula {
+    std::u16string ours;
+    std::string muparser;  // muParser's log is the natural one: log10 is ours
+    double (*native)(double x, double y);
+};
+
+const Formula FORMULAS[] = {
+    {u"x*x", "x*x", [](double x, double) { return x * x; }},
+    {u"5*cos(x)", "5*cos(x)", [](double x, double) { return 5 * std::cos(x); }},
+    {u"sin(x)*cos(y)", "sin(x)*cos(y)", [](double x, double y) { return std::sin(x) * std::cos(y); }},
+    {u"x^3-3*x*y^2", "x^3-3*x*y^2", [](double x, double y) { return std::pow(x, 3.0) - 3 * x * std::pow(y, 2.0); }},
+    {u"ln(x)+log(x)", "ln(x)+log10(x)", [](double x, double) { return std::log(x) + std::log10(x); }},
+    {u"sin(x*y)/(x*x+y*y+1)", "sin(x*y)/(x*x+y*y+1)",
+     [](double x, double y) { return std::sin(x * y) / (x * x + y * y + 1); }},
+    {u"((x+1)*(x-1)+(y+2)*(y-2))/(x*x+y*y+0.5)+sin(x)*cos(y)-atan(x*y)",
+     "((x+1)*(x-1)+(y+2)*(y-2))/(x*x+y*y+0.5)+sin(x)*cos(y)-atan(x*y)",
+     [](double x, double y) {
+         return ((x + 1) * (x - 1) + (y + 2) * (y - 2)) / (x * x + y * y + 0.5) + std::sin(x) * std::cos(y)
+                - std::atan(x * y);
+     }},
+};
+
+constexpr int INPUTS = 1024;
+
+struct Inputs {
+    std::vector<double> x, y;
+    Inputs()
+    {
+        for (int i = 0; i < INPUTS; ++i) {
+            x.push_back(0.1 + 4.9 * ((i * 37) % INPUTS) / INPUTS);  // x > 0 for the logarithms
+            y.push_back(-3.0 + 6.0 * ((i * 101) % INPUTS) / INPUTS);
+        }
+    }
+};
+
+const Inputs& Table()
+{
+    static const Inputs inputs;
+    return inputs;
+}
+
+// Runs eval(x, y) over the input table; the result of every evaluation is
+// kept, so none can be dropped.
+template <class Eval>
+void Loop(benchmark::State& state, Eval eval)
+{
+    const Inputs& in = Table();
+    int i = 0;
+    for (auto _ : state) {
+        double r = eval(in.x[i], in.y[i]);
+        benchmark::DoNotOptimize(r);
+        i = (i + 1) & (INPUTS - 1);
+    }
+}
+
+void Ours(benchmark::State& state, const Formula& f)
+{
+    CFunctionExpress e(f.ours, 1, 10);
+    if (!e.Compile() || !e.HasFastPath()) {
+        state.SkipWithError("no number-only program");
+        return;
+    }
+    Loop(state, [&e](double x, double y) {
+        e.m_x = x;
+        e.m_y = y;
+        double r = 0;
+        e.EvaluateNumber(r);
+        return r;
+    });
+}
+
+void OursStepByStep(benchmark::State& state, const Formula& f)
+{
+    CFunctionExpress e(f.ours, 1, 10);
+    if (!e.Compile()) {
+        state.SkipWithError("does not compile");
+        return;
+    }
+    Loop(state, [&e](double x, double y) {
+        e.m_x = x;
+        e.m_y = y;
+        ExpressValue v;
+        e.EvaluateStepByStep(v);
+        return v.dValue;
+    });
+}
+
+void MuParser(benchmark::State& state, const Formula& f)
+{
+    double x = 0, y = 0;
+    mu::Parser p;
+    p.DefineVar("x", &x);
+    p.DefineVar("y", &y);
+    p.SetExpr(f.muparser);
+    p.Eval();
+    Loop(state, [&](double xi, double yi) {
+        x = xi;
+        y = yi;
+        return p.Eval();
+    });
+}
+
+void Native(benchmark::State& state, const Formula& f)
+{
+    Loop(state, [&f](double x, double y) {
+        // The barrier: the compiler must assume both inputs changed, so a
+        // term constant along a row of samples cannot be hoisted.
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(y);
+        return f.native(x, y);
+    });
+}
+
+// Checks that the three implementations agree before timing them.
+bool Agree(const Formula& f)
+{
+    CFunctionExpress e(f.ours, 1, 10);
+    double x = 0.7, y = -1.3;
+    mu::Parser p;
+    p.DefineVar("x", &x);
+    p.DefineVar("y", &y);
+    p.SetExpr(f.muparser);
+    if (!e.Compile())
+        return false;
+    e.m_x = x;
+    e.m_y = y;
+    double r = 0;
+    e.EvaluateNumber(r);
+    const double tolerance = 1e-9 * (1 + std::fabs(r));
+    return std::fabs(r - p.Eval()) < tolerance && std::fabs(r - f.native(x, y)) < tolerance;
+}
+
+void Register()
+{
+    for (const Formula& f : FORMULAS) {
+        if (!Agree(f))
+            std::fprintf(stderr, "implementations disagree on %s\n", f.muparser.c_str());
+        benchmark::RegisterBenchmark((f.muparser + " | ours").c_str(), Ours, f);
+        benchmark::RegisterBenchmark((f.muparser + " | ours step-by-step").c_str(), OursStepByStep, f);
+        benchmark::RegisterBenchmark((f.muparser + " | muparser").c_str(), MuParser, f);
+        benchmark::RegisterBenchmark((f.muparser + " | native").c_str(), Native, f);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    Register();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
