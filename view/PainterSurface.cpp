@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPainterPath>
 #include <QPaintDevice>
 #include <algorithm>
 #include <cmath>
@@ -167,8 +168,20 @@ void CPainterSurface::TextOut(int x, int y, std::u16string_view text) {
     QFontMetricsF fm(m_painter.font(), m_painter.device());
     QPointF topLeft = Map(x, y);
     FillTextCell(QRectF(topLeft, QSizeF(fm.horizontalAdvance(s), fm.height())));
+    PaintText(QPointF(topLeft.x(), topLeft.y() + fm.ascent()), s);
+}
+
+void CPainterSurface::PaintText(const QPointF& baseline, const QString& text) {
+    if (m_textAsPaths) {
+        QPainterPath path;
+        path.addText(baseline, m_painter.font(), text);
+        m_painter.setRenderHint(QPainter::Antialiasing, true);
+        m_painter.fillPath(path, ToQColor(m_textColor));
+        m_linePenSet = false;  // the antialiasing hint belongs to the pen
+        return;
+    }
     UseTextPen();
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + fm.ascent()), s);
+    m_painter.drawText(baseline, text);
 }
 
 void CPainterSurface::DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) {
@@ -183,7 +196,13 @@ void CPainterSurface::DrawText(const SurfaceRect& rect, std::u16string_view text
     } else {
         flags |= Qt::AlignTop | Qt::TextWordWrap;
     }
-    FillTextCell(m_painter.boundingRect(box, flags, s));
+    QRectF cell = m_painter.boundingRect(box, flags, s);
+    FillTextCell(cell);
+    if (flags & Qt::TextSingleLine) {
+        QFontMetricsF fm(m_painter.font(), m_painter.device());
+        PaintText(QPointF(cell.left(), cell.top() + fm.ascent()), s);
+        return;
+    }
     UseTextPen();
     m_painter.drawText(box, flags, s);
 }

@@ -36,6 +36,10 @@ public:
     void TextOut(int x, int y, std::u16string_view text) override;
     void DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) override;
 
+    // Draws text as filled outlines instead of text runs: for SVG files,
+    // whose viewers would otherwise pick fonts of their own.
+    void SetTextAsPaths(bool paths) { m_textAsPaths = paths; }
+
     // The device point of a logical one under the current mapping.
     QPointF Map(int x, int y) const;
 
@@ -48,6 +52,7 @@ private:
     void UseTextPen();
     const QFont& CurrentFont();
     void FillTextCell(const QRectF& cell);
+    void PaintText(const QPointF& baseline, const QString& text);
 
     QPainter& m_painter;
     SurfaceRect m_device;
@@ -60,6 +65,7 @@ private:
     int m_curX = 0, m_curY = 0;
     bool m_linePenSet = false;
     bool m_fontValid = false;
+    bool m_textAsPaths = false;
     QFont m_qfont;
     std::vector<QLineF> m_lineBuffer;  // reused between calls
 };

@@ -18,10 +18,12 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("PictureExport", text); }
 
-void PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+void PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+             bool textAsPaths = false) {
     QPainter painter(&device);
     painter.fillRect(QRect(0, 0, size, size), Qt::white);
     CPainterSurface surface(painter, QRect(0, 0, size, size));
+    surface.SetTextAsPaths(textAsPaths);
     DrawPicture(surface, &doc, picture3D);
 }
 
@@ -38,7 +40,8 @@ bool WriteSvg(QSaveFile& file, int size, const CCurvilinearscopeDoc& doc, CPictu
     svg.setSize(QSize(size, size));
     svg.setViewBox(QRect(0, 0, size, size));
     svg.setTitle(QStringLiteral("Curvilinearscope"));
-    PaintOn(svg, size, doc, picture3D);
+    // Outlines: a viewer without our fonts still shows the same letters.
+    PaintOn(svg, size, doc, picture3D, true);
     return file.error() == QFileDevice::NoError;
 }
 

@@ -40,6 +40,9 @@ TEST(ExportPicture, WritesEachFormatAtTheAskedSize) {
     EXPECT_EQ(QImage(png).size(), QSize(321, 321));
     EXPECT_EQ(QSvgRenderer(svg).viewBox(), QRect(0, 0, 321, 321));
     EXPECT_NEAR(SvgWidthMM(svg) * 96 / 25.4, 321, 0.5);  // read at 96 per inch
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(svgFile.readAll().contains("<text"));  // outlines, whatever fonts the viewer has
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     QByteArray bytes = f.readAll();
