@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "DocumentFile.h"
+#include "DocumentFileReport.h"
 #include "Seams.h"
 
 CAppDocument::CAppDocument(const QString& untitledTitle, QObject* parent)
@@ -22,7 +22,7 @@ bool CAppDocument::OnNewDocument() {
 }
 
 bool CAppDocument::OnOpenDocument(const QString& path) {
-    const DocumentFileResult result = LoadDocumentFile(path, *m_pModel);
+    const FileReport result = OpenDocumentReport(path, *m_pModel);
     if (!result.ok) {
         Prompts().Message(DialogParent(), result.message);
         return false;
@@ -33,7 +33,7 @@ bool CAppDocument::OnOpenDocument(const QString& path) {
 }
 
 bool CAppDocument::OnSaveDocument(const QString& path) {
-    const DocumentFileResult result = SaveDocumentFile(path, *m_pModel);
+    const FileReport result = SaveDocumentReport(path, *m_pModel);
     if (!result.ok) {
         Prompts().Message(DialogParent(), result.message);
         return false;

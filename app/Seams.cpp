@@ -26,6 +26,10 @@ public:
     QString SaveFileName(QWidget* parent, const QString& suggested) override {
         return QFileDialog::getSaveFileName(parent, QString(), suggested, DocumentFileFilter());
     }
+    QString ExportFileName(QWidget* parent, const QString& suggested) override {
+        return QFileDialog::getSaveFileName(parent, QString(), suggested,
+                                            QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
+    }
 };
 
 class CQtDesktop : public CDesktopOpener {

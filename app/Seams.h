@@ -21,6 +21,8 @@ public:
     // An empty result means the user cancelled.
     virtual QString OpenFileName(QWidget* parent) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& suggested) = 0;
+    // A PNG, SVG or PDF file to export the picture to.
+    virtual QString ExportFileName(QWidget* parent, const QString& suggested) = 0;
 };
 
 class CDesktopOpener {

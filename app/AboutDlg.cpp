@@ -1,0 +1,36 @@
+#include "AboutDlg.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+#include "IconFactory.h"
+#include "ProductInfo.h"
+#include "Seams.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("バージョン情報 Curvilinearscope"));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(IconFromSvg(QStringLiteral(":/icons/curvilinearscope.svg")).pixmap(32, 32));
+    auto* name = new QLabel(QStringLiteral("Curvilinearscope Version " CRV_VERSION_TEXT), this);
+    auto* copyright = new QLabel(tr("Copyright (C) 2010-2026 Orvandel"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setDefault(true);
+    m_pWebButton = new QPushButton(QStringLiteral(CRV_PRODUCT_URL), this);
+    m_pWebButton->setAutoDefault(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(name, 0, 1);
+    layout->addWidget(ok, 0, 2);
+    layout->addWidget(copyright, 1, 1, 1, 2);
+    layout->addWidget(m_pWebButton, 2, 0, 1, 2, Qt::AlignLeft);
+    layout->setColumnStretch(1, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pWebButton, &QPushButton::clicked, this, &CAboutDlg::OnWebButton);
+}
+
+void CAboutDlg::OnWebButton() { Desktop().Open(QUrl(QStringLiteral(CRV_PRODUCT_URL))); }

@@ -1,0 +1,56 @@
+#include "ChildFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+
+#include "AppDocument.h"
+#include "CommandTexts.h"
+#include "view/CurvilinearscopeView.h"
+
+CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent)
+    : QMdiSubWindow(parent), m_pDocument(document) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_pView = new CCurvilinearscopeView(this);
+    m_pView->SetDocument(&document->Model());
+    setWidget(m_pView);
+    document->AddView(m_pView);
+    connect(m_pView, &CCurvilinearscopeView::statusMessage, this, &CChildFrame::statusMessage);
+    // The angle belongs to the document, so every window of it turns along.
+    connect(m_pView, &CCurvilinearscopeView::angleChanged, document, &CAppDocument::UpdateAllViews);
+    SetSystemMenuPrompts();
+    UpdateTitle();
+}
+
+CChildFrame::~CChildFrame() {
+    if (m_pDocument) m_pDocument->RemoveView(m_pView);
+}
+
+void CChildFrame::UpdateTitle() {
+    if (!m_pDocument) return;
+    const QList<QWidget*> views = m_pDocument->Views();
+    QString title = m_pDocument->GetTitle();
+    if (views.size() > 1) title += QStringLiteral(":%1").arg(views.indexOf(m_pView) + 1);
+    setWindowTitle(title);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (m_pDocument && m_pDocument->Views().size() == 1 && !m_pDocument->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::SetSystemMenuPrompts() {
+    QMenu* menu = systemMenu();
+    if (!menu) return;
+    // Qt's own system-menu entries, in the order Qt creates them.
+    const char* const prompts[] = {
+        "ウィンドウを通常のサイズに戻す", "ウィンドウの位置を変更", "ウィンドウのサイズを変更",
+        "ウィンドウを最小化する", "ウィンドウを最大化する", nullptr,
+        nullptr, "作業中のウィンドウを閉じ、変更したファイルの保存を指示"};
+    const QList<QAction*> actions = menu->actions();
+    for (int i = 0; i < actions.size() && i < int(std::size(prompts)); ++i)
+        if (prompts[i] && !actions[i]->isSeparator()) actions[i]->setStatusTip(UiText(prompts[i]));
+}

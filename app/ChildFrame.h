@@ -1,0 +1,35 @@
+#pragma once
+// One document window inside the main window: a sub-window holding one view
+// of one document. Closing the last window of a modified document asks first.
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+class CAppDocument;
+class CCurvilinearscopeView;
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    CChildFrame(CAppDocument* document, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CAppDocument* GetDocument() const { return m_pDocument; }
+    CCurvilinearscopeView* GetView() const { return m_pView; }
+
+    // Sets the caption from the document's title: "title", or "title:n" while
+    // the document has several windows.
+    void UpdateTitle();
+
+signals:
+    void statusMessage(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void SetSystemMenuPrompts();
+
+    QPointer<CAppDocument> m_pDocument;
+    CCurvilinearscopeView* m_pView = nullptr;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// The command line:
+//   curvilinearscope                      a new document
+//   curvilinearscope FILE.crv ...         opens the files
+//   curvilinearscope -p|--print FILE.crv  prints the file and ends
+//   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
+//                    [--angle RADIANS] FILE.crv
+//                                         writes the picture, no window needed
+//   curvilinearscope --help | --version
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct CCommandLineInfo {
+    enum Action { FileNew, FileOpen, FilePrint, Export, Help, Version, Error };
+    Action action = FileNew;
+    QStringList files;  // FileOpen: all; FilePrint and Export: the one
+    QString exportPath;
+    int exportSize = 0;
+    std::optional<double> exportAngle;
+    QString error;  // Error: what is wrong, for the user
+};
+
+// args: the arguments after the program's name.
+CCommandLineInfo ParseCommandLine(const QStringList& args);
+
+QString CommandLineUsage();
+QString VersionText();

@@ -1,0 +1,23 @@
+#pragma once
+// Opening and saving a document file with every failure turned into the text
+// the user sees. No message boxes here: the window shows the text in a
+// message box, the command line writes it to standard error.
+
+#include <QString>
+
+class CCurvilinearscopeDoc;
+
+struct FileReport {
+    bool ok = true;
+    QString message;  // what to tell the user when !ok
+};
+
+// Loads path into a freshly constructed model (an empty file loads nothing).
+FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model);
+// Saves atomically: the old file stays whole until the new one is complete.
+FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model);
+
+// The message of a failed load by the archive's cause: the version message
+// for a foreign file, "Unexpected file format." for a damaged one, "Failed to
+// open document." otherwise.
+QString LoadFailureMessage(int archiveCause);

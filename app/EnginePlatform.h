@@ -1,0 +1,12 @@
+#pragma once
+// What the expression engine gets from the application: message boxes, the
+// language flag and a date reader that also knows the user's own formats.
+
+#include <string_view>
+
+// Reads a date or a date and time into the OLE Automation day count: the
+// engine's own formats first, then the short and long formats of the
+// system's locale. False when the text is none of them.
+bool ParseDateWithLocale(std::u16string_view text, double& date);
+
+void InstallEnginePlatform(bool chinese);

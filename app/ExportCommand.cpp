@@ -1,0 +1,22 @@
+#include "ExportCommand.h"
+
+#include "CommandLine.h"
+#include "DocumentFileReport.h"
+#include "doc/CurvilinearscopeDoc.h"
+#include "view/PictureExport.h"
+
+int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
+    const QString& source = info.files.value(0);
+    CCurvilinearscopeDoc model;
+    const FileReport report = OpenDocumentReport(source, model);
+    if (!report.ok) {
+        errorText = source + QStringLiteral(": ") + report.message;
+        return 1;
+    }
+    const QString error = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle);
+    if (!error.isEmpty()) {
+        errorText = error;
+        return 1;
+    }
+    return 0;
+}
