@@ -1,4 +1,43 @@
-// The edit command of the document. The function edit dialog fills this in.
-#include "AppDocument.h"
+// The edit command of the document (Ctrl+M): the function edit dialog on
+// copies of the document's data, and on OK the new definitions, sampled.
+#include <QDialog>
 
-void CAppDocument::OnEditFunction() {}
+#include "AppDocument.h"
+#include "Seams.h"
+#include "dialogs/DialogMessage.h"
+#include "dialogs/DlgSet.h"
+#include "dialogs/FunctionEdit.h"
+
+namespace {
+
+// The dialog's messages go through the program's prompts while it runs, like
+// every other message of the program.
+class DialogMessagesThroughPrompts {
+public:
+    DialogMessagesThroughPrompts()
+        : m_previous(SetDialogMessageSink([](QWidget* parent, const QString& text) { Prompts().Message(parent, text); })) {}
+    ~DialogMessagesThroughPrompts() { SetDialogMessageSink(m_previous); }
+    DialogMessagesThroughPrompts(const DialogMessagesThroughPrompts&) = delete;
+    DialogMessagesThroughPrompts& operator=(const DialogMessagesThroughPrompts&) = delete;
+
+private:
+    DialogMessageSink m_previous;
+};
+
+}  // namespace
+
+void CAppDocument::OnEditFunction() {
+    const DialogMessagesThroughPrompts messages;
+    CDlgSet dlg(DialogParent());
+    LoadDlgSet(dlg, Model());
+    if (dlg.exec() != QDialog::Accepted) {
+        return;
+    }
+    // A cancelled (or failed) sampling leaves the document as it was before
+    // OK, the modified flag included.
+    if (!ApplyDlgSet(dlg, Model(), DialogParent())) {
+        return;
+    }
+    SetModifiedFlag(true);
+    UpdateAllViews();
+}

@@ -14,6 +14,8 @@
 
 #include "dialogs/DialogMessage.h"
 #include "dialogs/DlgSet.h"
+#include "dialogs/FunctionEdit.h"
+#include "doc/CurvilinearscopeDoc.h"
 #include "expr/ExpressPlatform.h"
 
 class MessageLog {
@@ -48,6 +50,11 @@ public:
         Show();
     }
     DlgSetDriver() { Show(); }
+    // The dialog as the edit command opens it on a document.
+    explicit DlgSetDriver(const CCurvilinearscopeDoc& model) {
+        LoadDlgSet(dlg, model);
+        Show();
+    }
 
     QLineEdit* Edit(int id) const { return static_cast<QLineEdit*>(dlg.Item(id)); }
     QComboBox* List(int id) const { return static_cast<QComboBox*>(dlg.Item(id)); }

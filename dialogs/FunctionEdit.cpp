@@ -1,0 +1,48 @@
+#include "FunctionEdit.h"
+
+#include <memory>
+#include <utility>
+
+#include "DlgSet.h"
+#include "RangeChoice.h"
+#include "SampleProgress.h"
+#include "doc/CurvilinearscopeDoc.h"
+
+void LoadDlgSet(CDlgSet& dlg, const CCurvilinearscopeDoc& model) {
+    dlg.m_nDimension = model.m_nDimension;
+    dlg.m_nRangeChoice = RangeChoiceFromRange(model.m_nRange);
+    for (int i = 0; i < 3; ++i) {
+        dlg.m_graphs[i] = model.m_graphs[i];  // definitions only
+    }
+}
+
+bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* parent, int showProgressAfterMs) {
+    // Sampled on a copy: a cancelled or failed sampling leaves the document's
+    // definitions and points untouched.
+    auto edited = std::make_unique<CCurvilinearscopeDoc>();
+    edited->m_nDimension = dlg.m_nDimension;
+    edited->m_nRange = RangeFromChoice(dlg.m_nRangeChoice);
+    edited->m_dAngle = model.m_dAngle;
+    for (int i = 0; i < 3; ++i) {
+        edited->m_graphs[i] = dlg.m_graphs[i];
+    }
+    if (SampleWithProgress(*edited, parent, showProgressAfterMs) != SampleOutcome::Finished) {
+        return false;
+    }
+    model.m_nDimension = edited->m_nDimension;
+    model.m_nRange = edited->m_nRange;
+    model.m_dAngle = edited->m_dAngle;
+    const bool sampling = edited->m_nDimension == 0 || edited->m_nDimension == 1;
+    for (int i = 0; i < 3; ++i) {
+        CGraphDef& target = model.m_graphs[i];
+        CGraphDef& source = edited->m_graphs[i];
+        target = source;
+        // Exactly the slots the sampling rebuilds take new points; the
+        // others keep theirs, as sampling in place would leave them.
+        if (sampling && source.m_bShow && (source.m_nKind == 0 || source.m_nKind == 1)) {
+            target.m_pPoints = std::move(source.m_pPoints);
+            target.m_nPoints = source.m_nPoints;
+        }
+    }
+    return true;
+}
