@@ -1,5 +1,8 @@
 #include "PainterSurface.h"
 
+#include "CapsuleRaster.h"
+
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainterPath>
@@ -33,7 +36,9 @@ double EmPerCell(const QFont& font) {
 }  // namespace
 
 QStringList CPainterSurface::FontFamilies() {
-    QStringList families{QGuiApplication::font().family(), QStringLiteral("WenQuanYi Micro Hei"),
+    // The resolved face: an alias such as "Sans Serif" is no family of its
+    // own, and Qt would skip it in favour of the first real fallback.
+    QStringList families{QFontInfo(QGuiApplication::font()).family(), QStringLiteral("WenQuanYi Micro Hei"),
                          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans CJK SC"),
                          QStringLiteral("Droid Sans Fallback")};
     families.removeDuplicates();
@@ -138,6 +143,12 @@ void CPainterSurface::DrawLines(const SurfaceLine* lines, int count) {
     m_curX = lines[count - 1].x2;
     m_curY = lines[count - 1].y2;
     if (m_lineBuffer.empty()) return;
+    if (QImage* image = DirectRasterTarget(m_painter)) {  // same look, a pixel at a time
+        const double width = std::max(1.0, m_pen.width * std::abs(m_sx));
+        DrawCapsules(*image, m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()), width,
+                     qRgb(m_pen.color.r, m_pen.color.g, m_pen.color.b), width > 1.5);
+        return;
+    }
     UseLinePen();
     m_painter.drawLines(m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()));
 }
