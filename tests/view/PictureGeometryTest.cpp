@@ -64,9 +64,3 @@ TEST(PrintMapping, DeviceWithoutPhysicalSizeFallsBackToTheScreenRule) {
     SurfaceRect page{0, 0, 1000, 800};
     EXPECT_EQ(PrintMapping(page, 0, 0, 1000, 800), ScreenMapping(page));
 }
-
-TEST(GraphColor, SlotsAreRedGreenBlue) {
-    EXPECT_EQ(GraphColor(1), (SurfaceColor{255, 0, 0}));
-    EXPECT_EQ(GraphColor(2), (SurfaceColor{0, 255, 0}));
-    EXPECT_EQ(GraphColor(3), (SurfaceColor{0, 0, 255}));
-}
