@@ -33,7 +33,7 @@ enum {
 
 constexpr int EXPRESS_CODE_MAX = 1000;  // instructions per compiled formula
 constexpr int EXPRESS_STACK_MAX = 64;   // values pending at once while evaluating
-constexpr int EXPRESS_NEST_MAX = 200;   // parentheses and function calls open at once
+constexpr int EXPRESS_NEST_MAX = 100;   // parentheses and function calls open at once
 
 // One instruction; each kind uses only its own fields.
 struct ExpressCode {
@@ -103,7 +103,7 @@ private:
     // Parser levels, one per precedence level.
     ExpressValue ParseOr();
     ExpressValue ParseAnd();
-    bool ParseNotPrefix(bool& odd);
+    void ParseNotPrefix(bool& odd);
     ExpressValue ParseNotOperand();
     ExpressValue ParseComparison();
     ExpressValue ParseAdditive();
@@ -118,7 +118,7 @@ private:
     void ReadString();
     void ReadDate();
     void ReadBracketedName();
-    void ReadWord(char16_t first);
+    void ReadWord();  // its first character is already consumed
     void ReadComparison(char16_t first);
 
     // Emission and checks of the compiled form.

@@ -71,7 +71,7 @@ void CExpress::NextToken()
         if (IsDigit(c) || c == u'.')
             ReadNumber(c);
         else if (IsLetter(c) || c == u'_')
-            ReadWord(c);
+            ReadWord();
         // Anything else ends the formula here, without an error.
         return;
     }
@@ -194,11 +194,10 @@ void CExpress::ReadBracketedName()
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
-void CExpress::ReadWord(char16_t first)
+void CExpress::ReadWord()
 {
     const int32_t start = m_nPos - 1;
     const int32_t length = static_cast<int32_t>(m_strExpress.size());
-    (void)first;
     while (m_nPos < length) {
         const char16_t c = m_strExpress[m_nPos];
         if (IsLetter(c) || IsDigit(c) || c == u'_')

@@ -120,17 +120,14 @@ ExpressValue CExpress::ParseNotOperand()
 }
 
 // not-prefix := { NOT }
-bool CExpress::ParseNotPrefix(bool& odd)
+void CExpress::ParseNotPrefix(bool& odd)
 {
-    bool seen = false;
     while (m_nToken == TK_NOT) {
-        seen = true;
         odd = !odd;
         NextToken();
         if (m_nToken == TK_END)
             throw CExpressException(nullptr, 5);
     }
-    return seen;
 }
 
 // comparison := additive [ ("=" | ">" | ">=" | "<" | "<=" | "<>" | LIKE) additive ]
