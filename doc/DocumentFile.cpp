@@ -47,7 +47,10 @@ void SaveDocumentFile(const std::filesystem::path& target, CCurvilinearscopeDoc&
     if (folder.empty()) {
         folder = ".";
     }
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name = target.filename().string();
+    name.insert(0, 1, '.');
+    name.append(".XXXXXX");
+    std::string temporary = (folder / name).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         ThrowErrno("cannot create a file in " + folder.string());

@@ -2,6 +2,7 @@
 // One graph slot: what the user defines in the edit dialog, plus the segment
 // records the sampling computed from it.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,11 @@ struct SamplePoint {
     double y;
     double z;
     int32_t graphNumber;  // slot 1..3 (space pictures only)
+
+    // Arrays of records come from SamplePointMemory.cpp: a big one gets its
+    // own mapping with huge pages, so filling it costs few page faults.
+    static void* operator new[](std::size_t bytes);
+    static void operator delete[](void* memory) noexcept;
 };
 
 class CGraphDef {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "expr/Express.h"
+#include "expr/ExpressPlatform.h"
 
 namespace {
 
@@ -159,3 +160,14 @@ ReferenceSampling ReferenceSpace(const CGraphDef& g, int32_t range, int32_t numb
     }
     return out;
 }
+
+namespace {
+// Formulas that do not compile in these tests would otherwise print the
+// engine's message on standard error.
+const bool kQuietEngine = [] {
+    ExpressPlatform platform;
+    platform.showMessage = [](std::u16string_view) {};
+    SetExpressPlatform(std::move(platform));
+    return true;
+}();
+}  // namespace
