@@ -25,7 +25,8 @@ const Formula FORMULAS[] = {
     {u"x*x", "x*x", [](double x, double) { return x * x; }},
     {u"5*cos(x)", "5*cos(x)", [](double x, double) { return 5 * std::cos(x); }},
     {u"sin(x)*cos(y)", "sin(x)*cos(y)", [](double x, double y) { return std::sin(x) * std::cos(y); }},
-    {u"x^3-3*x*y^2", "x^3-3*x*y^2", [](double x, double y) { return std::pow(x, 3.0) - 3 * x * std::pow(y, 2.0); }},
+    // Native code multiplies; our language calls the power function for "^".
+    {u"x^3-3*x*y^2", "x^3-3*x*y^2", [](double x, double y) { return x * x * x - 3 * x * y * y; }},
     {u"ln(x)+log(x)", "ln(x)+log10(x)", [](double x, double) { return std::log(x) + std::log10(x); }},
     {u"sin(x*y)/(x*x+y*y+1)", "sin(x*y)/(x*x+y*y+1)",
      [](double x, double y) { return std::sin(x * y) / (x * x + y * y + 1); }},

@@ -38,6 +38,11 @@ bool IsFastBinary(int op)
 
 }  // namespace
 
+// Operand flags of a step: the operand is the result of the step just
+// before, which the loop keeps in a register instead of reading it back.
+constexpr int32_t FROM_LAST_A = 32;
+constexpr int32_t FROM_LAST_B = 64;
+
 void CExpress::BuildFastPath()
 {
     m_nFastCodeCount = -1;
@@ -45,6 +50,7 @@ void CExpress::BuildFastPath()
     const double* operand[EXPRESS_STACK_MAX];
     bool constant[EXPRESS_STACK_MAX];
     int n = 0, constants = 0;
+    const double* last = nullptr;  // where the latest step wrote
     for (int i = 0; i < m_nCodeCount; ++i) {
         const ExpressCode& code = m_code[i];
         if (code.nKind == IK_CONSTANT || code.nKind == IK_VARIABLE) {
@@ -67,8 +73,14 @@ void CExpress::BuildFastPath()
             m_fastConstants[constants] = FastApply(op, *a, *b);
             operand[at] = &m_fastConstants[constants++];
         } else {
-            m_fastOps[m_nFastOpCount++] = {op, a, b, &m_fastStack[at]};
-            operand[at] = &m_fastStack[at];
+            int32_t flags = 0;
+            if (last != nullptr && a == last)
+                flags |= FROM_LAST_A;
+            else if (!unary && last != nullptr && b == last)
+                flags |= FROM_LAST_B;
+            last = &m_fastStack[at];
+            m_fastOps[m_nFastOpCount++] = {op | flags, a, b, &m_fastStack[at]};
+            operand[at] = last;
             constant[at] = false;
         }
         n = at + 1;
@@ -79,32 +91,67 @@ void CExpress::BuildFastPath()
     m_nFastCodeCount = m_nCodeCount;
 }
 
+// One case per operation and operand source; "last" is the previous step's
+// result, still in a register.
+#define CRV_FAST_BINARY(code, expression)                                   \
+    case code: {                                                           \
+        const double a = *op->a, b = *op->b;                               \
+        last = (expression);                                               \
+        break;                                                             \
+    }                                                                      \
+    case code | FROM_LAST_A: {                                             \
+        const double a = last, b = *op->b;                                 \
+        last = (expression);                                               \
+        break;                                                             \
+    }                                                                      \
+    case code | FROM_LAST_B: {                                             \
+        const double a = *op->a, b = last;                                 \
+        last = (expression);                                               \
+        break;                                                             \
+    }
+#define CRV_FAST_UNARY(code, expression)                                    \
+    case code: {                                                           \
+        const double a = *op->a;                                           \
+        last = (expression);                                               \
+        break;                                                             \
+    }                                                                      \
+    case code | FROM_LAST_A: {                                             \
+        const double a = last;                                             \
+        last = (expression);                                               \
+        break;                                                             \
+    }
+
 // Kept in this file so that the loop below is inlined into the two entry
 // points the sampling calls.
 inline double CExpress::RunFast() const
 {
     const ExpressFastOp* op = m_fastOps;
     const ExpressFastOp* const end = m_fastOps + m_nFastOpCount;
+    double last = 0;
     for (; op != end; ++op) {
-        const double a = *op->a;
         switch (op->op) {
-        case OP_NEG: *op->d = a * -1.0; break;
-        case OP_ADD: *op->d = a + *op->b; break;
-        case OP_SUB: *op->d = a - *op->b; break;
-        case OP_MUL: *op->d = a * *op->b; break;
-        case OP_POW: *op->d = std::pow(a, *op->b); break;
-        case OP_DIV: *op->d = a / (*op->b + DIVISOR_OFFSET); break;
-        case OP_SIN: *op->d = std::sin(a); break;
-        case OP_COS: *op->d = std::cos(a); break;
-        case OP_TAN: *op->d = std::tan(a); break;
-        case OP_ATAN: *op->d = std::atan(a); break;
-        case OP_LN: *op->d = std::log(a); break;
-        case OP_LOG: *op->d = std::log10(a); break;
-        default: __builtin_unreachable();  // BuildFastPath emits nothing else
+            CRV_FAST_UNARY(OP_NEG, a * -1.0)
+            CRV_FAST_BINARY(OP_ADD, a + b)
+            CRV_FAST_BINARY(OP_SUB, a - b)
+            CRV_FAST_BINARY(OP_MUL, a * b)
+            CRV_FAST_BINARY(OP_POW, std::pow(a, b))
+            CRV_FAST_BINARY(OP_DIV, a / (b + DIVISOR_OFFSET))
+            CRV_FAST_UNARY(OP_SIN, std::sin(a))
+            CRV_FAST_UNARY(OP_COS, std::cos(a))
+            CRV_FAST_UNARY(OP_TAN, std::tan(a))
+            CRV_FAST_UNARY(OP_ATAN, std::atan(a))
+            CRV_FAST_UNARY(OP_LN, std::log(a))
+            CRV_FAST_UNARY(OP_LOG, std::log10(a))
+        default:
+            __builtin_unreachable();  // BuildFastPath emits nothing else
         }
+        *op->d = last;  // for a later step that reads it from its slot
     }
     return *m_pFastResult;
 }
+
+#undef CRV_FAST_BINARY
+#undef CRV_FAST_UNARY
 
 void CExpress::Evaluate(ExpressValue& result) const
 {
