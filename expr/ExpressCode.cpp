@@ -1,19 +1,19 @@
 // The compiled form: construction, emission within the fixed capacity, and
 // the checks and passes that run once the parser is done.
 
+#include <cstring>
+
 #include "Express.h"
 #include "ExpressException.h"
 
 CExpress::CExpress(std::u16string_view formula)
     : m_strExpress(formula), m_nToken(0), m_nPos(0), m_nParenDepth(0), m_nCodeCount(0)
 {
-    ClearValue(m_tokenValue);
-    for (ExpressCode& code : m_code) {
-        code.nKind = 0;
-        code.nOperator = 0;
-        code.szName[0] = 0;
-        ClearValue(code.value);
-    }
+    // Every byte, not just the fields a cleared record names: a form that
+    // failed to compile and is evaluated anyway then reads nothing undefined.
+    std::memset(&m_tokenValue, 0, sizeof m_tokenValue);
+    std::memset(m_code, 0, sizeof m_code);  // nKind 0, empty names, EV_NONE values
+    std::memset(m_fastStack, 0, sizeof m_fastStack);
 }
 
 // A formula beyond the fixed capacities (instructions, pending values,
