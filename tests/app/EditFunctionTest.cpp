@@ -1,0 +1,132 @@
+// The edit command (Ctrl+M) on a document, with the modal dialog answered by
+// clicks and key presses as a user would.
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "FakeSeams.h"
+#include "app/AppDocument.h"
+#include "dialogs/DlgSet.h"
+
+namespace {
+
+// Runs `act` on the edit dialog once it is up and waiting.
+void WhenDialogOpens(std::function<void(CDlgSet&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dlg = qobject_cast<CDlgSet*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        act(*dlg);
+        if (dlg->isVisible()) {
+            dlg->reject();  // a failed step must not leave the test waiting
+        }
+    });
+}
+
+void Type(CDlgSet& dlg, int id, const QString& text) {
+    auto* edit = static_cast<QLineEdit*>(dlg.Item(id));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+}
+
+void Click(CDlgSet& dlg, int id) {
+    QWidget* w = dlg.Item(id);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
+}
+
+void ClickTab(CDlgSet& dlg, int tab) {
+    QTest::mouseClick(dlg.TabBar(), Qt::LeftButton, {}, dlg.TabBar()->tabRect(tab).center());
+}
+
+class PaintCounter : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+TEST(EditFunction, NewUserDrawsSinX) {
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    ASSERT_TRUE(doc.OnNewDocument());
+    PaintCounter view;
+    view.show();
+    doc.AddView(&view);
+    QApplication::processEvents();
+    const int paintsBefore = view.paints;
+
+    WhenDialogOpens([](CDlgSet& dlg) {
+        Type(dlg, IDC_FORMULA, QStringLiteral("sin(x)"));
+        Click(dlg, IDC_SHOW);
+        Click(dlg, IDC_OK);
+    });
+    doc.OnEditFunction();
+    const CGraphDef& g = doc.Model().m_graphs[0];
+    EXPECT_EQ(g.m_strFormula, u"sin(x)");
+    EXPECT_EQ(g.m_bShow, 1);
+    EXPECT_GT(g.m_nPoints, 0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    QTest::qWait(20);
+    EXPECT_GT(view.paints, paintsBefore);
+    doc.RemoveView(&view);
+}
+
+TEST(EditFunction, ConfirmingWithoutChangesMarksModifiedAndResamples) {
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    ASSERT_TRUE(doc.OnNewDocument());
+    doc.Model().m_graphs[2].m_bShow = 1;  // shown, never sampled
+    WhenDialogOpens([](CDlgSet& dlg) { Click(dlg, IDC_OK); });
+    doc.OnEditFunction();
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_GT(doc.Model().m_graphs[2].m_nPoints, 0);
+    EXPECT_EQ(doc.Model().m_nRange, 10);
+}
+
+TEST(EditFunction, CancelAfterTabChangesLeavesTheDocumentUnchanged) {
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    ASSERT_TRUE(doc.OnNewDocument());
+    WhenDialogOpens([](CDlgSet& dlg) {
+        Type(dlg, IDC_FORMULA, QStringLiteral("x*x*x"));
+        Click(dlg, IDC_SHOW);
+        ClickTab(dlg, 1);
+        Click(dlg, IDC_DIM_SPACE);
+        ClickTab(dlg, 2);
+        EXPECT_EQ(dlg.m_graphs[0].m_strFormula, u"x*x*x");  // the dialog's copy took it
+        EXPECT_EQ(dlg.TabBar()->currentIndex(), 2);
+        Click(dlg, IDC_CANCEL);
+    });
+    doc.OnEditFunction();
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.Model().m_nDimension, 0);
+    EXPECT_EQ(doc.Model().m_graphs[0].m_strFormula, u"x*x");
+    EXPECT_EQ(doc.Model().m_graphs[0].m_bShow, 0);
+    EXPECT_EQ(doc.Model().m_graphs[0].m_nPoints, 0);
+}
+
+TEST(EditFunction, DialogMessagesReachTheUserThroughThePrompts) {
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    ASSERT_TRUE(doc.OnNewDocument());
+    WhenDialogOpens([](CDlgSet& dlg) {
+        Click(dlg, IDC_SHOW);
+        Type(dlg, IDC_STEP, QStringLiteral("2"));
+        Click(dlg, IDC_OK);
+        EXPECT_TRUE(dlg.isVisible());
+        Click(dlg, IDC_CANCEL);
+    });
+    doc.OnEditFunction();
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0], QStringLiteral("Please enter a number between 0.01 and 1."));
+    EXPECT_EQ(prompts.messages[1], QStringLiteral("グラフ1の関数式の間隔値(0.01-1.0)を正しく設定してください。"));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+}  // namespace
