@@ -11,14 +11,13 @@ namespace {
 
 constexpr int kSteps = 1000;
 
-const char* const kContext = "SampleProgress";
 
 }  // namespace
 
 SampleOutcome SampleWithProgress(CCurvilinearscopeDoc& model, QWidget* parent, int showAfterMs) {
-    QProgressDialog progress(QCoreApplication::translate(kContext, "グラフを計算しています..."),
-                             QCoreApplication::translate(kContext, "キャンセル"), 0, kSteps + 1, parent);
-    progress.setWindowTitle(QCoreApplication::translate(kContext, "関数編集"));
+    QProgressDialog progress(QCoreApplication::translate("SampleProgress", "グラフを計算しています..."),
+                             QCoreApplication::translate("SampleProgress", "キャンセル"), 0, kSteps + 1, parent);
+    progress.setWindowTitle(QCoreApplication::translate("SampleProgress", "関数編集"));
     // Application-modal: while it shows, nothing else may touch the document.
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(showAfterMs);
@@ -40,7 +39,7 @@ SampleOutcome SampleWithProgress(CCurvilinearscopeDoc& model, QWidget* parent, i
         return finished ? SampleOutcome::Finished : SampleOutcome::Cancelled;
     } catch (const std::bad_alloc&) {
         progress.hide();
-        ShowDialogMessage(parent, QCoreApplication::translate(kContext, "メモリが不足しているため、グラフを計算できません。"));
+        ShowDialogMessage(parent, QCoreApplication::translate("SampleProgress", "メモリが不足しているため、グラフを計算できません。"));
         return SampleOutcome::OutOfMemory;
     }
 }

@@ -116,4 +116,23 @@
         <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
     </message>
 </context>
+<context>
+    <name>SampleProgress</name>
+    <message>
+        <source>グラフを計算しています...</source>
+        <translation>正在计算图形...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>関数編集</source>
+        <translation>函数编辑</translation>
+    </message>
+    <message>
+        <source>メモリが不足しているため、グラフを計算できません。</source>
+        <translation>内存不足，无法计算图形。</translation>
+    </message>
+</context>
 </TS>
