@@ -78,6 +78,30 @@ void BM_NativeSurface(benchmark::State& state) {
 }
 BENCHMARK(BM_NativeSurface)->Args({10, 200})->Args({20, 10})->Unit(benchmark::kMillisecond);
 
+// The same with the formula called through a pointer the compiler cannot see
+// through: cos(y) is then computed for every sample, as any evaluator of the
+// formula text must, instead of once per row.
+double SinCos(double x, double y) {
+    return std::sin(x) * std::cos(y);
+}
+double (*volatile g_opaqueFormula)(double, double) = &SinCos;
+
+void BM_NativeSurfacePerSample(benchmark::State& state) {
+    const int32_t range = static_cast<int32_t>(state.range(0));
+    const double step = state.range(1) / 1000.0;
+    std::unique_ptr<SamplePoint[]> points;
+    int32_t n = 0;
+    for (auto _ : state) {
+        auto* formula = g_opaqueFormula;
+        n = NativeSurface(points, range, step, formula);
+        benchmark::DoNotOptimize(points.get());
+    }
+    const double side = SideSamples(range, step);
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * side * side));
+    state.counters["records"] = n;
+}
+BENCHMARK(BM_NativeSurfacePerSample)->Args({10, 200})->Args({20, 10})->Unit(benchmark::kMillisecond);
+
 // 500 x 500 samples: u and v from 0 in steps of 0.01 up to 4.99.
 void ParametricDefinition(CGraphDef& g) {
     g.m_nKind = 1;

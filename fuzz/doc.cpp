@@ -1,15 +1,20 @@
 // Loads arbitrary bytes as a .crv file, then saves what loaded, loads that
 // again and saves once more: the two saves must be the same bytes, and every
-// record a reader may walk must lie inside its array.
+// record a reader may walk must lie inside its array. Definitions small
+// enough to sample quickly are then sampled, saved and loaded again.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 #include <sstream>
 #include <string>
 
 #include "doc/Archive.h"
 #include "doc/CurvilinearscopeDoc.h"
+#include "doc/SampleCapacity.h"
+#include "doc/SampleTicker.h"
+#include "expr/ExpressPlatform.h"
 
 namespace {
 
@@ -48,6 +53,61 @@ double WalkRecords(const CCurvilinearscopeDoc& doc) {
     return sum;
 }
 
+// Whether sampling the loaded definitions stays small enough for a fuzzer:
+// every shown slot's capacity and estimated loop count bounded.
+bool SmallSampling(const CCurvilinearscopeDoc& doc) {
+    const bool space = doc.m_nDimension != 0;
+    for (const CGraphDef& g : doc.m_graphs) {
+        if (!g.m_bShow) {
+            continue;
+        }
+        double loops = 0;
+        int32_t capacity = 0;
+        try {
+            if (g.m_nKind == 0) {
+                capacity = space ? SpaceExplicitCapacity(doc.m_nRange, g.m_dStep, g.m_nLeftSide)
+                                 : PlaneExplicitCapacity(doc.m_nRange, g.m_dStep, g.m_nLeftSide);
+                const double side = EstimatedLoopCount(-doc.m_nRange, doc.m_nRange, g.m_dStep);
+                loops = space ? side * side : side;
+            } else if (g.m_nKind == 1) {
+                capacity = space ? SpaceParametricCapacity(g) : PlaneParametricCapacity(g);
+                loops = EstimatedLoopCount(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep) *
+                        (space ? EstimatedLoopCount(g.m_dVStart, g.m_dVEnd + g.m_dVStep, g.m_dVStep) : 1.0);
+            }
+        } catch (const std::bad_alloc&) {
+            continue;  // sampling stops there with bad_alloc, before any loop
+        }
+        if (capacity > 20000 || loops > 200000 || (loops == 0 && capacity > 0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Samples what loaded (when small), then checks it saves and loads again.
+void SampleAndSave(CCurvilinearscopeDoc& doc) {
+    if (!SmallSampling(doc)) {
+        return;
+    }
+    try {
+        doc.m_nDimension != 0 ? doc.Sample3D() : doc.Sample2D();
+    } catch (const std::bad_alloc&) {
+    }
+    volatile double sink = WalkRecords(doc);
+    (void)sink;
+    CCurvilinearscopeDoc again;
+    if (!Load(Save(doc), again)) {
+        std::abort();
+    }
+}
+
+const bool kQuietEngine = [] {
+    ExpressPlatform platform;
+    platform.showMessage = [](std::u16string_view) {};
+    SetExpressPlatform(std::move(platform));
+    return true;
+}();
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -65,5 +125,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (Save(again) != first) {
         std::abort();
     }
+    SampleAndSave(again);
     return 0;
 }
