@@ -205,7 +205,7 @@ void CPainterSurface::DrawText(const SurfaceRect& rect, std::u16string_view text
         flags |= Qt::TextSingleLine;
         flags |= (format & TF_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop;
     } else {
-        flags |= Qt::AlignTop | Qt::TextWordWrap;
+        flags |= Qt::AlignTop;  // lines break at line feeds only
     }
     QRectF cell = m_painter.boundingRect(box, flags, s);
     FillTextCell(cell);
