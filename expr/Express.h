@@ -45,7 +45,7 @@ struct ExpressCode {
 
 // One step of the number-only program (see ExpressFast.cpp): *d = op(*a, *b).
 struct ExpressFastOp {
-    int32_t op;  // OP_NEG .. OP_LOG
+    int32_t op;  // OP_NEG .. OP_LOG, plus flags for operands kept in a register
     const double* a;
     const double* b;
     double* d;
