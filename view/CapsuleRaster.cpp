@@ -8,19 +8,25 @@
 namespace {
 
 struct Pen {
-    double radius;  // half the width
-    uint32_t r, g, b;
+    double radius;   // half the width
+    uint32_t solid;  // the colour as an opaque pixel
     bool smooth;
 };
 
-// dst × (255 − a) + src × a over all four bytes; src alpha is 255.
+// dst × (255 − a) + src × a over all four bytes, rounded; src alpha is
+// 255. Two bytes at a time, with the exact rounding division by 255.
 inline uint32_t Blend(uint32_t dst, const Pen& pen, uint32_t a) {
-    if (a >= 255) return 0xFF000000u | (pen.r << 16) | (pen.g << 8) | pen.b;
+    if (a >= 255) return pen.solid;
     const uint32_t na = 255 - a;
-    auto mix = [&](uint32_t d, uint32_t s) { return (d * na + s * a + 127) / 255; };
-    return (mix(dst >> 24, 255) << 24) | (mix((dst >> 16) & 0xFF, pen.r) << 16) | (mix((dst >> 8) & 0xFF, pen.g) << 8) |
-           mix(dst & 0xFF, pen.b);
+    auto mix = [&](uint32_t d, uint32_t s) {
+        uint32_t t = (d & 0x00FF00FFu) * na + s * a + 0x00800080u;
+        return ((t + ((t >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+    };
+    return mix(dst, pen.solid & 0x00FF00FFu) | (mix(dst >> 8, (pen.solid >> 8) & 0x00FF00FFu) << 8);
 }
+
+// A pixel index near [0, limit), safe to convert whatever the coordinate.
+inline int ClampIndex(double v, int limit) { return static_cast<int>(std::clamp(v, -1.0, double(limit))); }
 
 struct Target {
     uchar* bits;
@@ -61,34 +67,36 @@ void DrawOne(const Target& image, const QLineF& line, const Pen& pen) {
     // Pixels whose centre is within reach of the segment: the pen plus half
     // a pixel of smoothing.
     const double reach = pen.radius + (pen.smooth ? 0.5 : 0.0);
-    const int w = image.width, h = image.height;
-    const int rowFirst = std::max(0, static_cast<int>(std::floor(std::min(y0, y0 + dy) - reach)));
-    const int rowLast = std::min(h - 1, static_cast<int>(std::ceil(std::max(y0, y0 + dy) + reach)));
+    const int rowFirst = ClampIndex(std::floor(std::min(y0, y0 + dy) - reach), image.height);
+    const int rowLast = ClampIndex(std::ceil(std::max(y0, y0 + dy) + reach), image.height);
     const double inner = pen.smooth ? pen.radius - 0.5 : pen.radius;
     const double inner2 = inner > 0 ? inner * inner : -1.0;
     const double reach2 = reach * reach;
-    for (int j = rowFirst; j <= rowLast; ++j) {
-        const double cy = j + 0.5;
+    const double invLen2 = 1.0 / len2, invDy = dy != 0 ? 1.0 / dy : 0.0;
+    const double tStep = dx * invLen2;  // along a row, t grows by this per pixel
+    for (int j = std::max(rowFirst, 0); j <= std::min(rowLast, image.height - 1); ++j) {
+        const double py = j + 0.5 - y0;
         // The part of the segment within reach of this row bounds the span.
         double t0 = 0, t1 = 1;
         if (dy != 0) {
-            const double ta = (cy - reach - y0) / dy, tb = (cy + reach - y0) / dy;
+            const double ta = (py - reach) * invDy, tb = (py + reach) * invDy;
             t0 = std::max(0.0, std::min(ta, tb));
             t1 = std::min(1.0, std::max(ta, tb));
             if (t0 > t1) continue;
         }
         const double xa = x0 + t0 * dx, xb = x0 + t1 * dx;
-        const int colFirst = std::max(0, static_cast<int>(std::floor(std::min(xa, xb) - reach)));
-        const int colLast = std::min(w - 1, static_cast<int>(std::ceil(std::max(xa, xb) + reach)));
+        const int colFirst = std::max(0, ClampIndex(std::floor(std::min(xa, xb) - reach), image.width));
+        const int colLast = std::min(image.width - 1, ClampIndex(std::ceil(std::max(xa, xb) + reach), image.width));
         auto* row = reinterpret_cast<uint32_t*>(image.bits + j * image.bytesPerLine);
-        for (int i = colFirst; i <= colLast; ++i) {
-            const double px = i + 0.5 - x0, py = cy - y0;
-            const double t = std::clamp((px * dx + py * dy) / len2, 0.0, 1.0);
+        double px = colFirst + 0.5 - x0;
+        double tRaw = (px * dx + py * dy) * invLen2;
+        for (int i = colFirst; i <= colLast; ++i, px += 1.0, tRaw += tStep) {
+            const double t = std::clamp(tRaw, 0.0, 1.0);
             const double ex = px - t * dx, ey = py - t * dy;
             const double d2 = ex * ex + ey * ey;
             if (d2 > reach2) continue;
             if (!pen.smooth || d2 <= inner2) {
-                row[i] = Blend(row[i], pen, 255);
+                row[i] = pen.solid;
                 continue;
             }
             const double cover = reach - std::sqrt(d2);  // 0 .. 1 across the edge
@@ -105,8 +113,7 @@ bool CanDrawCapsules(const QImage& image) {
 }
 
 void DrawCapsules(QImage& image, const QLineF* lines, int count, double width, QRgb color, bool smooth) {
-    const Pen pen{std::max(1.0, width) / 2, uint32_t(qRed(color)), uint32_t(qGreen(color)), uint32_t(qBlue(color)),
-                  smooth};
+    const Pen pen{std::max(1.0, width) / 2, 0xFF000000u | color, smooth};
     const Target target{image.bits(), image.bytesPerLine(), image.width(), image.height()};
     for (int k = 0; k < count; ++k) DrawOne(target, lines[k], pen);
 }
