@@ -39,6 +39,14 @@ CMainFrame::CMainFrame(CCurvilinearscopeApp& app, QWidget* parent) : QMainWindow
     resize(900, 700);
 }
 
+CMainFrame::~CMainFrame() {
+    // The document windows go down with us; nothing of ours may react to
+    // that while this object is half destroyed.
+    qApp->removeEventFilter(this);
+    disconnect(m_pMdiArea, nullptr, this, nullptr);
+    for (CChildFrame* frame : findChildren<CChildFrame*>()) disconnect(frame, nullptr, this, nullptr);
+}
+
 QAction* CMainFrame::NewAction(int id, const QString& iconName) {
     auto* action = new QAction(CommandMenuText(id), this);
     action->setStatusTip(CommandPrompt(id));
@@ -160,7 +168,10 @@ CChildFrame* CMainFrame::AddChildFrame(CAppDocument* document) {
         UpdateMenus();
     });
     for (CChildFrame* other : ChildFrames()) other->UpdateTitle();
-    frame->resize(m_pMdiArea->size() * 0.8);
+    // Before the main window is first shown its area has no size of its own
+    // yet; the window's intended size stands in for it.
+    const QSize area = m_pMdiArea->isVisible() ? m_pMdiArea->size() : size() - QSize(0, 90);
+    frame->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 4 / 5, 240));
     frame->show();
     m_pMdiArea->setActiveSubWindow(frame);
     frame->GetView()->setFocus();

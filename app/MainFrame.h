@@ -20,6 +20,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(CCurvilinearscopeApp& app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     QAction* Action(int id) const { return m_actions.value(id); }
     QMdiArea* MdiArea() const { return m_pMdiArea; }

@@ -1,0 +1,120 @@
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "FakeSeams.h"
+#include "TestDocuments.h"
+#include "app/AppDocument.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/MainFrame.h"
+#include "doc/Archive.h"
+
+TEST(SaveQuestion, AskedOnlyForAModifiedDocumentAndAnsweredThreeWays) {
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(prompts.questions.isEmpty());
+
+    doc.SetModifiedFlag();
+    prompts.answer = CUserPrompts::Cancel;
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_EQ(prompts.questions, QStringList{"Save changes to Curvilinearscope1?"});
+    EXPECT_TRUE(doc.IsModified());
+
+    prompts.answer = CUserPrompts::No;
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(doc.IsModified());  // discarded, not saved
+
+    // Yes on an untitled document asks for a name; cancelling that keeps it.
+    prompts.answer = CUserPrompts::Yes;
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_EQ(prompts.suggestedNames.last(), "Curvilinearscope1.crv");
+
+    prompts.saveName = dir.filePath("saved");  // the extension is added
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(QFile::exists(dir.filePath("saved.crv")));
+    EXPECT_EQ(doc.GetTitle(), "saved.crv");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST(SaveQuestion, AFailedSaveIsReportedAndKeepsTheDocumentOpen) {
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    doc.OnNewDocument();
+    doc.SetModifiedFlag();
+    prompts.answer = CUserPrompts::Yes;
+    prompts.saveName = "/nonexistent-folder/x.crv";
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_EQ(prompts.messages, QStringList{"Failed to save document."});
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "Curvilinearscope1");
+}
+
+namespace {
+// A valid file, then the same file damaged in three ways.
+struct DamagedFiles {
+    QTemporaryDir dir;
+    QString good = dir.filePath("good.crv");
+    QString version = dir.filePath("version.crv");
+    QString truncated = dir.filePath("truncated.crv");
+    QString length = dir.filePath("length.crv");
+    DamagedFiles() {
+        WriteSampleDocument(good);
+        QByteArray bytes = ReadBytes(good);
+        QByteArray v = bytes;
+        v[36] = '1';  // "CURVILINEARSCOPE1.1"
+        WriteBytes(version, v);
+        WriteBytes(truncated, bytes.left(bytes.size() / 2));
+        // The first string of slot 1 (offset 46 + 8) gets the 64-bit length
+        // form with an impossible length.
+        QByteArray l = bytes.left(54);
+        l += QByteArray("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10);
+        l += QByteArray("\x00\x00\x00\x80\x00\x00\x00\x00", 8);
+        l += QByteArray(64, '\0');
+        WriteBytes(length, l);
+    }
+};
+}  // namespace
+
+TEST(LoadFailure, EachCauseShowsExactlyItsOneMessageAndOpensNothing) {
+    DamagedFiles files;
+    QTemporaryDir settingsDir;
+    QSettings settings(settingsDir.filePath("s.ini"), QSettings::IniFormat);
+    FakePrompts prompts;
+    FakeDesktop desktop;
+    CCurvilinearscopeApp app(settings);
+    ASSERT_TRUE(app.InitInstance({files.good}));
+    struct Case {
+        QString path;
+        const char* message;
+    } cases[] = {
+        {files.version, "ファイルバージョン1.0ではないので、ファイルを開くことができません。"},
+        {files.truncated, "Unexpected file format."},
+        {files.length, "Failed to open document."},
+        {files.dir.filePath("missing.crv"), "Failed to open document."},
+    };
+    for (const Case& c : cases) {
+        prompts.messages.clear();
+        EXPECT_EQ(app.OpenDocumentFile(c.path), nullptr);
+        EXPECT_EQ(prompts.messages, QStringList{QString::fromUtf8(c.message)}) << c.path.toStdString();
+        EXPECT_EQ(app.Documents().size(), 1);
+        EXPECT_EQ(app.MainFrame()->ChildFrames().size(), 1);
+    }
+    EXPECT_EQ(app.RecentFiles().Files(), QStringList{files.good});
+}
+
+TEST(LoadFailure, AnEmptyFileOpensAsAnEmptyPlanePicture) {
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("empty.crv"), QByteArray());
+    FakePrompts prompts;
+    CAppDocument doc("x");
+    ASSERT_TRUE(doc.OnOpenDocument(dir.filePath("empty.crv")));
+    EXPECT_EQ(doc.Model().m_nDimension, 0);
+    EXPECT_EQ(doc.Model().m_nRange, 10);
+    EXPECT_EQ(doc.GetTitle(), "empty.crv");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}

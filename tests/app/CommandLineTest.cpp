@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+#include "view/PictureExport.h"
+
+namespace {
+CCommandLineInfo Parse(std::initializer_list<const char*> args) {
+    QStringList list;
+    for (const char* arg : args) list.append(QString::fromUtf8(arg));
+    return ParseCommandLine(list);
+}
+}  // namespace
+
+TEST(CommandLine, ActionsAndFiles) {
+    struct Case {
+        std::initializer_list<const char*> args;
+        CCommandLineInfo::Action action;
+        QStringList files;
+    } cases[] = {
+        {{}, CCommandLineInfo::FileNew, {}},
+        {{"a.crv"}, CCommandLineInfo::FileOpen, {"a.crv"}},
+        {{"a.crv", "b.crv"}, CCommandLineInfo::FileOpen, {"a.crv", "b.crv"}},
+        {{"-p", "a.crv"}, CCommandLineInfo::FilePrint, {"a.crv"}},
+        {{"--print", "a.crv"}, CCommandLineInfo::FilePrint, {"a.crv"}},
+        {{"--help", "a.crv"}, CCommandLineInfo::Help, {}},
+        {{"-h"}, CCommandLineInfo::Help, {}},
+        {{"--version"}, CCommandLineInfo::Version, {}},
+        {{"--", "-odd-name.crv"}, CCommandLineInfo::FileOpen, {"-odd-name.crv"}},
+    };
+    for (const Case& c : cases) {
+        const CCommandLineInfo info = Parse(c.args);
+        EXPECT_EQ(info.action, c.action) << info.error.toStdString();
+        if (c.action != CCommandLineInfo::Help && c.action != CCommandLineInfo::Version) {
+            EXPECT_EQ(info.files, c.files);
+        }
+    }
+}
+
+TEST(CommandLine, ExportWithSizeAndAngle) {
+    CCommandLineInfo info = Parse({"--export", "out.svg", "--size", "300", "--angle", "-0.5", "doc.crv"});
+    ASSERT_EQ(info.action, CCommandLineInfo::Export) << info.error.toStdString();
+    EXPECT_EQ(info.exportPath, "out.svg");
+    EXPECT_EQ(info.exportSize, 300);
+    ASSERT_TRUE(info.exportAngle.has_value());
+    EXPECT_DOUBLE_EQ(*info.exportAngle, -0.5);
+    EXPECT_EQ(info.files, QStringList{"doc.crv"});
+
+    info = Parse({"doc.crv", "--export", "OUT.PNG"});
+    ASSERT_EQ(info.action, CCommandLineInfo::Export);
+    EXPECT_EQ(info.exportSize, kExportDefaultSize);
+    EXPECT_FALSE(info.exportAngle.has_value());
+}
+
+TEST(CommandLine, MistakesAreErrorsWithAMessage) {
+    const std::initializer_list<const char*> bad[] = {
+        {"--export"},                                        // no picture file
+        {"--export", "out.png"},                             // no document
+        {"--export", "out.png", "a.crv", "b.crv"},           // two documents
+        {"--export", "out.bmp", "a.crv"},                    // unknown picture type
+        {"--export", "out.png", "--size", "big", "a.crv"},   // size not a number
+        {"--export", "out.png", "--size", "8", "a.crv"},     // too small
+        {"--export", "out.png", "--size", "100000", "a.crv"},
+        {"--export", "out.png", "--angle", "nan", "a.crv"},
+        {"--export", "out.png", "--angle"},
+        {"--size", "100", "a.crv"},                          // --size without --export
+        {"-p"},
+        {"-p", "a.crv", "--export", "o.png"},
+        {"--frobnicate"},
+    };
+    for (const auto& args : bad) {
+        const CCommandLineInfo info = Parse(args);
+        EXPECT_EQ(info.action, CCommandLineInfo::Error) << *args.begin();
+        EXPECT_FALSE(info.error.isEmpty());
+    }
+}

@@ -1,0 +1,117 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include "FakeSeams.h"
+#include "TestDocuments.h"
+#include "app/AppDocument.h"
+#include "app/ChildFrame.h"
+#include "app/Commands.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/MainFrame.h"
+
+namespace {
+struct Fixture {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+    FakePrompts prompts;
+    FakeDesktop desktop;
+    CCurvilinearscopeApp app{settings};
+};
+
+QStringList MenuTitles(CMainFrame* frame) {
+    QStringList titles;
+    for (QAction* action : frame->menuBar()->actions()) titles.append(action->text());
+    return titles;
+}
+}  // namespace
+
+TEST(MainFrame, MenusFollowWhetherADocumentIsOpen) {
+    Fixture f;
+    ASSERT_TRUE(f.app.InitInstance({}));
+    CMainFrame* frame = f.app.MainFrame();
+    EXPECT_EQ(MenuTitles(frame), QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+    EXPECT_EQ(frame->windowTitle(), "Curvilinearscope - Curvilinearscope1");
+    EXPECT_TRUE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
+    EXPECT_EQ(frame->Action(ID_EDIT_FUNCTION)->shortcut(), QKeySequence("Ctrl+M"));
+    // Nothing cuts, copies or pastes, with or without a document.
+    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+
+    frame->MdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(MenuTitles(frame), QStringList({"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
+    EXPECT_EQ(frame->windowTitle(), "Curvilinearscope");
+    EXPECT_FALSE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
+    EXPECT_TRUE(f.app.Documents().isEmpty());
+}
+
+TEST(MainFrame, ToolbarTipsAndStatusPrompts) {
+    Fixture f;
+    ASSERT_TRUE(f.app.InitInstance({}));
+    CMainFrame* frame = f.app.MainFrame();
+    QStringList tips;
+    for (QAction* action : frame->ToolBar()->actions())
+        tips.append(action->isSeparator() ? QString("|") : action->toolTip());
+    EXPECT_EQ(tips, QStringList({"新規ファイル", "開く", "保存", "|", "切り取り", "保存", "貼り付け", "|", "印刷",
+                                 "バージョン情報"}));
+    EXPECT_EQ(frame->Action(ID_FILE_SAVE)->statusTip(), "作業中のファイルを上書きして保存");
+    EXPECT_EQ(frame->MessageText(), "レディ");
+    frame->SetMessageText("X = 1.0, Y = 2.0");
+    EXPECT_EQ(frame->MessageText(), "X = 1.0, Y = 2.0");
+    frame->SetMessageText(QString());
+    EXPECT_EQ(frame->MessageText(), "レディ");
+}
+
+TEST(MainFrame, NewDocumentsAndWindowsAreTitledInTurn) {
+    Fixture f;
+    ASSERT_TRUE(f.app.InitInstance({}));
+    CMainFrame* frame = f.app.MainFrame();
+    CAppDocument* second = f.app.OnFileNew();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->GetTitle(), "Curvilinearscope2");
+    frame->Action(ID_WINDOW_NEW)->trigger();  // a second window on the active document
+    QStringList titles;
+    for (CChildFrame* child : frame->ChildFrames()) titles.append(child->windowTitle());
+    titles.sort();
+    EXPECT_EQ(titles, QStringList({"Curvilinearscope1", "Curvilinearscope2:1", "Curvilinearscope2:2"}));
+    EXPECT_EQ(second->Views().size(), 2);
+}
+
+TEST(MainFrame, ClosingTheLastWindowOfAModifiedDocumentAsksFirst) {
+    Fixture f;
+    ASSERT_TRUE(f.app.InitInstance({}));
+    CMainFrame* frame = f.app.MainFrame();
+    CAppDocument* doc = f.app.Documents().first();
+    doc->SetModifiedFlag();
+    f.prompts.answer = CUserPrompts::Cancel;
+    frame->ChildFrames().first()->close();
+    EXPECT_EQ(f.prompts.questions, QStringList{"Save changes to Curvilinearscope1?"});
+    EXPECT_EQ(frame->ChildFrames().size(), 1);
+    // Exit asks the same question; cancelling keeps the program running.
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    f.prompts.answer = CUserPrompts::No;
+    EXPECT_TRUE(frame->close());
+}
+
+TEST(MainFrame, RecentFilesAreRememberedAcrossRuns) {
+    Fixture f;
+    for (const char* name : {"a.crv", "b.crv", "c.crv", "d.crv", "e.crv"}) WriteSampleDocument(f.dir.filePath(name));
+    ASSERT_TRUE(f.app.InitInstance({f.dir.filePath("a.crv")}));
+    for (const char* name : {"b.crv", "c.crv", "d.crv", "e.crv"}) ASSERT_NE(f.app.OpenDocumentFile(f.dir.filePath(name)), nullptr);
+    // Opening a file that is open already shows its window again.
+    EXPECT_EQ(f.app.OpenDocumentFile(f.dir.filePath("c.crv")), f.app.Documents()[2]);
+    const QStringList expected = {f.dir.filePath("e.crv"), f.dir.filePath("d.crv"), f.dir.filePath("c.crv"),
+                                  f.dir.filePath("b.crv")};
+    EXPECT_EQ(f.app.RecentFiles().Files(), expected);
+    CRecentFileList reloaded;
+    reloaded.Load(f.settings);
+    EXPECT_EQ(reloaded.Files(), expected);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Document files for the tests, written with the program's own file code.
+
+#include <QByteArray>
+#include <QString>
+
+// A plane document with one shown parabola, saved at path.
+void WriteSampleDocument(const QString& path);
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
