@@ -40,9 +40,20 @@ bool WriteDocument(int fd, CCurvilinearscopeDoc& doc) {
     return ar.Close();  // flushes the stream buffer too
 }
 
+// Through a symbolic link the file it points at is replaced, not the link.
+std::filesystem::path LinkTarget(const std::filesystem::path& link) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(link, error)) {
+        return link;
+    }
+    std::filesystem::path target = std::filesystem::weakly_canonical(link, error);
+    return error || target.empty() ? link : target;
+}
+
 }  // namespace
 
-void SaveDocumentFile(const std::filesystem::path& target, CCurvilinearscopeDoc& doc) {
+void SaveDocumentFile(const std::filesystem::path& link, CCurvilinearscopeDoc& doc) {
+    const std::filesystem::path target = LinkTarget(link);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) {
         folder = ".";

@@ -60,6 +60,17 @@ TEST_F(DocumentFile, ReplacingKeepsTheOldFilesMode) {
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
+TEST_F(DocumentFile, SavingThroughALinkReplacesTheFileItPointsAt) {
+    fs::path file = m_dir / "real.crv";
+    fs::path link = m_dir / "link.crv";
+    std::ofstream(file) << "old";
+    fs::create_symlink(file, link);
+    CCurvilinearscopeDoc doc;
+    SaveDocumentFile(link, doc);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(file).size(), 424u);
+}
+
 TEST_F(DocumentFile, AFailedSaveLeavesTheOldFileUntouched) {
     fs::path file = m_dir / "c.crv";
     std::ofstream(file) << "precious";
