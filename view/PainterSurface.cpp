@@ -126,12 +126,12 @@ void CPainterSurface::MoveTo(int x, int y) {
 
 void CPainterSurface::LineTo(int x, int y) {
     SurfaceLine line{m_curX, m_curY, x, y};
-    DrawLines(&line, 1);
-    m_curX = x;
-    m_curY = y;
+    PaintLines(&line, 1);
 }
 
-void CPainterSurface::DrawLines(const SurfaceLine* lines, int count) {
+void CPainterSurface::DrawLines(const SurfaceLine* lines, int count) { PaintLines(lines, count); }
+
+void CPainterSurface::PaintLines(const SurfaceLine* lines, int count) {
     if (count <= 0) return;
     m_lineBuffer.clear();
     for (int i = 0; i < count; ++i) {

@@ -52,6 +52,9 @@ private:
     void UseTextPen();
     const QFont& CurrentFont();
     void FillTextCell(const QRectF& cell);
+    // Not virtual: LineTo must not reach an override of DrawLines that
+    // draws through LineTo.
+    void PaintLines(const SurfaceLine* lines, int count);
     void PaintText(const QPointF& baseline, const QString& text);
 
     QPainter& m_painter;

@@ -129,3 +129,21 @@ TEST(PainterSurface, JapaneseTextIsDrawnWithRealGlyphs) {
     EXPECT_NE(a, b);
     EXPECT_NE(a, render(u" "));
 }
+
+TEST(PainterSurface, ASubclassMayDrawItsBatchesThroughLineTo) {
+    class COneByOne : public CPainterSurface {
+    public:
+        using CPainterSurface::CPainterSurface;
+        void DrawLines(const SurfaceLine* lines, int count) override { CDrawSurface::DrawLines(lines, count); }
+    };
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        COneByOne dc(painter, image.rect());
+        dc.SetMapping(0, 0, 200, 200);
+        SurfaceLine line{-1000, 0, 1000, 0};
+        dc.DrawLines(&line, 1);
+    }
+    EXPECT_TRUE(Dark(image, 100, 100));
+}
