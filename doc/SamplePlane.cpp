@@ -36,7 +36,10 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, SampleTicker& ticker) {
     const int32_t capacity = PlaneExplicitCapacity(range, h, leftSide);
     SamplePoint* points = AllocatePoints(graph, capacity);
     auto f = std::make_unique<CFunctionExpress>(graph.m_strFormula, 0, range);
-    if (!f->Compile()) {
+    // A step that is not positive never reaches the end of the range: the
+    // loop would walk off towards infinity until the array fills, or forever
+    // when the samples there have no value. Nothing is sampled instead.
+    if (!(h > 0) || !f->Compile()) {
         return true;  // stores nothing; the dialog lets no such formula through
     }
     const int32_t limit = FirstHalfLimit(capacity, leftSide);
@@ -85,7 +88,7 @@ bool SampleParametric(CGraphDef& graph, SampleTicker& ticker) {
     SamplePoint* points = AllocatePoints(graph, capacity);
     auto fx = std::make_unique<CParameterExpress2d>(graph.m_strX);
     auto fy = std::make_unique<CParameterExpress2d>(graph.m_strY);
-    if (!fx->Compile() || !fy->Compile()) {
+    if (!(graph.m_dTStep > 0) || !fx->Compile() || !fy->Compile()) {
         return true;
     }
     const double step = graph.m_dTStep;

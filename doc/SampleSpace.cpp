@@ -51,7 +51,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, int32_t number, SampleTicke
     const int32_t capacity = SpaceExplicitCapacity(range, h, leftSide);
     SamplePoint* points = AllocatePoints(graph, capacity);
     auto f = std::make_unique<CFunctionExpress>(graph.m_strFormula, 1, range);
-    if (!f->Compile()) {
+    if (!(h > 0) || !f->Compile()) {  // a step that is not positive never ends: see SamplePlane.cpp
         return true;
     }
     const int32_t limit = FirstHalfLimit(capacity, leftSide);
@@ -101,7 +101,7 @@ bool SampleParametric(CGraphDef& graph, int32_t number, SampleTicker& ticker) {
     SurfaceObjects f{std::make_unique<CParameterExpress3d>(graph.m_strX),
                      std::make_unique<CParameterExpress3d>(graph.m_strY),
                      std::make_unique<CParameterExpress3d>(graph.m_strZ)};
-    if (!f.x->Compile() || !f.y->Compile() || !f.z->Compile()) {
+    if (!(graph.m_dTStep > 0) || !(graph.m_dVStep > 0) || !f.x->Compile() || !f.y->Compile() || !f.z->Compile()) {
         return true;
     }
     const double uStep = graph.m_dTStep;

@@ -255,6 +255,32 @@ TEST(Sampling, ZeroCapacityNeverTakesASample) {
     EXPECT_EQ(s.g.m_nPoints, 0);
 }
 
+TEST(Sampling, StepsThatAreNotPositiveSampleNothingAndEnd) {
+    // Found by fuzzing: y*y = x with a huge negative step has capacity 4,
+    // and x walks off towards minus infinity with every sample skipped.
+    OneSlot plane(10, u"x", -3.6537540933273417e+46, 1);
+    EXPECT_EQ(PlaneExplicitCapacity(10, plane.g.m_dStep, 1), 4);
+    plane.doc.Sample2D();
+    EXPECT_EQ(plane.g.m_nPoints, 0);
+    EXPECT_TRUE(plane.g.m_pPoints);
+    plane.g.m_nLeftSide = 0;
+    plane.g.m_strFormula = u"0";  // would store records far outside the range
+    plane.doc.Sample2D();
+    EXPECT_EQ(plane.g.m_nPoints, 0);
+    plane.doc.Sample3D();
+    EXPECT_EQ(plane.g.m_nPoints, 0);
+    // A parametric surface's capacity has 100 added: a backwards u loop with
+    // a text coordinate would otherwise never end.
+    OneSlot surface(10, u"x");
+    surface.g.m_nKind = 1;
+    surface.g.m_strX = u"\"a\"";
+    surface.g.m_dTStep = -0.1;
+    surface.g.m_dTEnd = 0.1;  // (end + step - start) = 0
+    EXPECT_EQ(SpaceParametricCapacity(surface.g), 100);
+    surface.doc.Sample3D();
+    EXPECT_EQ(surface.g.m_nPoints, 0);
+}
+
 TEST(Sampling, ParameterThatStopsMovingEnds) {
     // t + 1 == t at 1e20: the literal loop would evaluate the text forever.
     OneSlot s(10, u"x");
