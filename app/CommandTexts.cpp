@@ -53,7 +53,7 @@ const CommandText kCommands[] = {
     QT_TRANSLATE_NOOP("Ui", "ウィンドウを最大化する"),
     QT_TRANSLATE_NOOP("Ui", "ウィンドウを通常のサイズに戻す"),
     QT_TRANSLATE_NOOP("Ui", "作業中のウィンドウを閉じ、変更したファイルの保存を指示"),
-    QT_TRANSLATE_NOOP("Ui", "印刷プレビュー モードの終わり"),
+    QT_TRANSLATE_NOOP("Ui", "ウィンドウをアクティブにする"),
 };
 
 }  // namespace

@@ -1,0 +1,386 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="ja_JP">
+<context>
+    <name>Commands</name>
+    <message>
+        <source>新規作成	Ctrl+N(&amp;N)</source>
+        <translation>新建	Ctrl+N(&amp;N)</translation>
+    </message>
+    <message>
+        <source>開く...	Ctrl+O(&amp;O)</source>
+        <translation>打开...	Ctrl+O(&amp;O)</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>上書き保存	Ctrl+S(&amp;S)</source>
+        <translation>保存	Ctrl+S(&amp;S)</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>エクスポート...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>印刷...	Ctrl+P(&amp;P)</source>
+        <translation>打印...	Ctrl+P(&amp;P)</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー(&amp;V)</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>プリンタの設定(&amp;R)...</source>
+        <translation>打印设置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>最近使用的文件</translation>
+    </message>
+    <message>
+        <source>アプリケーションの終了(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>関数編集	Ctrl+M(&amp;M)</source>
+        <translation>函数编辑	Ctrl+M(&amp;M)</translation>
+    </message>
+    <message>
+        <source>ツール バー(&amp;T)</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>ステータス バー(&amp;S)</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>新しいウィンドウを開く(&amp;N)</source>
+        <translation>新建窗口(&amp;N)</translation>
+    </message>
+    <message>
+        <source>重ねて表示(&amp;C)</source>
+        <translation>层叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>並べて表示(&amp;T)</source>
+        <translation>平铺(&amp;T)</translation>
+    </message>
+    <message>
+        <source>アイコンの整列(&amp;A)</source>
+        <translation>排列图标(&amp;A)</translation>
+    </message>
+    <message>
+        <source>バージョン情報 Curvilinearscope(&amp;A)...</source>
+        <translation>关于 Curvilinearscope(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>新規にファイルを作成</source>
+        <translation>创建新文件</translation>
+    </message>
+    <message>
+        <source>既存のファイルを開く</source>
+        <translation>打开现有文件</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを閉じる</source>
+        <translation>关闭当前文件</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを上書きして保存</source>
+        <translation>保存当前文件</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを新しい名前で保存</source>
+        <translation>以新名称保存当前文件</translation>
+    </message>
+    <message>
+        <source>図を画像 (PNG, SVG, PDF) に書き出す</source>
+        <translation>将图形导出为图像 (PNG, SVG, PDF)</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを印刷</source>
+        <translation>打印当前文件</translation>
+    </message>
+    <message>
+        <source>印刷イメージを表示</source>
+        <translation>显示打印预览</translation>
+    </message>
+    <message>
+        <source>プリンタおよび印刷オプションの変更</source>
+        <translation>更改打印机和打印选项</translation>
+    </message>
+    <message>
+        <source>指定のファイルを開く</source>
+        <translation>打开此文件</translation>
+    </message>
+    <message>
+        <source>アプリケーションを終了し、ファイルの保存を指示\終了</source>
+        <translation>退出应用程序并提示保存文件</translation>
+    </message>
+    <message>
+        <source>関数作成また編集</source>
+        <translation>创建或编辑函数</translation>
+    </message>
+    <message>
+        <source>直前に行った動作を元に戻す</source>
+        <translation>撤消上一步操作</translation>
+    </message>
+    <message>
+        <source>選択範囲を切り取ってクリップボードに保存</source>
+        <translation>剪切所选内容并放到剪贴板上</translation>
+    </message>
+    <message>
+        <source>選択範囲をコピーしてクリップボードに保存</source>
+        <translation>复制所选内容并放到剪贴板上</translation>
+    </message>
+    <message>
+        <source>クリップボードの内容を貼り付け</source>
+        <translation>粘贴剪贴板内容</translation>
+    </message>
+    <message>
+        <source>ツール バーの 表示/非表示</source>
+        <translation>显示或隐藏工具栏</translation>
+    </message>
+    <message>
+        <source>ステータス バーの 表示/非表示</source>
+        <translation>显示或隐藏状态栏</translation>
+    </message>
+    <message>
+        <source>作業中のウィンドウを複写して表示</source>
+        <translation>为当前文档打开另一个窗口</translation>
+    </message>
+    <message>
+        <source>ウィンドウを重ねて表示</source>
+        <translation>层叠窗口</translation>
+    </message>
+    <message>
+        <source>ウィンドウを並べて表示</source>
+        <translation>平铺窗口</translation>
+    </message>
+    <message>
+        <source>ウィンドウの下部にアイコンを整列</source>
+        <translation>在窗口底部排列图标</translation>
+    </message>
+    <message>
+        <source>次のウィンドウに切り替える</source>
+        <translation>切换到下一个窗口</translation>
+    </message>
+    <message>
+        <source>前のウィンドウに切り替える</source>
+        <translation>切换到上一个窗口</translation>
+    </message>
+    <message>
+        <source>プログラム情報、バージョン、著作権を表示します。</source>
+        <translation>显示程序信息、版本号和版权。</translation>
+    </message>
+    <message>
+        <source>新規ファイル</source>
+        <translation>新建文件</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>名前をつけて保存</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>エクスポート</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>印刷設定</source>
+        <translation>打印设置</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>撤消</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>ツール バーの表示切り替え</source>
+        <translation>切换工具栏</translation>
+    </message>
+    <message>
+        <source>ステータス バーの表示切り替え</source>
+        <translation>切换状态栏</translation>
+    </message>
+    <message>
+        <source>新規ウィンドウ</source>
+        <translation>新建窗口</translation>
+    </message>
+    <message>
+        <source>重ねて表示</source>
+        <translation>层叠</translation>
+    </message>
+    <message>
+        <source>並べて表示</source>
+        <translation>平铺</translation>
+    </message>
+    <message>
+        <source>アイコンの整列</source>
+        <translation>排列图标</translation>
+    </message>
+    <message>
+        <source>次のペイン</source>
+        <translation>下一窗格</translation>
+    </message>
+    <message>
+        <source>前のペイン</source>
+        <translation>上一窗格</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>Ui</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>ウィンドウ(&amp;W)</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>レディ</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>ツール バー</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>ウィンドウのサイズを変更</source>
+        <translation>改变窗口大小</translation>
+    </message>
+    <message>
+        <source>ウィンドウの位置を変更</source>
+        <translation>改变窗口位置</translation>
+    </message>
+    <message>
+        <source>ウィンドウを最小化する</source>
+        <translation>将窗口缩小为图标</translation>
+    </message>
+    <message>
+        <source>ウィンドウを最大化する</source>
+        <translation>将窗口放大到最大</translation>
+    </message>
+    <message>
+        <source>ウィンドウを通常のサイズに戻す</source>
+        <translation>将窗口恢复到正常大小</translation>
+    </message>
+    <message>
+        <source>作業中のウィンドウを閉じ、変更したファイルの保存を指示</source>
+        <translation>关闭活动窗口并提示保存文件</translation>
+    </message>
+    <message>
+        <source>ウィンドウをアクティブにする</source>
+        <translation>激活此窗口</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>バージョン情報 Curvilinearscope</source>
+        <translation>关于 Curvilinearscope</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2010-2026 Orvandel</source>
+        <translation>版权所有 (C) 2010-2026 Orvandel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CAppDocument</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFile</name>
+    <message>
+        <source>ファイルバージョン1.0ではないので、ファイルを開くことができません。</source>
+        <translation>文件版本不是1.0，无法打开文件。</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>意外的文件格式。</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>打开文档失败。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>内存不足。</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>保存文档失败。</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>无法打印。</translation>
+    </message>
+    <message>
+        <source>プリンタがインストールされていません。</source>
+        <translation>未安装打印机。</translation>
+    </message>
+</context>
+</TS>
