@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <vector>
 
+#include "CurvilinearscopeDoc.h"
 #include "DepthOrder.h"
 #include "PenTable3D.h"
 #include "Picture3D.h"
@@ -239,4 +241,27 @@ TEST(DepthOrder, KeysSortFarthestFirstTiesByIndex) {
     EXPECT_EQ(order, (std::vector<uint32_t>{4, 1, 3, 2, 5, 0}));
     EXPECT_TRUE(std::isnan(RecordDepth(kNaN, 1.0)));
     EXPECT_EQ(RecordDepth(-2.0, 1.5), 1.5);
+}
+
+TEST(Picture3D, DocumentShowsOnlyShownSlotsWithPoints) {
+    CCurvilinearscopeDoc doc;
+    doc.OnNewDocument();
+    doc.m_nDimension = 1;
+    doc.m_dAngle = 0.0;
+    auto give = [](CGraphDef& g, int n, int show, int number) {
+        g.m_pPoints = std::make_unique<SamplePoint[]>(size_t(n));
+        for (int i = 0; i < n; ++i) g.m_pPoints[i] = Segment(i, 0, 0, number);
+        g.m_nPoints = n;
+        g.m_bShow = show;
+    };
+    give(doc.m_graphs[0], 3, 1, 1);
+    give(doc.m_graphs[1], 5, 0, 2);  // hidden: keeps its points, draws none
+    give(doc.m_graphs[2], 2, 1, 3);
+    doc.m_graphs[2].m_nPoints = -4;  // a count that cannot be walked
+    CRecordingSurface dc;
+    CPicture3D picture;
+    picture.Draw(dc, doc);
+    const auto lines = dc.Of(Op::Line);
+    EXPECT_EQ(lines.size(), size_t(12 * 10 + 15 + 3));
+    for (const auto& l : lines) EXPECT_NE(l.pen.color.g, 255) << "no line of the hidden green slot";
 }
