@@ -57,19 +57,6 @@ INSTANTIATE_TEST_SUITE_P(Steps, ExplicitStepOnShownTab,
                          testing::Values(StepCase{"0.01", true}, StepCase{"1.0", true}, StepCase{"0.009", false},
                                          StepCase{"1.01", false}));
 
-TEST(DlgSetValidation, StepOfAnotherTabGivesOnlyTheSlotMessageAndShowsThatTab) {
-    Slots s;
-    s.g[1].m_bShow = 1;
-    s.g[1].m_dStep = 0.009;
-    DlgSetDriver d(s.g);
-    d.PressOK();
-    ASSERT_EQ(d.log.texts.size(), 1u);
-    EXPECT_EQ(d.log.texts[0], QStringLiteral("グラフ2の関数式の間隔値(0.01-1.0)を正しく設定してください。"));
-    EXPECT_EQ(d.dlg.TabBar()->currentIndex(), 1);
-    EXPECT_EQ(d.Text(IDC_STEP), QStringLiteral("0.009"));
-    EXPECT_EQ(d.FocusId(), IDC_STEP);
-}
-
 TEST(DlgSetValidation, SurfaceWithEqualVStartAndEndFailsWith115OnTheVEnd) {
     DlgSetDriver d;
     d.Click(IDC_DIM_SPACE);
@@ -230,19 +217,6 @@ TEST(DlgSetValidation, EnterOnAnEditPressesOK) {
     QTest::keyClick(d.Edit(IDC_FORMULA), Qt::Key_Return);
     EXPECT_TRUE(d.Closed());
     EXPECT_EQ(d.dlg.result(), QDialog::Accepted);
-}
-
-TEST(DlgSetValidation, CancelDiscardsEverything) {
-    Slots s;
-    DlgSetDriver d(s.g);
-    d.Type(IDC_FORMULA, QStringLiteral("junk"));
-    d.ClickTab(2);
-    d.Type(IDC_FORMULA, QStringLiteral("more junk"));
-    d.ClickTab(1);
-    d.PressCancel();
-    EXPECT_TRUE(d.Closed());
-    EXPECT_EQ(d.dlg.result(), QDialog::Rejected);
-    EXPECT_TRUE(d.log.texts.empty());
 }
 
 }  // namespace

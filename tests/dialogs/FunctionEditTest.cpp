@@ -45,9 +45,6 @@ TEST(FunctionEdit, DialogStartsFromTheDocument) {
     EXPECT_EQ(d.Text(IDC_FORMULA), QStringLiteral("x+y"));
     EXPECT_TRUE(static_cast<QAbstractButton*>(d.dlg.Item(IDC_SHOW))->isChecked());
     EXPECT_EQ(d.dlg.m_graphs[0].m_pPoints, nullptr);
-    model.m_nRange = 5;
-    DlgSetDriver five(model);
-    EXPECT_EQ(five.List(IDC_RANGE)->currentText(), QStringLiteral("-5,+5"));
 }
 
 // Confirming without a change resamples: the records are those of sampling
