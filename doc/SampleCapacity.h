@@ -21,12 +21,6 @@ int32_t PlaneParametricCapacity(const CGraphDef& graph);
 int32_t SpaceExplicitCapacity(int32_t range, double step, int32_t leftSide);
 int32_t SpaceParametricCapacity(const CGraphDef& graph);
 
-// How many samples the first half may take: N / 2 for a squared left side,
-// N otherwise (a left side other than 0 or 1 stores nothing at all).
-inline int32_t FirstHalfLimit(int32_t capacity, int32_t leftSide) {
-    return leftSide == 1 ? capacity / 2 : capacity;
-}
-
 // Frees the slot's array, then gives it a fresh one of `capacity` records.
 // The records are left unwritten, so memory that no sample reaches is never
 // touched. On std::bad_alloc the slot has no array and a count of 0.

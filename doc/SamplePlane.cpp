@@ -6,6 +6,7 @@
 
 #include "CurvilinearscopeDoc.h"
 #include "SampleCapacity.h"
+#include "SampleRules.h"
 #include "SampleTicker.h"
 #include "expr/Express.h"
 
@@ -52,21 +53,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, SampleTicker& ticker) {
         }
         f->m_x = x;
         double v;
-        if (!f->EvaluateNumber(v)) {
-            newPiece = true;
-            continue;
-        }
-        if (leftSide == 1) {
-            if (v < -0.01 || std::isnan(v)) {
-                newPiece = true;
-                continue;
-            }
-            v = std::pow(std::max(v, 0.0), 0.5);
-        } else if (leftSide != 0) {
-            newPiece = true;
-            continue;
-        }
-        if (v > r || v < -r) {
+        if (!f->EvaluateNumber(v) || !ExplicitValue(v, leftSide, -0.01, r)) {
             newPiece = true;
             continue;
         }

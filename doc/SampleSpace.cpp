@@ -7,6 +7,7 @@
 
 #include "CurvilinearscopeDoc.h"
 #include "SampleCapacity.h"
+#include "SampleRules.h"
 #include "SampleTicker.h"
 #include "expr/Express.h"
 
@@ -27,20 +28,6 @@ void StoreSpace(SamplePoint* points, int32_t i, bool newPiece, double x, double 
         point.fromY = points[i - 1].y;
         point.fromZ = points[i - 1].z;
     }
-}
-
-// The value of z at one grid point after the left-side rule and the range
-// test; false when the sample is skipped.
-inline bool ExplicitValue(double& v, int32_t leftSide, double r) {
-    if (leftSide == 1) {
-        if (v < -0.02 || std::isnan(v)) {
-            return false;
-        }
-        v = std::pow(std::max(v, 0.0), 0.5);
-    } else if (leftSide != 0) {
-        return false;
-    }
-    return !(v > r || v < -r);
 }
 
 bool SampleExplicit(CGraphDef& graph, int32_t range, int32_t number, SampleTicker& ticker) {
@@ -66,7 +53,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, int32_t number, SampleTicke
             }
             f->m_x = x;
             double v;
-            if (!f->EvaluateNumber(v) || !ExplicitValue(v, leftSide, r)) {
+            if (!f->EvaluateNumber(v) || !ExplicitValue(v, leftSide, -0.02, r)) {
                 newPiece = true;
                 continue;
             }
