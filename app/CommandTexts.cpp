@@ -39,7 +39,7 @@ const CommandText kCommands[] = {
 };
 
 // Texts outside the table, listed so that the translation tools find them.
-[[maybe_unused]] const char* const kUiTexts[] = {
+const char* const kUiTexts[] = {
     QT_TRANSLATE_NOOP("Ui", "ファイル(&F)"),
     QT_TRANSLATE_NOOP("Ui", "編集(&E)"),
     QT_TRANSLATE_NOOP("Ui", "表示(&V)"),
@@ -84,3 +84,12 @@ QString CommandTip(int id) {
 }
 
 QString UiText(const char* source) { return QCoreApplication::translate("Ui", source); }
+
+QList<QPair<QString, QString>> TranslatableCommandTexts() {
+    QList<QPair<QString, QString>> texts;
+    for (const CommandText& entry : kCommands)
+        for (const char* text : {entry.menu, entry.prompt, entry.tip})
+            if (*text) texts.append({QStringLiteral("Commands"), QString::fromUtf8(text)});
+    for (const char* text : kUiTexts) texts.append({QStringLiteral("Ui"), QString::fromUtf8(text)});
+    return texts;
+}

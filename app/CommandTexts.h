@@ -2,6 +2,8 @@
 // The texts of every command: the menu text (with its access key and, after
 // a tab, the accelerator shown), the status-bar prompt and the tooltip.
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 struct CommandText {
@@ -17,6 +19,10 @@ const CommandText* FindCommandText(int id);
 QString CommandMenuText(int id);
 QString CommandPrompt(int id);
 QString CommandTip(int id);
+
+// Every (context, source text) pair of the command table and the texts
+// outside it, for checking that the translation covers them all.
+QList<QPair<QString, QString>> TranslatableCommandTexts();
 
 // Texts of the menu titles and the few prompts outside the command table.
 QString UiText(const char* source);
