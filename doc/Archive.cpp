@@ -8,9 +8,10 @@ namespace {
 constexpr size_t kBufferSize = 64 * 1024;
 }
 
-CArchive::CArchive(std::ostream& out) : m_pOut(&out), m_buffer(kBufferSize) {}
+CArchive::CArchive(std::ostream& out)
+    : m_pOut(&out), m_buffer(new uint8_t[kBufferSize]), m_nCapacity(kBufferSize) {}
 
-CArchive::CArchive(std::istream& in) : m_pIn(&in), m_buffer(kBufferSize) {}
+CArchive::CArchive(std::istream& in) : m_pIn(&in), m_buffer(new uint8_t[kBufferSize]), m_nCapacity(kBufferSize) {}
 
 CArchive::~CArchive() {
     if (IsStoring()) {
@@ -35,7 +36,7 @@ void CArchive::Flush() {
     }
     std::streambuf* sb = m_pOut->rdbuf();
     auto size = static_cast<std::streamsize>(m_nUsed);
-    if (!sb || sb->sputn(reinterpret_cast<const char*>(m_buffer.data()), size) != size) {
+    if (!sb || sb->sputn(reinterpret_cast<const char*>(m_buffer.get()), size) != size) {
         m_bFailed = true;
     }
     m_nUsed = 0;
@@ -44,11 +45,11 @@ void CArchive::Flush() {
 void CArchive::PutBytesSlow(const void* data, size_t size) {
     auto* bytes = static_cast<const uint8_t*>(data);
     while (size > 0) {
-        if (m_nUsed == m_buffer.size()) {
+        if (m_nUsed == m_nCapacity) {
             Flush();
         }
-        size_t chunk = std::min(size, m_buffer.size() - m_nUsed);
-        std::memcpy(m_buffer.data() + m_nUsed, bytes, chunk);
+        size_t chunk = std::min(size, m_nCapacity - m_nUsed);
+        std::memcpy(m_buffer.get() + m_nUsed, bytes, chunk);
         m_nUsed += chunk;
         bytes += chunk;
         size -= chunk;
@@ -58,15 +59,15 @@ void CArchive::PutBytesSlow(const void* data, size_t size) {
 bool CArchive::Refill() {
     // Keep the unread tail, then fill the rest of the buffer.
     size_t tail = m_nUsed - m_nPos;
-    std::memmove(m_buffer.data(), m_buffer.data() + m_nPos, tail);
+    std::memmove(m_buffer.get(), m_buffer.get() + m_nPos, tail);
     m_nPos = 0;
     m_nUsed = tail;
     std::streambuf* sb = m_pIn->rdbuf();
     if (!sb) {
         return false;
     }
-    auto room = static_cast<std::streamsize>(m_buffer.size() - m_nUsed);
-    std::streamsize got = sb->sgetn(reinterpret_cast<char*>(m_buffer.data() + m_nUsed), room);
+    auto room = static_cast<std::streamsize>(m_nCapacity - m_nUsed);
+    std::streamsize got = sb->sgetn(reinterpret_cast<char*>(m_buffer.get() + m_nUsed), room);
     if (got <= 0) {
         return false;
     }
@@ -84,7 +85,7 @@ void CArchive::GetBytesSlow(void* data, size_t size) {
             throw CArchiveException(CArchiveException::endOfFile);
         }
         size_t chunk = std::min(size, m_nUsed - m_nPos);
-        std::memcpy(bytes, m_buffer.data() + m_nPos, chunk);
+        std::memcpy(bytes, m_buffer.get() + m_nPos, chunk);
         m_nPos += chunk;
         bytes += chunk;
         size -= chunk;
@@ -109,17 +110,24 @@ void CArchive::MeasureStream() {
     // buffer. That costs no more memory than the stream really holds.
     m_nStreamLeft = -1;
     for (;;) {
-        if (m_nUsed == m_buffer.size()) {
-            m_buffer.resize(m_buffer.size() * 2);
+        if (m_nUsed == m_nCapacity) {
+            Grow();
         }
-        auto room = static_cast<std::streamsize>(m_buffer.size() - m_nUsed);
-        std::streamsize got = sb->sgetn(reinterpret_cast<char*>(m_buffer.data() + m_nUsed), room);
+        auto room = static_cast<std::streamsize>(m_nCapacity - m_nUsed);
+        std::streamsize got = sb->sgetn(reinterpret_cast<char*>(m_buffer.get() + m_nUsed), room);
         if (got <= 0) {
             break;
         }
         m_nUsed += static_cast<size_t>(got);
     }
     m_nStreamLeft = 0;
+}
+
+void CArchive::Grow() {
+    std::unique_ptr<uint8_t[]> larger(new uint8_t[m_nCapacity * 2]);
+    std::memcpy(larger.get(), m_buffer.get(), m_nUsed);
+    m_buffer = std::move(larger);
+    m_nCapacity *= 2;
 }
 
 uint64_t CArchive::BytesLeft() {

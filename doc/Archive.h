@@ -14,7 +14,7 @@
 #include <cstring>
 #include <iosfwd>
 #include <string>
-#include <vector>
+#include <memory>
 
 class CArchiveException {
 public:
@@ -71,8 +71,8 @@ public:
 
     // Raw bytes through the buffer.
     void PutBytes(const void* data, size_t size) {
-        if (size <= m_buffer.size() - m_nUsed) {
-            std::memcpy(m_buffer.data() + m_nUsed, data, size);
+        if (size <= m_nCapacity - m_nUsed) {
+            std::memcpy(m_buffer.get() + m_nUsed, data, size);
             m_nUsed += size;
         } else {
             PutBytesSlow(data, size);
@@ -80,7 +80,7 @@ public:
     }
     void GetBytes(void* data, size_t size) {
         if (size <= m_nUsed - m_nPos) {
-            std::memcpy(data, m_buffer.data() + m_nPos, size);
+            std::memcpy(data, m_buffer.get() + m_nPos, size);
             m_nPos += size;
         } else {
             GetBytesSlow(data, size);
@@ -116,11 +116,13 @@ private:
     void Flush();
     bool Refill();  // false at the end of the stream
     void MeasureStream();
+    void Grow();  // doubles the buffer, keeping what it holds
     size_t ReadStringLength(bool& wide);
 
     std::ostream* m_pOut = nullptr;
     std::istream* m_pIn = nullptr;
-    std::vector<uint8_t> m_buffer;
+    std::unique_ptr<uint8_t[]> m_buffer;  // left unwritten until used
+    size_t m_nCapacity;
     size_t m_nUsed = 0;  // bytes of the buffer filled (storing: to flush)
     size_t m_nPos = 0;   // loading: next byte to hand out
     bool m_bFailed = false;

@@ -129,6 +129,18 @@ TEST(Archive, BytesLeftOnStreamsThatCannotSeek) {
     EXPECT_EQ(ar.BytesLeft(), 4u);
     EXPECT_EQ(ar.ReadUInt32(), 7u);
     EXPECT_THROW(ar.RequireBytes(1), CArchiveException);
+
+    // Larger than the buffer: all of it is pulled in, nothing is lost.
+    std::string big(200001, 'z');
+    big[150000] = 'q';
+    PipeBuffer bigPipe(big);
+    std::istream bigIn(&bigPipe);
+    CArchive bigAr(bigIn);
+    bigAr.ReadUInt8();
+    EXPECT_EQ(bigAr.BytesLeft(), 200000u);
+    std::string back(200000, '\0');
+    bigAr.GetBytes(back.data(), back.size());
+    EXPECT_EQ(back, big.substr(1));
 }
 
 TEST(Archive, BytesLeftAcrossBufferRefills) {
