@@ -59,49 +59,100 @@ void DrawHairline(const Target& image, const QLineF& line, const Pen& pen) {
     }
 }
 
+// The segment from (0, 0) to (dx, dy), relative to its start.
+struct Segment {
+    double dx, dy, len, len2;
+};
+
+// The interval of x (relative to the start) on the row at height py where
+// points lie within r of the segment; lo > hi when there are none. The
+// capsule is convex, so this is the hull of its two end discs and its body.
+struct Interval {
+    double lo = INFINITY, hi = -INFINITY;
+};
+
+Interval RowInterval(const Segment& s, double py, double r) {
+    Interval out;
+    auto disc = [&](double cx, double cy) {
+        const double h = r * r - (py - cy) * (py - cy);
+        if (h < 0) return;
+        const double half = std::sqrt(h);
+        out.lo = std::min(out.lo, cx - half);
+        out.hi = std::max(out.hi, cx + half);
+    };
+    disc(0, 0);
+    disc(s.dx, s.dy);
+    // The body: 0 <= x dx + py dy <= len2 and |x dy - py dx| <= r len.
+    double lo = -INFINITY, hi = INFINITY;
+    auto within = [&](double k, double from, double to) {  // from <= k x <= to
+        if (k == 0) {
+            if (from > 0 || to < 0) hi = -INFINITY;
+            return;
+        }
+        const double a = from / k, b = to / k;
+        lo = std::max(lo, std::min(a, b));
+        hi = std::min(hi, std::max(a, b));
+    };
+    within(s.dx, -py * s.dy, s.len2 - py * s.dy);
+    within(s.dy, py * s.dx - r * s.len, py * s.dx + r * s.len);
+    if (lo <= hi) {
+        out.lo = std::min(out.lo, lo);
+        out.hi = std::max(out.hi, hi);
+    }
+    return out;
+}
+
+// Pixel columns whose centres fall in the interval, cut to the image.
+void Columns(const Interval& in, double x0, int width, int& first, int& last) {
+    first = ClampIndex(std::ceil(in.lo + x0 - 0.5), width);
+    last = ClampIndex(std::floor(in.hi + x0 - 0.5), width);
+    first = std::max(first, 0);
+    last = std::min(last, width - 1);
+}
+
+// Smoothed pixels at the rim: coverage from the exact distance.
+void Rim(uint32_t* row, int first, int last, double x0, double py, const Segment& s, double reach, const Pen& pen) {
+    const double invLen2 = 1.0 / s.len2;
+    for (int i = first; i <= last; ++i) {
+        const double px = i + 0.5 - x0;
+        const double t = std::clamp((px * s.dx + py * s.dy) * invLen2, 0.0, 1.0);
+        const double ex = px - t * s.dx, ey = py - t * s.dy;
+        const double cover = reach - std::sqrt(ex * ex + ey * ey);  // 0 .. 1 across the rim
+        if (cover <= 0) continue;
+        row[i] = Blend(row[i], pen, cover >= 1 ? 255u : static_cast<uint32_t>(cover * 255 + 0.5));
+    }
+}
+
 void DrawOne(const Target& image, const QLineF& line, const Pen& pen) {
     const double x0 = line.x1(), y0 = line.y1(), dx = line.x2() - x0, dy = line.y2() - y0;
     const double len2 = dx * dx + dy * dy;
     if (!(len2 > 0) || !std::isfinite(len2)) return;
     if (!pen.smooth && pen.radius <= 0.75) return DrawHairline(image, line, pen);
+    const Segment s{dx, dy, std::sqrt(len2), len2};
     // Pixels whose centre is within reach of the segment: the pen plus half
-    // a pixel of smoothing.
+    // a pixel of smoothing. Those within inner are covered whole.
     const double reach = pen.radius + (pen.smooth ? 0.5 : 0.0);
-    const int rowFirst = ClampIndex(std::floor(std::min(y0, y0 + dy) - reach), image.height);
-    const int rowLast = ClampIndex(std::ceil(std::max(y0, y0 + dy) + reach), image.height);
     const double inner = pen.smooth ? pen.radius - 0.5 : pen.radius;
-    const double inner2 = inner > 0 ? inner * inner : -1.0;
-    const double reach2 = reach * reach;
-    const double invLen2 = 1.0 / len2, invDy = dy != 0 ? 1.0 / dy : 0.0;
-    const double tStep = dx * invLen2;  // along a row, t grows by this per pixel
-    for (int j = std::max(rowFirst, 0); j <= std::min(rowLast, image.height - 1); ++j) {
+    const int rowFirst = std::max(0, ClampIndex(std::floor(std::min(y0, y0 + dy) - reach), image.height));
+    const int rowLast = std::min(image.height - 1, ClampIndex(std::ceil(std::max(y0, y0 + dy) + reach), image.height));
+    for (int j = rowFirst; j <= rowLast; ++j) {
         const double py = j + 0.5 - y0;
-        // The part of the segment within reach of this row bounds the span.
-        double t0 = 0, t1 = 1;
-        if (dy != 0) {
-            const double ta = (py - reach) * invDy, tb = (py + reach) * invDy;
-            t0 = std::max(0.0, std::min(ta, tb));
-            t1 = std::min(1.0, std::max(ta, tb));
-            if (t0 > t1) continue;
-        }
-        const double xa = x0 + t0 * dx, xb = x0 + t1 * dx;
-        const int colFirst = std::max(0, ClampIndex(std::floor(std::min(xa, xb) - reach), image.width));
-        const int colLast = std::min(image.width - 1, ClampIndex(std::ceil(std::max(xa, xb) + reach), image.width));
+        int outFirst, outLast;
+        Columns(RowInterval(s, py, reach), x0, image.width, outFirst, outLast);
+        if (outFirst > outLast) continue;
         auto* row = reinterpret_cast<uint32_t*>(image.bits + j * image.bytesPerLine);
-        double px = colFirst + 0.5 - x0;
-        double tRaw = (px * dx + py * dy) * invLen2;
-        for (int i = colFirst; i <= colLast; ++i, px += 1.0, tRaw += tStep) {
-            const double t = std::clamp(tRaw, 0.0, 1.0);
-            const double ex = px - t * dx, ey = py - t * dy;
-            const double d2 = ex * ex + ey * ey;
-            if (d2 > reach2) continue;
-            if (!pen.smooth || d2 <= inner2) {
-                row[i] = pen.solid;
-                continue;
-            }
-            const double cover = reach - std::sqrt(d2);  // 0 .. 1 across the edge
-            row[i] = Blend(row[i], pen, static_cast<uint32_t>(cover * 255 + 0.5));
+        int inFirst = outLast + 1, inLast = outLast;  // no inner part unless found
+        if (inner > 0) {
+            Columns(RowInterval(s, py, inner), x0, image.width, inFirst, inLast);
+            if (inFirst > inLast) inFirst = outLast + 1, inLast = outLast;
         }
+        if (!pen.smooth) {
+            std::fill(row + outFirst, row + outLast + 1, pen.solid);
+            continue;
+        }
+        std::fill(row + inFirst, row + inLast + 1, pen.solid);
+        Rim(row, outFirst, std::min(inFirst - 1, outLast), x0, py, s, reach, pen);
+        Rim(row, std::max(inLast + 1, inFirst), outLast, x0, py, s, reach, pen);
     }
 }
 
