@@ -45,7 +45,7 @@ struct ExpressCode {
 
 // One step of the number-only program (see ExpressFast.cpp): *d = op(*a, *b).
 struct ExpressFastOp {
-    int32_t op;  // OP_NEG .. OP_LOG, plus flags for operands kept in a register
+    int32_t op;  // handler: the operation and where its operands come from
     const double* a;
     const double* b;
     double* d;
@@ -69,8 +69,16 @@ public:
     // cleared value when the stack is empty).
     void Evaluate(ExpressValue& result) const;
     // Evaluate, then the number out of the result: true with the number for
-    // EV_INTEGER and EV_NUMBER, false for anything else.
-    bool EvaluateNumber(double& result) const;
+    // EV_INTEGER and EV_NUMBER, false for anything else. Inline, so that the
+    // sampling loop reaches the number-only program with one call.
+    bool EvaluateNumber(double& result) const
+    {
+        if (HasFastPath()) {
+            result = m_pFastRun(*this);
+            return true;
+        }
+        return EvaluateNumberStepByStep(result);
+    }
     // The step-by-step rules alone, never the number-only program.
     void EvaluateStepByStep(ExpressValue& result) const;
     // Whether Compile built the number-only program for this formula.
@@ -132,13 +140,20 @@ private:
 
     // Number-only program, built after a successful compile.
     void BuildFastPath();
-    double RunFast() const;
+    bool EvaluateNumberStepByStep(double& result) const;
+    // Runners of the number-only program; BuildFastPath picks one.
+    static double RunSlot(const CExpress& e);
+    static double RunThreaded(const CExpress& e);
+    template <int Step>
+    static double RunSingle(const CExpress& e);
+    double (*PickRunner() const)(const CExpress&);
 
     int32_t m_nNesting = 0;
     int32_t m_nFastCodeCount = -1;  // m_nCodeCount it was built for; -1 none
     int32_t m_nFastOpCount = 0;
     const double* m_pFastResult = nullptr;
-    ExpressFastOp m_fastOps[EXPRESS_CODE_MAX];
+    double (*m_pFastRun)(const CExpress&) = nullptr;
+    ExpressFastOp m_fastOps[EXPRESS_CODE_MAX + 1];  // steps and the end mark
     double m_fastConstants[EXPRESS_CODE_MAX];
     mutable double m_fastStack[EXPRESS_STACK_MAX];
 };

@@ -38,10 +38,29 @@ bool IsFastBinary(int op)
 
 }  // namespace
 
-// Operand flags of a step: the operand is the result of the step just
-// before, which the loop keeps in a register instead of reading it back.
-constexpr int32_t FROM_LAST_A = 32;
-constexpr int32_t FROM_LAST_B = 64;
+// Steps name their handler by a dense index: an operation together with
+// where its operands come from. "Last" is the previous step's result, which
+// the loop keeps in a register instead of reading it back from its slot.
+enum : int32_t {
+    STEP_NEG, STEP_NEG_LAST,
+    STEP_BINARY = 2,                 // ADD .. DIV: plain, left from last, right from last
+    STEP_FUNCTION = STEP_BINARY + 15,  // SIN .. LOG: plain, argument from last
+    STEP_END_SLOT = STEP_FUNCTION + 12,  // the result is a variable or a constant
+    STEP_END_LAST,                     // the result is the last step's
+};
+
+namespace {
+
+int32_t StepIndex(int op, bool aLast, bool bLast)
+{
+    if (op == OP_NEG)
+        return aLast ? STEP_NEG_LAST : STEP_NEG;
+    if (IsFastBinary(op))
+        return STEP_BINARY + (op - OP_ADD) * 3 + (aLast ? 1 : bLast ? 2 : 0);
+    return STEP_FUNCTION + (op - OP_SIN) * 2 + (aLast ? 1 : 0);
+}
+
+}  // namespace
 
 void CExpress::BuildFastPath()
 {
@@ -73,13 +92,10 @@ void CExpress::BuildFastPath()
             m_fastConstants[constants] = FastApply(op, *a, *b);
             operand[at] = &m_fastConstants[constants++];
         } else {
-            int32_t flags = 0;
-            if (last != nullptr && a == last)
-                flags |= FROM_LAST_A;
-            else if (!unary && last != nullptr && b == last)
-                flags |= FROM_LAST_B;
+            const bool aLast = last != nullptr && a == last;
+            const bool bLast = !unary && !aLast && last != nullptr && b == last;
             last = &m_fastStack[at];
-            m_fastOps[m_nFastOpCount++] = {op | flags, a, b, &m_fastStack[at]};
+            m_fastOps[m_nFastOpCount++] = {StepIndex(op, aLast, bLast), a, b, &m_fastStack[at]};
             operand[at] = last;
             constant[at] = false;
         }
@@ -88,87 +104,132 @@ void CExpress::BuildFastPath()
     if (n != 1)
         return;
     m_pFastResult = operand[0];
+    // Every step came from an instruction, so there is room for the end mark.
+    const bool inLast = m_nFastOpCount > 0 && operand[0] == last;
+    m_fastOps[m_nFastOpCount] = {inLast ? STEP_END_LAST : STEP_END_SLOT, nullptr, nullptr, nullptr};
+    m_pFastRun = PickRunner();
     m_nFastCodeCount = m_nCodeCount;
 }
 
-// One case per operation and operand source; "last" is the previous step's
-// result, still in a register.
-#define CRV_FAST_BINARY(code, expression)                                   \
-    case code: {                                                           \
+// Threaded code: every handler jumps straight to the next step's handler, so
+// each has its own, well-predicted indirect jump, and the end mark stops the
+// run without a counter. Labels as values are a GCC and clang extension.
+#define CRV_NEXT goto* handlers[(++op)->op]
+#define CRV_BINARY(name, expression)                                        \
+    name: {                                                                \
         const double a = *op->a, b = *op->b;                               \
-        last = (expression);                                               \
-        break;                                                             \
+        *op->d = last = (expression);                                      \
+        CRV_NEXT;                                                          \
     }                                                                      \
-    case code | FROM_LAST_A: {                                             \
+    name##_A: {                                                            \
         const double a = last, b = *op->b;                                 \
-        last = (expression);                                               \
-        break;                                                             \
+        *op->d = last = (expression);                                      \
+        CRV_NEXT;                                                          \
     }                                                                      \
-    case code | FROM_LAST_B: {                                             \
+    name##_B: {                                                            \
         const double a = *op->a, b = last;                                 \
-        last = (expression);                                               \
-        break;                                                             \
+        *op->d = last = (expression);                                      \
+        CRV_NEXT;                                                          \
     }
-#define CRV_FAST_UNARY(code, expression)                                    \
-    case code: {                                                           \
+#define CRV_UNARY(name, expression)                                         \
+    name: {                                                                \
         const double a = *op->a;                                           \
-        last = (expression);                                               \
-        break;                                                             \
+        *op->d = last = (expression);                                      \
+        CRV_NEXT;                                                          \
     }                                                                      \
-    case code | FROM_LAST_A: {                                             \
+    name##_A: {                                                            \
         const double a = last;                                             \
-        last = (expression);                                               \
-        break;                                                             \
+        *op->d = last = (expression);                                      \
+        CRV_NEXT;                                                          \
     }
 
-// Kept in this file so that the loop below is inlined into the two entry
-// points the sampling calls.
-inline double CExpress::RunFast() const
+double CExpress::RunThreaded(const CExpress& e)
 {
-    const ExpressFastOp* op = m_fastOps;
-    const ExpressFastOp* const end = m_fastOps + m_nFastOpCount;
+    static const void* const handlers[] = {
+        &&NEG, &&NEG_A,
+        &&ADD, &&ADD_A, &&ADD_B, &&SUB, &&SUB_A, &&SUB_B, &&MUL, &&MUL_A, &&MUL_B,
+        &&POW, &&POW_A, &&POW_B, &&DIV, &&DIV_A, &&DIV_B,
+        &&SIN, &&SIN_A, &&COS, &&COS_A, &&TAN, &&TAN_A, &&ATAN, &&ATAN_A, &&LN, &&LN_A, &&LOG, &&LOG_A,
+        &&END_SLOT, &&END_LAST,
+    };
+    static_assert(sizeof handlers / sizeof handlers[0] == STEP_END_LAST + 1);
+    const ExpressFastOp* op = e.m_fastOps;
     double last = 0;
-    for (; op != end; ++op) {
-        switch (op->op) {
-            CRV_FAST_UNARY(OP_NEG, a * -1.0)
-            CRV_FAST_BINARY(OP_ADD, a + b)
-            CRV_FAST_BINARY(OP_SUB, a - b)
-            CRV_FAST_BINARY(OP_MUL, a * b)
-            CRV_FAST_BINARY(OP_POW, std::pow(a, b))
-            CRV_FAST_BINARY(OP_DIV, a / (b + DIVISOR_OFFSET))
-            CRV_FAST_UNARY(OP_SIN, std::sin(a))
-            CRV_FAST_UNARY(OP_COS, std::cos(a))
-            CRV_FAST_UNARY(OP_TAN, std::tan(a))
-            CRV_FAST_UNARY(OP_ATAN, std::atan(a))
-            CRV_FAST_UNARY(OP_LN, std::log(a))
-            CRV_FAST_UNARY(OP_LOG, std::log10(a))
-        default:
-            __builtin_unreachable();  // BuildFastPath emits nothing else
-        }
-        *op->d = last;  // for a later step that reads it from its slot
-    }
-    return *m_pFastResult;
+    goto* handlers[op->op];
+    CRV_UNARY(NEG, a * -1.0)
+    CRV_BINARY(ADD, a + b)
+    CRV_BINARY(SUB, a - b)
+    CRV_BINARY(MUL, a * b)
+    CRV_BINARY(POW, std::pow(a, b))
+    CRV_BINARY(DIV, a / (b + DIVISOR_OFFSET))
+    CRV_UNARY(SIN, std::sin(a))
+    CRV_UNARY(COS, std::cos(a))
+    CRV_UNARY(TAN, std::tan(a))
+    CRV_UNARY(ATAN, std::atan(a))
+    CRV_UNARY(LN, std::log(a))
+    CRV_UNARY(LOG, std::log10(a))
+END_SLOT:
+    return *e.m_pFastResult;
+END_LAST:
+    return last;
 }
 
-#undef CRV_FAST_BINARY
-#undef CRV_FAST_UNARY
+#undef CRV_NEXT
+#undef CRV_BINARY
+#undef CRV_UNARY
+
+double CExpress::RunSlot(const CExpress& e)
+{
+    return *e.m_pFastResult;
+}
+
+// A program of one step, the commonest short formula ("x*x", "sin(t)"),
+// skips the dispatch altogether.
+template <int Step>
+double CExpress::RunSingle(const CExpress& e)
+{
+    const ExpressFastOp& op = e.m_fastOps[0];
+    constexpr int code = Step < STEP_BINARY ? OP_NEG
+                         : Step < STEP_FUNCTION ? OP_ADD + (Step - STEP_BINARY) / 3
+                                                : OP_SIN + (Step - STEP_FUNCTION) / 2;
+    return FastApply(code, *op.a, *op.b);
+}
+
+double (*CExpress::PickRunner() const)(const CExpress&)
+{
+    if (m_nFastOpCount == 0)
+        return RunSlot;
+    if (m_nFastOpCount > 1)
+        return RunThreaded;
+    switch (m_fastOps[0].op) {  // a single step reads no earlier result
+    case STEP_NEG: return RunSingle<STEP_NEG>;
+    case STEP_BINARY + 0: return RunSingle<STEP_BINARY + 0>;
+    case STEP_BINARY + 3: return RunSingle<STEP_BINARY + 3>;
+    case STEP_BINARY + 6: return RunSingle<STEP_BINARY + 6>;
+    case STEP_BINARY + 9: return RunSingle<STEP_BINARY + 9>;
+    case STEP_BINARY + 12: return RunSingle<STEP_BINARY + 12>;
+    case STEP_FUNCTION + 0: return RunSingle<STEP_FUNCTION + 0>;
+    case STEP_FUNCTION + 2: return RunSingle<STEP_FUNCTION + 2>;
+    case STEP_FUNCTION + 4: return RunSingle<STEP_FUNCTION + 4>;
+    case STEP_FUNCTION + 6: return RunSingle<STEP_FUNCTION + 6>;
+    case STEP_FUNCTION + 8: return RunSingle<STEP_FUNCTION + 8>;
+    case STEP_FUNCTION + 10: return RunSingle<STEP_FUNCTION + 10>;
+    default: return RunThreaded;
+    }
+}
 
 void CExpress::Evaluate(ExpressValue& result) const
 {
     if (HasFastPath()) {
         result.nType = EV_NUMBER;
-        result.dValue = RunFast();
+        result.dValue = m_pFastRun(*this);
         return;
     }
     EvaluateStepByStep(result);
 }
 
-bool CExpress::EvaluateNumber(double& result) const
+bool CExpress::EvaluateNumberStepByStep(double& result) const
 {
-    if (HasFastPath()) {
-        result = RunFast();
-        return true;
-    }
     ExpressValue value;
     EvaluateStepByStep(value);
     if (value.nType == EV_NUMBER)
