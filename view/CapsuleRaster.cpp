@@ -25,8 +25,18 @@ inline uint32_t Blend(uint32_t dst, const Pen& pen, uint32_t a) {
     return mix(dst, pen.solid & 0x00FF00FFu) | (mix(dst >> 8, (pen.solid >> 8) & 0x00FF00FFu) << 8);
 }
 
-// A pixel index near [0, limit), safe to convert whatever the coordinate.
-inline int ClampIndex(double v, int limit) { return static_cast<int>(std::clamp(v, -1.0, double(limit))); }
+// floor and ceil of a coordinate as a pixel index near [0, limit); the
+// library's floor and ceil are calls on the baseline instruction set.
+inline int FloorIndex(double v, int limit) {
+    v = std::clamp(v, -2.0, double(limit) + 1);
+    const int i = static_cast<int>(v);
+    return i - (i > v);
+}
+inline int CeilIndex(double v, int limit) {
+    v = std::clamp(v, -2.0, double(limit) + 1);
+    const int i = static_cast<int>(v);
+    return i + (i < v);
+}
 
 struct Target {
     uchar* bits;
@@ -62,6 +72,7 @@ void DrawHairline(const Target& image, const QLineF& line, const Pen& pen) {
 // The segment from (0, 0) to (dx, dy), relative to its start.
 struct Segment {
     double dx, dy, len, len2;
+    double invDx, invDy;  // 0 for a zero component
 };
 
 // The interval of x (relative to the start) on the row at height py where
@@ -84,17 +95,17 @@ Interval RowInterval(const Segment& s, double py, double r) {
     disc(s.dx, s.dy);
     // The body: 0 <= x dx + py dy <= len2 and |x dy - py dx| <= r len.
     double lo = -INFINITY, hi = INFINITY;
-    auto within = [&](double k, double from, double to) {  // from <= k x <= to
+    auto within = [&](double k, double invK, double from, double to) {  // from <= k x <= to
         if (k == 0) {
             if (from > 0 || to < 0) hi = -INFINITY;
             return;
         }
-        const double a = from / k, b = to / k;
+        const double a = from * invK, b = to * invK;
         lo = std::max(lo, std::min(a, b));
         hi = std::min(hi, std::max(a, b));
     };
-    within(s.dx, -py * s.dy, s.len2 - py * s.dy);
-    within(s.dy, py * s.dx - r * s.len, py * s.dx + r * s.len);
+    within(s.dx, s.invDx, -py * s.dy, s.len2 - py * s.dy);
+    within(s.dy, s.invDy, py * s.dx - r * s.len, py * s.dx + r * s.len);
     if (lo <= hi) {
         out.lo = std::min(out.lo, lo);
         out.hi = std::max(out.hi, hi);
@@ -104,9 +115,8 @@ Interval RowInterval(const Segment& s, double py, double r) {
 
 // Pixel columns whose centres fall in the interval, cut to the image.
 void Columns(const Interval& in, double x0, int width, int& first, int& last) {
-    first = ClampIndex(std::ceil(in.lo + x0 - 0.5), width);
-    last = ClampIndex(std::floor(in.hi + x0 - 0.5), width);
-    first = std::max(first, 0);
+    first = std::max(CeilIndex(in.lo + x0 - 0.5, width), 0);
+    last = FloorIndex(in.hi + x0 - 0.5, width);
     last = std::min(last, width - 1);
 }
 
@@ -128,13 +138,13 @@ void DrawOne(const Target& image, const QLineF& line, const Pen& pen) {
     const double len2 = dx * dx + dy * dy;
     if (!(len2 > 0) || !std::isfinite(len2)) return;
     if (!pen.smooth && pen.radius <= 0.75) return DrawHairline(image, line, pen);
-    const Segment s{dx, dy, std::sqrt(len2), len2};
+    const Segment s{dx, dy, std::sqrt(len2), len2, dx != 0 ? 1 / dx : 0, dy != 0 ? 1 / dy : 0};
     // Pixels whose centre is within reach of the segment: the pen plus half
     // a pixel of smoothing. Those within inner are covered whole.
     const double reach = pen.radius + (pen.smooth ? 0.5 : 0.0);
     const double inner = pen.smooth ? pen.radius - 0.5 : pen.radius;
-    const int rowFirst = std::max(0, ClampIndex(std::floor(std::min(y0, y0 + dy) - reach), image.height));
-    const int rowLast = std::min(image.height - 1, ClampIndex(std::ceil(std::max(y0, y0 + dy) + reach), image.height));
+    const int rowFirst = std::max(0, FloorIndex(std::min(y0, y0 + dy) - reach, image.height));
+    const int rowLast = std::min(image.height - 1, CeilIndex(std::max(y0, y0 + dy) + reach, image.height));
     for (int j = rowFirst; j <= rowLast; ++j) {
         const double py = j + 0.5 - y0;
         int outFirst, outLast;
