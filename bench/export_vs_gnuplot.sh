@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The whole export of z = sin(x)*cos(y) at R = 10 and step 0.01 (about four
+# million segments) to a 1000 x 1000 PNG, beside gnuplot's splot of the same
+# function with 2001 iso-lines to a 1000 x 1000 pngcairo picture, in the
+# same run. Wall time and peak resident memory of each.
+#   bash bench/export_vs_gnuplot.sh [BUILD_DIR]     (default build-bench)
+set -euo pipefail
+build=${1:-build-bench}
+per_unit=${PER_UNIT:-100}  # 1/step
+bench="$build/bench/bench_view_export"
+app="$build/app/curvilinearscope"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+timed() { /usr/bin/time -f "  wall %e s, peak %M KB" "$@"; }
+
+echo "== from the definition, in one process (sampling, picture, PNG):"
+timed "$bench" --once "$work/defined.png" "$per_unit"
+
+if [ -x "$app" ]; then
+  "$bench" --save "$work/surface.crv" "$per_unit" >/dev/null
+  echo "== sampling alone (to put beside the command line, which reads the sampled file):"
+  timed "$bench" --save "$work/again.crv" "$per_unit"
+  echo "== command line: curvilinearscope --export OUT.png --size 1000 FILE.crv ($(du -h "$work/surface.crv" | cut -f1) file):"
+  timed "$app" --export "$work/cli.png" --size 1000 "$work/surface.crv"
+else
+  echo "== $app not built: command-line export skipped"
+fi
+
+echo "== gnuplot splot, isosamples 2001, pngcairo 1000x1000:"
+timed gnuplot -e "set terminal pngcairo size 1000,1000; set output '$work/gnuplot.png'; \
+set isosamples 2001; splot [-10:10][-10:10] sin(x)*cos(y)"
