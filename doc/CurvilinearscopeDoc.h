@@ -37,7 +37,9 @@ public:
     // first turns the picture back to angle 0. A capacity that overflows or
     // cannot be allocated throws std::bad_alloc; the slot being sampled is
     // then left with no array and a count of 0, the slots before it are
-    // resampled and the slots after it untouched.
+    // resampled and the slots after it untouched. A slot whose step is not
+    // positive, or whose capacity comes out negative, gets an array and a
+    // count of 0: its loop would never reach the end of its range.
     void Sample2D();
     void Sample3D();
     // The same samplings, records identical, with progress and cancel.
