@@ -12,7 +12,9 @@ app="$build/app/curvilinearscope"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
-timed() { /usr/bin/time -f "  wall %e s, peak %M KB" "$@"; }
+# CPU time (user + system) beside the wall time: on a busy machine it is the
+# fairer measure.
+timed() { /usr/bin/time -f "  wall %e s, cpu %U + %S s, peak %M KB" "$@"; }
 
 echo "== from the definition, in one process (sampling, picture, PNG):"
 timed "$bench" --once "$work/defined.png" "$per_unit"
