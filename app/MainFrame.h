@@ -14,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMimeData;
 class QToolBar;
 
 class CMainFrame : public QMainWindow {
@@ -38,6 +39,9 @@ public:
     // The status bar's message pane; an empty text shows the idle text.
     void SetMessageText(const QString& text);
     QString MessageText() const;
+
+    // Opens the document files among dropped data; false when there were none.
+    bool OpenDroppedFiles(const QMimeData* data);
 
     // The help command: opens crv.chm beside the program.
     void OnHelpContents();

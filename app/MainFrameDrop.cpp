@@ -25,9 +25,13 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QStringList files = DroppedDocuments(event->mimeData());
-    if (files.isEmpty()) return;
-    event->acceptProposedAction();
+    if (OpenDroppedFiles(event->mimeData())) event->acceptProposedAction();
+}
+
+bool CMainFrame::OpenDroppedFiles(const QMimeData* data) {
+    const QStringList files = DroppedDocuments(data);
+    if (files.isEmpty()) return false;
     activateWindow();
     for (const QString& path : files) m_app.OpenDocumentFile(path);
+    return true;
 }

@@ -1,0 +1,50 @@
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "FakeSeams.h"
+#include "TestDocuments.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/EnginePlatform.h"
+#include "app/AppDocument.h"
+#include "app/MainFrame.h"
+
+TEST(MainFrameDrop, DroppedDocumentFilesOpenOthersAreIgnored) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("s.ini"), QSettings::IniFormat);
+    FakePrompts prompts;
+    FakeDesktop desktop;
+    CCurvilinearscopeApp app(settings);
+    ASSERT_TRUE(app.InitInstance({}));
+    WriteSampleDocument(dir.filePath("a.crv"));
+    WriteSampleDocument(dir.filePath("B.CRV"));
+    WriteBytes(dir.filePath("notes.txt"), "text");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dir.filePath("a.crv")), QUrl::fromLocalFile(dir.filePath("notes.txt")),
+                  QUrl::fromLocalFile(dir.filePath("B.CRV"))});
+    EXPECT_TRUE(app.MainFrame()->OpenDroppedFiles(&data));
+    ASSERT_EQ(app.Documents().size(), 3);  // the new document and the two dropped ones
+    EXPECT_EQ(app.Documents()[1]->GetTitle(), "a.crv");
+    EXPECT_EQ(app.Documents()[2]->GetTitle(), "B.CRV");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(dir.filePath("notes.txt"))});
+    EXPECT_FALSE(app.MainFrame()->OpenDroppedFiles(&text));
+}
+
+TEST(EngineDates, EngineFormatsAndTheUsersOwnFormats) {
+    const double july15 = 40374.0;  // 2010-07-15 as an OLE Automation day
+    double date = 0;
+    ASSERT_TRUE(ParseDateWithLocale(u"2010/07/15", date));
+    EXPECT_DOUBLE_EQ(date, july15);
+    const QString local = QLocale::system().toString(QDate(2010, 7, 15), QLocale::LongFormat);
+    ASSERT_TRUE(ParseDateWithLocale(local.toStdU16String(), date)) << local.toStdString();
+    EXPECT_DOUBLE_EQ(date, july15);
+    EXPECT_FALSE(ParseDateWithLocale(u"not a date", date));
+    EXPECT_FALSE(ParseDateWithLocale(u"", date));
+}
