@@ -143,6 +143,10 @@ void CExpress::BuildFastPath()
         CRV_NEXT;                                                          \
     }
 
+// GCC would otherwise merge the handlers' jumps into one shared dispatch.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("no-crossjumping")))
+#endif
 double CExpress::RunThreaded(const CExpress& e)
 {
     static const void* const handlers[] = {
