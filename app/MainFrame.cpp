@@ -172,6 +172,10 @@ CChildFrame* CMainFrame::AddChildFrame(CAppDocument* document) {
     // yet; the window's intended size stands in for it.
     const QSize area = m_pMdiArea->isVisible() ? m_pMdiArea->size() : size() - QSize(0, 90);
     frame->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 4 / 5, 240));
+    // Each new window a step down and right of the one before, so every
+    // caption stays in sight.
+    const int step = 26 * int((ChildFrames().size() - 1) % 8);
+    frame->move(step, step);
     frame->show();
     m_pMdiArea->setActiveSubWindow(frame);
     frame->GetView()->setFocus();
