@@ -98,8 +98,8 @@ void CDlgSet::LoadSlot(int slot) {
 
 // A control that does not read is no obstacle: its message has been shown
 // and the slot takes the field set as it stands.
-void CDlgSet::StoreSlot(int slot) {
-    UpdateData(true);
+bool CDlgSet::StoreSlot(int slot) {
+    const bool read = UpdateData(true);
     CGraphDef& g = m_graphs[slot];
     g.m_bShow = m_bShow;
     g.m_nKind = m_nKind;
@@ -115,6 +115,7 @@ void CDlgSet::StoreSlot(int slot) {
     g.m_dVEnd = m_dVEnd;
     g.m_dVStep = m_dVStep;
     g.m_dStep = m_dStep;
+    return read;
 }
 
 // Programmatic selection does not store: the callers have stored already.

@@ -69,16 +69,17 @@ const SlotCheck* FirstFailure(const SlotCheck (&checks)[N], const CGraphDef& g, 
 }  // namespace
 
 void CDlgSet::OnOK() {
-    if (m_nShownSlot >= 0) {
-        StoreSlot(m_nShownSlot);
-    }
+    const bool stored = m_nShownSlot < 0 || StoreSlot(m_nShownSlot);
     const int range = RangeFromChoice(m_nRangeChoice);
     for (int slot = 0; slot < 3; ++slot) {
         if (m_graphs[slot].m_bShow != 0 && !ValidateSlot(slot, range)) {
             return;
         }
     }
-    if (UpdateData(true)) {
+    // A control that did not read when the slot was stored has had its
+    // message; reading it again would only repeat it, and the dialog stays
+    // open either way.
+    if (stored && UpdateData(true)) {
         accept();
     }
 }

@@ -211,6 +211,17 @@ TEST(DlgSetValidation, PlaneFunctionRejectsY) {
     EXPECT_TRUE(space.Closed());
 }
 
+// The edit that does not read is reported once, not once more by the final
+// reading, and the dialog stays open with the focus on it.
+TEST(DlgSetValidation, TextThatIsNoNumberKeepsTheDialogOpenWithOneMessage) {
+    DlgSetDriver d;
+    d.Type(IDC_STEP, QStringLiteral("0,5"));
+    d.PressOK();
+    EXPECT_FALSE(d.Closed());
+    EXPECT_EQ(d.log.texts, std::vector<QString>{QStringLiteral("Please enter a number.")});
+    EXPECT_EQ(d.FocusId(), IDC_STEP);
+}
+
 TEST(DlgSetValidation, EnterOnAnEditPressesOK) {
     DlgSetDriver d;
     d.Type(IDC_FORMULA, QStringLiteral("x"));
