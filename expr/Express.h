@@ -146,6 +146,8 @@ private:
     static double RunThreaded(const CExpress& e);
     template <int Step>
     static double RunSingle(const CExpress& e);
+    template <int First, int Second>
+    static double RunPair(const CExpress& e);
     double (*PickRunner() const)(const CExpress&);
 
     int32_t m_nNesting = 0;

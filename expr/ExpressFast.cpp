@@ -7,6 +7,10 @@
 // product with -1.0, the divisor offset, the library power), so both give the
 // same bits.
 
+#include <array>
+#include <iterator>
+#include <utility>
+
 #include "Express.h"
 #include "ExpressOperators.h"
 #include "ExpressValueAccess.h"
@@ -187,39 +191,92 @@ double CExpress::RunSlot(const CExpress& e)
     return *e.m_pFastResult;
 }
 
-// A program of one step, the commonest short formula ("x*x", "sin(t)"),
-// skips the dispatch altogether.
+namespace {
+
+constexpr int StepCode(int step)
+{
+    return step < STEP_BINARY ? OP_NEG
+           : step < STEP_FUNCTION ? OP_ADD + (step - STEP_BINARY) / 3
+                                  : OP_SIN + (step - STEP_FUNCTION) / 2;
+}
+
+// 0: operands from their slots; 1: the left one is the last result; 2: the right one.
+constexpr int StepSource(int step)
+{
+    return step < STEP_BINARY ? step - STEP_NEG
+           : step < STEP_FUNCTION ? (step - STEP_BINARY) % 3
+                                  : (step - STEP_FUNCTION) % 2;
+}
+
+template <int Step>
+inline double StepValue(const ExpressFastOp& op, double last)
+{
+    constexpr int code = StepCode(Step), source = StepSource(Step);
+    const double a = source == 1 ? last : *op.a;
+    const double b = IsFastBinary(code) ? (source == 2 ? last : *op.b) : a;
+    return FastApply(code, a, b);
+}
+
+// Steps that read no earlier result, and steps that read the one before.
+constexpr int FIRST_STEPS[] = {STEP_NEG, STEP_BINARY, STEP_BINARY + 3, STEP_BINARY + 6, STEP_BINARY + 9,
+                               STEP_BINARY + 12, STEP_FUNCTION, STEP_FUNCTION + 2, STEP_FUNCTION + 4,
+                               STEP_FUNCTION + 6, STEP_FUNCTION + 8, STEP_FUNCTION + 10};
+constexpr int SECOND_STEPS[] = {STEP_NEG_LAST, STEP_BINARY + 1, STEP_BINARY + 2, STEP_BINARY + 4,
+                                STEP_BINARY + 5, STEP_BINARY + 7, STEP_BINARY + 8, STEP_BINARY + 10,
+                                STEP_BINARY + 11, STEP_BINARY + 13, STEP_BINARY + 14, STEP_FUNCTION + 1,
+                                STEP_FUNCTION + 3, STEP_FUNCTION + 5, STEP_FUNCTION + 7, STEP_FUNCTION + 9,
+                                STEP_FUNCTION + 11};
+constexpr int FIRST_COUNT = std::size(FIRST_STEPS), SECOND_COUNT = std::size(SECOND_STEPS);
+
+template <size_t N>
+constexpr int IndexOf(const int (&steps)[N], int step)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (steps[i] == step)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
+// Programs of one or two steps, the commonest short formulas ("x*x",
+// "5*cos(t)", "sin(x*y)"), skip the dispatch altogether: each shape has its
+// own runner.
 template <int Step>
 double CExpress::RunSingle(const CExpress& e)
 {
-    const ExpressFastOp& op = e.m_fastOps[0];
-    constexpr int code = Step < STEP_BINARY ? OP_NEG
-                         : Step < STEP_FUNCTION ? OP_ADD + (Step - STEP_BINARY) / 3
-                                                : OP_SIN + (Step - STEP_FUNCTION) / 2;
-    return FastApply(code, *op.a, *op.b);
+    return StepValue<Step>(e.m_fastOps[0], 0.0);
+}
+
+template <int First, int Second>
+double CExpress::RunPair(const CExpress& e)
+{
+    return StepValue<Second>(e.m_fastOps[1], StepValue<First>(e.m_fastOps[0], 0.0));
 }
 
 double (*CExpress::PickRunner() const)(const CExpress&)
 {
+    using Runner = double (*)(const CExpress&);
+    static constexpr auto singles = []<size_t... K>(std::index_sequence<K...>) {
+        return std::array<Runner, sizeof...(K)>{&CExpress::RunSingle<FIRST_STEPS[K]>...};
+    }(std::make_index_sequence<FIRST_COUNT>());
+    static constexpr auto pairs = []<size_t... K>(std::index_sequence<K...>) {
+        return std::array<Runner, sizeof...(K)>{
+            &CExpress::RunPair<FIRST_STEPS[K / SECOND_COUNT], SECOND_STEPS[K % SECOND_COUNT]>...};
+    }(std::make_index_sequence<FIRST_COUNT * SECOND_COUNT>());
+
     if (m_nFastOpCount == 0)
         return RunSlot;
-    if (m_nFastOpCount > 1)
-        return RunThreaded;
-    switch (m_fastOps[0].op) {  // a single step reads no earlier result
-    case STEP_NEG: return RunSingle<STEP_NEG>;
-    case STEP_BINARY + 0: return RunSingle<STEP_BINARY + 0>;
-    case STEP_BINARY + 3: return RunSingle<STEP_BINARY + 3>;
-    case STEP_BINARY + 6: return RunSingle<STEP_BINARY + 6>;
-    case STEP_BINARY + 9: return RunSingle<STEP_BINARY + 9>;
-    case STEP_BINARY + 12: return RunSingle<STEP_BINARY + 12>;
-    case STEP_FUNCTION + 0: return RunSingle<STEP_FUNCTION + 0>;
-    case STEP_FUNCTION + 2: return RunSingle<STEP_FUNCTION + 2>;
-    case STEP_FUNCTION + 4: return RunSingle<STEP_FUNCTION + 4>;
-    case STEP_FUNCTION + 6: return RunSingle<STEP_FUNCTION + 6>;
-    case STEP_FUNCTION + 8: return RunSingle<STEP_FUNCTION + 8>;
-    case STEP_FUNCTION + 10: return RunSingle<STEP_FUNCTION + 10>;
-    default: return RunThreaded;
+    const int first = IndexOf(FIRST_STEPS, m_fastOps[0].op);
+    if (m_nFastOpCount == 1 && first >= 0)
+        return singles[first];
+    if (m_nFastOpCount == 2 && first >= 0 && m_fastOps[2].op == STEP_END_LAST) {
+        const int second = IndexOf(SECOND_STEPS, m_fastOps[1].op);
+        if (second >= 0)
+            return pairs[first * SECOND_COUNT + second];
     }
+    return RunThreaded;
 }
 
 void CExpress::Evaluate(ExpressValue& result) const

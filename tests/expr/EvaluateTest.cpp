@@ -170,6 +170,8 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules)
         u"x", u"-x", u"-(-x)", u"0-x", u"-x^2+1", u"x/0", u"0/x", u"x/y", u"1/(x-y)", u"x^y", u"2^-x", u"x^-2",
         u"tan(x)-atan(y)", u"-(x+y)*-(x-y)", u"x*2*3*pi", u"2*3*x", u"e^x", u"x^0.5", u"(x)", u"x+1.5-y/4.25",
         u"ln(-x)", u"sin(cos(tan(atan(ln(log(x*x+1))))))", u"xray*yak+x",
+        // one- and two-step programs have runners of their own
+        u"sin(x)*2", u"(x+y)^2", u"-sin(x)", u"atan(x/y)", u"x-cos(y)", u"tan(x)/y", u"log(x)", u"2-x",
     };
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
     const double inputs[] = {0.0, -0.0, 1.0, -1.0, 0.5, -2.75, 3.0, 1e-310, -1e-308, 1e300, -1e300,
