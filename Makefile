@@ -44,7 +44,8 @@ bench:
 	@bash scripts/run-benchmarks.sh $(BENCH_BUILD)
 
 fuzz: deps
-	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCRV_FUZZ=ON -DCRV_GUI=OFF -DCRV_TESTS=OFF >/dev/null
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCRV_FUZZ=ON \
+	  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined" -DCRV_GUI=OFF -DCRV_TESTS=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
