@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -82,6 +83,12 @@ TEST(MainFrame, NewDocumentsAndWindowsAreTitledInTurn) {
     titles.sort();
     EXPECT_EQ(titles, QStringList({"Curvilinearscope1", "Curvilinearscope2:1", "Curvilinearscope2:2"}));
     EXPECT_EQ(second->Views().size(), 2);
+    // The window's own menu prompts in the status bar like the others.
+    QStringList prompts;
+    for (QAction* action : frame->ChildFrames().first()->systemMenu()->actions())
+        if (!action->statusTip().isEmpty()) prompts.append(action->statusTip());
+    EXPECT_TRUE(prompts.contains("作業中のウィンドウを閉じ、変更したファイルの保存を指示"));
+    EXPECT_TRUE(prompts.contains("ウィンドウを最大化する"));
 }
 
 TEST(MainFrame, ClosingTheLastWindowOfAModifiedDocumentAsksFirst) {
