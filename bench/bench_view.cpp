@@ -4,10 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "PainterSurface.h"
 #include "Picture.h"
@@ -86,12 +84,3 @@ void BM_Order3D(benchmark::State& state) {
 
 BENCHMARK(BM_Paint3D)->Arg(5)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Order3D)->Arg(5)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

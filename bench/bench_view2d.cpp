@@ -4,11 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 
 #include "CurvilinearscopeDoc.h"
@@ -69,12 +67,3 @@ void BM_Paint2D_OneByOne(benchmark::State& state) { Paint<COneByOneSurface>(stat
 
 BENCHMARK(BM_Paint2D_Batched)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paint2D_OneByOne)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
