@@ -1,0 +1,102 @@
+#include "ParallelParts.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class WorkerPool {
+public:
+    WorkerPool() {
+        const unsigned hardware = std::thread::hardware_concurrency();
+        const int workers = std::clamp(static_cast<int>(hardware) - 1, 0, 7);
+        for (int k = 0; k < workers; ++k) m_threads.emplace_back([this] { Serve(); });
+    }
+
+    ~WorkerPool() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopping = true;
+        }
+        m_wake.notify_all();
+        for (std::thread& t : m_threads) t.join();
+    }
+
+    int Width() const { return static_cast<int>(m_threads.size()) + 1; }
+
+    void Run(int parts, void (*work)(void*, int), void* context) {
+        std::unique_lock<std::mutex> job(m_jobMutex, std::try_to_lock);
+        if (!job.owns_lock() || m_threads.empty() || parts <= 1) {
+            for (int p = 0; p < parts; ++p) work(context, p);
+            return;
+        }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_work = work;
+            m_context = context;
+            m_parts = parts;
+            m_next.store(0);
+            m_busy = static_cast<int>(m_threads.size());
+            ++m_generation;
+        }
+        m_wake.notify_all();
+        TakeParts(work, context, parts);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_done.wait(lock, [this] { return m_busy == 0; });
+    }
+
+private:
+    void TakeParts(void (*work)(void*, int), void* context, int parts) {
+        for (int p = m_next.fetch_add(1); p < parts; p = m_next.fetch_add(1)) work(context, p);
+    }
+
+    void Serve() {
+        unsigned seen = 0;
+        for (;;) {
+            void (*work)(void*, int);
+            void* context;
+            int parts;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_wake.wait(lock, [&] { return m_stopping || m_generation != seen; });
+                if (m_stopping) return;
+                seen = m_generation;
+                work = m_work;
+                context = m_context;
+                parts = m_parts;
+            }
+            TakeParts(work, context, parts);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (--m_busy == 0) m_done.notify_one();
+        }
+    }
+
+    std::vector<std::thread> m_threads;
+    std::mutex m_jobMutex;  // held by the thread whose job runs
+    std::mutex m_mutex;     // guards what follows
+    std::condition_variable m_wake, m_done;
+    bool m_stopping = false;
+    unsigned m_generation = 0;
+    void (*m_work)(void*, int) = nullptr;
+    void* m_context = nullptr;
+    int m_parts = 0;
+    int m_busy = 0;
+    std::atomic<int> m_next{0};
+};
+
+WorkerPool& Pool() {
+    static WorkerPool pool;
+    return pool;
+}
+
+}  // namespace
+
+int ParallelWidth() { return Pool().Width(); }
+
+void RunParallelParts(int parts, void (*work)(void* context, int part), void* context) {
+    Pool().Run(parts, work, context);
+}
