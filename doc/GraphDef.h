@@ -18,7 +18,7 @@ struct SamplePoint {
     double z;
     int32_t graphNumber;  // slot 1..3 (space pictures only)
 
-    // Arrays of records come from SamplePointMemory.cpp: a big one gets its
+    // Arrays of records come from LargeMemory.h: a big one gets its
     // own mapping with huge pages, so filling it costs few page faults.
     static void* operator new[](std::size_t bytes);
     static void operator delete[](void* memory) noexcept;

@@ -1,14 +1,7 @@
-// Memory for arrays of SamplePoint. A surface's array is large (up to a few
-// GB) and is filled front to back, once; with 4 KiB pages filling it is
-// dominated by page faults. An array of 8 MiB or more therefore gets its own
-// anonymous mapping marked for transparent huge pages. Pages are still only
-// taken when a record lands in them, so capacity that no sample reaches
-// costs (almost) nothing. Under AddressSanitizer every array comes from
-// malloc, so overruns are still caught.
+#include "LargeMemory.h"
 
 #include <sys/mman.h>
 
-#include <cstddef>
 #include <cstdlib>
 #include <new>
 
@@ -28,7 +21,7 @@ constexpr bool kSanitized = false;
 constexpr bool kSanitized = false;
 #endif
 
-constexpr std::size_t kMapThreshold = 8u << 20;
+constexpr std::size_t kMapThreshold = 4u << 20;
 
 // Sits in front of the records and says where the memory came from.
 struct alignas(alignof(std::max_align_t)) Header {
@@ -37,7 +30,7 @@ struct alignas(alignof(std::max_align_t)) Header {
 
 }  // namespace
 
-void* SamplePoint::operator new[](std::size_t bytes) {
+void* AllocateLarge(std::size_t bytes) {
     if (bytes > static_cast<std::size_t>(-1) - sizeof(Header)) {
         throw std::bad_alloc();
     }
@@ -63,7 +56,7 @@ void* SamplePoint::operator new[](std::size_t bytes) {
     return header + 1;
 }
 
-void SamplePoint::operator delete[](void* memory) noexcept {
+void FreeLarge(void* memory) noexcept {
     if (!memory) {
         return;
     }
@@ -74,3 +67,7 @@ void SamplePoint::operator delete[](void* memory) noexcept {
         std::free(header);
     }
 }
+
+void* SamplePoint::operator new[](std::size_t bytes) { return AllocateLarge(bytes); }
+
+void SamplePoint::operator delete[](void* memory) noexcept { FreeLarge(memory); }

@@ -1,0 +1,31 @@
+#pragma once
+// Memory for big arrays that are filled front to back: a surface's records
+// (up to a few GB), the picture's sort keys. With 4 KiB pages filling such
+// an array is dominated by page faults, so a block of 4 MiB or more gets
+// its own anonymous mapping marked for transparent huge pages. Pages are
+// still only taken when something is written to them, so room that is never
+// used costs (almost) nothing. Under AddressSanitizer every block comes
+// from malloc, so overruns are still caught.
+
+#include <cstddef>
+#include <new>
+
+// std::bad_alloc when there is no memory.
+void* AllocateLarge(std::size_t bytes);
+void FreeLarge(void* memory) noexcept;
+
+// For std::vector and the like.
+template <class T>
+struct LargeAllocator {
+    using value_type = T;
+    LargeAllocator() = default;
+    template <class U>
+    LargeAllocator(const LargeAllocator<U>&) noexcept {}
+    T* allocate(std::size_t n) {
+        if (n > static_cast<std::size_t>(-1) / sizeof(T)) throw std::bad_array_new_length();
+        return static_cast<T*>(AllocateLarge(n * sizeof(T)));
+    }
+    void deallocate(T* p, std::size_t) noexcept { FreeLarge(p); }
+    template <class U>
+    bool operator==(const LargeAllocator<U>&) const noexcept { return true; }
+};
