@@ -8,26 +8,19 @@
 #include "CurvilinearscopeDoc.h"
 #include "SampleCapacity.h"
 #include "SampleRules.h"
+#include "SampleSpaceRows.h"
 #include "SampleTicker.h"
 #include "expr/Express.h"
 
 namespace {
 
-void StoreSpace(SamplePoint* points, int32_t i, bool newPiece, double x, double y, double z, int32_t number) {
-    SamplePoint& point = points[i];
-    point.x = x;
-    point.y = y;
-    point.z = z;
-    point.graphNumber = number;
-    if (newPiece || i == 0) {
-        point.fromX = x;
-        point.fromY = y;
-        point.fromZ = z;
-    } else {
-        point.fromX = points[i - 1].x;
-        point.fromY = points[i - 1].y;
-        point.fromZ = points[i - 1].z;
+// A squared left side gets its mirror image below the samples.
+bool MirrorIfSquared(CGraphDef& graph, SamplePoint* points, int32_t leftSide) {
+    if (leftSide == 1) {
+        MirrorSpace(points, graph.m_nPoints);
+        graph.m_nPoints *= 2;
     }
+    return true;
 }
 
 bool SampleExplicit(CGraphDef& graph, int32_t range, int32_t number, SampleTicker& ticker) {
@@ -42,6 +35,14 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, int32_t number, SampleTicke
         return true;
     }
     const int32_t limit = FirstHalfLimit(capacity, leftSide);
+    switch (SampleExplicitRows(graph, *f, range, number, limit, points, ticker)) {
+        case RowSampling::Cancelled:
+            return false;
+        case RowSampling::Done:
+            return MirrorIfSquared(graph, points, leftSide);
+        case RowSampling::NotSuited:
+            break;
+    }
     int32_t i = 0;
     for (double y = -r; y <= r && i < limit; y += h) {
         f->m_y = y;
@@ -63,11 +64,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, int32_t number, SampleTicke
         }
     }
     graph.m_nPoints = i;
-    if (leftSide == 1) {
-        MirrorSpace(points, i);
-        graph.m_nPoints = 2 * i;
-    }
-    return true;
+    return MirrorIfSquared(graph, points, leftSide);
 }
 
 struct SurfaceObjects {

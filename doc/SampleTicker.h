@@ -4,6 +4,7 @@
 // it too (with no callback) and run the very same loops.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "CurvilinearscopeDoc.h"
@@ -24,6 +25,19 @@ public:
         }
         m_nCountdown = kInterval;
         m_dBlocks += 1.0;
+        return Report();
+    }
+
+    // As `count` calls of Tick, for work done in bulk.
+    bool Advance(double count) {
+        const double left = m_nCountdown - count;
+        if (left > 0) {
+            m_nCountdown = static_cast<int32_t>(left);
+            return true;
+        }
+        const double intervals = std::floor(-left / kInterval) + 1;
+        m_dBlocks += intervals;
+        m_nCountdown = static_cast<int32_t>(left + intervals * kInterval);
         return Report();
     }
 

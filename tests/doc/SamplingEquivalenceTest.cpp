@@ -41,6 +41,13 @@ const Definition kDefinitions[] = {
     {1, 20, 0, 1, u"25-x*x-y*y", u"", u"", 0.5, 0, 0, 0, 0, 0, 0},
     {1, 10, 0, 1, u"x*y", u"", u"", 0.3, 0, 0, 0, 0, 0, 0},
     {1, 10, 0, 0, u"LN(x*y)", u"", u"", 0.4, 0, 0, 0, 0, 0, 0},
+    // Grids big enough to be sampled a row per thread: rows with gaps, a
+    // mirrored half, values out of range, and a formula that is not
+    // number-only.
+    {1, 10, 0, 0, u"LN(x*y)", u"", u"", 0.05, 0, 0, 0, 0, 0, 0},
+    {1, 10, 0, 1, u"25-x*x-y*y", u"", u"", 0.05, 0, 0, 0, 0, 0, 0},
+    {1, 5, 0, 0, u"1/(x*y)", u"", u"", 0.02, 0, 0, 0, 0, 0, 0},
+    {1, 10, 0, 0, u"x > y", u"", u"", 0.05, 0, 0, 0, 0, 0, 0},
     {1, 10, 1, 0, u"u", u"v", u"u*v", 0, 0, 6.361725123519331, 0.1, 0, 3.141592653589793, 0.2},
     {1, 10, 1, 0, u"cos(u)*sin(v)", u"sin(u)*sin(v)", u"cos(v)", 0, 0, 6.3, 0.05, 0, 3.2, 0.05},
     {1, 10, 1, 0, u"u", u"LN(v)", u"1/u", 0, -1, 1, 0.25, -1, 1, 0.25},
@@ -158,6 +165,21 @@ TEST(SamplingProgress, IsToldRarelyAndCanCancel) {
     EXPECT_FALSE(early->Sample3D([](double) { return false; }));
     EXPECT_EQ(early->m_graphs[2].m_nPoints, 42);
     EXPECT_FALSE(early->m_graphs[2].m_pPoints);
+}
+
+TEST(SamplingProgress, BigGridCancelledKeepsWholeRowsInOrder) {
+    Definition d{1, 10, 0, 0, u"sin(x)*cos(y)", u"", u"", 0.02, 0, 0, 0, 0, 0, 0};
+    std::unique_ptr<CCurvilinearscopeDoc> doc(MakeDocument(d));
+    doc->Sample3D();
+    std::unique_ptr<CCurvilinearscopeDoc> cancelled(MakeDocument(d));
+    int calls = 0;
+    EXPECT_FALSE(cancelled->Sample3D([&](double) { return ++calls < 3; }));
+    const CGraphDef& partial = cancelled->m_graphs[0];
+    EXPECT_GT(partial.m_nPoints, 0);
+    EXPECT_LT(partial.m_nPoints, doc->m_graphs[0].m_nPoints);
+    EXPECT_EQ(partial.m_nPoints % 1001, 0) << "rows of 1001 samples, whole";
+    EXPECT_EQ(0, std::memcmp(partial.m_pPoints.get(), doc->m_graphs[0].m_pPoints.get(),
+                             sizeof(SamplePoint) * static_cast<size_t>(partial.m_nPoints)));
 }
 
 }  // namespace
