@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cmath>
+#include <vector>
+
+#include "ParallelParts.h"
 
 namespace {
 
@@ -31,6 +35,118 @@ bool CompareDepth(const SamplePoint& a, const SamplePoint& b) {
     return DescendingDepthBits(RecordDepth(a.fromY, a.y)) < DescendingDepthBits(RecordDepth(b.fromY, b.y));
 }
 
-void SortFarthestFirst(std::vector<uint64_t>& keys) {
-    std::sort(keys.begin(), keys.end());
+namespace {
+
+// Buckets by the depth half of the key: a bucket's keys all sort before the
+// next bucket's. Depth bits are not spread evenly (each doubling of the
+// depth gets as many values), so the buckets come from a fine histogram of
+// them: runs of fine bins with about the same number of keys each.
+class DepthBuckets {
+public:
+    static constexpr int kCount = 256;
+    static constexpr int kFine = 1 << 16;
+
+    // Fills begin with the start of each bucket in the sorted array
+    // (kCount + 1 entries, the last the size).
+    DepthBuckets(std::span<const uint64_t> keys, std::vector<size_t>& begin) : m_bucket(kFine) {
+        uint32_t low = UINT32_MAX, high = 0;
+        for (uint64_t key : keys) {
+            low = std::min(low, Depth(key));
+            high = std::max(high, Depth(key));
+        }
+        m_low = low;
+        while (m_shift < 32 && ((high - low) >> m_shift) >= uint32_t(kFine)) ++m_shift;
+        std::vector<uint32_t> fine(kFine, 0);
+        for (uint64_t key : keys) ++fine[Fine(key)];
+        // Cut the fine bins into kCount runs of about equal weight.
+        begin.assign(kCount + 1, keys.size());
+        const size_t share = keys.size() / kCount + 1;
+        size_t seen = 0;
+        int bucket = 0;
+        begin[0] = 0;
+        for (int f = 0; f < kFine; ++f) {
+            if (seen >= (bucket + 1) * share && bucket + 1 < kCount) begin[++bucket] = seen;
+            m_bucket[f] = static_cast<uint8_t>(bucket);
+            seen += fine[f];
+        }
+        for (int b = bucket + 1; b <= kCount; ++b) begin[b] = keys.size();
+    }
+
+    int operator()(uint64_t key) const { return m_bucket[Fine(key)]; }
+
+private:
+    static uint32_t Depth(uint64_t key) { return static_cast<uint32_t>(key >> 32); }
+    uint32_t Fine(uint64_t key) const { return (Depth(key) - m_low) >> m_shift; }
+
+    uint32_t m_low = 0;
+    int m_shift = 0;
+    std::vector<uint8_t> m_bucket;  // fine bin → bucket
+};
+static_assert(DepthBuckets::kCount <= 256, "buckets are numbered in a byte");
+
+// Moves every key into its bucket's stretch of the array, in place: the
+// array holds no second copy of a few million keys.
+void DistributeInPlace(std::span<uint64_t> keys, const DepthBuckets& bucketOf, const std::vector<size_t>& begin) {
+    std::vector<size_t> next(begin.begin(), begin.end() - 1);
+    for (int b = 0; b < DepthBuckets::kCount; ++b) {
+        while (next[b] < begin[b + 1]) {
+            uint64_t key = keys[next[b]];
+            int home = bucketOf(key);
+            while (home != b) {  // follow the cycle until a key for b turns up
+                std::swap(key, keys[next[home]++]);
+                home = bucketOf(key);
+            }
+            keys[next[b]++] = key;
+        }
+    }
+}
+
+// Sorts a bucket: a stable counting pass per 11-bit digit, and only over
+// digits whose bits differ between the bucket's keys (the high depth bits
+// and the high index bits are mostly the same throughout). The scratch
+// array holds one bucket, a few hundred kilobytes.
+void RadixSortBucket(uint64_t* first, uint64_t* last, std::vector<uint64_t>& scratch) {
+    const size_t n = static_cast<size_t>(last - first);
+    if (n < 256) {
+        std::sort(first, last);
+        return;
+    }
+    uint64_t any = 0, all = ~uint64_t(0);
+    for (const uint64_t* k = first; k != last; ++k) {
+        any |= *k;
+        all &= *k;
+    }
+    uint64_t differing = any ^ all;
+    scratch.resize(n);
+    uint64_t* from = first;
+    uint64_t* to = scratch.data();
+    constexpr int kDigitBits = 11;
+    while (differing) {
+        const int shift = std::countr_zero(differing);
+        size_t count[(1 << kDigitBits) + 1] = {};
+        for (size_t i = 0; i < n; ++i) ++count[((from[i] >> shift) & ((1 << kDigitBits) - 1)) + 1];
+        for (int d = 1; d <= (1 << kDigitBits); ++d) count[d] += count[d - 1];
+        for (size_t i = 0; i < n; ++i) to[count[(from[i] >> shift) & ((1 << kDigitBits) - 1)]++] = from[i];
+        std::swap(from, to);
+        differing = shift + kDigitBits < 64 ? differing & (~uint64_t(0) << (shift + kDigitBits)) : 0;
+    }
+    if (from != first) std::copy(from, from + n, first);
+}
+
+}  // namespace
+
+void SortFarthestFirst(std::span<uint64_t> keys) {
+    // A short list is sorted at once; a long one is dealt into buckets by
+    // depth and the buckets are sorted at the same time on all processors.
+    if (keys.size() < 65536) {
+        std::sort(keys.begin(), keys.end());
+        return;
+    }
+    std::vector<size_t> begin;
+    const DepthBuckets bucketOf(keys, begin);
+    DistributeInPlace(keys, bucketOf, begin);
+    ForEachPart(DepthBuckets::kCount, [&](int b) {
+        thread_local std::vector<uint64_t> scratch;
+        RadixSortBucket(keys.data() + begin[b], keys.data() + begin[b + 1], scratch);
+    });
 }

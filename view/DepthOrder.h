@@ -7,7 +7,7 @@
 // whatever the input.
 
 #include <cstdint>
-#include <vector>
+#include <span>
 
 #include "GraphDef.h"
 
@@ -26,4 +26,4 @@ inline uint32_t DepthSortIndex(uint64_t key) { return static_cast<uint32_t>(key)
 bool CompareDepth(const SamplePoint& a, const SamplePoint& b);
 
 // Sorts keys made by DepthSortKey into drawing order.
-void SortFarthestFirst(std::vector<uint64_t>& keys);
+void SortFarthestFirst(std::span<uint64_t> keys);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "CurvilinearscopeDoc.h"
@@ -241,6 +242,27 @@ TEST(DepthOrder, KeysSortFarthestFirstTiesByIndex) {
     EXPECT_EQ(order, (std::vector<uint32_t>{4, 1, 3, 2, 5, 0}));
     EXPECT_TRUE(std::isnan(RecordDepth(kNaN, 1.0)));
     EXPECT_EQ(RecordDepth(-2.0, 1.5), 1.5);
+}
+
+TEST(DepthOrder, LongListsSortAsTheStandardSortDoes) {
+    // Long lists go through buckets sorted at the same time; the order must
+    // be the plain ascending one: lumps of equal depths, a wide spread of
+    // magnitudes and signs, and the keys of depths that are not numbers.
+    std::mt19937_64 random(11);
+    std::normal_distribution<double> spread(0.0, 4.0);
+    const double odd[] = {kNaN, kInf, -kInf, 0.0, -0.0, 1e-30, -1e30, 7.25};
+    for (size_t n : {size_t(70000), size_t(300000)}) {
+        std::vector<uint64_t> keys;
+        for (uint32_t i = 0; i < n; ++i) {
+            const uint64_t pick = random() % 100;
+            const double depth = pick < 5 ? odd[pick % 8] : pick < 30 ? std::round(spread(random)) : spread(random);
+            keys.push_back(DepthSortKey(depth, static_cast<uint32_t>(random())));
+        }
+        std::vector<uint64_t> expected = keys;
+        std::sort(expected.begin(), expected.end());
+        SortFarthestFirst(keys);
+        EXPECT_EQ(keys, expected) << n << " keys";
+    }
 }
 
 TEST(Picture3D, DocumentShowsOnlyShownSlotsWithPoints) {
