@@ -80,6 +80,12 @@ public:
             LineTo(lines[i].x2, lines[i].y2);
         }
     }
+    // Lines beneath lines: when BeginUnderLayer returns true, every line
+    // drawn until EndUnderLayer goes under all lines drawn before it in the
+    // layer, so a picture that must be drawn farthest first may draw nearest
+    // first instead. Surfaces that cannot return false and draw as usual.
+    virtual bool BeginUnderLayer() { return false; }
+    virtual void EndUnderLayer() {}
     // (x, y) is the text's top-left corner.
     virtual void TextOut(int x, int y, std::u16string_view text) = 0;
     virtual void DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) = 0;

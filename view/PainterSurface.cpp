@@ -1,6 +1,7 @@
 #include "PainterSurface.h"
 
 #include "CapsuleRaster.h"
+#include "UnderLayer.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -52,7 +53,10 @@ CPainterSurface::CPainterSurface(QPainter& painter, const QRect& deviceRect)
     m_painter.setBrush(Qt::NoBrush);
 }
 
-CPainterSurface::~CPainterSurface() { m_painter.restore(); }
+CPainterSurface::~CPainterSurface() {
+    EndUnderLayer();  // a layer left open still reaches the image
+    m_painter.restore();
+}
 
 int CPainterSurface::DeviceWidthMM() const { return m_painter.device()->widthMM(); }
 int CPainterSurface::DeviceHeightMM() const { return m_painter.device()->heightMM(); }
@@ -143,14 +147,34 @@ void CPainterSurface::PaintLines(const SurfaceLine* lines, int count) {
     m_curX = lines[count - 1].x2;
     m_curY = lines[count - 1].y2;
     if (m_lineBuffer.empty()) return;
+    const double width = std::max(1.0, m_pen.width * std::abs(m_sx));
+    const QRgb color = qRgb(m_pen.color.r, m_pen.color.g, m_pen.color.b);
+    if (m_layer) {
+        m_layer->Draw(m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()), width, color, width > 1.5);
+        return;
+    }
     if (QImage* image = DirectRasterTarget(m_painter)) {  // same look, a pixel at a time
-        const double width = std::max(1.0, m_pen.width * std::abs(m_sx));
-        DrawCapsules(*image, m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()), width,
-                     qRgb(m_pen.color.r, m_pen.color.g, m_pen.color.b), width > 1.5);
+        DrawCapsules(*image, m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()), width, color, width > 1.5);
         return;
     }
     UseLinePen();
     m_painter.drawLines(m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()));
+}
+
+bool CPainterSurface::BeginUnderLayer() {
+    if (m_layer) return false;
+    QImage* image = DirectRasterTarget(m_painter);
+    CUnderLayer& layer = CUnderLayer::ForThisThread();
+    if (!image || layer.Active()) return false;  // another surface of this thread holds it
+    layer.Begin(*image);
+    m_layer = &layer;
+    return true;
+}
+
+void CPainterSurface::EndUnderLayer() {
+    if (!m_layer) return;
+    m_layer->Finish();
+    m_layer = nullptr;
 }
 
 const QFont& CPainterSurface::CurrentFont() {

@@ -11,6 +11,8 @@
 
 #include "DrawSurface.h"
 
+class CUnderLayer;
+
 class CPainterSurface : public CDrawSurface {
 public:
     // deviceRect: the client area or printable rectangle in the painter's
@@ -33,6 +35,8 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void DrawLines(const SurfaceLine* lines, int count) override;
+    bool BeginUnderLayer() override;
+    void EndUnderLayer() override;
     void TextOut(int x, int y, std::u16string_view text) override;
     void DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) override;
 
@@ -71,4 +75,5 @@ private:
     bool m_textAsPaths = false;
     QFont m_qfont;
     std::vector<QLineF> m_lineBuffer;  // reused between calls
+    CUnderLayer* m_layer = nullptr;     // between BeginUnderLayer and EndUnderLayer
 };

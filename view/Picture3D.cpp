@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr size_t kLineBatch = 4096;
+constexpr size_t kLineBatch = 16384;
 constexpr double kMaxWorld = 1e6;
 
 bool Bounded(double v) { return std::fabs(v) <= kMaxWorld; }  // false for NaN too
@@ -90,6 +90,11 @@ void CPicture3D::MakeKeys(const CRotation3D& rotation) {
     }
 }
 
+void CPicture3D::ReleaseWorkMemory() {
+    decltype(m_keys)().swap(m_keys);
+    std::vector<SamplePoint>().swap(m_axes);
+}
+
 const SamplePoint& CPicture3D::RecordAt(uint32_t index) const {
     for (int s = 3; s > 0; --s)
         if (index >= m_sources[s].begin && m_sources[s].count) return m_sources[s].points[index - m_sources[s].begin];
@@ -99,12 +104,16 @@ const SamplePoint& CPicture3D::RecordAt(uint32_t index) const {
 void CPicture3D::DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical) {
     const CPenTable3D& pens = CPenTable3D::Shared();
     const uint64_t n = m_keys.size();
+    // Nearest first where the surface can put lines beneath earlier ones:
+    // the same picture, with most of the hidden work skipped.
+    const bool nearestFirst = dc.BeginUnderLayer();
     int family = 0, level = 0;  // the pen DrawScene selected
     m_lines.clear();
-    for (uint64_t i = 0; i < n; ++i) {
+    for (uint64_t step = 0; step < n; ++step) {
+        const uint64_t i = nearestFirst ? n - 1 - step : step;
         // The records are visited in depth order, far apart in memory; ask
         // for the ones a little ahead while this one is drawn.
-        if (i + 16 < n) __builtin_prefetch(&RecordAt(DepthSortIndex(m_keys[i + 16])));
+        if (step + 16 < n) __builtin_prefetch(&RecordAt(DepthSortIndex(m_keys[nearestFirst ? i - 16 : i + 16])));
         const SamplePoint& r = RecordAt(DepthSortIndex(m_keys[i]));
         const int recordLevel = static_cast<int>(i * CPenTable3D::kLevels / n);
         if (r.graphNumber != family || recordLevel != level) {
@@ -119,6 +128,7 @@ void CPicture3D::DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, cons
         if (m_lines.size() == kLineBatch) FlushLines(dc);
     }
     FlushLines(dc);
+    if (nearestFirst) dc.EndUnderLayer();
 }
 
 void CPicture3D::FlushLines(CDrawSurface& dc) {

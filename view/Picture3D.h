@@ -10,6 +10,7 @@
 
 #include "DrawSurface.h"
 #include "GraphDef.h"
+#include "LargeMemory.h"
 
 class CCurvilinearscopeDoc;
 class CRotation3D;
@@ -37,6 +38,10 @@ public:
     void Draw(CDrawSurface& dc, const CCurvilinearscopeDoc& doc);
     void DrawScene(CDrawSurface& dc, const Scene3D& scene);
 
+    // Gives back the work arrays (the sort keys are 8 bytes a segment) when
+    // no paint follows soon, as after an export's picture.
+    void ReleaseWorkMemory();
+
     // The rotation of the last drawing, radians.
     double m_angleX = 0.0;
     double m_angleY = 0.0;
@@ -57,6 +62,8 @@ private:
 
     Source m_sources[4];               // the axes, then slots 1 to 3
     std::vector<SamplePoint> m_axes;   // rebuilt per paint, few hundred records
-    std::vector<uint64_t> m_keys;      // depth and index of each drawable record
+    // Depth and index of each drawable record; millions of them, written once
+    // per paint.
+    std::vector<uint64_t, LargeAllocator<uint64_t>> m_keys;
     std::vector<SurfaceLine> m_lines;  // one run of segments with one pen
 };

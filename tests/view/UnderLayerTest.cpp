@@ -1,0 +1,182 @@
+// Lines drawn nearest first beneath one another must look like the same
+// lines drawn farthest first over one another.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPicture>
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "CapsuleRaster.h"
+#include "CurvilinearscopeDoc.h"
+#include "PainterSurface.h"
+#include "Picture.h"
+#include "Picture3D.h"
+#include "UnderLayer.h"
+
+namespace {
+
+struct Batch {
+    std::vector<QLineF> lines;
+    double width;
+    QRgb color;
+    bool smooth;
+};
+
+// Short and long lines in a few pens, far more than the layer draws on one
+// thread, many of them over one another.
+std::vector<Batch> RandomBatches() {
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<double> pos(-10, 130), step(-6, 6), longStep(-60, 60);
+    const struct {
+        double width;
+        QRgb color;
+        bool smooth;
+    } pens[] = {{7.5, qRgb(200, 30, 30), true}, {1.0, qRgb(0, 0, 0), false}, {3.2, qRgb(20, 160, 60), true},
+                {2.0, qRgb(90, 90, 250), true}};
+    std::vector<Batch> batches;
+    for (const auto& pen : pens) {
+        Batch b{{}, pen.width, pen.color, pen.smooth};
+        for (int i = 0; i < 700; ++i) {
+            const double x = pos(rng), y = pos(rng);
+            const bool isLong = i % 7 == 0;
+            b.lines.emplace_back(x, y, x + (isLong ? longStep(rng) : step(rng)), y + (isLong ? longStep(rng) : step(rng)));
+        }
+        batches.push_back(b);
+    }
+    return batches;
+}
+
+// What lies beneath: not plain white, so a partly covered pixel shows it.
+QImage Background() {
+    QImage image(120, 120, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(255 - x, 255, 135 + y));
+    return image;
+}
+
+// The largest channel difference, and how many pixels differ by more than
+// a rounding step or two.
+int LargestDifference(const QImage& a, const QImage& b, int* differing) {
+    int largest = 0;
+    *differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            largest = std::max(largest, d);
+            *differing += d > 2;
+        }
+    return largest;
+}
+
+TEST(UnderLayer, NearestFirstBeneathLooksLikeFarthestFirstOver) {
+    const std::vector<Batch> batches = RandomBatches();
+    QImage over = Background(), under = Background();
+    for (const Batch& b : batches)
+        DrawCapsules(over, b.lines.data(), int(b.lines.size()), b.width, b.color, b.smooth);
+
+    CUnderLayer layer;
+    layer.Begin(under);
+    for (auto b = batches.rbegin(); b != batches.rend(); ++b) {
+        std::vector<QLineF> reversed(b->lines.rbegin(), b->lines.rend());
+        layer.Draw(reversed.data(), int(reversed.size()), b->width, b->color, b->smooth);
+    }
+    layer.Finish();
+    EXPECT_FALSE(layer.Active());
+
+    int differing = 0;
+    // Smoothed edges over smoothed edges round differently, by a few steps.
+    EXPECT_LE(LargestDifference(over, under, &differing), 8);
+    EXPECT_LT(differing, over.width() * over.height() / 5);
+    EXPECT_NE(under, Background());
+}
+
+TEST(UnderLayer, APixelCoveredWholeTakesTheNearestColourExactly) {
+    QImage over = Background(), under = Background();
+    const QLineF far(20, 60, 100, 60), near(60, 20, 60, 100);
+    DrawCapsules(over, &far, 1, 12, qRgb(10, 20, 30), true);
+    DrawCapsules(over, &near, 1, 12, qRgb(200, 100, 50), true);
+    CUnderLayer layer;
+    layer.Begin(under);
+    layer.Draw(&near, 1, 12, qRgb(200, 100, 50), true);
+    layer.Draw(&far, 1, 12, qRgb(10, 20, 30), true);
+    layer.Finish();
+    EXPECT_EQ(under.pixel(60, 60), qRgb(200, 100, 50));
+    EXPECT_EQ(under.pixel(30, 60), qRgb(10, 20, 30));
+    EXPECT_EQ(under.pixel(5, 5), Background().pixel(5, 5));
+    int differing = 0;
+    EXPECT_LE(LargestDifference(over, under, &differing), 2);
+}
+
+TEST(UnderLayer, OnlyAPlainImageSurfaceDrawsBeneathAndOneAtATime) {
+    QImage image(50, 50, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        CPainterSurface surface(painter, image.rect());
+        EXPECT_TRUE(surface.BeginUnderLayer());
+        EXPECT_FALSE(surface.BeginUnderLayer()) << "already open";
+        QPainter second(&image);
+        CPainterSurface other(second, image.rect());
+        EXPECT_FALSE(other.BeginUnderLayer()) << "this thread's layer is taken";
+        surface.SetMapping(0, 0, 50, 50);
+        surface.SelectPen({40, {0, 0, 0}});
+        surface.MoveTo(-500, 0);
+        surface.LineTo(500, 0);
+    }  // left open: the surface ends it
+    EXPECT_EQ(image.pixel(25, 25), qRgb(0, 0, 0));
+    EXPECT_TRUE(CPainterSurface(painter, image.rect()).BeginUnderLayer()) << "free again";
+
+    QPicture recorded;
+    QPainter recorder(&recorded);
+    EXPECT_FALSE(CPainterSurface(recorder, QRect(0, 0, 50, 50)).BeginUnderLayer());
+}
+
+// A surface that draws as any device other than a plain image would.
+class CFarthestFirstSurface : public CPainterSurface {
+public:
+    using CPainterSurface::CPainterSurface;
+    bool BeginUnderLayer() override { return false; }
+};
+
+TEST(UnderLayer, SpacePictureLooksTheSameDrawnEitherWay) {
+    CCurvilinearscopeDoc doc;
+    doc.OnNewDocument();
+    doc.m_nDimension = 1;
+    doc.m_nRange = 5;
+    CGraphDef& g = doc.m_graphs[0];
+    g.m_bShow = 1;
+    g.m_nKind = 0;
+    g.m_strFormula = u"sin(x)*cos(y)*2";
+    g.m_dStep = 0.05;
+    for (int k = 1; k < 3; ++k) doc.m_graphs[k].m_bShow = 0;
+    doc.Sample3D();
+    doc.m_dAngle = 0.7;
+
+    auto paint = [&](bool beneath) {
+        QImage image(300, 300, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        CPicture3D picture;
+        if (beneath) {
+            CPainterSurface surface(painter, image.rect());
+            DrawPicture(surface, &doc, picture);
+        } else {
+            CFarthestFirstSurface surface(painter, image.rect());
+            DrawPicture(surface, &doc, picture);
+        }
+        return image;
+    };
+    const QImage beneath = paint(true), over = paint(false);
+    int differing = 0;
+    EXPECT_LE(LargestDifference(beneath, over, &differing), 10);
+    EXPECT_LT(differing, 300 * 300 / 10);
+}
+
+}  // namespace

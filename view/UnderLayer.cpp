@@ -1,0 +1,187 @@
+#include "UnderLayer.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "CapsuleRaster.h"
+#include "CapsuleScan.h"
+#include "ParallelParts.h"
+
+namespace {
+
+using Cell = CUnderLayer::Cell;
+
+inline uint64_t WordMask(int first, int last, int w) {
+    const int lo = std::max(first, w << 6) & 63, hi = std::min(last, (w << 6) + 63) & 63;
+    return (~uint64_t(0) >> (63 - hi)) & (~uint64_t(0) << lo);
+}
+
+inline bool AllBits(const uint64_t* words, int first, int last) {
+    for (int w = first >> 6; w <= last >> 6; ++w) {
+        const uint64_t mask = WordMask(first, last, w);
+        if ((words[w] & mask) != mask) return false;
+    }
+    return true;
+}
+
+inline uint32_t Channel(uint32_t gathered, uint32_t beneath, uint32_t through) {
+    return std::min<uint32_t>(255, gathered + (beneath * through + 127) / 255);
+}
+
+}  // namespace
+
+// The pixels of the layer as a target for the capsule scan. A pixel is
+// untouched (the image holds what lies beneath), partly covered (its cell
+// holds the colour gathered and how much still shows through) or final (the
+// image holds its colour). Rows are dealt out in bands to the parts of a
+// parallel drawing; a part sees the rows of the others as final.
+struct UnderTarget {
+    struct Row {
+        QRgb* pixels;
+        Cell* cells;
+        uint64_t* closed;
+        uint64_t* partial;
+        uint32_t red, green, blue;
+
+        bool Open(int i) const { return !((closed[i >> 6] >> (i & 63)) & 1); }
+
+        void Close(int i, QRgb color) {
+            pixels[i] = color;
+            closed[i >> 6] |= uint64_t(1) << (i & 63);
+        }
+
+        // The line goes under what is there: it shows by its cover times
+        // what still shows through.
+        void Put(int i, uint32_t cover) {
+            const uint64_t bit = uint64_t(1) << (i & 63);
+            if (closed[i >> 6] & bit) return;
+            Cell& c = cells[i];
+            if (!(partial[i >> 6] & bit)) {
+                if (cover >= 255) return Close(i, qRgb(red, green, blue));
+                c = {uint8_t(0), uint8_t(0), uint8_t(0), uint8_t(255)};
+                partial[i >> 6] |= bit;
+            }
+            const uint32_t through = c.through;
+            const uint32_t seen = cover * through;  // × 255²
+            c.red = static_cast<uint8_t>(std::min<uint32_t>(255, c.red + (red * seen + 32512) / 65025));
+            c.green = static_cast<uint8_t>(std::min<uint32_t>(255, c.green + (green * seen + 32512) / 65025));
+            c.blue = static_cast<uint8_t>(std::min<uint32_t>(255, c.blue + (blue * seen + 32512) / 65025));
+            c.through = static_cast<uint8_t>((through * (255 - cover) + 127) / 255);
+            if (c.through == 0) Close(i, qRgb(c.red, c.green, c.blue));
+        }
+
+        void Fill(int first, int last) {
+            const QRgb solid = qRgb(red, green, blue);
+            for (int w = first >> 6; w <= last >> 6; ++w) {
+                const uint64_t mask = WordMask(first, last, w);
+                const uint64_t open = mask & ~closed[w];
+                if (!open) continue;
+                const uint64_t under = open & partial[w];
+                if (open == mask && !under) {
+                    const int from = std::max(first, w << 6), to = std::min(last, (w << 6) + 63);
+                    std::fill(pixels + from, pixels + to + 1, solid);
+                } else {
+                    for (uint64_t bits = open; bits; bits &= bits - 1) {
+                        const int i = (w << 6) + std::countr_zero(bits);
+                        if (!((under >> (i & 63)) & 1)) {
+                            pixels[i] = solid;
+                            continue;
+                        }
+                        const Cell& c = cells[i];
+                        pixels[i] = qRgb(Channel(c.red, red, c.through), Channel(c.green, green, c.through),
+                                         Channel(c.blue, blue, c.through));
+                    }
+                }
+                closed[w] |= open;
+            }
+        }
+    };
+
+    bool RowClosed(int j, int first, int last) const {
+        return AllBits(layer.m_closed.data() + size_t(j) * layer.m_wordsPerRow, first, last);
+    }
+
+    Row RowAt(int j) {
+        const size_t words = size_t(j) * layer.m_wordsPerRow;
+        return {reinterpret_cast<QRgb*>(layer.m_bits + j * layer.m_bytesPerLine),
+                layer.m_cells.data() + size_t(j) * layer.m_width,
+                layer.m_closed.data() + words, layer.m_partial.data() + words, red, green, blue};
+    }
+
+    CUnderLayer& layer;
+    int width, height;
+    int top, bottom;
+    uint32_t red, green, blue;
+};
+
+void CUnderLayer::Begin(QImage& image) {
+    m_image = &image;
+    m_width = image.width();
+    m_height = image.height();
+    m_wordsPerRow = (m_width + 63) / 64;
+    m_bits = image.bits();  // detaches once, here
+    m_bytesPerLine = image.bytesPerLine();
+    // Cells are read only where the partial bit says so: no need to clear.
+    m_cells.resize(size_t(m_width) * m_height);
+    m_closed.assign(size_t(m_wordsPerRow) * m_height, 0);
+    m_partial.assign(size_t(m_wordsPerRow) * m_height, 0);
+}
+
+void CUnderLayer::Draw(const QLineF* lines, int count, double width, QRgb color, bool smooth) {
+    if (!m_image || count <= 0) return;
+    const capsule::Shape pen{std::max(1.0, width) / 2, smooth};
+    // A few lines are not worth waking the workers for.
+    const int parts = count < 256 ? 1 : std::min(ParallelWidth(), m_height);
+    SplitRows(lines, count, parts);
+    ForEachPart(parts, [&](int part) {
+        UnderTarget target{*this, m_width, m_height, m_split[part], m_split[part + 1] - 1,
+                           uint32_t(qRed(color)), uint32_t(qGreen(color)), uint32_t(qBlue(color))};
+        for (int k = 0; k < count; ++k) capsule::ScanCapsule(target, lines[k], pen);
+    });
+}
+
+void CUnderLayer::SplitRows(const QLineF* lines, int count, int parts) {
+    // Lines of one pen lie at one depth, often across a few rows of the
+    // picture only: equal shares of the lines, not of the rows, keep the
+    // parts equally busy.
+    m_split.assign(size_t(parts) + 1, m_height);
+    m_split[0] = 0;
+    if (parts == 1) return;
+    m_rowLines.assign(size_t(m_height), 0);
+    for (int k = 0; k < count; ++k) {
+        const double y = std::min(lines[k].y1(), lines[k].y2());
+        ++m_rowLines[size_t(y >= 0 ? std::min(y, m_height - 1.0) : 0.0)];
+    }
+    int part = 1, seen = 0;
+    for (int j = 0; j < m_height && part < parts; ++j) {
+        seen += m_rowLines[size_t(j)];
+        while (part < parts && seen >= int(int64_t(count) * part / parts)) m_split[size_t(part++)] = j + 1;
+    }
+}
+
+void CUnderLayer::Finish() {
+    if (!m_image) return;
+    // Pixels still partly covered: what lies beneath shows through.
+    for (int j = 0; j < m_height; ++j) {
+        const Cell* cells = m_cells.data() + size_t(j) * m_width;
+        const size_t words = size_t(j) * m_wordsPerRow;
+        auto* pixels = reinterpret_cast<QRgb*>(m_bits + j * m_bytesPerLine);
+        for (int w = 0; w < m_wordsPerRow; ++w) {
+            for (uint64_t bits = m_partial[words + w] & ~m_closed[words + w]; bits; bits &= bits - 1) {
+                const int i = (w << 6) + std::countr_zero(bits);
+                const Cell& c = cells[i];
+                const QRgb under = pixels[i];
+                // Alpha as "over" gives it.
+                const uint32_t alpha = 255 - ((255 - uint32_t(qAlpha(under))) * c.through + 127) / 255;
+                pixels[i] = qRgba(Channel(c.red, qRed(under), c.through), Channel(c.green, qGreen(under), c.through),
+                                  Channel(c.blue, qBlue(under), c.through), alpha);
+            }
+        }
+    }
+    m_image = nullptr;
+}
+
+CUnderLayer& CUnderLayer::ForThisThread() {
+    thread_local CUnderLayer layer;
+    return layer;
+}
