@@ -18,6 +18,8 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("PictureExport", text); }
 
+constexpr int kPngQuality = 50;
+
 void PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
              bool textAsPaths = false) {
     QPainter painter(&device);
@@ -29,7 +31,10 @@ void PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CP
 
 bool WritePng(QSaveFile& file, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
     QImage image = RenderPicture(doc, size, picture3D);
-    return !image.isNull() && image.save(&file, "PNG");
+    picture3D.ReleaseWorkMemory();  // the file is written with the keys gone
+    // zlib's middle levels: the default level takes twice as long for a
+    // file a tenth smaller.
+    return !image.isNull() && image.save(&file, "PNG", kPngQuality);
 }
 
 bool WriteSvg(QSaveFile& file, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
