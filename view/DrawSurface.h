@@ -6,6 +6,7 @@
 // surface of the tests all implement it, so one piece of drawing code serves
 // them all.
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -83,8 +84,13 @@ public:
     // Lines beneath lines: when BeginUnderLayer returns true, every line
     // drawn until EndUnderLayer goes under all lines drawn before it in the
     // layer, so a picture that must be drawn farthest first may draw nearest
-    // first instead. Surfaces that cannot return false and draw as usual.
-    virtual bool BeginUnderLayer() { return false; }
+    // first instead. `lines` says about how many will come: a surface may
+    // decline when drawing over is as quick. Surfaces that decline or cannot
+    // return false and draw as usual.
+    virtual bool BeginUnderLayer(size_t lines) {
+        (void)lines;
+        return false;
+    }
     virtual void EndUnderLayer() {}
     // (x, y) is the text's top-left corner.
     virtual void TextOut(int x, int y, std::u16string_view text) = 0;

@@ -35,7 +35,7 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void DrawLines(const SurfaceLine* lines, int count) override;
-    bool BeginUnderLayer() override;
+    bool BeginUnderLayer(size_t lines) override;
     void EndUnderLayer() override;
     void TextOut(int x, int y, std::u16string_view text) override;
     void DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) override;

@@ -106,7 +106,7 @@ void CPicture3D::DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, cons
     const uint64_t n = m_keys.size();
     // Nearest first where the surface can put lines beneath earlier ones:
     // the same picture, with most of the hidden work skipped.
-    const bool nearestFirst = dc.BeginUnderLayer();
+    const bool nearestFirst = dc.BeginUnderLayer(n);
     int family = 0, level = 0;  // the pen DrawScene selected
     m_lines.clear();
     for (uint64_t step = 0; step < n; ++step) {

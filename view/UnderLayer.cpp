@@ -33,8 +33,8 @@ inline uint32_t Channel(uint32_t gathered, uint32_t beneath, uint32_t through) {
 // The pixels of the layer as a target for the capsule scan. A pixel is
 // untouched (the image holds what lies beneath), partly covered (its cell
 // holds the colour gathered and how much still shows through) or final (the
-// image holds its colour). Rows are dealt out in bands to the parts of a
-// parallel drawing; a part sees the rows of the others as final.
+// image holds its colour). Each part of a parallel drawing draws its own
+// stretch of rows, top to bottom.
 struct UnderTarget {
     struct Row {
         QRgb* pixels;

@@ -115,34 +115,36 @@ TEST(UnderLayer, APixelCoveredWholeTakesTheNearestColourExactly) {
 }
 
 TEST(UnderLayer, OnlyAPlainImageSurfaceDrawsBeneathAndOneAtATime) {
+    constexpr size_t kMany = 1000;
     QImage image(50, 50, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     {
         CPainterSurface surface(painter, image.rect());
-        EXPECT_TRUE(surface.BeginUnderLayer());
-        EXPECT_FALSE(surface.BeginUnderLayer()) << "already open";
+        EXPECT_TRUE(surface.BeginUnderLayer(kMany));
+        EXPECT_FALSE(surface.BeginUnderLayer(kMany)) << "already open";
         QPainter second(&image);
         CPainterSurface other(second, image.rect());
-        EXPECT_FALSE(other.BeginUnderLayer()) << "this thread's layer is taken";
+        EXPECT_FALSE(other.BeginUnderLayer(kMany)) << "this thread's layer is taken";
         surface.SetMapping(0, 0, 50, 50);
         surface.SelectPen({40, {0, 0, 0}});
         surface.MoveTo(-500, 0);
         surface.LineTo(500, 0);
     }  // left open: the surface ends it
     EXPECT_EQ(image.pixel(25, 25), qRgb(0, 0, 0));
-    EXPECT_TRUE(CPainterSurface(painter, image.rect()).BeginUnderLayer()) << "free again";
+    EXPECT_TRUE(CPainterSurface(painter, image.rect()).BeginUnderLayer(kMany)) << "free again";
+    EXPECT_FALSE(CPainterSurface(painter, image.rect()).BeginUnderLayer(20)) << "too few to pay off";
 
     QPicture recorded;
     QPainter recorder(&recorded);
-    EXPECT_FALSE(CPainterSurface(recorder, QRect(0, 0, 50, 50)).BeginUnderLayer());
+    EXPECT_FALSE(CPainterSurface(recorder, QRect(0, 0, 50, 50)).BeginUnderLayer(kMany));
 }
 
 // A surface that draws as any device other than a plain image would.
 class CFarthestFirstSurface : public CPainterSurface {
 public:
     using CPainterSurface::CPainterSurface;
-    bool BeginUnderLayer() override { return false; }
+    bool BeginUnderLayer(size_t) override { return false; }
 };
 
 TEST(UnderLayer, SpacePictureLooksTheSameDrawnEitherWay) {
