@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 
 // std::bad_alloc when there is no memory.
 void* AllocateLarge(std::size_t bytes);
@@ -26,6 +27,16 @@ struct LargeAllocator {
         return static_cast<T*>(AllocateLarge(n * sizeof(T)));
     }
     void deallocate(T* p, std::size_t) noexcept { FreeLarge(p); }
+    // Growing leaves new elements uninitialised, as new T[n] would: an array
+    // about to be written in full is not written twice.
+    template <class U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
     template <class U>
     bool operator==(const LargeAllocator<U>&) const noexcept { return true; }
 };

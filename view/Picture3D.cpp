@@ -1,17 +1,24 @@
 #include "Picture3D.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "Axes3D.h"
 #include "CurvilinearscopeDoc.h"
 #include "DepthOrder.h"
+#include "ParallelParts.h"
 #include "PenTable3D.h"
 #include "Rotation3D.h"
 
 namespace {
 
+// Lines turned at a time, and handed to the surface in runs of one pen.
 constexpr size_t kLineBatch = 16384;
+// Below these the work is not worth waking the worker threads for.
+constexpr size_t kParallelRecords = 65536;
+constexpr size_t kParallelLines = 4096;
+constexpr uint64_t kLeftOut = ~uint64_t(0);  // above every DepthSortKey
 constexpr double kMaxWorld = 1e6;
 
 bool Bounded(double v) { return std::fabs(v) <= kMaxWorld; }  // false for NaN too
@@ -23,7 +30,10 @@ bool IsDrawableRecord(const SamplePoint& r) {
            Bounded(r.fromY) && Bounded(r.fromZ) && Bounded(r.x) && Bounded(r.y) && Bounded(r.z);
 }
 
-CPicture3D::CPicture3D() { m_lines.reserve(kLineBatch); }
+CPicture3D::CPicture3D() {
+    m_lines.reserve(kLineBatch);
+    m_families.reserve(kLineBatch);
+}
 
 void CPicture3D::Draw(CDrawSurface& dc, const CCurvilinearscopeDoc& doc) {
     Scene3D scene;
@@ -54,7 +64,7 @@ void CPicture3D::DrawScene(CDrawSurface& dc, const Scene3D& scene) {
     const CLogicalScale toLogical(scene.range);
 
     MakeKeys(rotation);
-    SortFarthestFirst(m_keys);
+    SortKeys();
     DrawRecords(dc, rotation, toLogical);
     DrawAxisLetters(dc, rotation, toLogical, scene.range);
 
@@ -77,17 +87,30 @@ void CPicture3D::CollectSources(const Scene3D& scene) {
 }
 
 void CPicture3D::MakeKeys(const CRotation3D& rotation) {
-    m_keys.clear();
-    m_keys.reserve(static_cast<size_t>(m_sources[3].begin) + m_sources[3].count);
-    for (const Source& s : m_sources) {
-        for (uint32_t j = 0; j < s.count; ++j) {
-            const SamplePoint& r = s.points[j];
-            if (!IsDrawableRecord(r)) continue;
-            const double depth =
-                RecordDepth(rotation.Depth(r.fromX, r.fromY, r.fromZ), rotation.Depth(r.x, r.y, r.z));
-            m_keys.push_back(DepthSortKey(depth, s.begin + j));
+    // Every record gets a key, in record order, so the work splits into
+    // parts; a record that cannot be drawn gets kLeftOut, which sorts after
+    // all others and is cut off after the sort.
+    const size_t total = size_t(m_sources[3].begin) + m_sources[3].count;
+    m_keys.resize(total);
+    const int parts = total < kParallelRecords ? 1 : 4 * ParallelWidth();
+    ForEachPart(parts, [&](int part) {
+        const size_t from = total * size_t(part) / size_t(parts), to = total * size_t(part + 1) / size_t(parts);
+        for (const Source& s : m_sources) {
+            const size_t lo = std::max<size_t>(from, s.begin), hi = std::min<size_t>(to, size_t(s.begin) + s.count);
+            for (size_t g = lo; g < hi; ++g) {
+                const SamplePoint& r = s.points[g - s.begin];
+                m_keys[g] = IsDrawableRecord(r) ? DepthSortKey(RecordDepth(rotation.Depth(r.fromX, r.fromY, r.fromZ),
+                                                                            rotation.Depth(r.x, r.y, r.z)),
+                                                               static_cast<uint32_t>(g))
+                                                : kLeftOut;
+            }
         }
-    }
+    });
+}
+
+void CPicture3D::SortKeys() {
+    SortFarthestFirst(m_keys);
+    m_keys.erase(std::lower_bound(m_keys.begin(), m_keys.end(), kLeftOut), m_keys.end());
 }
 
 void CPicture3D::ReleaseWorkMemory() {
@@ -103,36 +126,55 @@ const SamplePoint& CPicture3D::RecordAt(uint32_t index) const {
 
 void CPicture3D::DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical) {
     const CPenTable3D& pens = CPenTable3D::Shared();
-    const uint64_t n = m_keys.size();
+    const size_t n = m_keys.size();
     // Nearest first where the surface can put lines beneath earlier ones:
     // the same picture, with most of the hidden work skipped.
     const bool nearestFirst = dc.BeginUnderLayer(n);
     int family = 0, level = 0;  // the pen DrawScene selected
-    m_lines.clear();
-    for (uint64_t step = 0; step < n; ++step) {
-        const uint64_t i = nearestFirst ? n - 1 - step : step;
-        // The records are visited in depth order, far apart in memory; ask
-        // for the ones a little ahead while this one is drawn.
-        if (step + 16 < n) __builtin_prefetch(&RecordAt(DepthSortIndex(m_keys[nearestFirst ? i - 16 : i + 16])));
-        const SamplePoint& r = RecordAt(DepthSortIndex(m_keys[i]));
-        const int recordLevel = static_cast<int>(i * CPenTable3D::kLevels / n);
-        if (r.graphNumber != family || recordLevel != level) {
-            FlushLines(dc);
-            family = r.graphNumber;
-            level = recordLevel;
-            dc.SelectPen(pens.Pen(family, level));
+    for (size_t first = 0; first < n; first += kLineBatch) {
+        const size_t count = std::min(kLineBatch, n - first);
+        TurnBatch(first, count, nearestFirst, rotation, toLogical);
+        size_t run = 0;  // the first line of the current pen
+        for (size_t k = 0; k < count; ++k) {
+            const size_t i = nearestFirst ? n - 1 - (first + k) : first + k;
+            const int recordLevel = static_cast<int>(i * CPenTable3D::kLevels / n);
+            if (m_families[k] != family || recordLevel != level) {
+                DrawRun(dc, run, k);
+                run = k;
+                family = m_families[k];
+                level = recordLevel;
+                dc.SelectPen(pens.Pen(family, level));
+            }
         }
-        const RotatedPoint a = rotation.Rotate(r.fromX, r.fromY, r.fromZ);
-        const RotatedPoint b = rotation.Rotate(r.x, r.y, r.z);
-        m_lines.push_back({toLogical(a.x), toLogical(a.z), toLogical(b.x), toLogical(b.z)});
-        if (m_lines.size() == kLineBatch) FlushLines(dc);
+        DrawRun(dc, run, count);
     }
-    FlushLines(dc);
     if (nearestFirst) dc.EndUnderLayer();
 }
 
-void CPicture3D::FlushLines(CDrawSurface& dc) {
-    if (m_lines.empty()) return;
-    dc.DrawLines(m_lines.data(), static_cast<int>(m_lines.size()));
-    m_lines.clear();
+void CPicture3D::TurnBatch(size_t first, size_t count, bool nearestFirst, const CRotation3D& rotation,
+                           const CLogicalScale& toLogical) {
+    m_lines.resize(count);
+    m_families.resize(count);
+    const size_t n = m_keys.size();
+    const int parts = count < kParallelLines ? 1 : ParallelWidth();
+    ForEachPart(parts, [&](int part) {
+        const size_t from = count * size_t(part) / size_t(parts), to = count * size_t(part + 1) / size_t(parts);
+        auto record = [&](size_t k) -> const SamplePoint& {
+            return RecordAt(DepthSortIndex(m_keys[nearestFirst ? n - 1 - (first + k) : first + k]));
+        };
+        for (size_t k = from; k < to; ++k) {
+            // The records are visited in depth order, far apart in memory;
+            // ask for the ones a little ahead while this one is turned.
+            if (k + 16 < to) __builtin_prefetch(&record(k + 16));
+            const SamplePoint& r = record(k);
+            const RotatedPoint a = rotation.Rotate(r.fromX, r.fromY, r.fromZ);
+            const RotatedPoint b = rotation.Rotate(r.x, r.y, r.z);
+            m_lines[k] = {toLogical(a.x), toLogical(a.z), toLogical(b.x), toLogical(b.z)};
+            m_families[k] = static_cast<uint8_t>(r.graphNumber);
+        }
+    });
+}
+
+void CPicture3D::DrawRun(CDrawSurface& dc, size_t from, size_t to) {
+    if (to > from) dc.DrawLines(m_lines.data() + from, static_cast<int>(to - from));
 }

@@ -56,8 +56,13 @@ private:
 
     void CollectSources(const Scene3D& scene);
     void MakeKeys(const CRotation3D& rotation);
+    void SortKeys();
     void DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical);
-    void FlushLines(CDrawSurface& dc);
+    // Turns the records first .. first+count-1 of the drawing order into
+    // m_lines and m_families.
+    void TurnBatch(size_t first, size_t count, bool nearestFirst, const CRotation3D& rotation,
+                   const CLogicalScale& toLogical);
+    void DrawRun(CDrawSurface& dc, size_t from, size_t to);
     const SamplePoint& RecordAt(uint32_t index) const;
 
     Source m_sources[4];               // the axes, then slots 1 to 3
@@ -65,5 +70,6 @@ private:
     // Depth and index of each drawable record; millions of them, written once
     // per paint.
     std::vector<uint64_t, LargeAllocator<uint64_t>> m_keys;
-    std::vector<SurfaceLine> m_lines;  // one run of segments with one pen
+    std::vector<SurfaceLine> m_lines;  // one batch of turned segments
+    std::vector<uint8_t> m_families;   // the pen family of each
 };
