@@ -175,6 +175,30 @@ TEST(Picture3D, RecordsThatCannotBeDrawnAreLeftOut) {
     EXPECT_TRUE(IsDrawableRecord({-1e6, 0, 0, 1e6, 0, 0, 0}));
 }
 
+TEST(Picture3D, ManyRecordsKeepTheirOrderWhenSomeAreLeftOut) {
+    // Enough records for the keys and turns to be made in parts: every
+    // fifth cannot be drawn, and the rest come out far to near, each once.
+    std::vector<SamplePoint> graph;
+    for (int k = 0; k < 100000; ++k) {
+        SamplePoint r = Segment(0, k * 1e-4, k * 1e-5, 1 + k % 3);
+        if (k % 5 == 4) r.z = kNaN;
+        graph.push_back(r);
+    }
+    const auto lines = DrawLines(10, 0.0, graph);
+    ASSERT_EQ(lines.size(), size_t(12 * 10 + 15 + 80000));
+    // At angle 0 a record lies farther and further right as k grows, so the
+    // records (the coloured lines; the axes are grey) go right to left.
+    int previousX = std::numeric_limits<int>::max(), records = 0;
+    for (const auto& l : lines) {
+        const SurfaceColor c = l.pen.color;
+        if (c.r == c.g && c.g == c.b) continue;
+        ++records;
+        EXPECT_LE(l.x1, previousX);
+        previousX = l.x1;
+    }
+    EXPECT_EQ(records, 80000);
+}
+
 TEST(Picture3D, AngleThatIsNotANumberDrawsUnturned) {
     CRecordingSurface nan, zero;
     DrawLines(10, kNaN, {Segment(1, 2, 3)}, &nan);
