@@ -12,9 +12,14 @@ app="$build/app/curvilinearscope"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
-# CPU time (user + system) beside the wall time: on a busy machine it is the
-# fairer measure.
+# Wall time is what the user waits for; CPU time (user + system) beside it
+# shows the work spread over the processors, and, in system time, what the
+# first touch of fresh memory costs on this machine.
 timed() { /usr/bin/time -f "  wall %e s, cpu %U + %S s, peak %M KB" "$@"; }
+wall_of() { /usr/bin/time -f "%e" -o "$work/wall" "$@" >/dev/null 2>&1; cat "$work/wall"; }
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+gnuplot_run=(gnuplot -e "set terminal pngcairo size 1000,1000; set output '$work/gnuplot.png'; \
+set isosamples 2001; splot [-10:10][-10:10] sin(x)*cos(y)")
 
 echo "== from the definition, in one process (sampling, picture, PNG):"
 timed "$bench" --once "$work/defined.png" "$per_unit"
@@ -30,5 +35,18 @@ else
 fi
 
 echo "== gnuplot splot, isosamples 2001, pngcairo 1000x1000:"
-timed gnuplot -e "set terminal pngcairo size 1000,1000; set output '$work/gnuplot.png'; \
-set isosamples 2001; splot [-10:10][-10:10] sin(x)*cos(y)"
+timed "${gnuplot_run[@]}"
+
+# This machine's speed drifts by a quarter within minutes: the two take
+# turns, and the medians are compared.
+rounds=${ROUNDS:-5}
+ours=() theirs=()
+for _ in $(seq "$rounds"); do
+  ours+=("$(wall_of "$bench" --once "$work/defined.png" "$per_unit")")
+  theirs+=("$(wall_of "${gnuplot_run[@]}")")
+done
+echo "== $rounds rounds taking turns, wall seconds:"
+echo "  from the definition: ${ours[*]}"
+echo "  gnuplot:             ${theirs[*]}"
+m_ours=$(median "${ours[@]}") m_theirs=$(median "${theirs[@]}")
+echo "  medians $m_ours s and $m_theirs s: $(awk -v a="$m_ours" -v b="$m_theirs" 'BEGIN { printf "%.2f", a / b }') of gnuplot's time"

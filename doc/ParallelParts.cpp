@@ -45,6 +45,7 @@ public:
         }
         m_wake.notify_all();
         TakeParts(work, context, parts);
+        SpinWhile([this] { return m_busy.load(std::memory_order_acquire) != 0; });
         std::unique_lock<std::mutex> lock(m_mutex);
         m_done.wait(lock, [this] { return m_busy == 0; });
     }
@@ -54,12 +55,21 @@ private:
         for (int p = m_next.fetch_add(1); p < parts; p = m_next.fetch_add(1)) work(context, p);
     }
 
+    // Jobs come in quick succession while a picture is drawn (one per batch
+    // of lines): a thread that waits a few microseconds by spinning before
+    // it sleeps is back at work without a wake-up through the kernel.
+    template <class Condition>
+    static void SpinWhile(Condition condition) {
+        for (int spin = 0; spin < kSpins && condition(); ++spin) std::this_thread::yield();
+    }
+
     void Serve() {
         unsigned seen = 0;
         for (;;) {
             void (*work)(void*, int);
             void* context;
             int parts;
+            SpinWhile([&] { return m_generation.load(std::memory_order_acquire) == seen; });
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
                 m_wake.wait(lock, [&] { return m_stopping || m_generation != seen; });
@@ -71,7 +81,7 @@ private:
             }
             TakeParts(work, context, parts);
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (--m_busy == 0) m_done.notify_one();
+            if (m_busy.fetch_sub(1) == 1) m_done.notify_one();
         }
     }
 
@@ -79,12 +89,13 @@ private:
     std::mutex m_jobMutex;  // held by the thread whose job runs
     std::mutex m_mutex;     // guards what follows
     std::condition_variable m_wake, m_done;
+    static constexpr int kSpins = 200;
     bool m_stopping = false;
-    unsigned m_generation = 0;
+    std::atomic<unsigned> m_generation{0};
     void (*m_work)(void*, int) = nullptr;
     void* m_context = nullptr;
     int m_parts = 0;
-    int m_busy = 0;
+    std::atomic<int> m_busy{0};
     std::atomic<int> m_next{0};
 };
 
