@@ -55,11 +55,11 @@ void ScanHairline(Target& image, const QLineF& line) {
     }
     const double slope = (y1 - y0) / (x1 - x0);
     const int along = steep ? image.height : image.width, across = steep ? image.width : image.height;
-    const double first = std::max(std::floor(x0), 0.0), last = std::min(std::floor(x1), along - 1.0);
-    for (double i = first; i <= last; ++i) {
-        const double c = std::floor(y0 + (i + 0.5 - x0) * slope);
-        if (c < 0 || c >= across) continue;
-        const int a = static_cast<int>(i), b = static_cast<int>(c);
+    const int first = std::max(FloorIndex(x0, along), 0), last = std::min(FloorIndex(x1, along), along - 1);
+    for (int a = first; a <= last; ++a) {
+        const double c = y0 + (a + 0.5 - x0) * slope;
+        if (!(c >= 0 && c < across)) continue;
+        const int b = static_cast<int>(c);  // not negative: truncation is floor
         const int x = steep ? b : a, y = steep ? a : b;
         if (y >= image.top && y <= image.bottom && !image.RowClosed(y, x, x)) image.RowAt(y).Put(x, 255);
     }

@@ -17,6 +17,10 @@ inline uint64_t WordMask(int first, int last, int w) {
 }
 
 inline bool AllBits(const uint64_t* words, int first, int last) {
+    if ((first >> 6) == (last >> 6)) {  // most lines span a few pixels
+        const uint64_t mask = (~uint64_t(0) >> (63 - (last & 63))) & (~uint64_t(0) << (first & 63));
+        return (words[first >> 6] & mask) == mask;
+    }
     for (int w = first >> 6; w <= last >> 6; ++w) {
         const uint64_t mask = WordMask(first, last, w);
         if ((words[w] & mask) != mask) return false;
