@@ -43,7 +43,10 @@ namespace {
 // them: runs of fine bins with about the same number of keys each.
 class DepthBuckets {
 public:
-    static constexpr int kCount = 256;
+    // Few buckets: dealing keys out is the one step on a single thread, and
+    // it slows with every stretch of the array it writes to at once; 32
+    // still spread over eight threads.
+    static constexpr int kCount = 32;
     static constexpr int kFine = 1 << 16;
 
     // Fills begin with the start of each bucket in the sorted array
@@ -104,7 +107,7 @@ void DistributeInPlace(std::span<uint64_t> keys, const DepthBuckets& bucketOf, c
 // Sorts a bucket: a stable counting pass per 11-bit digit, and only over
 // digits whose bits differ between the bucket's keys (the high depth bits
 // and the high index bits are mostly the same throughout). The scratch
-// array holds one bucket, a few hundred kilobytes.
+// array holds one bucket, about a thirty-second of the keys.
 void RadixSortBucket(uint64_t* first, uint64_t* last, std::vector<uint64_t>& scratch) {
     const size_t n = static_cast<size_t>(last - first);
     if (n < 256) {
@@ -145,8 +148,12 @@ void SortFarthestFirst(std::span<uint64_t> keys) {
     std::vector<size_t> begin;
     const DepthBuckets bucketOf(keys, begin);
     DistributeInPlace(keys, bucketOf, begin);
-    ForEachPart(DepthBuckets::kCount, [&](int b) {
-        thread_local std::vector<uint64_t> scratch;
-        RadixSortBucket(keys.data() + begin[b], keys.data() + begin[b + 1], scratch);
+    // Each thread sorts every width-th bucket with a scratch array of its
+    // own, given back when the sort ends.
+    const int width = ParallelWidth();
+    ForEachPart(width, [&](int part) {
+        std::vector<uint64_t> scratch;
+        for (int b = part; b < DepthBuckets::kCount; b += width)
+            RadixSortBucket(keys.data() + begin[b], keys.data() + begin[b + 1], scratch);
     });
 }
