@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include "AppLanguage.h"
 #include "Seams.h"
 #include "expr/ExpressPlatform.h"
 
@@ -39,9 +40,9 @@ bool ParseDateWithLocale(std::u16string_view text, double& date) {
     return false;
 }
 
-void InstallEnginePlatform(bool chinese) {
+void InstallEnginePlatform(const QLocale& system) {
     ExpressPlatform platform;
-    platform.chinese = chinese;
+    platform.chinese = IsChineseLanguage(system);
     platform.showMessage = [](std::u16string_view text) {
         Prompts().Message(QApplication::activeWindow(), QString::fromUtf16(text.data(), qsizetype(text.size())));
     };

@@ -9,4 +9,8 @@
 // system's locale. False when the text is none of them.
 bool ParseDateWithLocale(std::u16string_view text, double& date);
 
-void InstallEnginePlatform(bool chinese);
+class QLocale;
+
+// The engine's messages follow the system's language (Chinese or not),
+// whether or not our Chinese translation file could be loaded.
+void InstallEnginePlatform(const QLocale& system);

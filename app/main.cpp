@@ -48,8 +48,8 @@ int RunWindows(int argc, char** argv, const CCommandLineInfo& info) {
     QApplication app(argc, argv);
     SetNames();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvandel.Curvilinearscope"));
-    const bool chinese = InstallTranslations(app, QLocale::system());
-    InstallEnginePlatform(chinese);
+    InstallTranslations(app, QLocale::system());
+    InstallEnginePlatform(QLocale::system());
     QSettings settings;
     CCurvilinearscopeApp application(settings);
     if (info.action == CCommandLineInfo::FilePrint)

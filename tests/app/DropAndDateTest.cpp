@@ -13,6 +13,7 @@
 #include "app/EnginePlatform.h"
 #include "app/AppDocument.h"
 #include "app/MainFrame.h"
+#include "expr/ExpressPlatform.h"
 
 TEST(MainFrameDrop, DroppedDocumentFilesOpenOthersAreIgnored) {
     QTemporaryDir dir;
@@ -47,4 +48,14 @@ TEST(EngineDates, EngineFormatsAndTheUsersOwnFormats) {
     EXPECT_DOUBLE_EQ(date, july15);
     EXPECT_FALSE(ParseDateWithLocale(u"not a date", date));
     EXPECT_FALSE(ParseDateWithLocale(u"", date));
+}
+
+TEST(EngineLanguage, FollowsTheSystemLanguageEvenWithoutTheTranslationFile) {
+    // No translation file is installed beside the tests: the engine's
+    // messages must still be Chinese on a Chinese system.
+    InstallEnginePlatform(QLocale(QLocale::Chinese, QLocale::China));
+    EXPECT_TRUE(GetExpressPlatform().chinese);
+    InstallEnginePlatform(QLocale(QLocale::Japanese, QLocale::Japan));
+    EXPECT_FALSE(GetExpressPlatform().chinese);
+    SetExpressPlatform(ExpressPlatform{});
 }
