@@ -51,10 +51,20 @@ bool CAppDocument::DoSaveAs() {
     QString suggested = m_strPathName.isEmpty() ? m_strTitle + QStringLiteral(".crv") : m_strPathName;
     QString path = Prompts().SaveFileName(DialogParent(), suggested);
     if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".crv");
+    if (QFileInfo(path).suffix().isEmpty()) {
+        // The dialog asked about the name as typed; the name with the suffix
+        // is another file, and replacing it needs its own yes.
+        path += QStringLiteral(".crv");
+        if (QFileInfo::exists(path) && !ConfirmReplace(path)) return false;
+    }
     if (!OnSaveDocument(path)) return false;
     SetPathName(path);
     return true;
+}
+
+bool CAppDocument::ConfirmReplace(const QString& path) {
+    const QString question = tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+    return Prompts().AskYesNoCancel(DialogParent(), question) == CUserPrompts::Yes;
 }
 
 bool CAppDocument::SaveModified() {

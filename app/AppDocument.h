@@ -59,6 +59,8 @@ signals:
 
 private:
     void SetPathName(const QString& path);
+    // Asks before Save As replaces an existing file; true on Yes.
+    bool ConfirmReplace(const QString& path);
 
     std::unique_ptr<CCurvilinearscopeDoc> m_pModel;
     QString m_strTitle;

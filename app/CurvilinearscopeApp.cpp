@@ -31,9 +31,13 @@ bool CCurvilinearscopeApp::InitInstance(const QStringList& files) {
     if (files.isEmpty()) {
         if (!OnFileNew()) return false;
     }
+    // Every file that opens is shown; each that cannot has been reported by
+    // name. The start fails only when none of them opened.
+    int opened = 0;
     for (const QString& path : files) {
-        if (!OpenDocumentFile(path)) return false;
+        if (OpenDocumentFile(path)) ++opened;
     }
+    if (!files.isEmpty() && opened == 0) return false;
     m_pMainFrame->show();
     return true;
 }

@@ -24,7 +24,8 @@ public:
     ~CCurvilinearscopeApp() override;
 
     // Start-up: the main window, then the documents of the command line
-    // (none: a new document). False when the program should end at once.
+    // (none: a new document). False when the program should end at once:
+    // files were given and not one of them could be opened.
     bool InitInstance(const QStringList& files);
     // Shutdown: the daily web page. Returns the exit code.
     int ExitInstance(int exitCode);

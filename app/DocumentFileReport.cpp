@@ -23,7 +23,18 @@ FileReport Failure(const QString& message) {
     return FileReport{false, message};
 }
 
+// The system's own words for what went wrong ("Permission denied").
+QString SystemReason(const std::system_error& error) {
+    return QString::fromLocal8Bit(error.code().message());
+}
+
 }  // namespace
+
+QString FileFailureMessage(const QString& message, const QString& path, const QString& reason) {
+    QString text = message + QLatin1Char('\n') + path;
+    if (!reason.isEmpty()) text += QStringLiteral(": ") + reason;
+    return text;
+}
 
 QString LoadFailureMessage(int archiveCause) {
     switch (archiveCause) {
@@ -40,11 +51,11 @@ FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     try {
         OpenDocumentFile(FsPath(path), model);
     } catch (const CArchiveException& e) {
-        return Failure(LoadFailureMessage(e.m_cause));
+        return Failure(FileFailureMessage(LoadFailureMessage(e.m_cause), path));
     } catch (const std::bad_alloc&) {
-        return Failure(Text("Out of memory."));
-    } catch (const std::system_error&) {
-        return Failure(Text("Failed to open document."));
+        return Failure(FileFailureMessage(Text("Out of memory."), path));
+    } catch (const std::system_error& e) {
+        return Failure(FileFailureMessage(Text("Failed to open document."), path, SystemReason(e)));
     }
     return {};
 }
@@ -53,9 +64,11 @@ FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     try {
         SaveDocumentFile(FsPath(path), model);
     } catch (const std::bad_alloc&) {
-        return Failure(Text("Out of memory."));
+        return Failure(FileFailureMessage(Text("Out of memory."), path));
+    } catch (const std::system_error& e) {
+        return Failure(FileFailureMessage(Text("Failed to save document."), path, SystemReason(e)));
     } catch (const std::exception&) {
-        return Failure(Text("Failed to save document."));
+        return Failure(FileFailureMessage(Text("Failed to save document."), path));
     }
     return {};
 }

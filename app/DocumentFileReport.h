@@ -17,6 +17,10 @@ FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model);
 // Saves atomically: the old file stays whole until the new one is complete.
 FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model);
 
+// A file message as the user sees it: the message, then on the next line the
+// file's name and, when the system gave one, its reason ("Permission denied").
+QString FileFailureMessage(const QString& message, const QString& path, const QString& reason = QString());
+
 // The message of a failed load by the archive's cause: the version message
 // for a foreign file, "Unexpected file format." for a damaged one, "Failed to
 // open document." otherwise.

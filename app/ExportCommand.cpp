@@ -10,7 +10,7 @@ int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
     CCurvilinearscopeDoc model;
     const FileReport report = OpenDocumentReport(source, model);
     if (!report.ok) {
-        errorText = source + QStringLiteral(": ") + report.message;
+        errorText = report.message;  // names the file already
         return 1;
     }
     const QString error = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle);

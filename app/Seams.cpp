@@ -24,7 +24,13 @@ public:
         return QFileDialog::getOpenFileName(parent, QString(), QString(), DocumentFileFilter());
     }
     QString SaveFileName(QWidget* parent, const QString& suggested) override {
-        return QFileDialog::getSaveFileName(parent, QString(), suggested, DocumentFileFilter());
+        // With a default suffix the dialog adds ".crv" before it asks whether
+        // to replace an existing file, so it asks about the file really saved.
+        QFileDialog dialog(parent, QString(), suggested, DocumentFileFilter());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("crv"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+        return dialog.selectedFiles().constFirst();
     }
     QString ExportFileName(QWidget* parent, const QString& suggested) override {
         return QFileDialog::getSaveFileName(parent, QString(), suggested,

@@ -348,6 +348,12 @@
         <source>Save changes to %1?</source>
         <translation>是否保存对 %1 的更改?</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗?</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFile</name>

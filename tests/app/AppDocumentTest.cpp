@@ -41,6 +41,24 @@ TEST(SaveQuestion, AskedOnlyForAModifiedDocumentAndAnsweredThreeWays) {
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
+TEST(SaveQuestion, SaveAsAsksBeforeTheAddedSuffixReplacesAFile) {
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    ASSERT_TRUE(doc.OnNewDocument());
+    WriteBytes(dir.filePath("name.crv"), "precious");
+    prompts.saveName = dir.filePath("name");  // typed without the suffix
+    prompts.answer = CUserPrompts::No;
+    EXPECT_FALSE(doc.DoSaveAs());
+    EXPECT_EQ(prompts.questions, QStringList{"name.crv already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(ReadBytes(dir.filePath("name.crv")), "precious");
+    EXPECT_EQ(doc.GetTitle(), "Curvilinearscope1");
+    prompts.answer = CUserPrompts::Yes;
+    EXPECT_TRUE(doc.DoSaveAs());
+    EXPECT_EQ(ReadBytes(dir.filePath("name.crv")).size(), 424);
+    EXPECT_EQ(doc.GetTitle(), "name.crv");
+}
+
 TEST(SaveQuestion, AFailedSaveIsReportedAndKeepsTheDocumentOpen) {
     FakePrompts prompts;
     CAppDocument doc("Curvilinearscope1");
@@ -49,7 +67,7 @@ TEST(SaveQuestion, AFailedSaveIsReportedAndKeepsTheDocumentOpen) {
     prompts.answer = CUserPrompts::Yes;
     prompts.saveName = "/nonexistent-folder/x.crv";
     EXPECT_FALSE(doc.SaveModified());
-    EXPECT_EQ(prompts.messages, QStringList{"Failed to save document."});
+    EXPECT_EQ(prompts.messages, QStringList{"Failed to save document.\n/nonexistent-folder/x.crv: No such file or directory"});
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Curvilinearscope1");
 }
@@ -91,20 +109,45 @@ TEST(LoadFailure, EachCauseShowsExactlyItsOneMessageAndOpensNothing) {
     struct Case {
         QString path;
         const char* message;
+        const char* reason;  // the system's, after the file's name
     } cases[] = {
-        {files.version, "ファイルバージョン1.0ではないので、ファイルを開くことができません。"},
-        {files.truncated, "Unexpected file format."},
-        {files.length, "Failed to open document."},
-        {files.dir.filePath("missing.crv"), "Failed to open document."},
+        {files.version, "ファイルバージョン1.0ではないので、ファイルを開くことができません。", ""},
+        {files.truncated, "Unexpected file format.", ""},
+        {files.length, "Failed to open document.", ""},
+        {files.dir.filePath("missing.crv"), "Failed to open document.", ": No such file or directory"},
     };
     for (const Case& c : cases) {
         prompts.messages.clear();
         EXPECT_EQ(app.OpenDocumentFile(c.path), nullptr);
-        EXPECT_EQ(prompts.messages, QStringList{QString::fromUtf8(c.message)}) << c.path.toStdString();
+        const QString expected = QString::fromUtf8(c.message) + '\n' + c.path + QString::fromUtf8(c.reason);
+        EXPECT_EQ(prompts.messages, QStringList{expected}) << c.path.toStdString();
         EXPECT_EQ(app.Documents().size(), 1);
         EXPECT_EQ(app.MainFrame()->ChildFrames().size(), 1);
     }
     EXPECT_EQ(app.RecentFiles().Files(), QStringList{files.good});
+}
+
+TEST(LoadFailure, AStartWithSeveralFilesShowsEveryGoodOneAndReportsEachBadOne) {
+    DamagedFiles files;
+    QTemporaryDir settingsDir;
+    QSettings settings(settingsDir.filePath("s.ini"), QSettings::IniFormat);
+    FakePrompts prompts;
+    FakeDesktop desktop;
+    const QString second = files.dir.filePath("second.crv");
+    WriteSampleDocument(second);
+    {
+        CCurvilinearscopeApp app(settings);
+        ASSERT_TRUE(app.InitInstance({files.version, files.good, files.dir.filePath("missing.crv"), second}));
+        ASSERT_EQ(app.Documents().size(), 2);
+        EXPECT_EQ(app.Documents()[0]->GetTitle(), "good.crv");
+        EXPECT_EQ(app.Documents()[1]->GetTitle(), "second.crv");
+        ASSERT_EQ(prompts.messages.size(), 2);
+        EXPECT_TRUE(prompts.messages[0].contains(files.version));
+        EXPECT_TRUE(prompts.messages[1].contains("missing.crv"));
+    }
+    CCurvilinearscopeApp none(settings);
+    EXPECT_FALSE(none.InitInstance({files.version, files.truncated}));
+    EXPECT_TRUE(none.Documents().isEmpty());
 }
 
 TEST(LoadFailure, AnEmptyFileOpensAsAnEmptyPlanePicture) {

@@ -49,6 +49,10 @@ TEST(ExportCommand, ABadFileFailsWithAMessageAndWritesNothing) {
         {foreign, "ファイルバージョン1.0ではないので、ファイルを開くことができません。"},
         {dir.filePath("missing.crv"), "Failed to open document."},
     };
+    // The file's name and the system's reason follow the message.
+    QString missing;
+    EXPECT_EQ(Export({"--export", dir.filePath("x.png"), dir.filePath("missing.crv")}, missing), 1);
+    EXPECT_EQ(missing, "Failed to open document.\n" + dir.filePath("missing.crv") + ": No such file or directory");
     for (const Case& c : cases) {
         QString error;
         EXPECT_EQ(Export({"--export", dir.filePath("x.png"), c.file}, error), 1);
