@@ -49,8 +49,10 @@ public:
     // The window to own dialogs about this document.
     QWidget* DialogParent() const;
 
-    // The edit command (Ctrl+M): runs the function edit dialog and applies it.
-    void OnEditFunction();
+    // The edit command (Ctrl+M): runs the function edit dialog and applies
+    // it. A sampling that runs longer than showProgressAfterMs shows its
+    // progress with a Cancel button.
+    void OnEditFunction(int showProgressAfterMs = 500);
 
 signals:
     void titleChanged(const QString& title);

@@ -26,18 +26,18 @@ private:
 
 }  // namespace
 
-void CAppDocument::OnEditFunction() {
+void CAppDocument::OnEditFunction(int showProgressAfterMs) {
     const DialogMessagesThroughPrompts messages;
     CDlgSet dlg(DialogParent());
     LoadDlgSet(dlg, Model());
-    if (dlg.exec() != QDialog::Accepted) {
-        return;
-    }
     // A cancelled (or failed) sampling leaves the document as it was before
-    // OK, the modified flag included.
-    if (!ApplyDlgSet(dlg, Model(), DialogParent())) {
-        return;
+    // OK, the modified flag included, and the dialog comes back with its tab
+    // and fields as the user left them: nothing typed is lost.
+    while (dlg.exec() == QDialog::Accepted) {
+        if (ApplyDlgSet(dlg, Model(), DialogParent(), showProgressAfterMs)) {
+            SetModifiedFlag(true);
+            UpdateAllViews();
+            return;
+        }
     }
-    SetModifiedFlag(true);
-    UpdateAllViews();
 }

@@ -2,6 +2,8 @@
 // clicks and key presses as a user would.
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -127,6 +129,46 @@ TEST(EditFunction, DialogMessagesReachTheUserThroughThePrompts) {
     EXPECT_EQ(prompts.messages[0], QStringLiteral("Please enter a number between 0.01 and 1."));
     EXPECT_EQ(prompts.messages[1], QStringLiteral("グラフ1の関数式の間隔値(0.01-1.0)を正しく設定してください。"));
     EXPECT_FALSE(doc.IsModified());
+}
+
+// Cancel in the progress of a long sampling: the document stays as it was,
+// and the dialog comes back on the tab and with the fields the user left.
+TEST(EditFunction, ACancelledSamplingBringsTheDialogBackAsTheUserLeftIt) {
+    FakePrompts prompts;
+    CAppDocument doc("Curvilinearscope1");
+    ASSERT_TRUE(doc.OnNewDocument());
+    int dialogsSeen = 0;
+    bool cancelled = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* progress = qobject_cast<QProgressDialog*>(modal); progress && !cancelled) {
+            cancelled = true;
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+        auto* dlg = qobject_cast<CDlgSet*>(modal);
+        if (!dlg || !dlg->isVisible()) return;
+        if (++dialogsSeen == 1) {
+            Click(*dlg, IDC_DIM_SPACE);
+            ClickTab(*dlg, 1);
+            Click(*dlg, IDC_SHOW);
+            Type(*dlg, IDC_FORMULA, QStringLiteral("sin(x)*cos(y)"));
+            Type(*dlg, IDC_STEP, QStringLiteral("0.01"));  // 4 million samples
+            Click(*dlg, IDC_OK);
+        } else {
+            EXPECT_EQ(dlg->TabBar()->currentIndex(), 1);
+            EXPECT_EQ(static_cast<QLineEdit*>(dlg->Item(IDC_FORMULA))->text(), "sin(x)*cos(y)");
+            EXPECT_EQ(static_cast<QLineEdit*>(dlg->Item(IDC_STEP))->text(), "0.01");
+            Click(*dlg, IDC_CANCEL);
+        }
+    });
+    poll.start(10);
+    doc.OnEditFunction(0);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(dialogsSeen, 2);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.Model().m_nDimension, 0);
+    EXPECT_EQ(doc.Model().m_graphs[1].m_strFormula, u"x*x");
 }
 
 }  // namespace
