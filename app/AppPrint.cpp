@@ -39,15 +39,26 @@ void CCurvilinearscopeApp::OnFilePrint(CCurvilinearscopeView* view) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted) return;
     if (!view->PrintPage(Printer())) Prompts().Message(m_pMainFrame.get(), Text("印刷できませんでした。"));
+    ForgetBusyPrinter();
 }
 
 void CCurvilinearscopeApp::OnFilePrintPreview(CCurvilinearscopeView* view) {
     if (!view) return;
-    QPrintPreviewDialog preview(&Printer(), m_pMainFrame.get());
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, view,
-                     [view](QPrinter* printer) { view->PrintPage(*printer); });
-    preview.resize(m_pMainFrame->size() * 0.9);
-    preview.exec();
+    {
+        QPrintPreviewDialog preview(&Printer(), m_pMainFrame.get());
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, view,
+                         [view](QPrinter* printer) { view->PrintPage(*printer); });
+        preview.resize(m_pMainFrame->size() * 0.9);
+        preview.exec();
+    }
+    ForgetBusyPrinter();
+}
+
+void CCurvilinearscopeApp::ForgetBusyPrinter() {
+    // A printer whose job ran out of memory while it was being finished
+    // stays busy with it for good: the next print gets a new printer (with
+    // Qt's default set-up) rather than none.
+    if (m_pPrinter && m_pPrinter->paintingActive()) m_pPrinter.reset();
 }
 
 void CCurvilinearscopeApp::OnFileExport(CCurvilinearscopeView* view) {
@@ -64,6 +75,7 @@ void CCurvilinearscopeApp::OnFileExport(CCurvilinearscopeView* view) {
 }
 
 bool CCurvilinearscopeApp::PrintFile(const QString& path) {
+    LoadPictureFonts();  // before a big document takes the memory
     CCurvilinearscopeDoc model;
     const FileReport report = OpenDocumentReport(path, model);
     if (!report.ok) {
@@ -75,9 +87,15 @@ bool CCurvilinearscopeApp::PrintFile(const QString& path) {
         return false;
     }
     CPicture3D picture3D;
-    if (!PrintPicture(Printer(), model, picture3D)) {
-        Prompts().Message(nullptr, Text("印刷できませんでした。"));
+    switch (PrintPicture(Printer(), model, picture3D)) {
+    case PrintOutcome::Printed: return true;
+    case PrintOutcome::CannotPrint: Prompts().Message(nullptr, Text("印刷できませんでした。")); return false;
+    case PrintOutcome::OutOfMemory:
+        // The page went out without what did not fit; the text is the one a
+        // file too big to open gets.
+        Prompts().Message(nullptr, path + QStringLiteral(": ") +
+                                       QCoreApplication::translate("DocumentFile", "Out of memory."));
         return false;
     }
-    return true;
+    return false;
 }

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "AppDocument.h"
 #include "CommandTexts.h"
+#include "Seams.h"
 #include "view/CurvilinearscopeView.h"
 
 CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent)
@@ -18,6 +20,11 @@ CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent)
     connect(m_pView, &CCurvilinearscopeView::statusMessage, this, &CChildFrame::statusMessage);
     // The angle belongs to the document, so every window of it turns along.
     connect(m_pView, &CCurvilinearscopeView::angleChanged, document, &CAppDocument::UpdateAllViews);
+    // The window shows what could be drawn; the user learns why the rest is
+    // missing. The text is the one a file too big to open gets.
+    connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] {
+        Prompts().Message(this, QCoreApplication::translate("DocumentFile", "Out of memory."));
+    });
     SetSystemMenuPrompts();
     UpdateTitle();
 }

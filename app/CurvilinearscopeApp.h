@@ -57,6 +57,7 @@ private:
     CAppDocument* NewDocumentObject();
     void AddDocument(CAppDocument* document);
     void RememberFile(const QString& path);
+    void ForgetBusyPrinter();
 
     QSettings& m_settings;
     std::unique_ptr<CMainFrame> m_pMainFrame;

@@ -7,6 +7,7 @@
 
 int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
     const QString& source = info.files.value(0);
+    LoadPictureFonts();  // before a big document takes the memory
     CCurvilinearscopeDoc model;
     const FileReport report = OpenDocumentReport(source, model);
     if (!report.ok) {

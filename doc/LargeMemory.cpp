@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
@@ -23,6 +24,8 @@ constexpr bool kSanitized = false;
 
 constexpr std::size_t kMapThreshold = 4u << 20;
 
+std::atomic<std::size_t> g_blockLimit{kNoLargeBlockLimit};
+
 // Sits in front of the records and says where the memory came from.
 struct alignas(alignof(std::max_align_t)) Header {
     std::size_t mappedBytes;  // 0: from malloc
@@ -30,8 +33,10 @@ struct alignas(alignof(std::max_align_t)) Header {
 
 }  // namespace
 
+std::size_t SetLargeBlockLimit(std::size_t bytes) { return g_blockLimit.exchange(bytes); }
+
 void* AllocateLarge(std::size_t bytes) {
-    if (bytes > static_cast<std::size_t>(-1) - sizeof(Header)) {
+    if (bytes > static_cast<std::size_t>(-1) - sizeof(Header) || bytes > g_blockLimit.load(std::memory_order_relaxed)) {
         throw std::bad_alloc();
     }
     const std::size_t total = bytes + sizeof(Header);

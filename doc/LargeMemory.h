@@ -15,6 +15,13 @@
 void* AllocateLarge(std::size_t bytes);
 void FreeLarge(void* memory) noexcept;
 
+// For tests of what runs out of memory: from now on a block of more than
+// `bytes` fails with std::bad_alloc as if the system had no room for it.
+// Under AddressSanitizer an address-space limit cannot stand in for this.
+// Returns the previous limit; the default is no limit.
+std::size_t SetLargeBlockLimit(std::size_t bytes);
+constexpr std::size_t kNoLargeBlockLimit = static_cast<std::size_t>(-1);
+
 // For std::vector and the like.
 template <class T>
 struct LargeAllocator {

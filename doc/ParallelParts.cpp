@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -14,7 +16,12 @@ public:
     WorkerPool() {
         const unsigned hardware = std::thread::hardware_concurrency();
         const int workers = std::clamp(static_cast<int>(hardware) - 1, 0, 7);
-        for (int k = 0; k < workers; ++k) m_threads.emplace_back([this] { Serve(); });
+        // A thread the system will not give (no memory for its stack, a
+        // process limit) only means fewer workers; none at all still works.
+        try {
+            for (int k = 0; k < workers; ++k) m_threads.emplace_back([this] { Serve(); });
+        } catch (const std::exception&) {
+        }
     }
 
     ~WorkerPool() {
@@ -40,19 +47,37 @@ public:
             m_context = context;
             m_parts = parts;
             m_next.store(0);
+            m_failed.store(false);
+            m_error = nullptr;
             m_busy = static_cast<int>(m_threads.size());
             ++m_generation;
         }
         m_wake.notify_all();
         TakeParts(work, context, parts);
+        // The job's context lives in the caller's frame: leave only once
+        // no worker touches it any more, whatever a part threw.
         SpinWhile([this] { return m_busy.load(std::memory_order_acquire) != 0; });
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_done.wait(lock, [this] { return m_busy == 0; });
+        std::exception_ptr error;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_done.wait(lock, [this] { return m_busy == 0; });
+            error = std::exchange(m_error, nullptr);
+        }
+        if (error) std::rethrow_exception(error);
     }
 
 private:
     void TakeParts(void (*work)(void*, int), void* context, int parts) {
-        for (int p = m_next.fetch_add(1); p < parts; p = m_next.fetch_add(1)) work(context, p);
+        for (int p = m_next.fetch_add(1); p < parts; p = m_next.fetch_add(1)) {
+            if (m_failed.load(std::memory_order_relaxed)) continue;  // the job has failed: skip the rest
+            try {
+                work(context, p);
+            } catch (...) {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                if (!m_error) m_error = std::current_exception();
+                m_failed.store(true, std::memory_order_relaxed);
+            }
+        }
     }
 
     // Jobs come in quick succession while a picture is drawn (one per batch
@@ -97,6 +122,8 @@ private:
     int m_parts = 0;
     std::atomic<int> m_busy{0};
     std::atomic<int> m_next{0};
+    std::atomic<bool> m_failed{false};  // some part of the job threw
+    std::exception_ptr m_error;         // the first exception of the job
 };
 
 WorkerPool& Pool() {

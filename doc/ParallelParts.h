@@ -5,8 +5,12 @@
 // and wait between jobs, so a job costs a wake-up, not a thread start.
 //
 // One job runs at a time; a job asked for while another runs (from another
-// thread, or from inside a part) runs its parts on the asking thread. Parts
-// must not throw.
+// thread, or from inside a part) runs its parts on the asking thread.
+//
+// A part may throw (std::bad_alloc, say). The first exception of a job is
+// kept, parts not yet begun are skipped, and once every thread is done with
+// the job the exception is thrown again on the calling thread. Work that
+// must not fail halfway should allocate what its parts need before the job.
 
 #include <type_traits>
 

@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <new>
 
+#include "CurvilinearscopeDoc.h"
 #include "PainterSurface.h"
 #include "Picture.h"
 #include "PicturePrint.h"
@@ -17,6 +19,7 @@ CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) 
 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
+    m_memoryFailedFor.reset();
     update();
 }
 
@@ -24,30 +27,71 @@ void CCurvilinearscopeView::OnUpdate() { update(); }
 
 void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    DrawOutcome outcome = DrawOutcome::OutOfMemory;
+    try {
+        outcome = PaintPicture(painter);
+    } catch (const std::bad_alloc&) {  // beyond the picture (the frame's copy): the window as far as it came
+        m_picture3D.ReleaseWorkMemory();
+    }
+    NoteOutcome(outcome);
+}
+
+DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
     if (devicePixelRatioF() == 1.0) {
         // Through an image, whose pixels the surface can draw lines into
         // directly: a space picture of a million segments turns in a
         // fraction of a second instead of several.
         QImage frame(size(), QImage::Format_RGB32);
-        frame.fill(Qt::white);
-        {
-            QPainter framePainter(&frame);
-            CPainterSurface surface(framePainter, frame.rect());
-            DrawPicture(surface, m_pDocument, m_picture3D);
+        if (!frame.isNull()) {  // otherwise no memory for it: straight onto the window
+            frame.fill(Qt::white);
+            DrawOutcome outcome;
+            {
+                QPainter framePainter(&frame);
+                CPainterSurface surface(framePainter, frame.rect());
+                outcome = DrawPicture(surface, m_pDocument, m_picture3D);
+            }
+            painter.drawImage(0, 0, frame);
+            return outcome;
         }
-        painter.drawImage(0, 0, frame);
-        return;
     }
     painter.fillRect(rect(), Qt::white);
     CPainterSurface surface(painter, rect());
-    DrawPicture(surface, m_pDocument, m_picture3D);
+    return DrawPicture(surface, m_pDocument, m_picture3D);
+}
+
+CCurvilinearscopeView::GraphsDrawn CCurvilinearscopeView::CurrentGraphs() const {
+    GraphsDrawn graphs;
+    graphs.document = m_pDocument;
+    if (!m_pDocument) return graphs;
+    graphs.dimension = m_pDocument->m_nDimension;
+    for (size_t k = 0; k < graphs.points.size(); ++k) {
+        const CGraphDef& g = m_pDocument->m_graphs[k];
+        graphs.points[k] = g.m_pPoints.get();
+        graphs.counts[k] = g.m_bShow ? g.m_nPoints : 0;
+    }
+    return graphs;
+}
+
+void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
+    if (outcome == DrawOutcome::Whole) {
+        m_memoryFailedFor.reset();
+        return;
+    }
+    const GraphsDrawn graphs = CurrentGraphs();
+    if (m_memoryFailedFor == graphs) return;
+    m_memoryFailedFor = graphs;
+    // After the paint: a message box opened inside a paint would paint the
+    // window again within this one.
+    QMetaObject::invokeMethod(this, [this] { emit outOfMemory(); }, Qt::QueuedConnection);
 }
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
     if (!m_pDocument) return false;
     m_bPrinting = 1;
     m_rectPrint = PrintRect(printer);
-    bool ok = PrintPicture(printer, *m_pDocument, m_picture3D);
+    const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D);
     m_bPrinting = 0;
-    return ok;
+    if (outcome == PrintOutcome::CannotPrint) return false;
+    NoteOutcome(outcome == PrintOutcome::Printed ? DrawOutcome::Whole : DrawOutcome::OutOfMemory);
+    return true;
 }

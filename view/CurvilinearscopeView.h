@@ -4,8 +4,11 @@
 // view only reads the model (the rotation angle aside); it never evaluates.
 
 #include <QWidget>
+#include <array>
+#include <optional>
 
 #include "DrawSurface.h"
+#include "Picture.h"
 #include "Picture3D.h"
 
 class CCurvilinearscopeDoc;
@@ -22,7 +25,9 @@ public:
     CCurvilinearscopeDoc* GetDocument() const { return m_pDocument; }
 
     // Draws the picture on the printer's current page (print and preview
-    // alike). False when the printer cannot be painted on.
+    // alike). False when the printer cannot be painted on. A page the
+    // memory ran out for is printed as far as it came and told of as a
+    // paint is (outOfMemory).
     bool PrintPage(QPrinter& printer);
 
     // The space picture of this view; it may keep what it prepared between
@@ -44,6 +49,11 @@ signals:
     // The document's rotation angle changed; other views of the same
     // document should repaint.
     void angleChanged();
+    // A paint or printed page ran out of memory and shows only part of the
+    // picture. Sent after the paint (queued), once for the same graphs:
+    // repaints, turns and resizes that fail the same way send nothing more
+    // until a paint succeeds or the graphs change.
+    void outOfMemory();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,7 +66,21 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The graphs a picture was drawn from: a failure on the same ones is the
+    // same failure.
+    struct GraphsDrawn {
+        const CCurvilinearscopeDoc* document = nullptr;
+        int dimension = 0;
+        std::array<const void*, 3> points{};
+        std::array<int, 3> counts{};
+        bool operator==(const GraphsDrawn&) const = default;
+    };
+    GraphsDrawn CurrentGraphs() const;
+    DrawOutcome PaintPicture(QPainter& painter);
+    void NoteOutcome(DrawOutcome outcome);
+
     CCurvilinearscopeDoc* m_pDocument = nullptr;
+    std::optional<GraphsDrawn> m_memoryFailedFor;  // told already
     CPicture3D m_picture3D;
     // Left-button drag in the space picture: the pointer's last x while
     // dragging. The angle itself lives in the document only.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "LargeMemory.h"
 #include "ParallelParts.h"
 
 namespace {
@@ -107,8 +108,8 @@ void DistributeInPlace(std::span<uint64_t> keys, const DepthBuckets& bucketOf, c
 // Sorts a bucket: a stable counting pass per 11-bit digit, and only over
 // digits whose bits differ between the bucket's keys (the high depth bits
 // and the high index bits are mostly the same throughout). The scratch
-// array holds one bucket, about a thirty-second of the keys.
-void RadixSortBucket(uint64_t* first, uint64_t* last, std::vector<uint64_t>& scratch) {
+// array holds the bucket's size at least, about a thirty-second of the keys.
+void RadixSortBucket(uint64_t* first, uint64_t* last, uint64_t* scratch) {
     const size_t n = static_cast<size_t>(last - first);
     if (n < 256) {
         std::sort(first, last);
@@ -120,9 +121,8 @@ void RadixSortBucket(uint64_t* first, uint64_t* last, std::vector<uint64_t>& scr
         all &= *k;
     }
     uint64_t differing = any ^ all;
-    scratch.resize(n);
     uint64_t* from = first;
-    uint64_t* to = scratch.data();
+    uint64_t* to = scratch;
     constexpr int kDigitBits = 11;
     while (differing) {
         const int shift = std::countr_zero(differing);
@@ -149,11 +149,20 @@ void SortFarthestFirst(std::span<uint64_t> keys) {
     const DepthBuckets bucketOf(keys, begin);
     DistributeInPlace(keys, bucketOf, begin);
     // Each thread sorts every width-th bucket with a scratch array of its
-    // own, given back when the sort ends.
+    // own, given back when the sort ends. The arrays are taken here, before
+    // the threads start: memory that runs out does so on this thread, not
+    // halfway through the parts.
     const int width = ParallelWidth();
+    using Scratch = std::vector<uint64_t, LargeAllocator<uint64_t>>;
+    std::vector<Scratch> scratch(static_cast<size_t>(width));
+    for (int part = 0; part < width; ++part) {
+        size_t largest = 0;
+        for (int b = part; b < DepthBuckets::kCount; b += width) largest = std::max(largest, begin[b + 1] - begin[b]);
+        scratch[static_cast<size_t>(part)].resize(largest);
+    }
     ForEachPart(width, [&](int part) {
-        std::vector<uint64_t> scratch;
+        uint64_t* mine = scratch[static_cast<size_t>(part)].data();
         for (int b = part; b < DepthBuckets::kCount; b += width)
-            RadixSortBucket(keys.data() + begin[b], keys.data() + begin[b + 1], scratch);
+            RadixSortBucket(keys.data() + begin[b], keys.data() + begin[b + 1], mine);
     });
 }

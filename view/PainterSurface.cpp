@@ -8,9 +8,11 @@
 #include <QGuiApplication>
 #include <QPainterPath>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <new>
 
 namespace {
 
@@ -55,7 +57,12 @@ CPainterSurface::CPainterSurface(QPainter& painter, const QRect& deviceRect)
 
 CPainterSurface::~CPainterSurface() {
     EndUnderLayer();  // a layer left open still reaches the image
-    m_painter.restore();
+    // The SVG and PDF writers put out the restored pen at once, and may find
+    // no memory for it; that must not leave a destructor.
+    try {
+        m_painter.restore();
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 int CPainterSurface::DeviceWidthMM() const { return m_painter.device()->widthMM(); }
@@ -170,7 +177,14 @@ bool CPainterSurface::BeginUnderLayer(size_t lines) {
     // on a space picture, from about one line per twenty pixels.
     constexpr double kLinesPerPixel = 1.0 / 20;
     if (double(lines) < kLinesPerPixel * double(image->width()) * double(image->height())) return false;
-    layer.Begin(*image);
+    try {
+        layer.Begin(*image);
+    } catch (const std::bad_alloc&) {
+        // The layer only saves time: without room for it, lines are drawn
+        // over one another, farthest first.
+        layer.ReleaseMemory();
+        return false;
+    }
     m_layer = &layer;
     return true;
 }
@@ -244,4 +258,16 @@ void CPainterSurface::DrawText(const SurfaceRect& rect, std::u16string_view text
     }
     UseTextPen();
     m_painter.drawText(box, flags, s);
+}
+
+PaintingEnd EndPainting(QPainter& painter) {
+    if (!painter.isActive()) return PaintingEnd::Failed;
+    try {
+        return painter.end() ? PaintingEnd::Ended : PaintingEnd::Failed;
+    } catch (const std::bad_alloc&) {
+        // The engine stopped halfway through its end: marked inactive, it
+        // is not ended a second time by the painter's destructor.
+        if (QPaintEngine* engine = painter.paintEngine()) engine->setActive(false);
+        return PaintingEnd::OutOfMemory;
+    }
 }

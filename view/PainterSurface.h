@@ -77,3 +77,11 @@ private:
     std::vector<QLineF> m_lineBuffer;  // reused between calls
     CUnderLayer* m_layer = nullptr;     // between BeginUnderLayer and EndUnderLayer
 };
+
+// Ends the painter as QPainter::end does. The SVG and PDF writers put their
+// text together there and may run out of memory; from the painter's
+// destructor that would end the program. Here the painting is then given up
+// (the destructor does not try again) and OutOfMemory returned. Failed:
+// the device could not be finished (a printer that went away).
+enum class PaintingEnd { Ended, Failed, OutOfMemory };
+PaintingEnd EndPainting(QPainter& painter);

@@ -1,25 +1,60 @@
 #include "Picture.h"
 
+#include <new>
+
 #include "CurvilinearscopeDoc.h"
 #include "Picture2D.h"
 #include "Picture3D.h"
 #include "PictureGeometry.h"
 #include "PictureTitle.h"
 
-void DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPicture3D& picture3D,
-                 const PictureTarget& target) {
-    if (!doc) return;
+namespace {
+
+void DrawGraphsAndAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D, bool printing) {
+    if (doc.m_nDimension == 0) {
+        DrawAxes2D(dc, doc, printing);
+        DrawGraphs2D(dc, doc);
+    } else if (doc.m_nDimension == 1) {
+        picture3D.Draw(dc, doc);
+    }
+}
+
+// After the memory ran out: give back what the failed drawing held and draw
+// what needs little. A plane picture's grid and axes came first and are
+// there already; a space picture gets its axes without the graphs.
+void DrawWithLittleMemory(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+    dc.EndUnderLayer();
+    picture3D.ReleaseWorkMemory();
+    if (doc.m_nDimension != 1) return;
+    try {
+        picture3D.DrawAxes(dc, doc);
+    } catch (const std::bad_alloc&) {
+        picture3D.ReleaseWorkMemory();
+    }
+}
+
+}  // namespace
+
+DrawOutcome DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPicture3D& picture3D,
+                        const PictureTarget& target) {
+    if (!doc) return DrawOutcome::Whole;
     PictureMapping m = target.printing
                            ? PrintMapping(target.rectPrint, dc.DeviceWidthMM(), dc.DeviceHeightMM(),
                                           dc.DeviceWidthPixels(), dc.DeviceHeightPixels())
                            : ScreenMapping(dc.DeviceRect());
     dc.SetMapping(m.orgX, m.orgY, m.extX, m.extY);
-    if (doc->m_nDimension == 0) {
-        DrawAxes2D(dc, *doc, target.printing);
-        DrawGraphs2D(dc, *doc);
-    } else if (doc->m_nDimension == 1) {
-        picture3D.Draw(dc, *doc);
+    DrawOutcome outcome = DrawOutcome::Whole;
+    try {
+        DrawGraphsAndAxes(dc, *doc, picture3D, target.printing);
+    } catch (const std::bad_alloc&) {
+        outcome = DrawOutcome::OutOfMemory;
+        DrawWithLittleMemory(dc, *doc, picture3D);
     }
-    DrawTitle(dc, *doc);
+    try {
+        DrawTitle(dc, *doc);
+    } catch (const std::bad_alloc&) {
+        outcome = DrawOutcome::OutOfMemory;
+    }
     dc.ResetMapping();
+    return outcome;
 }

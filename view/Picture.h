@@ -13,7 +13,13 @@ struct PictureTarget {
     SurfaceRect rectPrint;  // the page's drawing rectangle, device units (printing only)
 };
 
+// OutOfMemory: the memory ran out on the way (a big space picture needs
+// 8 bytes a segment for its depth order). The picture then holds what could
+// be drawn without that: the axes of a space picture, the grid and axes of a
+// plane one, the title and legend.
+enum class DrawOutcome { Whole, OutOfMemory };
+
 // Draws nothing without a document. A dimension other than 0 or 1 draws the
 // title and legend only. The surface's mapping is reset at the end.
-void DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPicture3D& picture3D,
-                 const PictureTarget& target = {});
+DrawOutcome DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPicture3D& picture3D,
+                        const PictureTarget& target = {});

@@ -35,6 +35,13 @@ CPicture3D::CPicture3D() {
     m_families.reserve(kLineBatch);
 }
 
+void CPicture3D::DrawAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc) {
+    Scene3D scene;
+    scene.range = doc.m_nRange;
+    scene.angle = doc.m_dAngle;
+    DrawScene(dc, scene);
+}
+
 void CPicture3D::Draw(CDrawSurface& dc, const CCurvilinearscopeDoc& doc) {
     Scene3D scene;
     scene.range = doc.m_nRange;
@@ -49,7 +56,12 @@ void CPicture3D::Draw(CDrawSurface& dc, const CCurvilinearscopeDoc& doc) {
 }
 
 void CPicture3D::DrawScene(CDrawSurface& dc, const Scene3D& scene) {
-    const SurfacePen previous = dc.SelectPen(CPenTable3D::Shared().Pen(0, 0));
+    // The caller's pen comes back also when the memory runs out on the way.
+    struct PenBack {
+        CDrawSurface& dc;
+        SurfacePen pen;
+        ~PenBack() { dc.SelectPen(pen); }
+    } previous{dc, dc.SelectPen(CPenTable3D::Shared().Pen(0, 0))};
 
     BuildAxisRecords(scene.range, m_axes);
     CollectSources(scene);
@@ -67,8 +79,6 @@ void CPicture3D::DrawScene(CDrawSurface& dc, const Scene3D& scene) {
     SortKeys();
     DrawRecords(dc, rotation, toLogical);
     DrawAxisLetters(dc, rotation, toLogical, scene.range);
-
-    dc.SelectPen(previous);
 }
 
 void CPicture3D::CollectSources(const Scene3D& scene) {

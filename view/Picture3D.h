@@ -35,7 +35,11 @@ public:
 
     // Draws into the logical square already mapped on the surface; the title
     // and legend are drawn by the caller.
+    // std::bad_alloc when there is no memory for the depth order; the
+    // surface may then hold some of the segments.
     void Draw(CDrawSurface& dc, const CCurvilinearscopeDoc& doc);
+    // The axes and their letters only: what little memory still draws.
+    void DrawAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc);
     void DrawScene(CDrawSurface& dc, const Scene3D& scene);
 
     // Gives back the work arrays (the sort keys are 8 bytes a segment) when

@@ -8,58 +8,94 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <new>
 
 #include "CurvilinearscopeDoc.h"
 #include "PainterSurface.h"
 #include "Picture.h"
 #include "Picture3D.h"
+#include "WholeFile.h"
 
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("PictureExport", text); }
 
+QString CannotWrite(const QString& path, const QString& reason) {
+    return Tr("ファイルを書き込めません: %1 (%2)").arg(path, reason);
+}
+
+QString OutOfMemory(const QString& path) {
+    // The program's one text for it, translated with the document files'.
+    return path + QStringLiteral(": ") + QCoreApplication::translate("DocumentFile", "Out of memory.");
+}
+
 constexpr int kPngQuality = 50;
 
-void PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+bool PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
              bool textAsPaths = false) {
     QPainter painter(&device);
-    painter.fillRect(QRect(0, 0, size, size), Qt::white);
-    CPainterSurface surface(painter, QRect(0, 0, size, size));
-    surface.SetTextAsPaths(textAsPaths);
-    DrawPicture(surface, &doc, picture3D);
+    if (!painter.isActive()) return false;  // no memory for the device's own buffers
+    DrawOutcome drawn = DrawOutcome::OutOfMemory;
+    try {
+        painter.fillRect(QRect(0, 0, size, size), Qt::white);
+        CPainterSurface surface(painter, QRect(0, 0, size, size));
+        surface.SetTextAsPaths(textAsPaths);
+        drawn = DrawPicture(surface, &doc, picture3D);
+    } catch (const std::bad_alloc&) {  // in the device's own drawing
+    }
+    return EndPainting(painter) == PaintingEnd::Ended && drawn == DrawOutcome::Whole;
 }
 
-bool WritePng(QSaveFile& file, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+// Each format is made in memory first; only a whole picture reaches the file.
+bool MakePng(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
     QImage image = RenderPicture(doc, size, picture3D);
-    picture3D.ReleaseWorkMemory();  // the file is written with the keys gone
+    picture3D.ReleaseWorkMemory();  // the file is made with the keys gone
     // zlib's middle levels: the default level takes twice as long for a
     // file a tenth smaller.
-    return !image.isNull() && image.save(&file, "PNG", kPngQuality);
+    return !image.isNull() && image.save(&out, "PNG", kPngQuality);
 }
 
-bool WriteSvg(QSaveFile& file, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+bool MakeSvg(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&out);
     // 96 per inch, as browsers and editors read the file's millimetres.
     svg.setResolution(96);
     svg.setSize(QSize(size, size));
     svg.setViewBox(QRect(0, 0, size, size));
     svg.setTitle(QStringLiteral("Curvilinearscope"));
     // Outlines: a viewer without our fonts still shows the same letters.
-    PaintOn(svg, size, doc, picture3D, true);
-    return file.error() == QFileDevice::NoError;
+    return PaintOn(svg, size, doc, picture3D, true);
 }
 
-bool WritePdf(QSaveFile& file, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+bool MakePdf(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
     // One device unit per point: a page of size × size points, no margins.
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&out);
     pdf.setResolution(72);
     pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size, size), QPageSize::Point, QString(),
                                             QPageSize::ExactMatch),
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     pdf.setTitle(QStringLiteral("Curvilinearscope"));
-    PaintOn(pdf, size, doc, picture3D);
-    return file.error() == QFileDevice::NoError;
+    return PaintOn(pdf, size, doc, picture3D);
+}
+
+// The file's bytes, or an empty array when the memory ran out.
+QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& doc) {
+    QByteArray bytes;
+    CMemoryFile buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CPicture3D picture3D;
+    bool made = false;
+    try {
+        switch (format) {
+        case ExportFormat::Png: made = MakePng(buffer, size, doc, picture3D); break;
+        case ExportFormat::Svg: made = MakeSvg(buffer, size, doc, picture3D); break;
+        case ExportFormat::Pdf: made = MakePdf(buffer, size, doc, picture3D); break;
+        case ExportFormat::Unknown: break;
+        }
+    } catch (const std::bad_alloc&) {
+    }
+    buffer.close();
+    return made && !buffer.Failed() ? bytes : QByteArray();
 }
 
 // Sets the document's angle for one picture and puts the old one back.
@@ -86,10 +122,18 @@ ExportFormat ExportFormatOf(const QString& path) {
 }
 
 QImage RenderPicture(const CCurvilinearscopeDoc& doc, int sizePixels, CPicture3D& picture3D) {
-    QImage image(sizePixels, sizePixels, QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    PaintOn(image, sizePixels, doc, picture3D);
+    QImage image(sizePixels, sizePixels, QImage::Format_RGB32);  // null when there is no memory for it
+    if (image.isNull() || !PaintOn(image, sizePixels, doc, picture3D)) return QImage();
     return image;
+}
+
+void LoadPictureFonts() {
+    CCurvilinearscopeDoc empty;
+    for (int dimension : {0, 1}) {
+        empty.m_nDimension = dimension;
+        CPicture3D picture3D;
+        RenderPicture(empty, kExportMinSize, picture3D);
+    }
 }
 
 QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels,
@@ -103,22 +147,19 @@ QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePi
             .arg(kExportMinSize)
             .arg(kExportMaxSize);
 
+    // Opened first: a folder that takes no file is told before the picture
+    // is drawn. Until commit the old file stays as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Tr("ファイルを書き込めません: %1 (%2)").arg(path, file.errorString());
-    AngleOverride turned(doc, angle);
-    CPicture3D picture3D;
-    bool written = false;
-    switch (format) {
-    case ExportFormat::Png: written = WritePng(file, sizePixels, doc, picture3D); break;
-    case ExportFormat::Svg: written = WriteSvg(file, sizePixels, doc, picture3D); break;
-    case ExportFormat::Pdf: written = WritePdf(file, sizePixels, doc, picture3D); break;
-    case ExportFormat::Unknown: break;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return CannotWrite(path, file.errorString());
+    QByteArray bytes;
+    {
+        AngleOverride turned(doc, angle);
+        bytes = MakeFile(format, sizePixels, doc);
     }
-    if (!written || !file.commit()) {
-        QString reason = file.errorString();
+    if (bytes.isEmpty()) {
         file.cancelWriting();
-        return Tr("ファイルを書き込めません: %1 (%2)").arg(path, reason);
+        return OutOfMemory(path);
     }
-    return {};
+    const QString reason = WriteWholeFile(file, bytes);
+    return reason.isEmpty() ? QString() : CannotWrite(path, reason);
 }

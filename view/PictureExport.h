@@ -19,12 +19,22 @@ constexpr int kExportDefaultSize = 1000;
 // From the file name's extension, in any letter case.
 ExportFormat ExportFormatOf(const QString& path);
 
-// The picture on a white square image of the given side.
+// The picture on a white square image of the given side; a null image when
+// the memory ran out for the image or for the picture.
 QImage RenderPicture(const CCurvilinearscopeDoc& doc, int sizePixels, CPicture3D& picture3D);
+
+// Draws two small empty pictures (plane and space), so that the font
+// library reads its configuration and every face of the picture is loaded
+// while memory is plentiful. Call it before opening a document that may be
+// big: fontconfig crashes where it runs out of memory, and would otherwise
+// meet its first font just after a big picture ran short.
+void LoadPictureFonts();
 
 // Writes the picture to path (replacing it only once the new file is
 // complete). angle, when given, is the space picture's rotation for this
 // picture only; the document keeps its own. Returns an empty text on
-// success, otherwise a message naming the problem and the file.
+// success, otherwise a message naming the problem and the file: the
+// system's reason when the file cannot be written whole, "Out of memory."
+// when the picture cannot be made whole. The old file is then as it was.
 QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels,
                       std::optional<double> angle = std::nullopt);

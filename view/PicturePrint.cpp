@@ -2,25 +2,37 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <new>
 
 #include "PainterSurface.h"
 #include "Picture.h"
+#include "Picture3D.h"
 
 SurfaceRect PrintRect(const QPrinter& printer) { return {0, 0, printer.width(), printer.height()}; }
 
-void DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CCurvilinearscopeDoc& doc,
-                     CPicture3D& picture3D) {
+DrawOutcome DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CCurvilinearscopeDoc& doc,
+                            CPicture3D& picture3D) {
     SurfaceRect r = PrintRect(printer);
     CPainterSurface surface(painter, QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
     PictureTarget target;
     target.printing = true;
     target.rectPrint = r;
-    DrawPicture(surface, &doc, picture3D, target);
+    return DrawPicture(surface, &doc, picture3D, target);
 }
 
-bool PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+PrintOutcome PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    DrawPrintedPage(painter, printer, doc, picture3D);
-    return painter.end();
+    if (!painter.begin(&printer)) return PrintOutcome::CannotPrint;
+    DrawOutcome drawn = DrawOutcome::OutOfMemory;
+    try {
+        drawn = DrawPrintedPage(painter, printer, doc, picture3D);
+    } catch (const std::bad_alloc&) {  // in the printer's own work: the page as far as it came
+        picture3D.ReleaseWorkMemory();
+    }
+    switch (EndPainting(painter)) {
+    case PaintingEnd::Ended: return drawn == DrawOutcome::Whole ? PrintOutcome::Printed : PrintOutcome::OutOfMemory;
+    case PaintingEnd::Failed: return PrintOutcome::CannotPrint;
+    case PaintingEnd::OutOfMemory: return PrintOutcome::OutOfMemory;
+    }
+    return PrintOutcome::CannotPrint;
 }

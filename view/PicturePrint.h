@@ -4,6 +4,7 @@
 // The same page serves printing and print preview.
 
 #include "DrawSurface.h"
+#include "Picture.h"
 
 class CCurvilinearscopeDoc;
 class CPicture3D;
@@ -14,9 +15,13 @@ class QPrinter;
 SurfaceRect PrintRect(const QPrinter& printer);
 
 // Paints the page on a painter already begun on the printer.
-void DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CCurvilinearscopeDoc& doc,
-                     CPicture3D& picture3D);
+DrawOutcome DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CCurvilinearscopeDoc& doc,
+                            CPicture3D& picture3D);
 
-// Begins a painter on the printer, paints the page and ends it. False when
-// the printer cannot be painted on (no such printer, unwritable file).
-bool PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D);
+// CannotPrint: the printer cannot be painted on (no such printer,
+// unwritable file). OutOfMemory: the page went out with what could be drawn
+// (see DrawOutcome).
+enum class PrintOutcome { Printed, CannotPrint, OutOfMemory };
+
+// Begins a painter on the printer, paints the page and ends it.
+PrintOutcome PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D);

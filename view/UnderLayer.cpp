@@ -119,16 +119,25 @@ struct UnderTarget {
 };
 
 void CUnderLayer::Begin(QImage& image) {
+    // The memory first: should it run out, the layer stays inactive.
+    const int wordsPerRow = (image.width() + 63) / 64;
+    // Cells are read only where the partial bit says so: no need to clear.
+    m_cells.resize(size_t(image.width()) * image.height());
+    m_closed.assign(size_t(wordsPerRow) * image.height(), 0);
+    m_partial.assign(size_t(wordsPerRow) * image.height(), 0);
     m_image = &image;
     m_width = image.width();
     m_height = image.height();
-    m_wordsPerRow = (m_width + 63) / 64;
+    m_wordsPerRow = wordsPerRow;
     m_bits = image.bits();  // detaches once, here
     m_bytesPerLine = image.bytesPerLine();
-    // Cells are read only where the partial bit says so: no need to clear.
-    m_cells.resize(size_t(m_width) * m_height);
-    m_closed.assign(size_t(m_wordsPerRow) * m_height, 0);
-    m_partial.assign(size_t(m_wordsPerRow) * m_height, 0);
+}
+
+void CUnderLayer::ReleaseMemory() {
+    if (m_image) return;
+    std::vector<Cell>().swap(m_cells);
+    std::vector<uint64_t>().swap(m_closed);
+    std::vector<uint64_t>().swap(m_partial);
 }
 
 void CUnderLayer::Draw(const QLineF* lines, int count, double width, QRgb color, bool smooth) {

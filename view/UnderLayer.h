@@ -20,8 +20,11 @@
 class CUnderLayer {
 public:
     // Starts a layer over the image, which must pass CanDrawCapsules and
-    // stay alive until Finish.
+    // stay alive until Finish. std::bad_alloc when there is no memory for
+    // the layer (about 4 bytes a pixel); the layer is then not active.
     void Begin(QImage& image);
+    // Gives back the memory kept for the next layer (not while active).
+    void ReleaseMemory();
     // The lines, in order, each beneath all drawn before; as DrawCapsules.
     void Draw(const QLineF* lines, int count, double width, QRgb color, bool smooth);
     // Lays the layer over the image and ends it.

@@ -1,20 +1,78 @@
+#include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QMdiArea>
 #include <QProcess>
+#include <QSettings>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <algorithm>
+#include <string>
+
+#include "FakeSeams.h"
 #include "TestDocuments.h"
+#include "app/AppDocument.h"
+#include "app/ChildFrame.h"
 #include "app/CommandLine.h"
+#include "app/Commands.h"
+#include "app/CurvilinearscopeApp.h"
 #include "app/ExportCommand.h"
+#include "app/MainFrame.h"
+#include "doc/LargeMemory.h"
+#include "view/CurvilinearscopeView.h"
 
 namespace {
 int Export(const QStringList& args, QString& error) {
     const CCommandLineInfo info = ParseCommandLine(args);
     EXPECT_EQ(info.action, CCommandLineInfo::Export) << info.error.toStdString();
     return RunExportCommand(info, error);
+}
+
+QString Program() { return QCoreApplication::applicationDirPath() + "/../app/curvilinearscope"; }
+
+// The program's environment for a run: no display, English system texts,
+// and under AddressSanitizer a preloaded library may come before its own.
+QProcessEnvironment ProgramEnvironment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    env.insert("LC_ALL", "C.UTF-8");
+    const QString asan = env.value("ASAN_OPTIONS");
+    env.insert("ASAN_OPTIONS", asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0");
+    return env;
+}
+
+// A system reason as the program shows it: in Qt's Japanese texts, which
+// the program installs beside its own, where they are installed.
+QByteArray ReasonAsShown(const char* reason) {
+    QTranslator qtTexts;
+    if (!qtTexts.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return reason;
+    const QString translated = qtTexts.translate("QIODevice", reason);
+    return translated.isEmpty() ? QByteArray(reason) : translated.toUtf8();
+}
+
+struct Outcome {
+    int code = -1;  // -1: the program crashed or hung
+    QByteArray errorText;
+};
+
+Outcome RunProgram(const QStringList& args, const QProcessEnvironment& env) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(Program(), args);
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {code, process.readAllStandardError()};
 }
 }  // namespace
 
@@ -62,7 +120,7 @@ TEST(ExportCommand, ABadFileFailsWithAMessageAndWritesNothing) {
 }
 
 TEST(ExportCommand, TheProgramExportsWithoutAnyDisplay) {
-    const QString program = QCoreApplication::applicationDirPath() + "/../app/curvilinearscope";
+    const QString program = Program();
     if (!QFile::exists(program)) GTEST_SKIP() << "the program is not built beside the tests";
     QTemporaryDir dir;
     const QString doc = dir.filePath("parabola.crv");
@@ -80,4 +138,154 @@ TEST(ExportCommand, TheProgramExportsWithoutAnyDisplay) {
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_NE(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardError().contains("missing.crv"));
+}
+
+// A disk that fills up during the export: the devices underneath write part
+// of the file without an error. The program must say so and keep the old
+// picture, in every format, whether the disk is full from the start or
+// fills up part-way.
+TEST(ExportCommand, AFullDiskFailsWithTheReasonAndKeepsTheOldPicture) {
+    if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("parabola.crv");
+    WriteSampleDocument(doc);
+    for (const char* name : {"p.png", "p.svg", "p.pdf"}) {
+        const QString out = dir.filePath(name);
+        ASSERT_EQ(RunProgram({"--export", out, "--size", "100", doc}, ProgramEnvironment()).code, 0);
+        const QByteArray old = ReadBytes(out);
+        for (int room : {0, 300}) {
+            QProcessEnvironment env = ProgramEnvironment();
+            env.insert("LD_PRELOAD", CRV_FULL_DISK_SHIM);
+            env.insert("CRV_FAULT_FULL_DISK", QString::number(room) + ":" + dir.path());
+            const Outcome run = RunProgram({"--export", out, "--size", "300", doc}, env);
+            EXPECT_EQ(run.code, 1) << name << ", room " << room << ": " << run.errorText.toStdString();
+            EXPECT_TRUE(run.errorText.contains(out.toUtf8())) << run.errorText.toStdString();
+            EXPECT_TRUE(run.errorText.contains(ReasonAsShown("No space left on device")))
+                << run.errorText.toStdString();
+            EXPECT_EQ(ReadBytes(out), old) << name << ", room " << room;
+        }
+    }
+    // Nothing left behind but the document and the three pictures.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);
+}
+
+namespace {
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+constexpr int kMiB = 1 << 20;
+
+// The program in an address space of `mebibytes`.
+Outcome RunWithin(int mebibytes, const QStringList& args) {
+    QProcess process;
+    process.setProcessEnvironment(ProgramEnvironment());
+    process.setChildProcessModifier([mebibytes] {
+        const rlimit limit{rlim_t(mebibytes) * kMiB, rlim_t(mebibytes) * kMiB};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    process.start(Program(), args);
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {code, process.readAllStandardError()};
+}
+
+// The least address space, to a mebibyte, in which the run succeeds.
+int LeastSpace(const QStringList& args, int low, int high) {
+    while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (RunWithin(middle, args).code == 0 ? high : low) = middle;
+    }
+    return high;
+}
+}  // namespace
+
+// What a run under a limit may end in: the picture, or exit 1 with the
+// message of the file that did not fit (the document or the picture).
+void ExpectPictureOrMessage(const Outcome& run, int limit, const QString& document, const QString& picture) {
+    const std::string said = std::to_string(limit) + " MiB: " + run.errorText.toStdString();
+    if (run.code == 0) {
+        EXPECT_TRUE(QFile::exists(picture)) << said;
+        return;
+    }
+    EXPECT_EQ(run.code, 1) << said;
+    EXPECT_TRUE(run.errorText.contains((document + ": Out of memory.").toUtf8()) ||
+                run.errorText.contains((picture + ": Out of memory.").toUtf8()))
+        << said;
+    EXPECT_FALSE(QFile::exists(picture)) << said;
+}
+
+// A document that opens but whose picture does not fit: the export says so
+// and exits 1, at every limit between what the program itself needs and
+// what the picture needs, in every format. Under AddressSanitizer the
+// address space holds the sanitizer's shadow memory, terabytes of it, so no
+// limit can be set there; the view's tests cover the same handling with a
+// block limit instead.
+TEST(ExportCommand, TooLittleMemoryEndsInAMessageNeverInACrash) {
+    if (kAddressSanitizer) GTEST_SKIP() << "an address-space limit cannot work under AddressSanitizer";
+    if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
+    QTemporaryDir dir;
+    const QString small = dir.filePath("parabola.crv"), big = dir.filePath("surface.crv");
+    WriteSampleDocument(small);
+    WriteSurfaceDocument(big, 700);  // 490,000 segments, 25 MB
+    const QString png = dir.filePath("p.png");
+    const int own = LeastSpace({"--export", png, small}, 0, 1024);
+    const int needed = LeastSpace({"--export", png, big}, own, 1024);
+    int pictureFailures = 0;
+    for (int limit = own; limit < needed; limit += std::max(1, (needed - own) / 12)) {
+        QFile::remove(png);
+        const Outcome run = RunWithin(limit, {"--export", png, big});
+        ExpectPictureOrMessage(run, limit, big, png);
+        pictureFailures += run.errorText.contains((png + ": Out of memory.").toUtf8());
+    }
+    EXPECT_GT(pictureFailures, 0) << "no limit between " << own << " and " << needed
+                                  << " MiB opened the document and failed its picture";
+    // The SVG and PDF writers keep the whole file in memory, as text.
+    for (const char* name : {"p.svg", "p.pdf"}) {
+        const QString out = dir.filePath(name);
+        for (int limit : {needed, needed + 16, needed + 48, needed + 112}) {
+            QFile::remove(out);
+            ExpectPictureOrMessage(RunWithin(limit, {"--export", out, big}), limit, big, out);
+        }
+    }
+}
+
+// The window's picture leaving it or not fitting: each failure is shown,
+// the memory one once however often the window is painted.
+TEST(WindowPicture, AFailedExportAndAPictureWithoutMemoryAreShown) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    FakePrompts prompts;
+    FakeDesktop desktop;
+    CCurvilinearscopeApp app(settings);
+    const QString surface = dir.filePath("surface.crv");
+    WriteSurfaceDocument(surface, 200);  // 40,000 segments, 320 KB of sort keys
+    ASSERT_TRUE(app.InitInstance({surface}));
+    auto* frame = qobject_cast<CChildFrame*>(app.MainFrame()->MdiArea()->activeSubWindow());
+    ASSERT_TRUE(frame);
+
+    prompts.exportName = dir.filePath("missing/surface.png");
+    app.MainFrame()->Action(ID_FILE_EXPORT)->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(prompts.exportName)) << prompts.messages[0].toStdString();
+
+    frame->GetView()->Picture3D().ReleaseWorkMemory();
+    const size_t previous = SetLargeBlockLimit(64 << 10);
+    frame->GetView()->grab();
+    frame->GetView()->grab();
+    SetLargeBlockLimit(previous);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompts.messages.mid(1), QStringList({"Out of memory."}));
 }

@@ -76,6 +76,26 @@ TEST(ExportPicture, RefusesWithAMessageAndLeavesNoFile) {
     EXPECT_TRUE(ExportPicture(doc, dir.filePath("a.bmp"), 300).contains("a.bmp"));
 }
 
+// No memory for the picture: a message naming the file, and the picture
+// exported before is left as it was, in every format.
+TEST(ExportPicture, WithoutMemoryForThePictureTheOldFileStays) {
+    QTemporaryDir dir;
+    auto doc = SurfaceDocument(200);
+    for (const char* name : {"a.png", "a.svg", "a.pdf"}) {
+        const QString path = dir.filePath(name);
+        ASSERT_EQ(ExportPicture(*doc, path, 100), QString());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+        LargeBlockLimit limit(64 << 10);
+        EXPECT_EQ(ExportPicture(*doc, path, 300), path + ": Out of memory.");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << "no file left half made";
+}
+
 TEST(ExportPicture, AGivenAngleIsForThisPictureOnly) {
     QTemporaryDir dir;
     CCurvilinearscopeDoc doc;

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "CurvilinearscopeView.h"
+#include "Picture3D.h"
 #include "PicturePrint.h"
 #include "TestDocuments.h"
 
@@ -44,4 +45,21 @@ TEST(PrintPicture, ViewPrintsOnePageAndLeavesPrintingMode) {
     EXPECT_TRUE(view.PrintPage(printer));
     EXPECT_EQ(view.m_bPrinting, 0);
     EXPECT_GT(QFile(path).size(), 1000);
+}
+
+// A page that ran out of memory still goes out, with the axes, and says so;
+// the printer is free for the next page.
+TEST(PrintPicture, APageWithoutMemoryForTheSurfaceIsPrintedAndSaysSo) {
+    QTemporaryDir dir;
+    auto doc = SurfaceDocument(200);
+    QPrinter printer(QPrinter::HighResolution);
+    UsePdfPage(printer, dir.filePath("page.pdf"), {210, 297}, {5, 5, 5, 5});
+    CPicture3D picture3D;
+    {
+        LargeBlockLimit limit(64 << 10);
+        EXPECT_EQ(PrintPicture(printer, *doc, picture3D), PrintOutcome::OutOfMemory);
+    }
+    EXPECT_GT(QFile(dir.filePath("page.pdf")).size(), 1000);
+    EXPECT_FALSE(printer.paintingActive());
+    EXPECT_EQ(PrintPicture(printer, *doc, picture3D), PrintOutcome::Printed);
 }
