@@ -93,8 +93,7 @@ bool CCurvilinearscopeApp::PrintFile(const QString& path) {
     case PrintOutcome::OutOfMemory:
         // The page went out without what did not fit; the text is the one a
         // file too big to open gets.
-        Prompts().Message(nullptr, path + QStringLiteral(": ") +
-                                       QCoreApplication::translate("DocumentFile", "Out of memory."));
+        Prompts().Message(nullptr, FileFailureMessage(QCoreApplication::translate("DocumentFile", "Out of memory."), path));
         return false;
     }
     return false;
