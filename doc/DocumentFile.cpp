@@ -7,12 +7,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <ext/stdio_filebuf.h>
-#include <fstream>
+#include <istream>
 #include <string>
 #include <system_error>
 
 #include "Archive.h"
 #include "CurvilinearscopeDoc.h"
+#include "FileStreamBuffer.h"
+#include "RegularFile.h"
 
 namespace {
 
@@ -94,15 +96,19 @@ void SaveDocumentFile(const std::filesystem::path& link, CCurvilinearscopeDoc& d
 }
 
 void OpenDocumentFile(const std::filesystem::path& source, CCurvilinearscopeDoc& doc) {
-    std::ifstream in(source, std::ios::binary);
-    if (!in) {
-        ThrowErrno("cannot open " + source.string());
-    }
-    if (in.peek() == std::ifstream::traits_type::eof()) {
+    struct stat info;
+    CFileDescriptor file = OpenRegularFileForReading(source, info);
+    if (info.st_size == 0) {
         doc.OnOpenedDocument();  // an empty file is not read
         return;
     }
+    CFileStreamBuffer buffer(file.Get());
+    std::istream in(&buffer);
     CArchive ar(in);
-    doc.Serialize(ar);
+    try {
+        doc.Serialize(ar);
+    } catch (const std::system_error& e) {
+        throw std::system_error(e.code(), "cannot read " + source.string());
+    }
     doc.OnOpenedDocument();
 }

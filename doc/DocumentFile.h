@@ -3,12 +3,18 @@
 //
 // Saving writes a temporary file in the target's folder and renames it over
 // the target only after every byte was written and flushed to the disk, so a
-// failed save leaves the old file as it was. Opening reads the file through
-// Serialize; an empty file is not read at all and leaves the document as
-// constructed (a valid empty plane picture).
+// failed save leaves the old file as it was.
 //
-// Errors of the file system throw std::system_error (its code says what the
-// system reported); errors of the file's content throw CArchiveException.
+// Opening reads regular files only. A file of size 0 is not read at all and
+// leaves the document as constructed (a valid empty plane picture).
+//
+// Errors of the file system throw std::system_error whose code is the
+// system's errno (generic category), so code().message() is the reason to
+// show: for example ENOENT, EACCES, EISDIR for a folder, EOPNOTSUPP
+// ("Operation not supported") for a pipe, device or socket, EIO for a read
+// error.
+// Errors of the file's content throw CArchiveException (endOfFile for a file
+// that ends early).
 
 #include <filesystem>
 
