@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DocTestUtil.h"
+#include "doc/AtomicSave.h"
 #include "doc/DocumentFile.h"
 
 namespace fs = std::filesystem;
@@ -112,6 +113,10 @@ std::string RunFileTool(std::vector<std::string> args, const std::string& faults
     return result;
 }
 
+int OpenDescriptors() {
+    return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
+}
+
 // Records enough for a file of many buffers (each record is 52 bytes).
 constexpr int kManyRecords = 20000;
 
@@ -142,6 +147,16 @@ TEST_F(DocumentFile, ReplacingKeepsTheOldFilesMode) {
     struct stat info;
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+    // The owner and group too, where the process may set them.
+    if (::geteuid() == 0) {
+        constexpr uid_t kSomeoneElse = 4321;
+        ASSERT_EQ(::chown(file.c_str(), kSomeoneElse, kSomeoneElse), 0);
+        SaveDocumentFile(file, doc);
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, kSomeoneElse);
+        EXPECT_EQ(info.st_gid, kSomeoneElse);
+        EXPECT_EQ(info.st_mode & 0777, 0640u);
+    }
 }
 
 TEST_F(DocumentFile, SavingThroughALinkReplacesTheFileItPointsAt) {
@@ -153,6 +168,137 @@ TEST_F(DocumentFile, SavingThroughALinkReplacesTheFileItPointsAt) {
     SaveDocumentFile(link, doc);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Contents(file).size(), 424u);
+    // A chain of links, the last one relative, ends at the same file.
+    fs::create_directory(m_dir / "sub");
+    fs::create_symlink("../link.crv", m_dir / "sub" / "second.crv");
+    std::ofstream(file) << "old";
+    SaveDocumentFile(m_dir / "sub" / "second.crv", doc);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "sub" / "second.crv"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(file).size(), 424u);
+    EXPECT_EQ(FilesInFolder(), 3u);
+}
+
+// Targets a save must not turn into a regular file: each is refused with the
+// system's reason and stays what it was, and no temporary is left.
+TEST_F(DocumentFile, SaveRefusesTargetsThatAreNotWritableFiles) {
+    const fs::path readOnly = m_dir / "readonly.crv";
+    std::ofstream(readOnly) << "precious";
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ASSERT_EQ(::mkfifo((m_dir / "fifo.crv").c_str(), 0644), 0);
+    fs::create_directory(m_dir / "folder.crv");
+    fs::create_symlink(m_dir / "gone" / "x.crv", m_dir / "dangling.crv");
+    fs::create_symlink(m_dir / "missing.crv", m_dir / "nofile.crv");
+    fs::create_symlink("loop2.crv", m_dir / "loop1.crv");
+    fs::create_symlink("loop1.crv", m_dir / "loop2.crv");
+    const size_t files = FilesInFolder();
+    struct Case {
+        const char* name;
+        int error;
+        fs::file_type stays;
+    } cases[] = {
+        {"readonly.crv", EACCES, fs::file_type::regular},   // no write bit refuses root too
+        {"fifo.crv", EOPNOTSUPP, fs::file_type::fifo},      // would hang a reader
+        {"folder.crv", EISDIR, fs::file_type::directory},
+        {"dangling.crv", ENOENT, fs::file_type::symlink},   // its folder is gone
+        {"nofile.crv", ENOENT, fs::file_type::symlink},     // its folder is there
+        {"loop1.crv", ELOOP, fs::file_type::symlink},
+    };
+    CCurvilinearscopeDoc doc;
+    for (const Case& c : cases) {
+        const fs::path target = m_dir / c.name;
+        EXPECT_EQ(SystemError([&] { SaveDocumentFile(target, doc); }), c.error) << c.name;
+        EXPECT_EQ(fs::symlink_status(target).type(), c.stays) << c.name;
+    }
+    EXPECT_EQ(Contents(readOnly), "precious");
+    EXPECT_EQ(fs::status(readOnly).permissions() & fs::perms::all, fs::perms(0444));
+    EXPECT_EQ(FilesInFolder(), files);
+}
+
+TEST_F(DocumentFile, NamesOfAnyLengthTheFileSystemTakesSave) {
+    CCurvilinearscopeDoc doc;
+    for (size_t length : {248u, 255u}) {
+        const fs::path file = m_dir / (std::string(length - 4, 'n') + ".crv");
+        SaveDocumentFile(file, doc);  // a new file
+        SaveDocumentFile(file, doc);  // replacing it
+        EXPECT_EQ(Contents(file).size(), 424u) << length;
+    }
+    EXPECT_EQ(FilesInFolder(), 2u);
+}
+
+// The umask is only ever read: threads that create files meanwhile would get
+// whatever it was briefly set to.
+TEST_F(DocumentFile, ANewFileGetsWhatTheUmaskLeavesAndTheUmaskStays) {
+    const mode_t old = ::umask(027);
+    CCurvilinearscopeDoc doc;
+    SaveDocumentFile(m_dir / "new.crv", doc);
+    EXPECT_EQ(::umask(old), 027u);
+    EXPECT_EQ(fs::status(m_dir / "new.crv").permissions() & fs::perms::all, fs::perms(0640));
+    // Under the shim a call of umask ends the child.
+    EXPECT_EQ(RunFileTool({"save", (m_dir / "other.crv").string()}, "umask:abort"), "ok");
+}
+
+// System faults while saving over an old file: each is reported with its
+// reason, the old file stays as it was and no temporary is left; where the
+// file system has no unnamed files the save still succeeds.
+TEST_F(DocumentFile, SaveFaultsAreReportedAndKeepTheOldFile) {
+    struct Case {
+        const char* faults;
+        int records;
+        std::string outcome;
+    } cases[] = {
+        {"write:ENOSPC", 0, Error(ENOSPC)},
+        {"write:EIO:2", kManyRecords, Error(EIO)},
+        {"fsync:EIO", 0, Error(EIO)},
+        {"linkat:EIO", 0, Error(EIO)},
+        {"renameat:EIO", 0, Error(EIO)},
+        {"tmpfile:EOPNOTSUPP", 0, "ok"},
+        {"tmpfile:EISDIR", 0, "ok"},
+        {"tmpfile:EINVAL", 0, "ok"},
+        {"tmpfile:EOPNOTSUPP,write:EDQUOT", 0, Error(EDQUOT)},
+        {"tmpfile:EOPNOTSUPP,fsync:EIO", 0, Error(EIO)},
+        {"tmpfile:EOPNOTSUPP,renameat:EIO", 0, Error(EIO)},
+    };
+    const fs::path file = m_dir / "old.crv";
+    for (const Case& c : cases) {
+        std::ofstream(file) << "precious";
+        std::string outcome = RunFileTool({"save", file.string(), std::to_string(c.records)}, c.faults);
+        EXPECT_EQ(outcome, c.outcome) << c.faults;
+        EXPECT_EQ(Contents(file).size(), c.outcome == "ok" ? 424u : 8u) << c.faults;
+        EXPECT_EQ(FilesInFolder(), 1u) << c.faults;
+    }
+}
+
+// A writer that throws (out of memory, say) leaves no file and no descriptor,
+// whether it was to replace a file or make a new one.
+TEST_F(DocumentFile, AThrowingWriterLeavesNothingBehind) {
+    const fs::path file = m_dir / "old.crv";
+    std::ofstream(file) << "precious";
+    const int descriptors = OpenDescriptors();
+    for (const fs::path& target : {file, m_dir / "new.crv"}) {
+        EXPECT_THROW(SaveAtomically(target,
+                                    [](int fd) {
+                                        EXPECT_EQ(::write(fd, "half", 4), 4);
+                                        throw std::bad_alloc();
+                                    }),
+                     std::bad_alloc);
+    }
+    EXPECT_EQ(OpenDescriptors(), descriptors);
+    EXPECT_EQ(Contents(file), "precious");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(DocumentFile, ASaveKilledHalfWayLeavesOnlyTheOldFile) {
+    // The temporary has no name until it is complete, where the file system
+    // can do that; elsewhere a killed save cannot clean up after itself.
+    const int unnamed = ::open(m_dir.c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (unnamed < 0) GTEST_SKIP() << "no unnamed files on this file system";
+    ::close(unnamed);
+    const fs::path file = m_dir / "old.crv";
+    std::ofstream(file) << "precious";
+    EXPECT_EQ(RunFileTool({"save", file.string(), std::to_string(kManyRecords)}, "write:stop:2"), "stopped");
+    EXPECT_EQ(Contents(file), "precious");
+    EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(DocumentFile, AFailedSaveLeavesTheOldFileUntouched) {
