@@ -304,7 +304,7 @@ TEST_F(DocumentFile, ASaveKilledHalfWayLeavesOnlyTheOldFile) {
 TEST_F(DocumentFile, AFailedSaveLeavesTheOldFileUntouched) {
     fs::path file = m_dir / "c.crv";
     std::ofstream(file) << "precious";
-    // The target is a folder now: the rename fails after everything was written.
+    // The target is a folder: refused, and nothing is left behind.
     fs::path folder = m_dir / "d.crv";
     fs::create_directory(folder);
     std::ofstream(folder / "inside") << "x";
