@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -115,7 +116,9 @@ TEST(LoadFailure, EachCauseShowsExactlyItsOneMessageAndOpensNothing) {
         {files.truncated, "Unexpected file format.", ""},
         {files.length, "Failed to open document.", ""},
         {files.dir.filePath("missing.crv"), "Failed to open document.", ": No such file or directory"},
+        {files.dir.filePath("folder.crv"), "Failed to open document.", ": Is a directory"},
     };
+    QDir(files.dir.path()).mkdir("folder.crv");
     for (const Case& c : cases) {
         prompts.messages.clear();
         EXPECT_EQ(app.OpenDocumentFile(c.path), nullptr);
