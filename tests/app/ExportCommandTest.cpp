@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -62,9 +63,12 @@ struct Outcome {
     QByteArray errorText;
 };
 
-Outcome RunProgram(const QStringList& args, const QProcessEnvironment& env) {
+// Runs the program; `prepare` runs in the child before it starts.
+Outcome RunProgram(const QStringList& args, const QProcessEnvironment& env,
+                   const std::function<void()>& prepare = {}) {
     QProcess process;
     process.setProcessEnvironment(env);
+    if (prepare) process.setChildProcessModifier(prepare);
     process.start(Program(), args);
     if (!process.waitForFinished(120000)) {
         process.kill();
@@ -186,20 +190,10 @@ constexpr int kMiB = 1 << 20;
 
 // The program in an address space of `mebibytes`.
 Outcome RunWithin(int mebibytes, const QStringList& args) {
-    QProcess process;
-    process.setProcessEnvironment(ProgramEnvironment());
-    process.setChildProcessModifier([mebibytes] {
+    return RunProgram(args, ProgramEnvironment(), [mebibytes] {
         const rlimit limit{rlim_t(mebibytes) * kMiB, rlim_t(mebibytes) * kMiB};
         setrlimit(RLIMIT_AS, &limit);
     });
-    process.start(Program(), args);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return {code, process.readAllStandardError()};
 }
 
 // The least address space, to a mebibyte, in which the run succeeds.
