@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ExpressValue.h"
+#include "expr/ExpressValue.h"
 
 // Instruction kinds.
 enum { IK_CONSTANT = 1, IK_VARIABLE = 2, IK_OPERATOR = 3 };

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "Express.h"
-#include "ExpressException.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
 
 CExpress::CExpress(std::u16string_view formula)
     : m_strExpress(formula), m_nToken(0), m_nPos(0), m_nParenDepth(0), m_nCodeCount(0)

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "ExpressException.h"
-#include "ExpressOperators.h"
-#include "ExpressValueAccess.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressOperators.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 

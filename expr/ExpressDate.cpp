@@ -2,8 +2,8 @@
 // Automation day counts. The window adds the user's locale formats through
 // the platform seam; this one is what the engine understands on its own.
 
-#include "ExpressPlatform.h"
-#include "ExpressValue.h"
+#include "expr/ExpressPlatform.h"
+#include "expr/ExpressValue.h"
 
 namespace {
 

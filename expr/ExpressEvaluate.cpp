@@ -1,10 +1,10 @@
 // The step-by-step evaluator: runs the compiled form on a stack of values
 // with the same operator functions the compiler used.
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressOperators.h"
-#include "ExpressValueAccess.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressOperators.h"
+#include "expr/ExpressValueAccess.h"
 
 int ExpressOperatorArity(int op);
 

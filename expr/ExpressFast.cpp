@@ -11,9 +11,9 @@
 #include <iterator>
 #include <utility>
 
-#include "Express.h"
-#include "ExpressOperators.h"
-#include "ExpressValueAccess.h"
+#include "expr/Express.h"
+#include "expr/ExpressOperators.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressPlatform.h"
-#include "ExpressValueAccess.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressPlatform.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 

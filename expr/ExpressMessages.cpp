@@ -1,6 +1,6 @@
 // The engine's messages, one per error code, in Japanese and Chinese.
 
-#include "ExpressMessages.h"
+#include "expr/ExpressMessages.h"
 
 const ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT] = {
     {0, u"No Error.",

@@ -2,9 +2,9 @@
 // Each class decides by the first code unit of the name alone, so "xray" is
 // x and "time" is t.
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressValueAccess.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // Arithmetic operators: sign, +, -, *, ^, / and the six functions.
 
-#include "ExpressOperators.h"
+#include "expr/ExpressOperators.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressValueAccess.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 

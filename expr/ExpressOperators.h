@@ -4,7 +4,7 @@
 // when they do not fit; none returns an error value. A result may be the same
 // record as an operand: operands are read completely before it is written.
 
-#include "ExpressValue.h"
+#include "expr/ExpressValue.h"
 
 // Numbers compare equal when they differ by less than this.
 constexpr double EQUAL_TOLERANCE = 0.01;

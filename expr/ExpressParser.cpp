@@ -2,10 +2,10 @@
 // current variable values, so that type errors are found while the formula
 // is entered, and emits reverse Polish code.
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressOperators.h"
-#include "ExpressValueAccess.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressOperators.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 

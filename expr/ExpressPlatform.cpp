@@ -1,4 +1,4 @@
-#include "ExpressPlatform.h"
+#include "expr/ExpressPlatform.h"
 
 #include <cstdio>
 #include <string>

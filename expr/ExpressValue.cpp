@@ -1,9 +1,9 @@
-#include "ExpressValue.h"
+#include "expr/ExpressValue.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "ExpressException.h"
+#include "expr/ExpressException.h"
 
 void ClearValue(ExpressValue& value)
 {

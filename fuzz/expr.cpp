@@ -9,8 +9,8 @@
 #include <cstring>
 #include <string>
 
-#include "Express.h"
-#include "ExpressPlatform.h"
+#include "expr/Express.h"
+#include "expr/ExpressPlatform.h"
 
 namespace {
 

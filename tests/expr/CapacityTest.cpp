@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 namespace {
 

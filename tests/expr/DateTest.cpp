@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 TEST(ExpressDate, BuiltInConverter)
 {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressPlatform.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressPlatform.h"
 
 // Routes the engine's messages into a list for the lifetime of the object
 // and restores the default platform afterwards.

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 namespace {
 

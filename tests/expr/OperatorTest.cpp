@@ -6,8 +6,8 @@
 #include <cmath>
 #include <functional>
 
-#include "ExprTestSupport.h"
-#include "ExpressOperators.h"
+#include "expr/ExprTestSupport.h"
+#include "expr/ExpressOperators.h"
 
 namespace {
 

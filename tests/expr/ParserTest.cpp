@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 namespace {
 
