@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "expr/ExpressLexer.h"
 #include "expr/ExpressValue.h"
 
 // Instruction kinds.
@@ -19,16 +20,6 @@ enum {
     OP_SIN, OP_COS, OP_TAN, OP_ATAN, OP_LN, OP_LOG,
     OP_NOT, OP_OR, OP_AND,
     OP_EQ, OP_GT, OP_GE, OP_LT, OP_LE, OP_NE, OP_LIKE,
-};
-
-// Token kinds of the lexer. TK_SIN..TK_LOG map in order onto OP_SIN..OP_LOG,
-// TK_EQ..TK_NE and TK_LIKE onto OP_EQ..OP_LIKE.
-enum {
-    TK_END = 0, TK_PLUS, TK_MINUS, TK_MUL, TK_POWER, TK_DIV,
-    TK_SIN, TK_COS, TK_TAN, TK_ATAN, TK_LN, TK_LOG,
-    TK_NOT, TK_OR, TK_AND, TK_LPAREN, TK_RPAREN,
-    TK_VARIABLE, TK_VALUE,
-    TK_EQ, TK_GT, TK_GE, TK_LT, TK_LE, TK_NE, TK_LIKE,
 };
 
 constexpr int EXPRESS_CODE_MAX = 1000;  // instructions per compiled formula
@@ -92,16 +83,9 @@ public:
     // GetVariable overrides this too, with the same answers.
     virtual const double* GetVariableAddress(const char16_t* name) const;
 
-    // Reads the next token from m_nPos on.
-    void NextToken();
-
-    // Lexer state.
-    std::u16string m_strExpress;
-    int32_t m_nToken;
-    ExpressValue m_tokenValue;
-    std::u16string m_strTokenName;
-    int32_t m_nPos;
-    int32_t m_nParenDepth;
+    // Replaces the formula; the next Compile reads the new one. Reusing an
+    // object this way saves clearing a new one's compiled form.
+    void SetFormula(std::u16string_view formula);
 
     // Compiled form.
     ExpressCode m_code[EXPRESS_CODE_MAX];
@@ -122,12 +106,6 @@ private:
     ExpressValue ParseParenthesis();
     ExpressValue ParseFunction();
     void CheckFollow();
-    void ReadNumber(char16_t first);
-    void ReadString();
-    void ReadDate();
-    void ReadBracketedName();
-    void ReadWord();  // its first character is already consumed
-    void ReadComparison(char16_t first);
 
     // Emission and checks of the compiled form.
     void EmitOperator(int op);
@@ -150,6 +128,7 @@ private:
     static double RunPair(const CExpress& e);
     double (*PickRunner() const)(const CExpress&);
 
+    CExpressLexer m_lexer;
     int32_t m_nNesting = 0;
     int32_t m_nFastCodeCount = -1;  // m_nCodeCount it was built for; -1 none
     int32_t m_nFastOpCount = 0;

@@ -7,20 +7,24 @@
 #include "expr/ExpressException.h"
 
 CExpress::CExpress(std::u16string_view formula)
-    : m_strExpress(formula), m_nToken(0), m_nPos(0), m_nParenDepth(0), m_nCodeCount(0)
+    : m_nCodeCount(0), m_lexer(formula)
 {
     // Every byte, not just the fields a cleared record names: a form that
     // failed to compile and is evaluated anyway then reads nothing undefined.
-    std::memset(&m_tokenValue, 0, sizeof m_tokenValue);
     std::memset(m_code, 0, sizeof m_code);  // nKind 0, empty names, EV_NONE values
     std::memset(m_fastStack, 0, sizeof m_fastStack);
+}
+
+void CExpress::SetFormula(std::u16string_view formula)
+{
+    m_lexer.m_strExpress = formula;
 }
 
 // A formula beyond the fixed capacities (instructions, pending values,
 // nesting) is refused as a whole: the context is the formula.
 void CExpress::ThrowCapacity() const
 {
-    throw CExpressException(std::u16string_view(m_strExpress), 12);
+    throw CExpressException(std::u16string_view(m_lexer.m_strExpress), 12);
 }
 
 ExpressCode& CExpress::NextCode()

@@ -1,11 +1,12 @@
 // The lexer: cuts the formula into tokens on demand and turns literals into
 // finished values.
 
+#include "expr/ExpressLexer.h"
+
 #include <cmath>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 
-#include "expr/Express.h"
 #include "expr/ExpressException.h"
 #include "expr/ExpressPlatform.h"
 #include "expr/ExpressValueAccess.h"
@@ -38,7 +39,21 @@ const Keyword KEYWORDS[] = {
 
 }  // namespace
 
-void CExpress::NextToken()
+CExpressLexer::CExpressLexer(std::u16string_view formula)
+    : m_strExpress(formula), m_nToken(0), m_nPos(0), m_nParenDepth(0)
+{
+    // Every byte, not just the fields a cleared value names.
+    std::memset(&m_tokenValue, 0, sizeof m_tokenValue);
+}
+
+void CExpressLexer::Reset()
+{
+    m_nToken = TK_END;
+    m_nPos = 0;
+    m_nParenDepth = 0;
+}
+
+void CExpressLexer::NextToken()
 {
     m_nToken = TK_END;
     m_tokenValue.nType = EV_NONE;
@@ -77,7 +92,7 @@ void CExpress::NextToken()
     }
 }
 
-void CExpress::ReadComparison(char16_t first)
+void CExpressLexer::ReadComparison(char16_t first)
 {
     const bool more = m_nPos < static_cast<int32_t>(m_strExpress.size());
     const char16_t next = more ? m_strExpress[m_nPos] : 0;
@@ -100,7 +115,7 @@ void CExpress::ReadComparison(char16_t first)
 // Digits with at most one point, no sign, no exponent. The whole part is
 // accumulated as written; beyond the 32-bit range the literal becomes the
 // number of its value.
-void CExpress::ReadNumber(char16_t first)
+void CExpressLexer::ReadNumber(char16_t first)
 {
     m_nToken = TK_VALUE;
     std::string whole;
@@ -145,7 +160,7 @@ void CExpress::ReadNumber(char16_t first)
 }
 
 // A doubled quote inside stands for one quote.
-void CExpress::ReadString()
+void CExpressLexer::ReadString()
 {
     m_nToken = TK_VALUE;
     std::u16string text;
@@ -168,7 +183,7 @@ void CExpress::ReadString()
     m_tokenValue = TextValue(text);  // error 11 when it does not fit
 }
 
-void CExpress::ReadDate()
+void CExpressLexer::ReadDate()
 {
     m_nToken = TK_VALUE;
     const size_t close = m_strExpress.find(u'#', m_nPos);
@@ -182,7 +197,7 @@ void CExpress::ReadDate()
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
-void CExpress::ReadBracketedName()
+void CExpressLexer::ReadBracketedName()
 {
     m_nToken = TK_VARIABLE;
     const size_t close = m_strExpress.find(u']', m_nPos);
@@ -194,7 +209,7 @@ void CExpress::ReadBracketedName()
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
-void CExpress::ReadWord()
+void CExpressLexer::ReadWord()
 {
     const int32_t start = m_nPos - 1;
     const int32_t length = static_cast<int32_t>(m_strExpress.size());

@@ -63,13 +63,11 @@ int CExpress::Compile()
 
 void CExpress::CompileOrThrow()
 {
-    m_nToken = 0;
-    m_nPos = 0;
+    m_lexer.Reset();
     m_nCodeCount = 0;
-    m_nParenDepth = 0;
     m_nNesting = 0;
     m_nFastCodeCount = -1;
-    NextToken();
+    m_lexer.NextToken();
     ParseOr();  // what follows the last usable token is not examined
     CheckStackNeed();
     WidenIntegers();
@@ -80,9 +78,9 @@ void CExpress::CompileOrThrow()
 ExpressValue CExpress::ParseOr()
 {
     ExpressValue v = ParseAnd();
-    while (m_nToken == TK_OR) {
-        NextToken();
-        if (m_nToken == TK_END)
+    while (m_lexer.m_nToken == TK_OR) {
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
             throw CExpressException(nullptr, 6);
         const ExpressValue w = ParseAnd();
         ValueOr(v, w, v);
@@ -95,9 +93,9 @@ ExpressValue CExpress::ParseOr()
 ExpressValue CExpress::ParseAnd()
 {
     ExpressValue v = ParseNotOperand();
-    while (m_nToken == TK_AND) {
-        NextToken();
-        if (m_nToken == TK_END)
+    while (m_lexer.m_nToken == TK_AND) {
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
             throw CExpressException(nullptr, 4);
         const ExpressValue w = ParseNotOperand();
         ValueAnd(v, w, v);
@@ -122,10 +120,10 @@ ExpressValue CExpress::ParseNotOperand()
 // not-prefix := { NOT }
 void CExpress::ParseNotPrefix(bool& odd)
 {
-    while (m_nToken == TK_NOT) {
+    while (m_lexer.m_nToken == TK_NOT) {
         odd = !odd;
-        NextToken();
-        if (m_nToken == TK_END)
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
             throw CExpressException(nullptr, 5);
     }
 }
@@ -134,9 +132,9 @@ void CExpress::ParseNotPrefix(bool& odd)
 ExpressValue CExpress::ParseComparison()
 {
     ExpressValue v = ParseAdditive();
-    if (IsComparison(m_nToken)) {
-        const int token = m_nToken;
-        NextToken();
+    if (IsComparison(m_lexer.m_nToken)) {
+        const int token = m_lexer.m_nToken;
+        m_lexer.NextToken();
         const ExpressValue w = ParseAdditive();
         Compare(token, v, w, v);
         EmitOperator(ComparisonOperator(token));
@@ -160,10 +158,10 @@ ExpressValue CExpress::ParseAdditive()
         EmitOperator(OP_NEG);
     if (IsNumeric(v))
         ApplySign(s, v);
-    while (m_nToken == TK_PLUS || m_nToken == TK_MINUS) {
-        const bool plus = m_nToken == TK_PLUS;
-        NextToken();
-        if (m_nToken == TK_END)
+    while (m_lexer.m_nToken == TK_PLUS || m_lexer.m_nToken == TK_MINUS) {
+        const bool plus = m_lexer.m_nToken == TK_PLUS;
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
             throw CExpressException(nullptr, 5);
         s = ParseSign(hasSign);
         ExpressValue w = ParseMultiplicative();
@@ -192,12 +190,12 @@ ExpressValue CExpress::ParseAdditive()
 int CExpress::ParseSign(bool& hasSign)
 {
     hasSign = false;
-    if (m_nToken != TK_PLUS && m_nToken != TK_MINUS)
+    if (m_lexer.m_nToken != TK_PLUS && m_lexer.m_nToken != TK_MINUS)
         return +1;
-    const int s = m_nToken == TK_MINUS ? -1 : +1;
+    const int s = m_lexer.m_nToken == TK_MINUS ? -1 : +1;
     hasSign = true;
-    NextToken();
-    if (m_nToken == TK_END)
+    m_lexer.NextToken();
+    if (m_lexer.m_nToken == TK_END)
         throw CExpressException(nullptr, 5);
     return s;
 }
@@ -208,10 +206,10 @@ ExpressValue CExpress::ParseMultiplicative()
     ExpressValue v = ParsePower();
     if (v.nType == EV_BOOLEAN)
         return v;
-    while (m_nToken == TK_MUL || m_nToken == TK_DIV) {
-        const bool multiply = m_nToken == TK_MUL;
-        NextToken();
-        if (m_nToken == TK_END)
+    while (m_lexer.m_nToken == TK_MUL || m_lexer.m_nToken == TK_DIV) {
+        const bool multiply = m_lexer.m_nToken == TK_MUL;
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
             throw CExpressException(nullptr, 3);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
@@ -238,9 +236,9 @@ ExpressValue CExpress::ParsePower()
     ExpressValue v = ParsePrimary();
     if (v.nType == EV_BOOLEAN)
         return v;
-    while (m_nToken == TK_POWER) {
-        NextToken();
-        if (m_nToken == TK_END)
+    while (m_lexer.m_nToken == TK_POWER) {
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
             throw CExpressException(nullptr, 3);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
@@ -259,21 +257,21 @@ ExpressValue CExpress::ParsePower()
 // primary := value | variable | "(" or ")" | function "(" or ")" | nothing
 ExpressValue CExpress::ParsePrimary()
 {
-    switch (m_nToken) {
+    switch (m_lexer.m_nToken) {
     case TK_VALUE: {
-        EmitConstant(m_tokenValue);
+        EmitConstant(m_lexer.m_tokenValue);
         ExpressValue v;
-        CopyValue(m_tokenValue, v);
-        NextToken();
+        CopyValue(m_lexer.m_tokenValue, v);
+        m_lexer.NextToken();
         CheckFollow();
         return v;
     }
     case TK_VARIABLE: {
-        EmitVariable(m_strTokenName);
-        const ExpressValue v = GetVariable(m_strTokenName.c_str());
+        EmitVariable(m_lexer.m_strTokenName);
+        const ExpressValue v = GetVariable(m_lexer.m_strTokenName.c_str());
         if (IsEmpty(v))
             throw CExpressException(nullptr, 16);
-        NextToken();
+        m_lexer.NextToken();
         CheckFollow();
         return v;
     }
@@ -291,11 +289,11 @@ ExpressValue CExpress::ParseParenthesis()
 {
     if (++m_nNesting > EXPRESS_NEST_MAX)
         ThrowCapacity();
-    NextToken();
+    m_lexer.NextToken();
     ExpressValue v = ParseOr();
-    if (m_nToken != TK_RPAREN)
+    if (m_lexer.m_nToken != TK_RPAREN)
         throw CExpressException(nullptr, 8);
-    NextToken();
+    m_lexer.NextToken();
     CheckFollow();
     --m_nNesting;
     return v;
@@ -306,15 +304,15 @@ ExpressValue CExpress::ParseFunction()
 {
     if (++m_nNesting > EXPRESS_NEST_MAX)
         ThrowCapacity();
-    const int op = OP_SIN + (m_nToken - TK_SIN);
-    NextToken();
-    if (m_nToken != TK_LPAREN)
+    const int op = OP_SIN + (m_lexer.m_nToken - TK_SIN);
+    m_lexer.NextToken();
+    if (m_lexer.m_nToken != TK_LPAREN)
         throw CExpressException(nullptr, 7);
-    NextToken();
+    m_lexer.NextToken();
     ExpressValue v = ParseOr();
-    if (m_nToken != TK_RPAREN)
+    if (m_lexer.m_nToken != TK_RPAREN)
         throw CExpressException(nullptr, 8);
-    NextToken();
+    m_lexer.NextToken();
     CheckFollow();
     switch (op) {
     case OP_SIN: ValueSin(v, v); break;
@@ -333,8 +331,8 @@ ExpressValue CExpress::ParseFunction()
 // formula up to and including the offending token.
 void CExpress::CheckFollow()
 {
-    const bool operand = (m_nToken >= TK_SIN && m_nToken <= TK_LOG) || m_nToken == TK_LPAREN
-                         || m_nToken == TK_VARIABLE || m_nToken == TK_VALUE;
-    if (operand || (m_nToken == TK_RPAREN && m_nParenDepth < 0))
-        throw CExpressException(std::u16string_view(m_strExpress).substr(0, m_nPos), 12);
+    const bool operand = (m_lexer.m_nToken >= TK_SIN && m_lexer.m_nToken <= TK_LOG) || m_lexer.m_nToken == TK_LPAREN
+                         || m_lexer.m_nToken == TK_VARIABLE || m_lexer.m_nToken == TK_VALUE;
+    if (operand || (m_lexer.m_nToken == TK_RPAREN && m_lexer.m_nParenDepth < 0))
+        throw CExpressException(std::u16string_view(m_lexer.m_strExpress).substr(0, m_lexer.m_nPos), 12);
 }

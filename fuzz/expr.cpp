@@ -27,7 +27,7 @@ CExpress& Object(int kind, const std::u16string& formula)
     static CParameterExpress3d surface(u"");
     CExpress* objects[] = {&base, &plane, &space, &curve, &surface};
     CExpress& e = *objects[kind];
-    e.m_strExpress = formula;
+    e.SetFormula(formula);
     return e;
 }
 
