@@ -1,4 +1,4 @@
-// The base object's variable lookup and the three graph expression classes.
+// The three graph expression classes.
 // Each class decides by the first code unit of the name alone, so "xray" is
 // x and "time" is t.
 
@@ -21,18 +21,6 @@ ExpressValue Number(double d)
 }
 
 }  // namespace
-
-ExpressValue CExpress::GetVariable(const char16_t*) const
-{
-    ExpressValue v;
-    ClearValue(v);
-    return v;
-}
-
-const double* CExpress::GetVariableAddress(const char16_t*) const
-{
-    return nullptr;
-}
 
 CFunctionExpress::CFunctionExpress(std::u16string_view formula, int useY, int range)
     : CExpress(formula), m_bUseY(useY), m_x(-static_cast<double>(range)), m_y(-static_cast<double>(range))

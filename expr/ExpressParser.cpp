@@ -64,14 +64,14 @@ int CExpress::Compile()
 void CExpress::CompileOrThrow()
 {
     m_lexer.Reset();
-    m_nCodeCount = 0;
+    m_program.Clear();
     m_nNesting = 0;
-    m_nFastCodeCount = -1;
     m_lexer.NextToken();
     ParseOr();  // what follows the last usable token is not examined
-    CheckStackNeed();
-    WidenIntegers();
-    BuildFastPath();
+    if (!m_program.FitsStack())
+        ThrowCapacity();
+    m_program.WidenIntegers();
+    m_program.BuildFastPath(*this);
 }
 
 // or := and { OR and }
@@ -325,6 +325,31 @@ ExpressValue CExpress::ParseFunction()
     EmitOperator(op);
     --m_nNesting;
     return v;
+}
+
+// A formula beyond the fixed capacities (instructions, pending values,
+// nesting) is refused as a whole: the context is the formula.
+void CExpress::ThrowCapacity() const
+{
+    throw CExpressException(std::u16string_view(m_lexer.m_strExpress), 12);
+}
+
+void CExpress::EmitOperator(int op)
+{
+    if (!m_program.EmitOperator(op))
+        ThrowCapacity();
+}
+
+void CExpress::EmitConstant(const ExpressValue& value)
+{
+    if (!m_program.EmitConstant(value))
+        ThrowCapacity();
+}
+
+void CExpress::EmitVariable(const std::u16string& name)
+{
+    if (!m_program.EmitVariable(name))
+        ThrowCapacity();
 }
 
 // Two operands in a row, or a ")" without its "(": the context is the

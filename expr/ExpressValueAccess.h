@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "expr/Express.h"
+#include "expr/ExpressCode.h"
 #include "expr/ExpressValue.h"
 
 inline bool IsNumeric(const ExpressValue& v)
