@@ -3,6 +3,9 @@
 
 #include "expr/Express.h"
 
+#include "expr/ExpressException.h"
+#include "expr/ExpressParser.h"
+
 CExpress::CExpress(std::u16string_view formula) : m_lexer(formula)
 {
 }
@@ -10,6 +13,18 @@ CExpress::CExpress(std::u16string_view formula) : m_lexer(formula)
 void CExpress::SetFormula(std::u16string_view formula)
 {
     m_lexer.m_strExpress = formula;
+}
+
+int CExpress::Compile()
+{
+    try {
+        CExpressParser(m_lexer, m_program, *this).Compile();
+        m_program.BuildFastPath(*this);
+        return 1;
+    } catch (const CExpressException& e) {
+        e.ReportError();
+        return 0;
+    }
 }
 
 void CExpress::Evaluate(ExpressValue& result) const

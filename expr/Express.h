@@ -4,15 +4,12 @@
 // virtual GetVariable; the graph classes answer from plain members that the
 // caller stores before each evaluation.
 
-#include <cstdint>
 #include <string_view>
 
 #include "expr/ExpressLexer.h"
 #include "expr/ExpressProgram.h"
 #include "expr/ExpressValue.h"
 #include "expr/ExpressVariables.h"
-
-constexpr int EXPRESS_NEST_MAX = 100;  // parentheses and function calls open at once
 
 class CExpress : public CExpressVariables {
 public:
@@ -27,8 +24,6 @@ public:
 
     // 1 when the formula compiled; 0 after the error has been reported.
     int Compile();
-    // As Compile, but the error is thrown to the caller instead of reported.
-    void CompileOrThrow();
 
     // Runs the compiled form with the variables as the caller stored them.
     // Errors are swallowed: the result is then the top of the stack (a
@@ -54,30 +49,8 @@ public:
     const double* GetVariableAddress(const char16_t* name) const override;
 
 private:
-    // Parser levels, one per precedence level.
-    ExpressValue ParseOr();
-    ExpressValue ParseAnd();
-    void ParseNotPrefix(bool& odd);
-    ExpressValue ParseNotOperand();
-    ExpressValue ParseComparison();
-    ExpressValue ParseAdditive();
-    int ParseSign(bool& hasSign);
-    ExpressValue ParseMultiplicative();
-    ExpressValue ParsePower();
-    ExpressValue ParsePrimary();
-    ExpressValue ParseParenthesis();
-    ExpressValue ParseFunction();
-    void CheckFollow();
-
-    // Emission within the capacity of the compiled form.
-    void EmitOperator(int op);
-    void EmitConstant(const ExpressValue& value);
-    void EmitVariable(const std::u16string& name);
-    [[noreturn]] void ThrowCapacity() const;
-
     CExpressLexer m_lexer;
     CExpressProgram m_program;
-    int32_t m_nNesting = 0;
 };
 
 // y = f(x) (useY 0) and z = f(x, y) (useY 1). Any name beginning with x or X

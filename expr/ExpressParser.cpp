@@ -2,10 +2,14 @@
 // current variable values, so that type errors are found while the formula
 // is entered, and emits reverse Polish code.
 
-#include "expr/Express.h"
+#include "expr/ExpressParser.h"
+
 #include "expr/ExpressException.h"
+#include "expr/ExpressLexer.h"
 #include "expr/ExpressOperators.h"
+#include "expr/ExpressProgram.h"
 #include "expr/ExpressValueAccess.h"
+#include "expr/ExpressVariables.h"
 
 namespace {
 
@@ -50,18 +54,12 @@ bool IsComparison(int token)
 
 }  // namespace
 
-int CExpress::Compile()
+CExpressParser::CExpressParser(CExpressLexer& lexer, CExpressProgram& program, const CExpressVariables& variables)
+    : m_lexer(lexer), m_program(program), m_variables(variables)
 {
-    try {
-        CompileOrThrow();
-        return 1;
-    } catch (const CExpressException& e) {
-        e.ReportError();
-        return 0;
-    }
 }
 
-void CExpress::CompileOrThrow()
+void CExpressParser::Compile()
 {
     m_lexer.Reset();
     m_program.Clear();
@@ -71,11 +69,10 @@ void CExpress::CompileOrThrow()
     if (!m_program.FitsStack())
         ThrowCapacity();
     m_program.WidenIntegers();
-    m_program.BuildFastPath(*this);
 }
 
 // or := and { OR and }
-ExpressValue CExpress::ParseOr()
+ExpressValue CExpressParser::ParseOr()
 {
     ExpressValue v = ParseAnd();
     while (m_lexer.m_nToken == TK_OR) {
@@ -90,7 +87,7 @@ ExpressValue CExpress::ParseOr()
 }
 
 // and := not-operand { AND not-operand }
-ExpressValue CExpress::ParseAnd()
+ExpressValue CExpressParser::ParseAnd()
 {
     ExpressValue v = ParseNotOperand();
     while (m_lexer.m_nToken == TK_AND) {
@@ -105,7 +102,7 @@ ExpressValue CExpress::ParseAnd()
 }
 
 // not-operand := not-prefix comparison   (only the parity of the NOTs counts)
-ExpressValue CExpress::ParseNotOperand()
+ExpressValue CExpressParser::ParseNotOperand()
 {
     bool odd = false;
     ParseNotPrefix(odd);
@@ -118,7 +115,7 @@ ExpressValue CExpress::ParseNotOperand()
 }
 
 // not-prefix := { NOT }
-void CExpress::ParseNotPrefix(bool& odd)
+void CExpressParser::ParseNotPrefix(bool& odd)
 {
     while (m_lexer.m_nToken == TK_NOT) {
         odd = !odd;
@@ -129,7 +126,7 @@ void CExpress::ParseNotPrefix(bool& odd)
 }
 
 // comparison := additive [ ("=" | ">" | ">=" | "<" | "<=" | "<>" | LIKE) additive ]
-ExpressValue CExpress::ParseComparison()
+ExpressValue CExpressParser::ParseComparison()
 {
     ExpressValue v = ParseAdditive();
     if (IsComparison(m_lexer.m_nToken)) {
@@ -143,7 +140,7 @@ ExpressValue CExpress::ParseComparison()
 }
 
 // additive := sign multiplicative { ("+" | "-") sign multiplicative }
-ExpressValue CExpress::ParseAdditive()
+ExpressValue CExpressParser::ParseAdditive()
 {
     bool hasSign = false;
     int s = ParseSign(hasSign);
@@ -187,7 +184,7 @@ ExpressValue CExpress::ParseAdditive()
 }
 
 // sign := [ "+" | "-" ]
-int CExpress::ParseSign(bool& hasSign)
+int CExpressParser::ParseSign(bool& hasSign)
 {
     hasSign = false;
     if (m_lexer.m_nToken != TK_PLUS && m_lexer.m_nToken != TK_MINUS)
@@ -201,7 +198,7 @@ int CExpress::ParseSign(bool& hasSign)
 }
 
 // multiplicative := power { ("*" | "/") sign power }
-ExpressValue CExpress::ParseMultiplicative()
+ExpressValue CExpressParser::ParseMultiplicative()
 {
     ExpressValue v = ParsePower();
     if (v.nType == EV_BOOLEAN)
@@ -231,7 +228,7 @@ ExpressValue CExpress::ParseMultiplicative()
 }
 
 // power := primary { "^" sign primary }   (grouping to the left)
-ExpressValue CExpress::ParsePower()
+ExpressValue CExpressParser::ParsePower()
 {
     ExpressValue v = ParsePrimary();
     if (v.nType == EV_BOOLEAN)
@@ -255,7 +252,7 @@ ExpressValue CExpress::ParsePower()
 }
 
 // primary := value | variable | "(" or ")" | function "(" or ")" | nothing
-ExpressValue CExpress::ParsePrimary()
+ExpressValue CExpressParser::ParsePrimary()
 {
     switch (m_lexer.m_nToken) {
     case TK_VALUE: {
@@ -268,7 +265,7 @@ ExpressValue CExpress::ParsePrimary()
     }
     case TK_VARIABLE: {
         EmitVariable(m_lexer.m_strTokenName);
-        const ExpressValue v = GetVariable(m_lexer.m_strTokenName.c_str());
+        const ExpressValue v = m_variables.GetVariable(m_lexer.m_strTokenName.c_str());
         if (IsEmpty(v))
             throw CExpressException(nullptr, 16);
         m_lexer.NextToken();
@@ -285,7 +282,7 @@ ExpressValue CExpress::ParsePrimary()
 }
 
 // parenthesis := "(" or ")"
-ExpressValue CExpress::ParseParenthesis()
+ExpressValue CExpressParser::ParseParenthesis()
 {
     if (++m_nNesting > EXPRESS_NEST_MAX)
         ThrowCapacity();
@@ -300,7 +297,7 @@ ExpressValue CExpress::ParseParenthesis()
 }
 
 // function := (SIN | COS | TAN | ATAN | LN | LOG) "(" or ")"
-ExpressValue CExpress::ParseFunction()
+ExpressValue CExpressParser::ParseFunction()
 {
     if (++m_nNesting > EXPRESS_NEST_MAX)
         ThrowCapacity();
@@ -329,24 +326,24 @@ ExpressValue CExpress::ParseFunction()
 
 // A formula beyond the fixed capacities (instructions, pending values,
 // nesting) is refused as a whole: the context is the formula.
-void CExpress::ThrowCapacity() const
+void CExpressParser::ThrowCapacity() const
 {
     throw CExpressException(std::u16string_view(m_lexer.m_strExpress), 12);
 }
 
-void CExpress::EmitOperator(int op)
+void CExpressParser::EmitOperator(int op)
 {
     if (!m_program.EmitOperator(op))
         ThrowCapacity();
 }
 
-void CExpress::EmitConstant(const ExpressValue& value)
+void CExpressParser::EmitConstant(const ExpressValue& value)
 {
     if (!m_program.EmitConstant(value))
         ThrowCapacity();
 }
 
-void CExpress::EmitVariable(const std::u16string& name)
+void CExpressParser::EmitVariable(const std::u16string& name)
 {
     if (!m_program.EmitVariable(name))
         ThrowCapacity();
@@ -354,7 +351,7 @@ void CExpress::EmitVariable(const std::u16string& name)
 
 // Two operands in a row, or a ")" without its "(": the context is the
 // formula up to and including the offending token.
-void CExpress::CheckFollow()
+void CExpressParser::CheckFollow()
 {
     const bool operand = (m_lexer.m_nToken >= TK_SIN && m_lexer.m_nToken <= TK_LOG) || m_lexer.m_nToken == TK_LPAREN
                          || m_lexer.m_nToken == TK_VARIABLE || m_lexer.m_nToken == TK_VALUE;

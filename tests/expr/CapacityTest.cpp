@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "expr/ExprTestSupport.h"
+#include "expr/ExpressParser.h"
 
 namespace {
 
