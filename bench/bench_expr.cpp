@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "expr/Express.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

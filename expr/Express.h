@@ -1,8 +1,8 @@
 #pragma once
-// Expression objects: a formula compiled once into reverse Polish code and
+// The expression object: a formula compiled once into reverse Polish code and
 // evaluated for every sample point. Variables are asked of the object's
-// virtual GetVariable; the graph classes answer from plain members that the
-// caller stores before each evaluation.
+// virtual GetVariable; the base object has none (see GraphExpress.h for the
+// classes that have).
 
 #include <string_view>
 
@@ -51,40 +51,4 @@ public:
 private:
     CExpressLexer m_lexer;
     CExpressProgram m_program;
-};
-
-// y = f(x) (useY 0) and z = f(x, y) (useY 1). Any name beginning with x or X
-// is x, with y or Y is y (only when m_bUseY is exactly 1).
-class CFunctionExpress : public CExpress {
-public:
-    CFunctionExpress(std::u16string_view formula, int useY, int range);
-    ExpressValue GetVariable(const char16_t* name) const override;
-    const double* GetVariableAddress(const char16_t* name) const override;
-
-    // Read by Compile for the number-only program too: change it before
-    // compiling, not between evaluations.
-    int32_t m_bUseY;
-    double m_x;
-    double m_y;
-};
-
-// One coordinate of a plane parametric curve; the variable is t (or T...).
-class CParameterExpress2d : public CExpress {
-public:
-    explicit CParameterExpress2d(std::u16string_view formula);
-    ExpressValue GetVariable(const char16_t* name) const override;
-    const double* GetVariableAddress(const char16_t* name) const override;
-
-    double m_t;
-};
-
-// One coordinate of a parametric surface; the variables are u and v.
-class CParameterExpress3d : public CExpress {
-public:
-    explicit CParameterExpress3d(std::u16string_view formula);
-    ExpressValue GetVariable(const char16_t* name) const override;
-    const double* GetVariableAddress(const char16_t* name) const override;
-
-    double m_u;
-    double m_v;
 };

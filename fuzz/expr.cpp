@@ -10,6 +10,7 @@
 #include <string>
 
 #include "expr/Express.h"
+#include "expr/GraphExpress.h"
 #include "expr/ExpressPlatform.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "expr/Express.h"
+#include "expr/GraphExpress.h"
 #include "expr/ExpressPlatform.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "expr/Express.h"
+#include "expr/GraphExpress.h"
 #include "expr/ExpressException.h"
 #include "expr/ExpressPlatform.h"
 

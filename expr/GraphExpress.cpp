@@ -2,18 +2,11 @@
 // Each class decides by the first code unit of the name alone, so "xray" is
 // x and "time" is t.
 
-#include "expr/Express.h"
+#include "expr/GraphExpress.h"
+
 #include "expr/ExpressException.h"
-#include "expr/ExpressValueAccess.h"
 
 namespace {
-
-ExpressValue Number(double d)
-{
-    ExpressValue v;
-    SetNumber(v, d);
-    return v;
-}
 
 [[noreturn]] void Unknown(const char16_t* name)
 {
@@ -41,7 +34,7 @@ ExpressValue CFunctionExpress::GetVariable(const char16_t* name) const
     const double* p = GetVariableAddress(name);
     if (p == nullptr)
         Unknown(name);
-    return Number(*p);
+    return NumberValue(*p);
 }
 
 CParameterExpress2d::CParameterExpress2d(std::u16string_view formula) : CExpress(formula), m_t(0.0)
@@ -58,7 +51,7 @@ ExpressValue CParameterExpress2d::GetVariable(const char16_t* name) const
     const double* p = GetVariableAddress(name);
     if (p == nullptr)
         Unknown(name);
-    return Number(*p);
+    return NumberValue(*p);
 }
 
 CParameterExpress3d::CParameterExpress3d(std::u16string_view formula) : CExpress(formula), m_u(0.0), m_v(0.0)
@@ -79,5 +72,5 @@ ExpressValue CParameterExpress3d::GetVariable(const char16_t* name) const
     const double* p = GetVariableAddress(name);
     if (p == nullptr)
         Unknown(name);
-    return Number(*p);
+    return NumberValue(*p);
 }
