@@ -41,7 +41,7 @@ public:
     const CExpressProgram& Program() const { return m_program; }
 
     // The value of a variable; EV_NONE when there is none. The graph classes
-    // throw error 16 with the name for names they do not know.
+    // throw EE_UNKNOWN_VARIABLE with the name for names they do not know.
     ExpressValue GetVariable(const char16_t* name) const override;
     // Where the value of a number variable lives, for the number-only
     // program; null when the name is not such a variable. A class overriding

@@ -147,7 +147,7 @@ void CExpressLexer::ReadNumber(char16_t first)
         } else if (EndsNumber(c)) {
             break;
         } else {
-            throw CExpressException(nullptr, 1);
+            throw CExpressException(nullptr, EE_NUMBER_SYNTAX);
         }
     }
     const bool small = whole.size() <= 10 && std::strtoll(whole.c_str(), nullptr, 10) <= INT32_MAX;
@@ -167,7 +167,7 @@ void CExpressLexer::ReadString()
     const int32_t length = static_cast<int32_t>(m_strExpress.size());
     for (;;) {
         if (m_nPos >= length)
-            throw CExpressException(nullptr, 13);
+            throw CExpressException(nullptr, EE_NO_CLOSING_QUOTE);
         const char16_t c = m_strExpress[m_nPos++];
         if (c != u'"') {
             text += c;
@@ -180,7 +180,7 @@ void CExpressLexer::ReadString()
         }
         break;
     }
-    m_tokenValue = TextValue(text);  // error 11 when it does not fit
+    m_tokenValue = TextValue(text);  // EE_TEXT_TOO_LONG when it does not fit
 }
 
 void CExpressLexer::ReadDate()
@@ -188,11 +188,11 @@ void CExpressLexer::ReadDate()
     m_nToken = TK_VALUE;
     const size_t close = m_strExpress.find(u'#', m_nPos);
     if (close == std::u16string::npos)
-        throw CExpressException(nullptr, 14);
+        throw CExpressException(nullptr, EE_NO_CLOSING_HASH);
     const std::u16string_view text = std::u16string_view(m_strExpress).substr(m_nPos, close - m_nPos);
     double date = 0;
     if (!ParseDateText(text, date))
-        throw CExpressException(nullptr, 10);
+        throw CExpressException(nullptr, EE_DATE_SYNTAX);
     SetDate(m_tokenValue, date);
     m_nPos = static_cast<int32_t>(close + 1);
 }
@@ -202,10 +202,10 @@ void CExpressLexer::ReadBracketedName()
     m_nToken = TK_VARIABLE;
     const size_t close = m_strExpress.find(u']', m_nPos);
     if (close == std::u16string::npos)
-        throw CExpressException(nullptr, 15);
+        throw CExpressException(nullptr, EE_NO_CLOSING_BRACKET);
     m_strTokenName = m_strExpress.substr(m_nPos, close - m_nPos);
     if (m_strTokenName.size() > static_cast<size_t>(EXPRESS_TEXT_MAX))
-        throw CExpressException(nullptr, 11);
+        throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
@@ -220,7 +220,7 @@ void CExpressLexer::ReadWord()
         else if (EndsWord(c))
             break;
         else
-            throw CExpressException(nullptr, 2);
+            throw CExpressException(nullptr, EE_NAME_SYNTAX);
     }
     const std::u16string_view word = std::u16string_view(m_strExpress).substr(start, m_nPos - start);
     std::u16string upper(word);
@@ -246,7 +246,7 @@ void CExpressLexer::ReadWord()
     else {
         m_nToken = TK_VARIABLE;
         if (word.size() > static_cast<size_t>(EXPRESS_TEXT_MAX))
-            throw CExpressException(nullptr, 11);
+            throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
         m_strTokenName = word;
     }
 }

@@ -22,8 +22,8 @@ ExpressValue Cleared()
 
 bool IsEmpty(const ExpressValue& v) { return v.nType == EV_NONE; }
 
-// v = s × v, as the sign readers apply it; throws 21 for what cannot be
-// multiplied.
+// v = s × v, as the sign readers apply it; throws EE_CANNOT_MULTIPLY for
+// what cannot be multiplied.
 void ApplySign(int s, ExpressValue& v)
 {
     ValueMultiply(IntegerValue(s), v, v);
@@ -78,7 +78,7 @@ ExpressValue CExpressParser::ParseOr()
     while (m_lexer.m_nToken == TK_OR) {
         m_lexer.NextToken();
         if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, 6);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_OR);
         const ExpressValue w = ParseAnd();
         ValueOr(v, w, v);
         EmitOperator(OP_OR);
@@ -93,7 +93,7 @@ ExpressValue CExpressParser::ParseAnd()
     while (m_lexer.m_nToken == TK_AND) {
         m_lexer.NextToken();
         if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, 4);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_AND);
         const ExpressValue w = ParseNotOperand();
         ValueAnd(v, w, v);
         EmitOperator(OP_AND);
@@ -109,7 +109,7 @@ ExpressValue CExpressParser::ParseNotOperand()
     ExpressValue v = ParseComparison();
     if (odd) {
         EmitOperator(OP_NOT);
-        ValueNot(v, v);  // error 33 unless a truth value
+        ValueNot(v, v);  // EE_CANNOT_NOT unless a truth value
     }
     return v;
 }
@@ -121,7 +121,7 @@ void CExpressParser::ParseNotPrefix(bool& odd)
         odd = !odd;
         m_lexer.NextToken();
         if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, 5);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
     }
 }
 
@@ -146,9 +146,9 @@ ExpressValue CExpressParser::ParseAdditive()
     int s = ParseSign(hasSign);
     ExpressValue v = ParseMultiplicative();
     if (IsEmpty(v))
-        throw CExpressException(nullptr, 9);
+        throw CExpressException(nullptr, EE_NO_OPERAND);
     if (hasSign && !IsNumeric(v))
-        throw CExpressException(nullptr, 35);
+        throw CExpressException(nullptr, EE_MISPLACED_SIGN);
     if (v.nType == EV_BOOLEAN)
         return v;  // no "+" or "-" is looked for after a truth value
     if (s == -1)
@@ -159,19 +159,19 @@ ExpressValue CExpressParser::ParseAdditive()
         const bool plus = m_lexer.m_nToken == TK_PLUS;
         m_lexer.NextToken();
         if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, 5);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
         s = ParseSign(hasSign);
         ExpressValue w = ParseMultiplicative();
         if (s == -1)
             EmitOperator(OP_NEG);
         if (IsEmpty(w))
-            throw CExpressException(nullptr, 9);
+            throw CExpressException(nullptr, EE_NO_OPERAND);
         if (hasSign && !IsNumeric(w))
-            throw CExpressException(nullptr, 35);
+            throw CExpressException(nullptr, EE_MISPLACED_SIGN);
         if (IsNumeric(w))
             ApplySign(s, w);
         else if (w.nType == EV_TEXT)
-            throw CExpressException(nullptr, 34);
+            throw CExpressException(nullptr, EE_SIGN_BEFORE_TEXT);
         if (plus) {
             ValueAdd(v, w, v);
             EmitOperator(OP_ADD);
@@ -193,7 +193,7 @@ int CExpressParser::ParseSign(bool& hasSign)
     hasSign = true;
     m_lexer.NextToken();
     if (m_lexer.m_nToken == TK_END)
-        throw CExpressException(nullptr, 5);
+        throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
     return s;
 }
 
@@ -207,14 +207,14 @@ ExpressValue CExpressParser::ParseMultiplicative()
         const bool multiply = m_lexer.m_nToken == TK_MUL;
         m_lexer.NextToken();
         if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, 3);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
         ExpressValue w = ParsePower();
         if (s == -1)
             EmitOperator(OP_NEG);
         if (IsEmpty(w))
-            throw CExpressException(nullptr, 3);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         ApplySign(s, w);
         if (multiply) {
             ValueMultiply(v, w, v);
@@ -236,12 +236,12 @@ ExpressValue CExpressParser::ParsePower()
     while (m_lexer.m_nToken == TK_POWER) {
         m_lexer.NextToken();
         if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, 3);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
         ExpressValue w = ParsePrimary();
         if (IsEmpty(w))
-            throw CExpressException(nullptr, 3);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         if (s == -1)
             EmitOperator(OP_NEG);
         ApplySign(s, w);
@@ -267,7 +267,7 @@ ExpressValue CExpressParser::ParsePrimary()
         EmitVariable(m_lexer.m_strTokenName);
         const ExpressValue v = m_variables.GetVariable(m_lexer.m_strTokenName.c_str());
         if (IsEmpty(v))
-            throw CExpressException(nullptr, 16);
+            throw CExpressException(nullptr, EE_UNKNOWN_VARIABLE);
         m_lexer.NextToken();
         CheckFollow();
         return v;
@@ -289,7 +289,7 @@ ExpressValue CExpressParser::ParseParenthesis()
     m_lexer.NextToken();
     ExpressValue v = ParseOr();
     if (m_lexer.m_nToken != TK_RPAREN)
-        throw CExpressException(nullptr, 8);
+        throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
     m_lexer.NextToken();
     CheckFollow();
     --m_nNesting;
@@ -304,11 +304,11 @@ ExpressValue CExpressParser::ParseFunction()
     const int op = OP_SIN + (m_lexer.m_nToken - TK_SIN);
     m_lexer.NextToken();
     if (m_lexer.m_nToken != TK_LPAREN)
-        throw CExpressException(nullptr, 7);
+        throw CExpressException(nullptr, EE_NO_LEFT_PAREN);
     m_lexer.NextToken();
     ExpressValue v = ParseOr();
     if (m_lexer.m_nToken != TK_RPAREN)
-        throw CExpressException(nullptr, 8);
+        throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
     m_lexer.NextToken();
     CheckFollow();
     switch (op) {
@@ -328,7 +328,7 @@ ExpressValue CExpressParser::ParseFunction()
 // nesting) is refused as a whole: the context is the formula.
 void CExpressParser::ThrowCapacity() const
 {
-    throw CExpressException(std::u16string_view(m_lexer.m_strExpress), 12);
+    throw CExpressException(std::u16string_view(m_lexer.m_strExpress), EE_UNEXPECTED);
 }
 
 void CExpressParser::EmitOperator(int op)
@@ -356,5 +356,5 @@ void CExpressParser::CheckFollow()
     const bool operand = (m_lexer.m_nToken >= TK_SIN && m_lexer.m_nToken <= TK_LOG) || m_lexer.m_nToken == TK_LPAREN
                          || m_lexer.m_nToken == TK_VARIABLE || m_lexer.m_nToken == TK_VALUE;
     if (operand || (m_lexer.m_nToken == TK_RPAREN && m_lexer.m_nParenDepth < 0))
-        throw CExpressException(std::u16string_view(m_lexer.m_strExpress).substr(0, m_lexer.m_nPos), 12);
+        throw CExpressException(std::u16string_view(m_lexer.m_strExpress).substr(0, m_lexer.m_nPos), EE_UNEXPECTED);
 }

@@ -52,7 +52,7 @@ void ApplyUnary(int op, ExpressValue& top)
         ValueNegate(top);
     } else if (op == OP_NOT) {
         if (top.nType != EV_BOOLEAN)
-            throw CExpressException(nullptr, 33);
+            throw CExpressException(nullptr, EE_CANNOT_NOT);
         top.nValue = top.nValue == 0 ? 1 : 0;
     } else {
         ValueApplyFunction(op, top);  // the compiler has tested the type

@@ -10,7 +10,7 @@ namespace {
 
 [[noreturn]] void Unknown(const char16_t* name)
 {
-    throw CExpressException(name, 16);
+    throw CExpressException(name, EE_UNKNOWN_VARIABLE);
 }
 
 }  // namespace
