@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "expr/ExpressDate.h"
 #include "expr/ExpressException.h"
-#include "expr/ExpressPlatform.h"
 #include "expr/ExpressValueAccess.h"
 
 namespace {

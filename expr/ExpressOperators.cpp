@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "expr/Express.h"
 #include "expr/ExpressException.h"
 #include "expr/ExpressValueAccess.h"
 

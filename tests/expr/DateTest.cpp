@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "expr/ExprTestSupport.h"
+#include "expr/ExpressDate.h"
 
 TEST(ExpressDate, BuiltInConverter)
 {
