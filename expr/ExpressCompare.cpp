@@ -1,9 +1,10 @@
 // Logical operators, comparisons and LIKE.
 
+#include "expr/ExpressCompare.h"
+
 #include <cmath>
 
 #include "expr/ExpressException.h"
-#include "expr/ExpressOperators.h"
 #include "expr/ExpressValueAccess.h"
 
 namespace {

@@ -1,13 +1,13 @@
 #pragma once
-// The operations of the expression language on ExpressValue records. Each
-// checks its operand types and throws CExpressException with its own code
-// when they do not fit; none returns an error value. A result may be the same
-// record as an operand: operands are read completely before it is written.
+// The arithmetic of the expression language on ExpressValue records: sign,
+// "+", "-", "*", "^", "/" and the six functions (ExpressCompare.h has the
+// logical operators and the comparisons). Each checks its operand types and
+// throws CExpressException with its own code when they do not fit; none
+// returns an error value. A result may be the same record as an operand:
+// operands are read completely before it is written.
 
 #include "expr/ExpressValue.h"
 
-// Numbers compare equal when they differ by less than this.
-constexpr double EQUAL_TOLERANCE = 0.01;
 // Added to every number divisor so that division never fails on zero.
 constexpr double DIVISOR_OFFSET = 2.2250738585072014e-308;
 
@@ -28,17 +28,6 @@ void ValueTan(const ExpressValue& operand, ExpressValue& result);
 void ValueAtan(const ExpressValue& operand, ExpressValue& result);
 void ValueLn(const ExpressValue& operand, ExpressValue& result);
 void ValueLog(const ExpressValue& operand, ExpressValue& result);
-
-void ValueNot(const ExpressValue& operand, ExpressValue& result);                              // EE_CANNOT_NOT
-void ValueOr(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);        // EE_CANNOT_OR
-void ValueAnd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);       // EE_CANNOT_AND
-void ValueEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);     // EE_CANNOT_COMPARE
-void ValueGreater(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);   // EE_CANNOT_COMPARE
-void ValueGreaterEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueLess(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueLessEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueNotEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueLike(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);      // EE_CANNOT_LIKE
 
 // The direct form of functions 7 to 12 (OP_SIN .. OP_LOG) used at run time,
 // where the compiler has already tested the type: applies the function to the

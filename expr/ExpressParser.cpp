@@ -4,6 +4,7 @@
 
 #include "expr/ExpressParser.h"
 
+#include "expr/ExpressCompare.h"
 #include "expr/ExpressException.h"
 #include "expr/ExpressLexer.h"
 #include "expr/ExpressOperators.h"

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "expr/ExpressCompare.h"
 #include "expr/ExpressException.h"
 #include "expr/ExpressOperators.h"
 #include "expr/ExpressValueAccess.h"

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "expr/ExprTestSupport.h"
+#include "expr/ExpressCompare.h"
 #include "expr/ExpressOperators.h"
 
 namespace {
