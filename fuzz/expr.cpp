@@ -10,8 +10,8 @@
 #include <string>
 
 #include "expr/Express.h"
-#include "expr/GraphExpress.h"
 #include "expr/ExpressPlatform.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

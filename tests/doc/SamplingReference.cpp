@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "expr/Express.h"
-#include "expr/GraphExpress.h"
 #include "expr/ExpressPlatform.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

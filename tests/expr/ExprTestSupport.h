@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "expr/Express.h"
-#include "expr/GraphExpress.h"
 #include "expr/ExpressException.h"
 #include "expr/ExpressPlatform.h"
+#include "expr/GraphExpress.h"
 
 // Routes the engine's messages into a list for the lifetime of the object
 // and restores the default platform afterwards.
