@@ -354,8 +354,9 @@ void CExpressParser::EmitVariable(const std::u16string& name)
 // formula up to and including the offending token.
 void CExpressParser::CheckFollow()
 {
-    const bool operand = (m_lexer.m_nToken >= TK_SIN && m_lexer.m_nToken <= TK_LOG) || m_lexer.m_nToken == TK_LPAREN
-                         || m_lexer.m_nToken == TK_VARIABLE || m_lexer.m_nToken == TK_VALUE;
-    if (operand || (m_lexer.m_nToken == TK_RPAREN && m_lexer.m_nParenDepth < 0))
+    const int token = m_lexer.m_nToken;
+    const bool operand = (token >= TK_SIN && token <= TK_LOG) || token == TK_LPAREN || token == TK_VARIABLE
+                         || token == TK_VALUE;
+    if (operand || (token == TK_RPAREN && m_lexer.m_nParenDepth < 0))
         throw CExpressException(std::u16string_view(m_lexer.m_strExpress).substr(0, m_lexer.m_nPos), EE_UNEXPECTED);
 }
