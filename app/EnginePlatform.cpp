@@ -6,6 +6,7 @@
 
 #include "AppLanguage.h"
 #include "Seams.h"
+#include "expr/ExpressDate.h"
 #include "expr/ExpressPlatform.h"
 
 namespace {

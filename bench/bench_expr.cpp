@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "Express.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

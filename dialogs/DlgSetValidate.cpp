@@ -7,7 +7,7 @@
 #include "DialogMessage.h"
 #include "DlgSet.h"
 #include "RangeChoice.h"
-#include "expr/Express.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

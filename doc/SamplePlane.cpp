@@ -8,7 +8,7 @@
 #include "SampleCapacity.h"
 #include "SampleRules.h"
 #include "SampleTicker.h"
-#include "expr/Express.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

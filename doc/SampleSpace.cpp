@@ -10,7 +10,7 @@
 #include "SampleRules.h"
 #include "SampleSpaceRows.h"
 #include "SampleTicker.h"
-#include "expr/Express.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

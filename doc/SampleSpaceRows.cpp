@@ -8,7 +8,7 @@
 #include "ParallelParts.h"
 #include "SampleRules.h"
 #include "SampleTicker.h"
-#include "expr/Express.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 // Logical operators, comparisons and LIKE.
 
+#include "expr/ExpressCompare.h"
+
 #include <cmath>
 
-#include "ExpressException.h"
-#include "ExpressOperators.h"
-#include "ExpressValueAccess.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ bool IsEqual(const ExpressValue& l, const ExpressValue& r)
         return l.dValue == r.dValue;
     if (l.nType == EV_BOOLEAN && r.nType == EV_BOOLEAN)
         return Truth(l) == Truth(r);
-    throw CExpressException(nullptr, 29);
+    throw CExpressException(nullptr, EE_CANNOT_COMPARE);
 }
 
 bool IsGreater(const ExpressValue& l, const ExpressValue& r)
@@ -49,7 +50,7 @@ bool IsGreater(const ExpressValue& l, const ExpressValue& r)
         return CompareTexts(l, r) > 0;
     if (l.nType == EV_DATE && r.nType == EV_DATE)
         return l.dValue > r.dValue;
-    throw CExpressException(nullptr, 29);
+    throw CExpressException(nullptr, EE_CANNOT_COMPARE);
 }
 
 // "<" is NOT (l > r) AND (l <> r): built from the two primitives, so the
@@ -101,21 +102,21 @@ bool Like(const ExpressValue& text, const ExpressValue& pattern)
 void ValueNot(const ExpressValue& operand, ExpressValue& result)
 {
     if (operand.nType != EV_BOOLEAN)
-        throw CExpressException(nullptr, 33);
+        throw CExpressException(nullptr, EE_CANNOT_NOT);
     SetBoolean(result, !Truth(operand));
 }
 
 void ValueOr(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
 {
     if (left.nType != EV_BOOLEAN || right.nType != EV_BOOLEAN)
-        throw CExpressException(nullptr, 32);
+        throw CExpressException(nullptr, EE_CANNOT_OR);
     SetBoolean(result, Truth(left) || Truth(right));
 }
 
 void ValueAnd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
 {
     if (left.nType != EV_BOOLEAN || right.nType != EV_BOOLEAN)
-        throw CExpressException(nullptr, 31);
+        throw CExpressException(nullptr, EE_CANNOT_AND);
     SetBoolean(result, Truth(left) && Truth(right));
 }
 
@@ -154,6 +155,6 @@ void ValueNotEqual(const ExpressValue& left, const ExpressValue& right, ExpressV
 void ValueLike(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
 {
     if (left.nType != EV_TEXT || right.nType != EV_TEXT)
-        throw CExpressException(nullptr, 30);
+        throw CExpressException(nullptr, EE_CANNOT_LIKE);
     SetBoolean(result, Like(left, right));
 }

@@ -2,8 +2,10 @@
 // Automation day counts. The window adds the user's locale formats through
 // the platform seam; this one is what the engine understands on its own.
 
-#include "ExpressPlatform.h"
-#include "ExpressValue.h"
+#include "expr/ExpressDate.h"
+
+#include "expr/ExpressPlatform.h"
+#include "expr/ExpressValue.h"
 
 namespace {
 
@@ -119,4 +121,12 @@ bool ParseExpressDate(std::u16string_view text, double& date)
     // Before 1899-12-30 the day counts backwards but the time still forwards.
     date = DaysToDate(static_cast<double>(days) + fraction);
     return true;
+}
+
+bool ParseDateText(std::u16string_view text, double& date)
+{
+    const ExpressPlatform& platform = GetExpressPlatform();
+    if (platform.parseDate)
+        return platform.parseDate(text, date);
+    return ParseExpressDate(text, date);
 }

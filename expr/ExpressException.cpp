@@ -1,7 +1,7 @@
-#include "ExpressException.h"
+#include "expr/ExpressException.h"
 
-#include "ExpressMessages.h"
-#include "ExpressPlatform.h"
+#include "expr/ExpressMessages.h"
+#include "expr/ExpressPlatform.h"
 
 CExpressException::CExpressException(const char16_t* context, int error)
     : m_nError(error), m_strContext(context ? context : u"")

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "expr/ExpressError.h"
+
 // The text between a context and the message.
 inline constexpr std::u16string_view EXPRESS_CONTEXT_SEPARATOR = u" <-???\r\n";
 
@@ -24,7 +26,7 @@ public:
 };
 
 // The message of an engine error code in Japanese or Chinese, or an empty
-// view for a code outside the table (0 to 35).
+// view for a code outside the table (EE_NONE to EE_MISPLACED_SIGN).
 std::u16string_view ExpressMessage(int error, bool chinese);
 // The text shown for a code outside the table.
 std::u16string_view ExpressUnexpectedErrorText();

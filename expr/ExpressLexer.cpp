@@ -1,14 +1,15 @@
 // The lexer: cuts the formula into tokens on demand and turns literals into
 // finished values.
 
+#include "expr/ExpressLexer.h"
+
 #include <cmath>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressPlatform.h"
-#include "ExpressValueAccess.h"
+#include "expr/ExpressDate.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 
@@ -38,7 +39,21 @@ const Keyword KEYWORDS[] = {
 
 }  // namespace
 
-void CExpress::NextToken()
+CExpressLexer::CExpressLexer(std::u16string_view formula)
+    : m_strExpress(formula), m_nToken(0), m_nPos(0), m_nParenDepth(0)
+{
+    // Every byte, not just the fields a cleared value names.
+    std::memset(&m_tokenValue, 0, sizeof m_tokenValue);
+}
+
+void CExpressLexer::Reset()
+{
+    m_nToken = TK_END;
+    m_nPos = 0;
+    m_nParenDepth = 0;
+}
+
+void CExpressLexer::NextToken()
 {
     m_nToken = TK_END;
     m_tokenValue.nType = EV_NONE;
@@ -77,7 +92,7 @@ void CExpress::NextToken()
     }
 }
 
-void CExpress::ReadComparison(char16_t first)
+void CExpressLexer::ReadComparison(char16_t first)
 {
     const bool more = m_nPos < static_cast<int32_t>(m_strExpress.size());
     const char16_t next = more ? m_strExpress[m_nPos] : 0;
@@ -100,7 +115,7 @@ void CExpress::ReadComparison(char16_t first)
 // Digits with at most one point, no sign, no exponent. The whole part is
 // accumulated as written; beyond the 32-bit range the literal becomes the
 // number of its value.
-void CExpress::ReadNumber(char16_t first)
+void CExpressLexer::ReadNumber(char16_t first)
 {
     m_nToken = TK_VALUE;
     std::string whole;
@@ -132,7 +147,7 @@ void CExpress::ReadNumber(char16_t first)
         } else if (EndsNumber(c)) {
             break;
         } else {
-            throw CExpressException(nullptr, 1);
+            throw CExpressException(nullptr, EE_NUMBER_SYNTAX);
         }
     }
     const bool small = whole.size() <= 10 && std::strtoll(whole.c_str(), nullptr, 10) <= INT32_MAX;
@@ -145,14 +160,14 @@ void CExpress::ReadNumber(char16_t first)
 }
 
 // A doubled quote inside stands for one quote.
-void CExpress::ReadString()
+void CExpressLexer::ReadString()
 {
     m_nToken = TK_VALUE;
     std::u16string text;
     const int32_t length = static_cast<int32_t>(m_strExpress.size());
     for (;;) {
         if (m_nPos >= length)
-            throw CExpressException(nullptr, 13);
+            throw CExpressException(nullptr, EE_NO_CLOSING_QUOTE);
         const char16_t c = m_strExpress[m_nPos++];
         if (c != u'"') {
             text += c;
@@ -165,36 +180,36 @@ void CExpress::ReadString()
         }
         break;
     }
-    m_tokenValue = TextValue(text);  // error 11 when it does not fit
+    m_tokenValue = TextValue(text);  // EE_TEXT_TOO_LONG when it does not fit
 }
 
-void CExpress::ReadDate()
+void CExpressLexer::ReadDate()
 {
     m_nToken = TK_VALUE;
     const size_t close = m_strExpress.find(u'#', m_nPos);
     if (close == std::u16string::npos)
-        throw CExpressException(nullptr, 14);
+        throw CExpressException(nullptr, EE_NO_CLOSING_HASH);
     const std::u16string_view text = std::u16string_view(m_strExpress).substr(m_nPos, close - m_nPos);
     double date = 0;
     if (!ParseDateText(text, date))
-        throw CExpressException(nullptr, 10);
+        throw CExpressException(nullptr, EE_DATE_SYNTAX);
     SetDate(m_tokenValue, date);
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
-void CExpress::ReadBracketedName()
+void CExpressLexer::ReadBracketedName()
 {
     m_nToken = TK_VARIABLE;
     const size_t close = m_strExpress.find(u']', m_nPos);
     if (close == std::u16string::npos)
-        throw CExpressException(nullptr, 15);
+        throw CExpressException(nullptr, EE_NO_CLOSING_BRACKET);
     m_strTokenName = m_strExpress.substr(m_nPos, close - m_nPos);
     if (m_strTokenName.size() > static_cast<size_t>(EXPRESS_TEXT_MAX))
-        throw CExpressException(nullptr, 11);
+        throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
-void CExpress::ReadWord()
+void CExpressLexer::ReadWord()
 {
     const int32_t start = m_nPos - 1;
     const int32_t length = static_cast<int32_t>(m_strExpress.size());
@@ -205,7 +220,7 @@ void CExpress::ReadWord()
         else if (EndsWord(c))
             break;
         else
-            throw CExpressException(nullptr, 2);
+            throw CExpressException(nullptr, EE_NAME_SYNTAX);
     }
     const std::u16string_view word = std::u16string_view(m_strExpress).substr(start, m_nPos - start);
     std::u16string upper(word);
@@ -231,7 +246,7 @@ void CExpress::ReadWord()
     else {
         m_nToken = TK_VARIABLE;
         if (word.size() > static_cast<size_t>(EXPRESS_TEXT_MAX))
-            throw CExpressException(nullptr, 11);
+            throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
         m_strTokenName = word;
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The message table of the engine's error codes.
 
+#include "expr/ExpressError.h"
+
 struct ExpressMessage_t {
     int nCode;
     const char16_t* szJapanese;
     const char16_t* szChinese;
 };
 
-constexpr int EXPRESS_MESSAGE_COUNT = 36;
+constexpr int EXPRESS_MESSAGE_COUNT = EE_MISPLACED_SIGN + 1;
 extern const ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT];

@@ -1,13 +1,12 @@
 // Arithmetic operators: sign, +, -, *, ^, / and the six functions.
 
-#include "ExpressOperators.h"
+#include "expr/ExpressOperators.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressValueAccess.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressValueAccess.h"
 
 namespace {
 
@@ -64,7 +63,7 @@ int32_t DivideByIntegerZero(double dividend)
     return 0;  // zero, and a NaN, which has no sign to go by
 }
 
-void TestedFunction(const ExpressValue& operand, ExpressValue& result, double (*f)(double), int error)
+void TestedFunction(const ExpressValue& operand, ExpressValue& result, double (*f)(double), ExpressError error)
 {
     if (!IsNumeric(operand))
         throw CExpressException(nullptr, error);
@@ -80,7 +79,7 @@ void ValueNegate(ExpressValue& value)
     else if (value.nType == EV_INTEGER)
         value.nValue = Wrap(0u - static_cast<uint32_t>(value.nValue));
     else
-        throw CExpressException(nullptr, 35);
+        throw CExpressException(nullptr, EE_MISPLACED_SIGN);
 }
 
 void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
@@ -90,7 +89,7 @@ void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue&
     if (left.nType == EV_TEXT && right.nType == EV_TEXT) {
         const int a = TextLength(left), b = TextLength(right);
         if (a + b > EXPRESS_TEXT_MAX)
-            throw CExpressException(nullptr, 11);
+            throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
         ExpressValue joined;
         joined.nType = EV_TEXT;
         for (int i = 0; i < a; ++i)
@@ -101,13 +100,13 @@ void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue&
         CopyValue(joined, result);
         return;
     }
-    throw CExpressException(nullptr, 18);
+    throw CExpressException(nullptr, EE_CANNOT_ADD);
 }
 
 void ValueSubtract(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
 {
     if (!AddNumeric(left, right, -1, result))
-        throw CExpressException(nullptr, 19);
+        throw CExpressException(nullptr, EE_CANNOT_SUBTRACT);
 }
 
 void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
@@ -117,7 +116,7 @@ void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressV
     else if (IsNumeric(left) && IsNumeric(right))
         SetNumber(result, AsDouble(left) * AsDouble(right));
     else
-        throw CExpressException(nullptr, 21);
+        throw CExpressException(nullptr, EE_CANNOT_MULTIPLY);
 }
 
 void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
@@ -137,7 +136,7 @@ void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValu
     } else if (left.nType == EV_NUMBER && right.nType == EV_INTEGER) {
         SetNumber(result, PowerBySquaring(left.dValue, right.nValue));
     } else {
-        throw CExpressException(nullptr, 22);
+        throw CExpressException(nullptr, EE_CANNOT_POWER);
     }
 }
 
@@ -152,7 +151,7 @@ void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressVal
         SetNumber(result, left.dValue / (right.dValue + DIVISOR_OFFSET));
     } else if (right.nType == EV_INTEGER && right.nValue == 0) {
         if (!IsNumeric(left))
-            throw CExpressException(nullptr, 20);
+            throw CExpressException(nullptr, EE_CANNOT_DIVIDE);
         SetInteger(result, DivideByIntegerZero(AsDouble(left)));
     } else if (left.nType == EV_INTEGER && right.nType == EV_INTEGER) {
         const int32_t a = left.nValue, b = right.nValue;
@@ -164,16 +163,39 @@ void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressVal
     } else if (IsNumeric(left) && IsNumeric(right)) {
         SetNumber(result, AsDouble(left) / AsDouble(right));
     } else {
-        throw CExpressException(nullptr, 20);
+        throw CExpressException(nullptr, EE_CANNOT_DIVIDE);
     }
 }
 
-void ValueSin(const ExpressValue& operand, ExpressValue& result) { TestedFunction(operand, result, std::sin, 23); }
-void ValueCos(const ExpressValue& operand, ExpressValue& result) { TestedFunction(operand, result, std::cos, 24); }
-void ValueTan(const ExpressValue& operand, ExpressValue& result) { TestedFunction(operand, result, std::tan, 25); }
-void ValueAtan(const ExpressValue& operand, ExpressValue& result) { TestedFunction(operand, result, std::atan, 26); }
-void ValueLn(const ExpressValue& operand, ExpressValue& result) { TestedFunction(operand, result, std::log, 27); }
-void ValueLog(const ExpressValue& operand, ExpressValue& result) { TestedFunction(operand, result, std::log10, 28); }
+void ValueSin(const ExpressValue& operand, ExpressValue& result)
+{
+    TestedFunction(operand, result, std::sin, EE_CANNOT_SIN);
+}
+
+void ValueCos(const ExpressValue& operand, ExpressValue& result)
+{
+    TestedFunction(operand, result, std::cos, EE_CANNOT_COS);
+}
+
+void ValueTan(const ExpressValue& operand, ExpressValue& result)
+{
+    TestedFunction(operand, result, std::tan, EE_CANNOT_TAN);
+}
+
+void ValueAtan(const ExpressValue& operand, ExpressValue& result)
+{
+    TestedFunction(operand, result, std::atan, EE_CANNOT_ATAN);
+}
+
+void ValueLn(const ExpressValue& operand, ExpressValue& result)
+{
+    TestedFunction(operand, result, std::log, EE_CANNOT_LN);
+}
+
+void ValueLog(const ExpressValue& operand, ExpressValue& result)
+{
+    TestedFunction(operand, result, std::log10, EE_CANNOT_LOG);
+}
 
 void ValueApplyFunction(int nOperator, ExpressValue& value)
 {

@@ -1,43 +1,33 @@
 #pragma once
-// The operations of the expression language on ExpressValue records. Each
-// checks its operand types and throws CExpressException with its own code
-// when they do not fit; none returns an error value. A result may be the same
-// record as an operand: operands are read completely before it is written.
+// The arithmetic of the expression language on ExpressValue records: sign,
+// "+", "-", "*", "^", "/" and the six functions (ExpressCompare.h has the
+// logical operators and the comparisons). Each checks its operand types and
+// throws CExpressException with its own code when they do not fit; none
+// returns an error value. A result may be the same record as an operand:
+// operands are read completely before it is written.
 
-#include "ExpressValue.h"
+#include "expr/ExpressValue.h"
 
-// Numbers compare equal when they differ by less than this.
-constexpr double EQUAL_TOLERANCE = 0.01;
 // Added to every number divisor so that division never fails on zero.
 constexpr double DIVISOR_OFFSET = 2.2250738585072014e-308;
 
-void ValueNegate(ExpressValue& value);  // in place; error 35
-void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);       // 11, 18
-void ValueSubtract(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // 19
-void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // 21
-void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);     // 22
+void ValueNegate(ExpressValue& value);  // in place; EE_MISPLACED_SIGN
+// EE_CANNOT_ADD, and EE_TEXT_TOO_LONG for a joined text beyond EXPRESS_TEXT_MAX
+void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
+void ValueSubtract(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_SUBTRACT
+void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_MULTIPLY
+void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);     // EE_CANNOT_POWER
 void ValuePower(ExpressValue& left, const ExpressValue& right);  // in place: left = left ^ right
-void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);    // 20
+void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);    // EE_CANNOT_DIVIDE
 
 // Type-testing forms of the functions (the compiler's): a number or an
-// integer gives a number; anything else errors 23 to 28.
+// integer gives a number; anything else errors EE_CANNOT_SIN to EE_CANNOT_LOG.
 void ValueSin(const ExpressValue& operand, ExpressValue& result);
 void ValueCos(const ExpressValue& operand, ExpressValue& result);
 void ValueTan(const ExpressValue& operand, ExpressValue& result);
 void ValueAtan(const ExpressValue& operand, ExpressValue& result);
 void ValueLn(const ExpressValue& operand, ExpressValue& result);
 void ValueLog(const ExpressValue& operand, ExpressValue& result);
-
-void ValueNot(const ExpressValue& operand, ExpressValue& result);                              // 33
-void ValueOr(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);        // 32
-void ValueAnd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);       // 31
-void ValueEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);     // 29
-void ValueGreater(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);   // 29
-void ValueGreaterEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueLess(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueLessEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueNotEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueLike(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);      // 30
 
 // The direct form of functions 7 to 12 (OP_SIN .. OP_LOG) used at run time,
 // where the compiler has already tested the type: applies the function to the

@@ -2,10 +2,15 @@
 // current variable values, so that type errors are found while the formula
 // is entered, and emits reverse Polish code.
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressOperators.h"
-#include "ExpressValueAccess.h"
+#include "expr/ExpressParser.h"
+
+#include "expr/ExpressCompare.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressLexer.h"
+#include "expr/ExpressOperators.h"
+#include "expr/ExpressProgram.h"
+#include "expr/ExpressValueAccess.h"
+#include "expr/ExpressVariables.h"
 
 namespace {
 
@@ -18,8 +23,8 @@ ExpressValue Cleared()
 
 bool IsEmpty(const ExpressValue& v) { return v.nType == EV_NONE; }
 
-// v = s × v, as the sign readers apply it; throws 21 for what cannot be
-// multiplied.
+// v = s × v, as the sign readers apply it; throws EE_CANNOT_MULTIPLY for
+// what cannot be multiplied.
 void ApplySign(int s, ExpressValue& v)
 {
     ValueMultiply(IntegerValue(s), v, v);
@@ -50,40 +55,31 @@ bool IsComparison(int token)
 
 }  // namespace
 
-int CExpress::Compile()
+CExpressParser::CExpressParser(CExpressLexer& lexer, CExpressProgram& program, const CExpressVariables& variables)
+    : m_lexer(lexer), m_program(program), m_variables(variables)
 {
-    try {
-        CompileOrThrow();
-        return 1;
-    } catch (const CExpressException& e) {
-        e.ReportError();
-        return 0;
-    }
 }
 
-void CExpress::CompileOrThrow()
+void CExpressParser::Compile()
 {
-    m_nToken = 0;
-    m_nPos = 0;
-    m_nCodeCount = 0;
-    m_nParenDepth = 0;
+    m_lexer.Reset();
+    m_program.Clear();
     m_nNesting = 0;
-    m_nFastCodeCount = -1;
-    NextToken();
+    m_lexer.NextToken();
     ParseOr();  // what follows the last usable token is not examined
-    CheckStackNeed();
-    WidenIntegers();
-    BuildFastPath();
+    if (!m_program.FitsStack())
+        ThrowCapacity();
+    m_program.WidenIntegers();
 }
 
 // or := and { OR and }
-ExpressValue CExpress::ParseOr()
+ExpressValue CExpressParser::ParseOr()
 {
     ExpressValue v = ParseAnd();
-    while (m_nToken == TK_OR) {
-        NextToken();
-        if (m_nToken == TK_END)
-            throw CExpressException(nullptr, 6);
+    while (m_lexer.m_nToken == TK_OR) {
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_OR);
         const ExpressValue w = ParseAnd();
         ValueOr(v, w, v);
         EmitOperator(OP_OR);
@@ -92,13 +88,13 @@ ExpressValue CExpress::ParseOr()
 }
 
 // and := not-operand { AND not-operand }
-ExpressValue CExpress::ParseAnd()
+ExpressValue CExpressParser::ParseAnd()
 {
     ExpressValue v = ParseNotOperand();
-    while (m_nToken == TK_AND) {
-        NextToken();
-        if (m_nToken == TK_END)
-            throw CExpressException(nullptr, 4);
+    while (m_lexer.m_nToken == TK_AND) {
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_AND);
         const ExpressValue w = ParseNotOperand();
         ValueAnd(v, w, v);
         EmitOperator(OP_AND);
@@ -107,36 +103,36 @@ ExpressValue CExpress::ParseAnd()
 }
 
 // not-operand := not-prefix comparison   (only the parity of the NOTs counts)
-ExpressValue CExpress::ParseNotOperand()
+ExpressValue CExpressParser::ParseNotOperand()
 {
     bool odd = false;
     ParseNotPrefix(odd);
     ExpressValue v = ParseComparison();
     if (odd) {
         EmitOperator(OP_NOT);
-        ValueNot(v, v);  // error 33 unless a truth value
+        ValueNot(v, v);  // EE_CANNOT_NOT unless a truth value
     }
     return v;
 }
 
 // not-prefix := { NOT }
-void CExpress::ParseNotPrefix(bool& odd)
+void CExpressParser::ParseNotPrefix(bool& odd)
 {
-    while (m_nToken == TK_NOT) {
+    while (m_lexer.m_nToken == TK_NOT) {
         odd = !odd;
-        NextToken();
-        if (m_nToken == TK_END)
-            throw CExpressException(nullptr, 5);
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
     }
 }
 
 // comparison := additive [ ("=" | ">" | ">=" | "<" | "<=" | "<>" | LIKE) additive ]
-ExpressValue CExpress::ParseComparison()
+ExpressValue CExpressParser::ParseComparison()
 {
     ExpressValue v = ParseAdditive();
-    if (IsComparison(m_nToken)) {
-        const int token = m_nToken;
-        NextToken();
+    if (IsComparison(m_lexer.m_nToken)) {
+        const int token = m_lexer.m_nToken;
+        m_lexer.NextToken();
         const ExpressValue w = ParseAdditive();
         Compare(token, v, w, v);
         EmitOperator(ComparisonOperator(token));
@@ -145,38 +141,38 @@ ExpressValue CExpress::ParseComparison()
 }
 
 // additive := sign multiplicative { ("+" | "-") sign multiplicative }
-ExpressValue CExpress::ParseAdditive()
+ExpressValue CExpressParser::ParseAdditive()
 {
     bool hasSign = false;
     int s = ParseSign(hasSign);
     ExpressValue v = ParseMultiplicative();
     if (IsEmpty(v))
-        throw CExpressException(nullptr, 9);
+        throw CExpressException(nullptr, EE_NO_OPERAND);
     if (hasSign && !IsNumeric(v))
-        throw CExpressException(nullptr, 35);
+        throw CExpressException(nullptr, EE_MISPLACED_SIGN);
     if (v.nType == EV_BOOLEAN)
         return v;  // no "+" or "-" is looked for after a truth value
     if (s == -1)
         EmitOperator(OP_NEG);
     if (IsNumeric(v))
         ApplySign(s, v);
-    while (m_nToken == TK_PLUS || m_nToken == TK_MINUS) {
-        const bool plus = m_nToken == TK_PLUS;
-        NextToken();
-        if (m_nToken == TK_END)
-            throw CExpressException(nullptr, 5);
+    while (m_lexer.m_nToken == TK_PLUS || m_lexer.m_nToken == TK_MINUS) {
+        const bool plus = m_lexer.m_nToken == TK_PLUS;
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
         s = ParseSign(hasSign);
         ExpressValue w = ParseMultiplicative();
         if (s == -1)
             EmitOperator(OP_NEG);
         if (IsEmpty(w))
-            throw CExpressException(nullptr, 9);
+            throw CExpressException(nullptr, EE_NO_OPERAND);
         if (hasSign && !IsNumeric(w))
-            throw CExpressException(nullptr, 35);
+            throw CExpressException(nullptr, EE_MISPLACED_SIGN);
         if (IsNumeric(w))
             ApplySign(s, w);
         else if (w.nType == EV_TEXT)
-            throw CExpressException(nullptr, 34);
+            throw CExpressException(nullptr, EE_SIGN_BEFORE_TEXT);
         if (plus) {
             ValueAdd(v, w, v);
             EmitOperator(OP_ADD);
@@ -189,37 +185,37 @@ ExpressValue CExpress::ParseAdditive()
 }
 
 // sign := [ "+" | "-" ]
-int CExpress::ParseSign(bool& hasSign)
+int CExpressParser::ParseSign(bool& hasSign)
 {
     hasSign = false;
-    if (m_nToken != TK_PLUS && m_nToken != TK_MINUS)
+    if (m_lexer.m_nToken != TK_PLUS && m_lexer.m_nToken != TK_MINUS)
         return +1;
-    const int s = m_nToken == TK_MINUS ? -1 : +1;
+    const int s = m_lexer.m_nToken == TK_MINUS ? -1 : +1;
     hasSign = true;
-    NextToken();
-    if (m_nToken == TK_END)
-        throw CExpressException(nullptr, 5);
+    m_lexer.NextToken();
+    if (m_lexer.m_nToken == TK_END)
+        throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
     return s;
 }
 
 // multiplicative := power { ("*" | "/") sign power }
-ExpressValue CExpress::ParseMultiplicative()
+ExpressValue CExpressParser::ParseMultiplicative()
 {
     ExpressValue v = ParsePower();
     if (v.nType == EV_BOOLEAN)
         return v;
-    while (m_nToken == TK_MUL || m_nToken == TK_DIV) {
-        const bool multiply = m_nToken == TK_MUL;
-        NextToken();
-        if (m_nToken == TK_END)
-            throw CExpressException(nullptr, 3);
+    while (m_lexer.m_nToken == TK_MUL || m_lexer.m_nToken == TK_DIV) {
+        const bool multiply = m_lexer.m_nToken == TK_MUL;
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
         ExpressValue w = ParsePower();
         if (s == -1)
             EmitOperator(OP_NEG);
         if (IsEmpty(w))
-            throw CExpressException(nullptr, 3);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         ApplySign(s, w);
         if (multiply) {
             ValueMultiply(v, w, v);
@@ -233,20 +229,20 @@ ExpressValue CExpress::ParseMultiplicative()
 }
 
 // power := primary { "^" sign primary }   (grouping to the left)
-ExpressValue CExpress::ParsePower()
+ExpressValue CExpressParser::ParsePower()
 {
     ExpressValue v = ParsePrimary();
     if (v.nType == EV_BOOLEAN)
         return v;
-    while (m_nToken == TK_POWER) {
-        NextToken();
-        if (m_nToken == TK_END)
-            throw CExpressException(nullptr, 3);
+    while (m_lexer.m_nToken == TK_POWER) {
+        m_lexer.NextToken();
+        if (m_lexer.m_nToken == TK_END)
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
         ExpressValue w = ParsePrimary();
         if (IsEmpty(w))
-            throw CExpressException(nullptr, 3);
+            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         if (s == -1)
             EmitOperator(OP_NEG);
         ApplySign(s, w);
@@ -257,23 +253,23 @@ ExpressValue CExpress::ParsePower()
 }
 
 // primary := value | variable | "(" or ")" | function "(" or ")" | nothing
-ExpressValue CExpress::ParsePrimary()
+ExpressValue CExpressParser::ParsePrimary()
 {
-    switch (m_nToken) {
+    switch (m_lexer.m_nToken) {
     case TK_VALUE: {
-        EmitConstant(m_tokenValue);
+        EmitConstant(m_lexer.m_tokenValue);
         ExpressValue v;
-        CopyValue(m_tokenValue, v);
-        NextToken();
+        CopyValue(m_lexer.m_tokenValue, v);
+        m_lexer.NextToken();
         CheckFollow();
         return v;
     }
     case TK_VARIABLE: {
-        EmitVariable(m_strTokenName);
-        const ExpressValue v = GetVariable(m_strTokenName.c_str());
+        EmitVariable(m_lexer.m_strTokenName);
+        const ExpressValue v = m_variables.GetVariable(m_lexer.m_strTokenName.c_str());
         if (IsEmpty(v))
-            throw CExpressException(nullptr, 16);
-        NextToken();
+            throw CExpressException(nullptr, EE_UNKNOWN_VARIABLE);
+        m_lexer.NextToken();
         CheckFollow();
         return v;
     }
@@ -287,34 +283,34 @@ ExpressValue CExpress::ParsePrimary()
 }
 
 // parenthesis := "(" or ")"
-ExpressValue CExpress::ParseParenthesis()
+ExpressValue CExpressParser::ParseParenthesis()
 {
     if (++m_nNesting > EXPRESS_NEST_MAX)
         ThrowCapacity();
-    NextToken();
+    m_lexer.NextToken();
     ExpressValue v = ParseOr();
-    if (m_nToken != TK_RPAREN)
-        throw CExpressException(nullptr, 8);
-    NextToken();
+    if (m_lexer.m_nToken != TK_RPAREN)
+        throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
+    m_lexer.NextToken();
     CheckFollow();
     --m_nNesting;
     return v;
 }
 
 // function := (SIN | COS | TAN | ATAN | LN | LOG) "(" or ")"
-ExpressValue CExpress::ParseFunction()
+ExpressValue CExpressParser::ParseFunction()
 {
     if (++m_nNesting > EXPRESS_NEST_MAX)
         ThrowCapacity();
-    const int op = OP_SIN + (m_nToken - TK_SIN);
-    NextToken();
-    if (m_nToken != TK_LPAREN)
-        throw CExpressException(nullptr, 7);
-    NextToken();
+    const int op = OP_SIN + (m_lexer.m_nToken - TK_SIN);
+    m_lexer.NextToken();
+    if (m_lexer.m_nToken != TK_LPAREN)
+        throw CExpressException(nullptr, EE_NO_LEFT_PAREN);
+    m_lexer.NextToken();
     ExpressValue v = ParseOr();
-    if (m_nToken != TK_RPAREN)
-        throw CExpressException(nullptr, 8);
-    NextToken();
+    if (m_lexer.m_nToken != TK_RPAREN)
+        throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
+    m_lexer.NextToken();
     CheckFollow();
     switch (op) {
     case OP_SIN: ValueSin(v, v); break;
@@ -329,12 +325,38 @@ ExpressValue CExpress::ParseFunction()
     return v;
 }
 
+// A formula beyond the fixed capacities (instructions, pending values,
+// nesting) is refused as a whole: the context is the formula.
+void CExpressParser::ThrowCapacity() const
+{
+    throw CExpressException(std::u16string_view(m_lexer.m_strExpress), EE_UNEXPECTED);
+}
+
+void CExpressParser::EmitOperator(int op)
+{
+    if (!m_program.EmitOperator(op))
+        ThrowCapacity();
+}
+
+void CExpressParser::EmitConstant(const ExpressValue& value)
+{
+    if (!m_program.EmitConstant(value))
+        ThrowCapacity();
+}
+
+void CExpressParser::EmitVariable(const std::u16string& name)
+{
+    if (!m_program.EmitVariable(name))
+        ThrowCapacity();
+}
+
 // Two operands in a row, or a ")" without its "(": the context is the
 // formula up to and including the offending token.
-void CExpress::CheckFollow()
+void CExpressParser::CheckFollow()
 {
-    const bool operand = (m_nToken >= TK_SIN && m_nToken <= TK_LOG) || m_nToken == TK_LPAREN
-                         || m_nToken == TK_VARIABLE || m_nToken == TK_VALUE;
-    if (operand || (m_nToken == TK_RPAREN && m_nParenDepth < 0))
-        throw CExpressException(std::u16string_view(m_strExpress).substr(0, m_nPos), 12);
+    const int token = m_lexer.m_nToken;
+    const bool operand = (token >= TK_SIN && token <= TK_LOG) || token == TK_LPAREN || token == TK_VARIABLE
+                         || token == TK_VALUE;
+    if (operand || (token == TK_RPAREN && m_lexer.m_nParenDepth < 0))
+        throw CExpressException(std::u16string_view(m_lexer.m_strExpress).substr(0, m_lexer.m_nPos), EE_UNEXPECTED);
 }

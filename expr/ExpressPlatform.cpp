@@ -1,4 +1,4 @@
-#include "ExpressPlatform.h"
+#include "expr/ExpressPlatform.h"
 
 #include <cstdio>
 #include <string>
@@ -63,12 +63,4 @@ void ShowExpressMessage(std::u16string_view text)
     }
     const std::string utf8 = ToUtf8(text);
     std::fprintf(stderr, "%s\n", utf8.c_str());
-}
-
-bool ParseDateText(std::u16string_view text, double& date)
-{
-    const ExpressPlatform& platform = Platform();
-    if (platform.parseDate)
-        return platform.parseDate(text, date);
-    return ParseExpressDate(text, date);
 }

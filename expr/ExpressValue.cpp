@@ -1,9 +1,9 @@
-#include "ExpressValue.h"
+#include "expr/ExpressValue.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "ExpressException.h"
+#include "expr/ExpressException.h"
 
 void ClearValue(ExpressValue& value)
 {
@@ -79,7 +79,7 @@ ExpressValue DateValue(double date)
 ExpressValue TextValue(std::u16string_view text)
 {
     if (text.size() > static_cast<size_t>(EXPRESS_TEXT_MAX))
-        throw CExpressException(nullptr, 11);
+        throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
     ExpressValue v;
     v.nType = EV_TEXT;
     std::memcpy(v.szText, text.data(), text.size() * sizeof(char16_t));

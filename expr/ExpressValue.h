@@ -45,5 +45,5 @@ ExpressValue IntegerValue(int32_t n);
 ExpressValue NumberValue(double d);
 ExpressValue BooleanValue(bool b);
 ExpressValue DateValue(double date);
-// Throws CExpressException 11 when the text is longer than EXPRESS_TEXT_MAX.
+// Throws CExpressException EE_TEXT_TOO_LONG when the text is longer than EXPRESS_TEXT_MAX.
 ExpressValue TextValue(std::u16string_view text);

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "Express.h"
-#include "ExpressValue.h"
+#include "expr/ExpressCode.h"
+#include "expr/ExpressValue.h"
 
 inline bool IsNumeric(const ExpressValue& v)
 {

@@ -9,8 +9,9 @@
 #include <cstring>
 #include <string>
 
-#include "Express.h"
-#include "ExpressPlatform.h"
+#include "expr/Express.h"
+#include "expr/ExpressPlatform.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ CExpress& Object(int kind, const std::u16string& formula)
     static CParameterExpress3d surface(u"");
     CExpress* objects[] = {&base, &plane, &space, &curve, &surface};
     CExpress& e = *objects[kind];
-    e.m_strExpress = formula;
+    e.SetFormula(formula);
     return e;
 }
 

@@ -6,6 +6,7 @@
 
 #include "expr/Express.h"
 #include "expr/ExpressPlatform.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
+#include "expr/ExpressParser.h"
 
 namespace {
 
@@ -33,14 +34,14 @@ TEST(ExpressCapacity, ThousandInstructions)
 {
     CExpress fits(Sum(500));  // 999 instructions
     EXPECT_EQ(CompileError(fits), 0);
-    EXPECT_EQ(fits.m_nCodeCount, 999);
+    EXPECT_EQ(fits.Program().m_nCodeCount, 999);
 
     const std::u16string tooLong = Sum(501);  // 1001
     CExpress refused(tooLong);
     std::u16string context;
     EXPECT_EQ(CompileError(refused, &context), 12);
     EXPECT_EQ(context, tooLong);
-    EXPECT_EQ(refused.m_nCodeCount, 1000);
+    EXPECT_EQ(refused.Program().m_nCodeCount, 1000);
 }
 
 TEST(ExpressCapacity, SixtyFourPendingValues)

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
+#include "expr/ExpressDate.h"
 
 TEST(ExpressDate, BuiltInConverter)
 {

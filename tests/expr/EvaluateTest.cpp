@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 namespace {
 
@@ -19,6 +19,20 @@ bool SameBits(double a, double b)
     if (std::isnan(a) || std::isnan(b))
         return std::isnan(a) && std::isnan(b);
     return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Hand-made forms run with the variables of a plain object: none.
+const CExpressVariables& NoVariables()
+{
+    static const CExpress none(u"");
+    return none;
+}
+
+ExpressValue Result(const CExpressProgram& form)
+{
+    ExpressValue v;
+    form.Evaluate(NoVariables(), v);
+    return v;
 }
 
 }  // namespace
@@ -95,7 +109,7 @@ TEST(ExpressEvaluate, TextResultsAreReturnedAsText)
 TEST(ExpressEvaluate, AnOperatorErrorLeavesItsRightOperandOnTop)
 {
     // A form the compiler would refuse, built by hand: 1 + "b".
-    CExpress e(u"");
+    CExpressProgram e;
     e.m_code[0].nKind = IK_CONSTANT;
     e.m_code[0].value = NumberValue(1);
     e.m_code[1].nKind = IK_CONSTANT;
@@ -112,20 +126,20 @@ TEST(ExpressEvaluate, AFailedLookupOnAnEmptyStackGivesAClearedValue)
 {
     CFunctionExpress e(u"q+1", 0, 10);
     EXPECT_EQ(CompileError(e), 16);
-    ASSERT_EQ(e.m_nCodeCount, 1);  // the variable was emitted before the lookup failed
+    ASSERT_EQ(e.Program().m_nCodeCount, 1);  // the variable was emitted before the lookup failed
     const ExpressValue v = Result(e);
     EXPECT_EQ(v.nType, EV_NONE);
 }
 
 TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack)
 {
-    CExpress underflow(u"");
+    CExpressProgram underflow;
     underflow.m_code[0].nKind = IK_OPERATOR;
     underflow.m_code[0].nOperator = OP_ADD;
     underflow.m_nCodeCount = 1;
     EXPECT_EQ(Result(underflow).nType, EV_NONE);
 
-    CExpress overflow(u"");
+    CExpressProgram overflow;
     for (int i = 0; i < 100; ++i) {
         overflow.m_code[i].nKind = IK_CONSTANT;
         overflow.m_code[i].value = NumberValue(i);
@@ -133,7 +147,7 @@ TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack)
     overflow.m_nCodeCount = 100;
     EXPECT_EQ(Result(overflow).nType, EV_NONE);
 
-    CExpress unknown(u"");
+    CExpressProgram unknown;
     unknown.m_code[0].nKind = IK_CONSTANT;
     unknown.m_code[0].value = NumberValue(2);
     unknown.m_code[1].nKind = IK_OPERATOR;
@@ -142,7 +156,7 @@ TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack)
     unknown.m_nCodeCount = 3;
     EXPECT_EQ(Result(unknown).dValue, 2);
 
-    CExpress huge(u"");
+    CExpressProgram huge;
     huge.m_nCodeCount = 1 << 30;
     EXPECT_EQ(Result(huge).nType, EV_NONE);
 }
@@ -218,10 +232,10 @@ TEST(ExpressEvaluate, EvaluateNumberReadsIntegersAndNumbersOnly)
     EXPECT_FALSE(date.EvaluateNumber(d));
 
     // An integer left on the stack of a hand-made form is read as its value.
-    CExpress integer(u"");
+    CExpressProgram integer;
     integer.m_code[0].nKind = IK_CONSTANT;
     integer.m_code[0].value = IntegerValue(-7);
     integer.m_nCodeCount = 1;
-    EXPECT_TRUE(integer.EvaluateNumber(d));
+    EXPECT_TRUE(integer.EvaluateNumber(NoVariables(), d));
     EXPECT_EQ(d, -7.0);
 }

@@ -1,7 +1,7 @@
 // The messages the user must see, in both languages, kept apart from the
 // engine's table so that a changed text in either place shows up.
 
-#include "ExpectedMessages.h"
+#include "expr/ExpectedMessages.h"
 
 const ExpectedMessage EXPECTED_MESSAGES[36] = {
     {0, u"No Error.", u"没有语法错误。"},

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressPlatform.h"
+#include "expr/Express.h"
+#include "expr/ExpressException.h"
+#include "expr/ExpressPlatform.h"
+#include "expr/GraphExpress.h"
 
 // Routes the engine's messages into a list for the lifetime of the object
 // and restores the default platform afterwards.
@@ -26,17 +27,35 @@ public:
     std::vector<std::u16string> shown;
 };
 
-// The error code CompileOrThrow raises, 0 when it compiles.
+// The error code Compile reports, 0 when it compiles, read back from the
+// shown message through the message table; the context shown in front of the
+// message goes to *context. The platform is restored afterwards.
 inline int CompileError(CExpress& e, std::u16string* context = nullptr)
 {
-    try {
-        e.CompileOrThrow();
-        return 0;
-    } catch (const CExpressException& ex) {
-        if (context)
-            *context = ex.m_strContext;
-        return ex.m_nError;
+    const ExpressPlatform saved = GetExpressPlatform();
+    ExpressPlatform platform = saved;
+    platform.chinese = false;
+    std::vector<std::u16string> shown;
+    platform.showMessage = [&shown](std::u16string_view text) { shown.emplace_back(text); };
+    SetExpressPlatform(platform);
+    const int compiled = e.Compile();
+    SetExpressPlatform(saved);
+    if (compiled || shown.size() != 1)
+        return compiled && shown.empty() ? 0 : -1;
+    std::u16string_view message = shown[0];
+    std::u16string_view shownContext;
+    const size_t separator = message.rfind(EXPRESS_CONTEXT_SEPARATOR);
+    if (separator != std::u16string_view::npos) {
+        shownContext = message.substr(0, separator);
+        message.remove_prefix(separator + EXPRESS_CONTEXT_SEPARATOR.size());
     }
+    if (context)
+        *context = shownContext;
+    for (int code = 0; !ExpressMessage(code, false).empty(); ++code) {
+        if (ExpressMessage(code, false) == message)
+            return code;
+    }
+    return -1;
 }
 
 inline ExpressValue Result(const CExpress& e)

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
+#include "expr/ExpressLexer.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ struct Token {
 // fails instead of hanging).
 std::vector<Token> Tokens(std::u16string_view formula)
 {
-    CExpress e(formula);
+    CExpressLexer e(formula);
     std::vector<Token> out;
     for (int i = 0; i < 100; ++i) {
         e.NextToken();
@@ -181,13 +182,13 @@ TEST(ExpressLexer, TooLongTextsAndNamesAreRefused)
 
 TEST(ExpressLexer, ParenthesisDepth)
 {
-    CExpress e(u"(()");
+    CExpressLexer e(u"(()");
     e.NextToken();
     e.NextToken();
     EXPECT_EQ(e.m_nParenDepth, 2);
     e.NextToken();
     EXPECT_EQ(e.m_nParenDepth, 1);
-    CExpress closing(u")");
+    CExpressLexer closing(u")");
     closing.NextToken();
     EXPECT_EQ(closing.m_nParenDepth, -1);
 }

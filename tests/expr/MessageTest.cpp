@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExpectedMessages.h"
-#include "ExprTestSupport.h"
+#include "expr/ExpectedMessages.h"
+#include "expr/ExprTestSupport.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 TEST(ExpressObjects, VariablesOfEachClass)
 {

@@ -6,8 +6,9 @@
 #include <cmath>
 #include <functional>
 
-#include "ExprTestSupport.h"
-#include "ExpressOperators.h"
+#include "expr/ExprTestSupport.h"
+#include "expr/ExpressCompare.h"
+#include "expr/ExpressOperators.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "ExprTestSupport.h"
+#include "expr/ExprTestSupport.h"
 
 namespace {
 
@@ -15,9 +15,10 @@ std::string Form(const CExpress& e)
 {
     static const char* const ops[] = {"?",  "neg", "+",   "-",  "*",   "^",  "/", "sin", "cos", "tan", "atan", "ln",
                                       "log", "not", "or", "and", "=",  ">", ">=", "<",   "<=",  "<>",  "like"};
+    const CExpressProgram& program = e.Program();
     std::string out;
-    for (int i = 0; i < e.m_nCodeCount; ++i) {
-        const ExpressCode& c = e.m_code[i];
+    for (int i = 0; i < program.m_nCodeCount; ++i) {
+        const ExpressCode& c = program.m_code[i];
         if (!out.empty())
             out += ' ';
         if (c.nKind == IK_VARIABLE) {
@@ -82,15 +83,15 @@ TEST(ExpressParser, FormsOfTheGraphClasses)
 {
     CParameterExpress2d t(u"5*cos(t)");
     ASSERT_EQ(t.Compile(), 1);
-    ASSERT_EQ(t.m_nCodeCount, 4);
-    EXPECT_EQ(t.m_code[0].nKind, IK_CONSTANT);
-    EXPECT_EQ(t.m_code[0].value.nType, EV_NUMBER);  // the integer 5 widened
-    EXPECT_EQ(t.m_code[0].value.dValue, 5.0);
-    EXPECT_EQ(t.m_code[1].nKind, IK_VARIABLE);
-    EXPECT_EQ(std::u16string(t.m_code[1].szName), u"t");
-    EXPECT_EQ(t.m_code[2].nKind, IK_OPERATOR);
-    EXPECT_EQ(t.m_code[2].nOperator, OP_COS);
-    EXPECT_EQ(t.m_code[3].nOperator, OP_MUL);
+    ASSERT_EQ(t.Program().m_nCodeCount, 4);
+    EXPECT_EQ(t.Program().m_code[0].nKind, IK_CONSTANT);
+    EXPECT_EQ(t.Program().m_code[0].value.nType, EV_NUMBER);  // the integer 5 widened
+    EXPECT_EQ(t.Program().m_code[0].value.dValue, 5.0);
+    EXPECT_EQ(t.Program().m_code[1].nKind, IK_VARIABLE);
+    EXPECT_EQ(std::u16string(t.Program().m_code[1].szName), u"t");
+    EXPECT_EQ(t.Program().m_code[2].nKind, IK_OPERATOR);
+    EXPECT_EQ(t.Program().m_code[2].nOperator, OP_COS);
+    EXPECT_EQ(t.Program().m_code[3].nOperator, OP_MUL);
 }
 
 TEST(ExpressParser, RecompilingStartsAfresh)

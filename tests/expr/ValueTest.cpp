@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "ExprTestSupport.h"
-#include "ExpressValue.h"
+#include "expr/ExprTestSupport.h"
+#include "expr/ExpressValue.h"
 
 TEST(ExpressValue, ClearLeavesAnEmptyTextOfNoType)
 {

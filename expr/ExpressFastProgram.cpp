@@ -7,13 +7,16 @@
 // product with -1.0, the divisor offset, the library power), so both give the
 // same bits.
 
+#include "expr/ExpressFastProgram.h"
+
 #include <array>
+#include <cstring>
 #include <iterator>
 #include <utility>
 
-#include "Express.h"
-#include "ExpressOperators.h"
-#include "ExpressValueAccess.h"
+#include "expr/ExpressOperators.h"
+#include "expr/ExpressValueAccess.h"
+#include "expr/ExpressVariables.h"
 
 namespace {
 
@@ -66,40 +69,45 @@ int32_t StepIndex(int op, bool aLast, bool bLast)
 
 }  // namespace
 
-void CExpress::BuildFastPath()
+CExpressFastProgram::CExpressFastProgram()
 {
-    m_nFastCodeCount = -1;
-    m_nFastOpCount = 0;
+    std::memset(m_stack, 0, sizeof m_stack);
+}
+
+void CExpressFastProgram::Build(const ExpressCode* code, int32_t codeCount, const CExpressVariables& variables)
+{
+    m_nCodeCount = -1;
+    m_nOpCount = 0;
     const double* operand[EXPRESS_STACK_MAX];
     bool constant[EXPRESS_STACK_MAX];
     int n = 0, constants = 0;
     const double* last = nullptr;  // where the latest step wrote
-    for (int i = 0; i < m_nCodeCount; ++i) {
-        const ExpressCode& code = m_code[i];
-        if (code.nKind == IK_CONSTANT || code.nKind == IK_VARIABLE) {
-            const double* p = code.nKind == IK_VARIABLE ? GetVariableAddress(code.szName)
-                              : code.value.nType == EV_NUMBER ? &code.value.dValue : nullptr;
+    for (int i = 0; i < codeCount; ++i) {
+        const ExpressCode& instruction = code[i];
+        if (instruction.nKind == IK_CONSTANT || instruction.nKind == IK_VARIABLE) {
+            const double* p = instruction.nKind == IK_VARIABLE ? variables.GetVariableAddress(instruction.szName)
+                              : instruction.value.nType == EV_NUMBER ? &instruction.value.dValue : nullptr;
             if (p == nullptr || n == EXPRESS_STACK_MAX)
                 return;
-            constant[n] = code.nKind == IK_CONSTANT;
+            constant[n] = instruction.nKind == IK_CONSTANT;
             operand[n++] = p;
             continue;
         }
-        const int op = code.nOperator;
+        const int op = instruction.nOperator;
         const bool unary = IsFastUnary(op);
-        if (code.nKind != IK_OPERATOR || (!unary && !IsFastBinary(op)) || n < (unary ? 1 : 2))
+        if (instruction.nKind != IK_OPERATOR || (!unary && !IsFastBinary(op)) || n < (unary ? 1 : 2))
             return;
         const int at = unary ? n - 1 : n - 2;
         const double* a = operand[at];
         const double* b = operand[n - 1];
         if (constant[at] && constant[n - 1]) {
-            m_fastConstants[constants] = FastApply(op, *a, *b);
-            operand[at] = &m_fastConstants[constants++];
+            m_constants[constants] = FastApply(op, *a, *b);
+            operand[at] = &m_constants[constants++];
         } else {
             const bool aLast = last != nullptr && a == last;
             const bool bLast = !unary && !aLast && last != nullptr && b == last;
-            last = &m_fastStack[at];
-            m_fastOps[m_nFastOpCount++] = {StepIndex(op, aLast, bLast), a, b, &m_fastStack[at]};
+            last = &m_stack[at];
+            m_ops[m_nOpCount++] = {StepIndex(op, aLast, bLast), a, b, &m_stack[at]};
             operand[at] = last;
             constant[at] = false;
         }
@@ -107,12 +115,12 @@ void CExpress::BuildFastPath()
     }
     if (n != 1)
         return;
-    m_pFastResult = operand[0];
+    m_pResult = operand[0];
     // Every step came from an instruction, so there is room for the end mark.
-    const bool inLast = m_nFastOpCount > 0 && operand[0] == last;
-    m_fastOps[m_nFastOpCount] = {inLast ? STEP_END_LAST : STEP_END_SLOT, nullptr, nullptr, nullptr};
-    m_pFastRun = PickRunner();
-    m_nFastCodeCount = m_nCodeCount;
+    const bool inLast = m_nOpCount > 0 && operand[0] == last;
+    m_ops[m_nOpCount] = {inLast ? STEP_END_LAST : STEP_END_SLOT, nullptr, nullptr, nullptr};
+    m_pRun = PickRunner();
+    m_nCodeCount = codeCount;
 }
 
 // Threaded code: every handler jumps straight to the next step's handler, so
@@ -151,7 +159,7 @@ void CExpress::BuildFastPath()
 #if defined(__GNUC__) && !defined(__clang__)
 __attribute__((optimize("no-crossjumping")))
 #endif
-double CExpress::RunThreaded(const CExpress& e)
+double CExpressFastProgram::RunThreaded(const CExpressFastProgram& p)
 {
     static const void* const handlers[] = {
         &&NEG, &&NEG_A,
@@ -161,7 +169,7 @@ double CExpress::RunThreaded(const CExpress& e)
         &&END_SLOT, &&END_LAST,
     };
     static_assert(sizeof handlers / sizeof handlers[0] == STEP_END_LAST + 1);
-    const ExpressFastOp* op = e.m_fastOps;
+    const ExpressFastOp* op = p.m_ops;
     double last = 0;
     goto* handlers[op->op];
     CRV_UNARY(NEG, a * -1.0)
@@ -177,7 +185,7 @@ double CExpress::RunThreaded(const CExpress& e)
     CRV_UNARY(LN, std::log(a))
     CRV_UNARY(LOG, std::log10(a))
 END_SLOT:
-    return *e.m_pFastResult;
+    return *p.m_pResult;
 END_LAST:
     return last;
 }
@@ -186,9 +194,9 @@ END_LAST:
 #undef CRV_BINARY
 #undef CRV_UNARY
 
-double CExpress::RunSlot(const CExpress& e)
+double CExpressFastProgram::RunSlot(const CExpressFastProgram& p)
 {
-    return *e.m_pFastResult;
+    return *p.m_pResult;
 }
 
 namespace {
@@ -244,60 +252,37 @@ constexpr int IndexOf(const int (&steps)[N], int step)
 // "5*cos(t)", "sin(x*y)"), skip the dispatch altogether: each shape has its
 // own runner.
 template <int Step>
-double CExpress::RunSingle(const CExpress& e)
+double CExpressFastProgram::RunSingle(const CExpressFastProgram& p)
 {
-    return StepValue<Step>(e.m_fastOps[0], 0.0);
+    return StepValue<Step>(p.m_ops[0], 0.0);
 }
 
 template <int First, int Second>
-double CExpress::RunPair(const CExpress& e)
+double CExpressFastProgram::RunPair(const CExpressFastProgram& p)
 {
-    return StepValue<Second>(e.m_fastOps[1], StepValue<First>(e.m_fastOps[0], 0.0));
+    return StepValue<Second>(p.m_ops[1], StepValue<First>(p.m_ops[0], 0.0));
 }
 
-double (*CExpress::PickRunner() const)(const CExpress&)
+double (*CExpressFastProgram::PickRunner() const)(const CExpressFastProgram&)
 {
-    using Runner = double (*)(const CExpress&);
+    using Runner = double (*)(const CExpressFastProgram&);
     static constexpr auto singles = []<size_t... K>(std::index_sequence<K...>) {
-        return std::array<Runner, sizeof...(K)>{&CExpress::RunSingle<FIRST_STEPS[K]>...};
+        return std::array<Runner, sizeof...(K)>{&CExpressFastProgram::RunSingle<FIRST_STEPS[K]>...};
     }(std::make_index_sequence<FIRST_COUNT>());
     static constexpr auto pairs = []<size_t... K>(std::index_sequence<K...>) {
         return std::array<Runner, sizeof...(K)>{
-            &CExpress::RunPair<FIRST_STEPS[K / SECOND_COUNT], SECOND_STEPS[K % SECOND_COUNT]>...};
+            &CExpressFastProgram::RunPair<FIRST_STEPS[K / SECOND_COUNT], SECOND_STEPS[K % SECOND_COUNT]>...};
     }(std::make_index_sequence<FIRST_COUNT * SECOND_COUNT>());
 
-    if (m_nFastOpCount == 0)
+    if (m_nOpCount == 0)
         return RunSlot;
-    const int first = IndexOf(FIRST_STEPS, m_fastOps[0].op);
-    if (m_nFastOpCount == 1 && first >= 0)
+    const int first = IndexOf(FIRST_STEPS, m_ops[0].op);
+    if (m_nOpCount == 1 && first >= 0)
         return singles[first];
-    if (m_nFastOpCount == 2 && first >= 0 && m_fastOps[2].op == STEP_END_LAST) {
-        const int second = IndexOf(SECOND_STEPS, m_fastOps[1].op);
+    if (m_nOpCount == 2 && first >= 0 && m_ops[2].op == STEP_END_LAST) {
+        const int second = IndexOf(SECOND_STEPS, m_ops[1].op);
         if (second >= 0)
             return pairs[first * SECOND_COUNT + second];
     }
     return RunThreaded;
-}
-
-void CExpress::Evaluate(ExpressValue& result) const
-{
-    if (HasFastPath()) {
-        result.nType = EV_NUMBER;
-        result.dValue = m_pFastRun(*this);
-        return;
-    }
-    EvaluateStepByStep(result);
-}
-
-bool CExpress::EvaluateNumberStepByStep(double& result) const
-{
-    ExpressValue value;
-    EvaluateStepByStep(value);
-    if (value.nType == EV_NUMBER)
-        result = value.dValue;
-    else if (value.nType == EV_INTEGER)
-        result = value.nValue;
-    else
-        return false;
-    return true;
 }

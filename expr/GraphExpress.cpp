@@ -1,38 +1,19 @@
-// The base object's variable lookup and the three graph expression classes.
+// The three graph expression classes.
 // Each class decides by the first code unit of the name alone, so "xray" is
 // x and "time" is t.
 
-#include "Express.h"
-#include "ExpressException.h"
-#include "ExpressValueAccess.h"
+#include "expr/GraphExpress.h"
+
+#include "expr/ExpressException.h"
 
 namespace {
 
-ExpressValue Number(double d)
-{
-    ExpressValue v;
-    SetNumber(v, d);
-    return v;
-}
-
 [[noreturn]] void Unknown(const char16_t* name)
 {
-    throw CExpressException(name, 16);
+    throw CExpressException(name, EE_UNKNOWN_VARIABLE);
 }
 
 }  // namespace
-
-ExpressValue CExpress::GetVariable(const char16_t*) const
-{
-    ExpressValue v;
-    ClearValue(v);
-    return v;
-}
-
-const double* CExpress::GetVariableAddress(const char16_t*) const
-{
-    return nullptr;
-}
 
 CFunctionExpress::CFunctionExpress(std::u16string_view formula, int useY, int range)
     : CExpress(formula), m_bUseY(useY), m_x(-static_cast<double>(range)), m_y(-static_cast<double>(range))
@@ -53,7 +34,7 @@ ExpressValue CFunctionExpress::GetVariable(const char16_t* name) const
     const double* p = GetVariableAddress(name);
     if (p == nullptr)
         Unknown(name);
-    return Number(*p);
+    return NumberValue(*p);
 }
 
 CParameterExpress2d::CParameterExpress2d(std::u16string_view formula) : CExpress(formula), m_t(0.0)
@@ -70,7 +51,7 @@ ExpressValue CParameterExpress2d::GetVariable(const char16_t* name) const
     const double* p = GetVariableAddress(name);
     if (p == nullptr)
         Unknown(name);
-    return Number(*p);
+    return NumberValue(*p);
 }
 
 CParameterExpress3d::CParameterExpress3d(std::u16string_view formula) : CExpress(formula), m_u(0.0), m_v(0.0)
@@ -91,5 +72,5 @@ ExpressValue CParameterExpress3d::GetVariable(const char16_t* name) const
     const double* p = GetVariableAddress(name);
     if (p == nullptr)
         Unknown(name);
-    return Number(*p);
+    return NumberValue(*p);
 }
