@@ -1,13 +1,13 @@
-#include "AboutDlg.h"
+#include "app/AboutDlg.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 
-#include "IconFactory.h"
-#include "ProductInfo.h"
-#include "Seams.h"
+#include "app/IconFactory.h"
+#include "app/ProductInfo.h"
+#include "app/Seams.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("バージョン情報 Curvilinearscope"));

@@ -1,10 +1,10 @@
-#include "AppDocument.h"
+#include "app/AppDocument.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
-#include "DocumentFileReport.h"
-#include "Seams.h"
+#include "app/DocumentFileReport.h"
+#include "app/Seams.h"
 
 CAppDocument::CAppDocument(const QString& untitledTitle, QObject* parent)
     : QObject(parent), m_pModel(std::make_unique<CCurvilinearscopeDoc>()), m_strTitle(untitledTitle) {}

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "doc/CurvilinearscopeDoc.h"
+#include "document/CurvilinearscopeDoc.h"
 
 class CAppDocument : public QObject {
     Q_OBJECT

@@ -7,11 +7,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "AppDocument.h"
-#include "CurvilinearscopeApp.h"
-#include "DocumentFileReport.h"
-#include "MainFrame.h"
-#include "Seams.h"
+#include "app/AppDocument.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/DocumentFileReport.h"
+#include "app/MainFrame.h"
+#include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/Picture3D.h"
 #include "view/PictureExport.h"

@@ -1,13 +1,13 @@
-#include "ChildFrame.h"
+#include "app/ChildFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenu>
 
-#include "AppDocument.h"
-#include "CommandTexts.h"
-#include "Seams.h"
+#include "app/AppDocument.h"
+#include "app/CommandTexts.h"
+#include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
 
 CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent)

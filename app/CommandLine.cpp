@@ -1,9 +1,9 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
-#include "ProductInfo.h"
+#include "app/ProductInfo.h"
 #include "view/PictureExport.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "CommandTexts.h"
+#include "app/CommandTexts.h"
 
 #include <QCoreApplication>
 #include <iterator>
 
-#include "Commands.h"
+#include "app/Commands.h"
 
 #define T(text) QT_TRANSLATE_NOOP("Commands", text)
 

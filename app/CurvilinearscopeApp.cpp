@@ -1,4 +1,4 @@
-#include "CurvilinearscopeApp.h"
+#include "app/CurvilinearscopeApp.h"
 
 #include <QApplication>
 #include <QDate>
@@ -8,13 +8,13 @@
 #include <QSettings>
 #include <QUrl>
 
-#include "AboutDlg.h"
-#include "AppDocument.h"
-#include "ChildFrame.h"
-#include "DailyCheck.h"
-#include "MainFrame.h"
-#include "ProductInfo.h"
-#include "Seams.h"
+#include "app/AboutDlg.h"
+#include "app/AppDocument.h"
+#include "app/ChildFrame.h"
+#include "app/DailyCheck.h"
+#include "app/MainFrame.h"
+#include "app/ProductInfo.h"
+#include "app/Seams.h"
 
 CCurvilinearscopeApp::CCurvilinearscopeApp(QSettings& settings) : m_settings(settings) {
     m_recentFiles.Load(m_settings);

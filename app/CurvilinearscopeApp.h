@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "RecentFileList.h"
+#include "app/RecentFileList.h"
 
 class CAppDocument;
 class CMainFrame;

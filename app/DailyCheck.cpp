@@ -1,4 +1,4 @@
-#include "DailyCheck.h"
+#include "app/DailyCheck.h"
 
 #include <QSettings>
 

@@ -1,13 +1,13 @@
-#include "DocumentFileReport.h"
+#include "app/DocumentFileReport.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <new>
 #include <system_error>
 
-#include "doc/Archive.h"
-#include "doc/CurvilinearscopeDoc.h"
-#include "doc/DocumentFile.h"
+#include "document/Archive.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "document/DocumentFile.h"
 
 namespace {
 

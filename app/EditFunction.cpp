@@ -2,8 +2,8 @@
 // copies of the document's data, and on OK the new definitions, sampled.
 #include <QDialog>
 
-#include "AppDocument.h"
-#include "Seams.h"
+#include "app/AppDocument.h"
+#include "app/Seams.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/DlgSet.h"
 #include "dialogs/FunctionEdit.h"

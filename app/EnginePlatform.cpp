@@ -1,11 +1,11 @@
-#include "EnginePlatform.h"
+#include "app/EnginePlatform.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QLocale>
 
-#include "AppLanguage.h"
-#include "Seams.h"
+#include "app/AppLanguage.h"
+#include "app/Seams.h"
 #include "expr/ExpressDate.h"
 #include "expr/ExpressPlatform.h"
 

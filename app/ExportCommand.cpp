@@ -1,8 +1,8 @@
-#include "ExportCommand.h"
+#include "app/ExportCommand.h"
 
-#include "CommandLine.h"
-#include "DocumentFileReport.h"
-#include "doc/CurvilinearscopeDoc.h"
+#include "app/CommandLine.h"
+#include "app/DocumentFileReport.h"
+#include "document/CurvilinearscopeDoc.h"
 #include "view/PictureExport.h"
 
 int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {

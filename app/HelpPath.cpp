@@ -1,4 +1,4 @@
-#include "HelpPath.h"
+#include "app/HelpPath.h"
 
 QString HelpPathFor(const QString& executablePath) {
     const qsizetype slash = executablePath.lastIndexOf(QLatin1Char('/'));

@@ -1,4 +1,4 @@
-#include "IconFactory.h"
+#include "app/IconFactory.h"
 
 #include <QPainter>
 #include <QPixmap>

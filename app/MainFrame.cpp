@@ -1,4 +1,4 @@
-#include "MainFrame.h"
+#include "app/MainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,15 +10,15 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "AppDocument.h"
-#include "ChildFrame.h"
-#include "CommandTexts.h"
-#include "Commands.h"
-#include "CurvilinearscopeApp.h"
-#include "HelpPath.h"
-#include "IconFactory.h"
-#include "LockKeys.h"
-#include "Seams.h"
+#include "app/AppDocument.h"
+#include "app/ChildFrame.h"
+#include "app/CommandTexts.h"
+#include "app/Commands.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/HelpPath.h"
+#include "app/IconFactory.h"
+#include "app/LockKeys.h"
+#include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
 
 CMainFrame::CMainFrame(CCurvilinearscopeApp& app, QWidget* parent) : QMainWindow(parent), m_app(app) {

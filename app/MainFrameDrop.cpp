@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include "CurvilinearscopeApp.h"
-#include "MainFrame.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/MainFrame.h"
 
 namespace {
 QStringList DroppedDocuments(const QMimeData* data) {

@@ -4,12 +4,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "AppDocument.h"
-#include "ChildFrame.h"
-#include "CommandTexts.h"
-#include "Commands.h"
-#include "CurvilinearscopeApp.h"
-#include "MainFrame.h"
+#include "app/AppDocument.h"
+#include "app/ChildFrame.h"
+#include "app/CommandTexts.h"
+#include "app/Commands.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/MainFrame.h"
 #include "view/CurvilinearscopeView.h"
 
 void CMainFrame::UpdateMenus() {

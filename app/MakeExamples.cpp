@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "doc/CurvilinearscopeDoc.h"
-#include "doc/DocumentFile.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "document/DocumentFile.h"
 
 namespace {
 

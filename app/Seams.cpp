@@ -1,4 +1,4 @@
-#include "Seams.h"
+#include "app/Seams.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

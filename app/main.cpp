@@ -5,13 +5,13 @@
 #include <QSettings>
 #include <cstdio>
 
-#include "AppLanguage.h"
-#include "CommandLine.h"
-#include "CurvilinearscopeApp.h"
-#include "EnginePlatform.h"
-#include "ExportCommand.h"
-#include "ProductInfo.h"
-#include "Seams.h"
+#include "app/AppLanguage.h"
+#include "app/CommandLine.h"
+#include "app/CurvilinearscopeApp.h"
+#include "app/EnginePlatform.h"
+#include "app/ExportCommand.h"
+#include "app/ProductInfo.h"
+#include "app/Seams.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "PainterSurface.h"
-#include "Picture.h"
-#include "Picture3D.h"
+#include "view/PainterSurface.h"
+#include "view/Picture.h"
+#include "view/Picture3D.h"
 #include "bench_view_surface.h"
 
 namespace {

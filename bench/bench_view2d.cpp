@@ -9,10 +9,10 @@
 #include <cmath>
 #include <memory>
 
-#include "CurvilinearscopeDoc.h"
-#include "PainterSurface.h"
-#include "Picture.h"
-#include "Picture3D.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/PainterSurface.h"
+#include "view/Picture.h"
+#include "view/Picture3D.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ std::unique_ptr<CCurvilinearscopeDoc> Curves(int n) {
         CGraphDef& g = doc->m_graphs[slot];
         g.m_bShow = 1;
         g.m_nPoints = n;
-        g.m_pPoints = std::make_unique<SamplePoint[]>(n);
+        g.m_pPoints = PointArray::Allocate(n);
         double px = -10, py = 0;
         for (int i = 0; i < n; ++i) {
             double x = -10 + 20.0 * i / (n - 1);

@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "DocumentFile.h"
-#include "PictureExport.h"
+#include "document/DocumentFile.h"
+#include "view/PictureExport.h"
 #include "bench_view_surface.h"
 
 namespace {

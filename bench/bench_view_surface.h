@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-#include "CurvilinearscopeDoc.h"
+#include "document/CurvilinearscopeDoc.h"
 
 inline void DefineBenchSurface(CCurvilinearscopeDoc& doc, double step) {
     doc.OnNewDocument();

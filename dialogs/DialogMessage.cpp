@@ -1,4 +1,4 @@
-#include "DialogMessage.h"
+#include "dialogs/DialogMessage.h"
 
 #include <QApplication>
 #include <QMessageBox>

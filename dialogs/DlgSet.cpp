@@ -1,6 +1,6 @@
 // The dialog's life: construction, initialisation, the handlers and the
 // field set that travels between the controls and the slot of the shown tab.
-#include "DlgSet.h"
+#include "dialogs/DlgSet.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -9,8 +9,8 @@
 #include <QString>
 #include <vector>
 
-#include "DlgSetIds.h"
-#include "doc/GraphDef.h"
+#include "dialogs/DlgSetIds.h"
+#include "document/GraphDef.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "DialogMessage.h"
-#include "DlgSet.h"
-#include "NumberText.h"
+#include "dialogs/DialogMessage.h"
+#include "dialogs/DlgSet.h"
+#include "dialogs/NumberText.h"
 
 class CDlgSet::Exchange {
 public:

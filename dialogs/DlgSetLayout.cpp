@@ -9,9 +9,9 @@
 #include <QTabBar>
 #include <algorithm>
 
-#include "DialogUnits.h"
-#include "DlgSet.h"
-#include "DlgSetTemplate.h"
+#include "dialogs/DialogUnits.h"
+#include "dialogs/DlgSet.h"
+#include "dialogs/DlgSetTemplate.h"
 
 namespace {
 

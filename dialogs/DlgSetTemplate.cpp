@@ -1,5 +1,5 @@
 // The template table and the creation of the controls from it.
-#include "DlgSetTemplate.h"
+#include "dialogs/DlgSetTemplate.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +13,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-#include "DlgSet.h"
+#include "dialogs/DlgSet.h"
 
 
 using K = DlgItemKind;

@@ -1,5 +1,5 @@
 // The dialog's string table: tab labels and the messages naming a graph.
-#include "DlgSet.h"
+#include "dialogs/DlgSet.h"
 
 QString CDlgSet::GraphText(int id, int slotNumber) {
     QString text;

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <memory>
 
-#include "DialogMessage.h"
-#include "DlgSet.h"
-#include "RangeChoice.h"
+#include "dialogs/DialogMessage.h"
+#include "dialogs/DlgSet.h"
+#include "dialogs/RangeChoice.h"
 #include "expr/GraphExpress.h"
 
 namespace {

@@ -1,12 +1,12 @@
-#include "FunctionEdit.h"
+#include "dialogs/FunctionEdit.h"
 
 #include <memory>
 #include <utility>
 
-#include "DlgSet.h"
-#include "RangeChoice.h"
-#include "SampleProgress.h"
-#include "doc/CurvilinearscopeDoc.h"
+#include "dialogs/DlgSet.h"
+#include "dialogs/RangeChoice.h"
+#include "dialogs/SampleProgress.h"
+#include "document/CurvilinearscopeDoc.h"
 
 void LoadDlgSet(CDlgSet& dlg, const CCurvilinearscopeDoc& model) {
     dlg.m_nDimension = model.m_nDimension;

@@ -1,11 +1,11 @@
-#include "SampleProgress.h"
+#include "dialogs/SampleProgress.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
 #include <new>
 
-#include "DialogMessage.h"
-#include "doc/CurvilinearscopeDoc.h"
+#include "dialogs/DialogMessage.h"
+#include "document/CurvilinearscopeDoc.h"
 
 namespace {
 

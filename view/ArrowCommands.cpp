@@ -1,12 +1,12 @@
-#include "ArrowCommands.h"
+#include "view/ArrowCommands.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 
-#include "CurvilinearscopeDoc.h"
-#include "CurvilinearscopeView.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/CurvilinearscopeView.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Axes3D.h"
+#include "view/Axes3D.h"
 
-#include "DrawSurface.h"
-#include "Rotation3D.h"
+#include "view/DrawSurface.h"
+#include "view/Rotation3D.h"
 
 int AxisRange(int range) {
     return range >= 1 && range <= 1000 ? range : 10;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "GraphDef.h"
+#include "document/GraphDef.h"
 
 class CDrawSurface;
 class CRotation3D;

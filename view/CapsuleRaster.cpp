@@ -1,11 +1,11 @@
-#include "CapsuleRaster.h"
+#include "view/CapsuleRaster.h"
 
 #include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "CapsuleScan.h"
+#include "view/CapsuleScan.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "CurvilinearscopeView.h"
+#include "view/CurvilinearscopeView.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <new>
 
-#include "CurvilinearscopeDoc.h"
-#include "PainterSurface.h"
-#include "Picture.h"
-#include "PicturePrint.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/PainterSurface.h"
+#include "view/Picture.h"
+#include "view/PicturePrint.h"
 
 CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) {
     // The picture is drawn whole at every paint and re-centred on resize.

@@ -7,9 +7,9 @@
 #include <array>
 #include <optional>
 
-#include "DrawSurface.h"
-#include "Picture.h"
-#include "Picture3D.h"
+#include "view/DrawSurface.h"
+#include "view/Picture.h"
+#include "view/Picture3D.h"
 
 class CCurvilinearscopeDoc;
 class QPrinter;

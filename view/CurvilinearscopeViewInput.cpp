@@ -7,10 +7,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "ArrowCommands.h"
-#include "CurvilinearscopeDoc.h"
-#include "CurvilinearscopeView.h"
-#include "PointerReadout.h"
+#include "view/ArrowCommands.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/CurvilinearscopeView.h"
+#include "view/PointerReadout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DepthOrder.h"
+#include "view/DepthOrder.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "LargeMemory.h"
-#include "ParallelParts.h"
+#include "base/LargeMemory.h"
+#include "base/ParallelParts.h"
 
 namespace {
 

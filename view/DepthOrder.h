@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <span>
 
-#include "GraphDef.h"
+#include "document/GraphDef.h"
 
 class CRotation3D;
 

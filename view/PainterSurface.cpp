@@ -1,7 +1,7 @@
-#include "PainterSurface.h"
+#include "view/PainterSurface.h"
 
-#include "CapsuleRaster.h"
-#include "UnderLayer.h"
+#include "view/CapsuleRaster.h"
+#include "view/UnderLayer.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "DrawSurface.h"
+#include "view/DrawSurface.h"
 
 class CUnderLayer;
 

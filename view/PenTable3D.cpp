@@ -1,4 +1,4 @@
-#include "PenTable3D.h"
+#include "view/PenTable3D.h"
 
 CPenTable3D::CPenTable3D() {
     for (int k = 0; k < kLevels; ++k) {

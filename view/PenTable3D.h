@@ -4,7 +4,7 @@
 // the thickest and most saturated. Pens are plain values here, so the table
 // is built once for the program and shared by every paint.
 
-#include "DrawSurface.h"
+#include "view/DrawSurface.h"
 
 class CPenTable3D {
 public:

@@ -1,12 +1,12 @@
-#include "Picture.h"
+#include "view/Picture.h"
 
 #include <new>
 
-#include "CurvilinearscopeDoc.h"
-#include "Picture2D.h"
-#include "Picture3D.h"
-#include "PictureGeometry.h"
-#include "PictureTitle.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/Picture2D.h"
+#include "view/Picture3D.h"
+#include "view/PictureGeometry.h"
+#include "view/PictureTitle.h"
 
 namespace {
 

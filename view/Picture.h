@@ -3,7 +3,7 @@
 // square, the plane or space picture, the title and legend. The screen, the
 // printer and the export all draw through here.
 
-#include "DrawSurface.h"
+#include "view/DrawSurface.h"
 
 class CCurvilinearscopeDoc;
 class CPicture3D;

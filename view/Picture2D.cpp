@@ -1,12 +1,12 @@
-#include "Picture2D.h"
+#include "view/Picture2D.h"
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "CurvilinearscopeDoc.h"
-#include "DrawSurface.h"
-#include "PictureGeometry.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/DrawSurface.h"
+#include "view/PictureGeometry.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "Picture3D.h"
+#include "view/Picture3D.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "Axes3D.h"
-#include "CurvilinearscopeDoc.h"
-#include "DepthOrder.h"
-#include "ParallelParts.h"
-#include "PenTable3D.h"
-#include "Rotation3D.h"
+#include "view/Axes3D.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/DepthOrder.h"
+#include "base/ParallelParts.h"
+#include "view/PenTable3D.h"
+#include "view/Rotation3D.h"
 
 namespace {
 

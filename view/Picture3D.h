@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "DrawSurface.h"
-#include "GraphDef.h"
-#include "LargeMemory.h"
+#include "view/DrawSurface.h"
+#include "document/GraphDef.h"
+#include "base/LargeMemory.h"
 
 class CCurvilinearscopeDoc;
 class CRotation3D;

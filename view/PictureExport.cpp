@@ -1,4 +1,4 @@
-#include "PictureExport.h"
+#include "view/PictureExport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -10,11 +10,11 @@
 #include <QSvgGenerator>
 #include <new>
 
-#include "CurvilinearscopeDoc.h"
-#include "PainterSurface.h"
-#include "Picture.h"
-#include "Picture3D.h"
-#include "WholeFile.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/PainterSurface.h"
+#include "view/Picture.h"
+#include "view/Picture3D.h"
+#include "view/WholeFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PictureGeometry.h"
+#include "view/PictureGeometry.h"
 
 #include <algorithm>
 #include <cmath>

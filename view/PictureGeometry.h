@@ -2,7 +2,7 @@
 // The picture's coordinates: world values to the logical square (-1000 to
 // 1000, y upwards) and the logical square onto the window or the page.
 
-#include "DrawSurface.h"
+#include "view/DrawSurface.h"
 
 // The factor that makes world -R..R span the logical square: 2 for R = 5,
 // 0.5 for R = 20, 1 for any other range (10 included).

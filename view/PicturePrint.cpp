@@ -1,12 +1,12 @@
-#include "PicturePrint.h"
+#include "view/PicturePrint.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <new>
 
-#include "PainterSurface.h"
-#include "Picture.h"
-#include "Picture3D.h"
+#include "view/PainterSurface.h"
+#include "view/Picture.h"
+#include "view/Picture3D.h"
 
 SurfaceRect PrintRect(const QPrinter& printer) { return {0, 0, printer.width(), printer.height()}; }
 

@@ -3,8 +3,8 @@
 // side of the printable area, centred on it, with the darker printed grid.
 // The same page serves printing and print preview.
 
-#include "DrawSurface.h"
-#include "Picture.h"
+#include "view/DrawSurface.h"
+#include "view/Picture.h"
 
 class CCurvilinearscopeDoc;
 class CPicture3D;

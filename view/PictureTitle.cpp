@@ -1,10 +1,10 @@
-#include "PictureTitle.h"
+#include "view/PictureTitle.h"
 
 #include <string>
 
-#include "CurvilinearscopeDoc.h"
-#include "DrawSurface.h"
-#include "PictureGeometry.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/DrawSurface.h"
+#include "view/PictureGeometry.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PointerReadout.h"
+#include "view/PointerReadout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "RecordingSurface.h"
+#include "view/RecordingSurface.h"
 
 #include <algorithm>
 

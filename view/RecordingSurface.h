@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DrawSurface.h"
+#include "view/DrawSurface.h"
 
 class CRecordingSurface : public CDrawSurface {
 public:

@@ -1,11 +1,11 @@
-#include "UnderLayer.h"
+#include "view/UnderLayer.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "CapsuleRaster.h"
-#include "CapsuleScan.h"
-#include "ParallelParts.h"
+#include "view/CapsuleRaster.h"
+#include "view/CapsuleScan.h"
+#include "base/ParallelParts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WholeFile.h"
+#include "view/WholeFile.h"
 
 #include <unistd.h>
 

@@ -9,7 +9,7 @@
 #include "app/AppDocument.h"
 #include "app/CurvilinearscopeApp.h"
 #include "app/MainFrame.h"
-#include "doc/Archive.h"
+#include "document/Archive.h"
 
 TEST(SaveQuestion, AskedOnlyForAModifiedDocumentAndAnsweredThreeWays) {
     QTemporaryDir dir;

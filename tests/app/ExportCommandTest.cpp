@@ -26,7 +26,7 @@
 #include "app/CurvilinearscopeApp.h"
 #include "app/ExportCommand.h"
 #include "app/MainFrame.h"
-#include "doc/LargeMemory.h"
+#include "base/LargeMemory.h"
 #include "view/CurvilinearscopeView.h"
 
 namespace {

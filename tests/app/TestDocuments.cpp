@@ -4,8 +4,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "doc/CurvilinearscopeDoc.h"
-#include "doc/DocumentFile.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "document/DocumentFile.h"
 
 void WriteSampleDocument(const QString& path) {
     CCurvilinearscopeDoc doc;
@@ -23,7 +23,7 @@ void WriteSurfaceDocument(const QString& path, int side) {
     g.m_bShow = 1;
     g.m_strFormula = u"sin(x)*cos(y)";
     g.m_nPoints = side * side;
-    g.m_pPoints.reset(new SamplePoint[size_t(side) * size_t(side)]);
+    g.m_pPoints = PointArray::Allocate(size_t(side) * size_t(side));
     const double step = 20.0 / (side - 1);
     for (int row = 0; row < side; ++row) {
         const double y = -10 + row * step;

@@ -15,7 +15,7 @@
 #include "dialogs/DialogMessage.h"
 #include "dialogs/DlgSet.h"
 #include "dialogs/FunctionEdit.h"
-#include "doc/CurvilinearscopeDoc.h"
+#include "document/CurvilinearscopeDoc.h"
 #include "expr/ExpressPlatform.h"
 
 class MessageLog {

@@ -9,7 +9,7 @@
 #include "DlgSetDriver.h"
 #include "dialogs/FunctionEdit.h"
 #include "dialogs/RangeChoice.h"
-#include "doc/CurvilinearscopeDoc.h"
+#include "document/CurvilinearscopeDoc.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "CurvilinearscopeView.h"
+#include "view/CurvilinearscopeView.h"
 #include "TestDocuments.h"
 
 TEST(CurvilinearscopeView, PictureIsRecentredWhenTheWindowChangesShape) {

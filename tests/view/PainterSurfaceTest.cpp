@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "PainterSurface.h"
+#include "view/PainterSurface.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Picture2D.h"
-#include "RecordingSurface.h"
+#include "view/Picture2D.h"
+#include "view/RecordingSurface.h"
 #include "TestDocuments.h"
 
 using Op = CRecordingSurface::Op;

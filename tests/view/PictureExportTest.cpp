@@ -5,8 +5,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
-#include "Picture3D.h"
-#include "PictureExport.h"
+#include "view/Picture3D.h"
+#include "view/PictureExport.h"
 #include "TestDocuments.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "PictureGeometry.h"
+#include "view/PictureGeometry.h"
 
 TEST(ToLogical, ScalesWorldRangeOntoTheSquareCuttingTowardZero) {
     struct Case {

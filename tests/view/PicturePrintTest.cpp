@@ -5,9 +5,9 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "CurvilinearscopeView.h"
-#include "Picture3D.h"
-#include "PicturePrint.h"
+#include "view/CurvilinearscopeView.h"
+#include "view/Picture3D.h"
+#include "view/PicturePrint.h"
 #include "TestDocuments.h"
 
 namespace {

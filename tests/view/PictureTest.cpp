@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Picture.h"
-#include "Picture3D.h"
-#include "RecordingSurface.h"
+#include "view/Picture.h"
+#include "view/Picture3D.h"
+#include "view/RecordingSurface.h"
 #include "TestDocuments.h"
 
 using Op = CRecordingSurface::Op;

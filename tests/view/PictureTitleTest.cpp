@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "PictureTitle.h"
-#include "RecordingSurface.h"
+#include "view/PictureTitle.h"
+#include "view/RecordingSurface.h"
 #include "TestDocuments.h"
 
 using Op = CRecordingSurface::Op;

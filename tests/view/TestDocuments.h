@@ -6,8 +6,8 @@
 #include <limits>
 #include <memory>
 
-#include "CurvilinearscopeDoc.h"
-#include "LargeMemory.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "base/LargeMemory.h"
 
 struct Segment {
     double fromX, fromY, x, y;
@@ -20,7 +20,7 @@ inline void SetSegments(CCurvilinearscopeDoc& doc, int slot, std::initializer_li
     CGraphDef& g = doc.m_graphs[slot - 1];
     g.m_bShow = 1;
     g.m_nPoints = static_cast<int32_t>(segments.size());
-    g.m_pPoints = std::make_unique<SamplePoint[]>(segments.size());
+    g.m_pPoints = PointArray::Allocate(segments.size());
     int i = 0;
     for (const Segment& s : segments) g.m_pPoints[i++] = {s.fromX, s.fromY, 0.0, s.x, s.y, 0.0, slot};
 }
@@ -45,7 +45,7 @@ inline std::unique_ptr<CCurvilinearscopeDoc> SurfaceDocument(int side) {
     CGraphDef& g = doc->m_graphs[0];
     g.m_bShow = 1;
     g.m_nPoints = side * side;
-    g.m_pPoints = std::make_unique<SamplePoint[]>(size_t(side) * size_t(side));
+    g.m_pPoints = PointArray::Allocate(size_t(side) * size_t(side));
     const double step = 10.0 / side;
     for (int row = 0; row < side; ++row)
         for (int column = 0; column < side; ++column) {

@@ -11,12 +11,12 @@
 #include <random>
 #include <vector>
 
-#include "CapsuleRaster.h"
-#include "CurvilinearscopeDoc.h"
-#include "PainterSurface.h"
-#include "Picture.h"
-#include "Picture3D.h"
-#include "UnderLayer.h"
+#include "view/CapsuleRaster.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/PainterSurface.h"
+#include "view/Picture.h"
+#include "view/Picture3D.h"
+#include "view/UnderLayer.h"
 
 namespace {
 

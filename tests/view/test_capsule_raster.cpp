@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "CapsuleRaster.h"
+#include "view/CapsuleRaster.h"
 
 namespace {
 

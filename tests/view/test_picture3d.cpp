@@ -10,12 +10,12 @@
 #include <random>
 #include <vector>
 
-#include "CurvilinearscopeDoc.h"
-#include "DepthOrder.h"
-#include "PenTable3D.h"
-#include "Picture3D.h"
-#include "RecordingSurface.h"
-#include "Rotation3D.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/DepthOrder.h"
+#include "view/PenTable3D.h"
+#include "view/Picture3D.h"
+#include "view/RecordingSurface.h"
+#include "view/Rotation3D.h"
 
 namespace {
 
@@ -295,7 +295,7 @@ TEST(Picture3D, DocumentShowsOnlyShownSlotsWithPoints) {
     doc.m_nDimension = 1;
     doc.m_dAngle = 0.0;
     auto give = [](CGraphDef& g, int n, int show, int number) {
-        g.m_pPoints = std::make_unique<SamplePoint[]>(size_t(n));
+        g.m_pPoints = PointArray::Allocate(size_t(n));
         for (int i = 0; i < n; ++i) g.m_pPoints[i] = Segment(i, 0, 0, number);
         g.m_nPoints = n;
         g.m_bShow = show;

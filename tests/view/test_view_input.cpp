@@ -12,10 +12,10 @@
 
 #include <memory>
 
-#include "ArrowCommands.h"
-#include "CurvilinearscopeDoc.h"
-#include "CurvilinearscopeView.h"
-#include "PointerReadout.h"
+#include "view/ArrowCommands.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/CurvilinearscopeView.h"
+#include "view/PointerReadout.h"
 
 namespace {
 

@@ -1,0 +1,104 @@
+// The .crv file: the magic, dimension and range, then the three slots, each
+// with its definition and, for a shown slot, its point records.
+
+#include <cstring>
+#include <new>
+
+#include "document/Archive.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "document/PointRecords.h"
+
+namespace {
+
+constexpr char16_t kMagic[] = u"CURVILINEARSCOPE1.0";
+constexpr int kMagicUnits = 19;
+
+void StoreSlot(CArchive& ar, const CGraphDef& graph) {
+    ar.WriteInt32(graph.m_nLeftSide);  // the left side comes before the kind
+    ar.WriteInt32(graph.m_nKind);
+    ar.WriteString(graph.m_strFormula);
+    ar.WriteString(graph.m_strX);
+    ar.WriteString(graph.m_strY);
+    ar.WriteString(graph.m_strZ);
+    ar.WriteInt32(graph.m_bShow);
+    ar.WriteDouble(graph.m_dTStart);
+    ar.WriteDouble(graph.m_dTEnd);
+    ar.WriteDouble(graph.m_dTStep);
+    ar.WriteDouble(graph.m_dVStart);
+    ar.WriteDouble(graph.m_dVEnd);
+    ar.WriteDouble(graph.m_dVStep);
+    ar.WriteDouble(graph.m_dStep);
+    // A hidden slot writes its stale count without records. A shown slot
+    // without an array writes 0: its count followed by no records would
+    // make the rest of the file unreadable.
+    const bool withRecords = graph.m_bShow != 0 && graph.m_nPoints > 0;
+    ar.WriteInt32(withRecords && !graph.m_pPoints ? 0 : graph.m_nPoints);
+    if (withRecords && graph.m_pPoints) {
+        WritePointRecords(ar, graph.m_pPoints.get(), graph.m_nPoints);
+    }
+}
+
+void LoadSlot(CArchive& ar, CGraphDef& graph) {
+    graph.m_nLeftSide = ar.ReadInt32();
+    graph.m_nKind = ar.ReadInt32();
+    graph.m_strFormula = ar.ReadString();
+    graph.m_strX = ar.ReadString();
+    graph.m_strY = ar.ReadString();
+    graph.m_strZ = ar.ReadString();
+    graph.m_bShow = ar.ReadInt32();
+    graph.m_dTStart = ar.ReadDouble();
+    graph.m_dTEnd = ar.ReadDouble();
+    graph.m_dTStep = ar.ReadDouble();
+    graph.m_dVStart = ar.ReadDouble();
+    graph.m_dVEnd = ar.ReadDouble();
+    graph.m_dVStep = ar.ReadDouble();
+    graph.m_dStep = ar.ReadDouble();
+    const int32_t count = ar.ReadInt32();
+    graph.m_nPoints = count;
+    if (count <= 0 || graph.m_bShow == 0) {
+        return;  // a negative or stale count reads no records
+    }
+    // The count comes from the file: the file must hold the records before
+    // any memory is set aside for them.
+    ar.RequireBytes(static_cast<uint64_t>(count) * kPointRecordBytes);
+    PointArray points = PointArray::Allocate(static_cast<size_t>(count));
+    ReadPointRecords(ar, points.get(), count);
+    graph.m_pPoints = std::move(points);
+}
+
+void CheckMagic(CArchive& ar) {
+    char16_t magic[kMagicUnits + 2] = {};
+    for (int i = 0; i < kMagicUnits; ++i) {
+        magic[i] = static_cast<char16_t>(ar.ReadUInt16());
+    }
+    if (std::memcmp(magic, kMagic, sizeof(char16_t) * kMagicUnits) != 0) {
+        throw CArchiveException(CArchiveException::badVersion);
+    }
+}
+
+}  // namespace
+
+void CCurvilinearscopeDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        for (int i = 0; i < kMagicUnits; ++i) {
+            ar.WriteUInt16(kMagic[i]);
+        }
+        ar.WriteInt32(m_nDimension);
+        ar.WriteInt32(m_nRange);
+        for (const CGraphDef& graph : m_graphs) {
+            StoreSlot(ar, graph);
+        }
+        return;
+    }
+    CheckMagic(ar);
+    m_nDimension = ar.ReadInt32();
+    m_nRange = ar.ReadInt32();
+    // An array never outlives the count it belongs to: slots that read no
+    // records are left without one.
+    for (CGraphDef& graph : m_graphs) {
+        graph.m_pPoints.reset();
+    }
+    for (CGraphDef& graph : m_graphs) {
+        LoadSlot(ar, graph);
+    }
+}

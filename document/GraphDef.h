@@ -1,0 +1,63 @@
+#pragma once
+// One graph slot: what the user defines in the edit dialog, plus the segment
+// records the sampling computed from it.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "base/LargeArray.h"
+
+// One line segment of a sampled graph: from the previous sample to this one.
+// A record that starts a new piece of a curve has its start equal to its end.
+struct SamplePoint {
+    double fromX;
+    double fromY;
+    double fromZ;
+    double x;
+    double y;
+    double z;
+    int32_t graphNumber;  // slot 1..3 (space pictures only)
+};
+
+// A slot's records: a big array gets its own mapping with huge pages, so
+// filling it costs few page faults.
+using PointArray = LargeArray<SamplePoint>;
+
+class CGraphDef {
+public:
+    CGraphDef();
+    // Copies move the definition fields only; the point set never travels with
+    // them. Assigning keeps the target's own points (a hidden slot keeps its
+    // old array when the edited definitions are applied).
+    CGraphDef(const CGraphDef& other);
+    CGraphDef& operator=(const CGraphDef& other);
+    ~CGraphDef() = default;
+
+    void CopyDefinition(const CGraphDef& other);
+    void FreePoints();  // no array, count 0
+
+    // The number of records a reader may walk: the count of a shown slot that
+    // holds an array, 0 otherwise. A hidden slot's count may be stale and a
+    // loaded hidden slot has a count but no array, so the count alone is never
+    // a bound for the array.
+    int32_t DrawableCount() const;
+
+    int32_t m_nKind;           // 0 explicit, 1 parametric
+    int32_t m_nLeftSide;       // 0 "y"/"z", 1 "y*y"/"z*z"
+    std::u16string m_strFormula;
+    std::u16string m_strX;
+    std::u16string m_strY;
+    std::u16string m_strZ;
+    int32_t m_bShow;
+    double m_dTStart;
+    double m_dTEnd;
+    double m_dTStep;
+    double m_dVStart;
+    double m_dVEnd;
+    double m_dVStep;
+    double m_dStep;
+
+    PointArray m_pPoints;
+    int32_t m_nPoints;
+};

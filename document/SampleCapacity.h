@@ -1,0 +1,32 @@
+#pragma once
+// Capacities of the point arrays, computed in double precision from a slot's
+// definition, and the one allocation of an array at its final capacity.
+
+#include <cstdint>
+
+#include "document/GraphDef.h"
+
+// The most records one slot may hold: the count is an int32 in memory and in
+// the file.
+constexpr double kMaxSampleCapacity = 2147483647.0;
+
+// trunc(records): 0 when negative (such a range has nothing to sample);
+// std::bad_alloc when it is not a number, infinite or above the limit, so a
+// size never wraps.
+int32_t CheckedCapacity(double records);
+
+// The capacity of each kind, doubled for a squared left side (L = 1).
+int32_t PlaneExplicitCapacity(int32_t range, double step, int32_t leftSide);
+int32_t PlaneParametricCapacity(const CGraphDef& graph);
+int32_t SpaceExplicitCapacity(int32_t range, double step, int32_t leftSide);
+int32_t SpaceParametricCapacity(const CGraphDef& graph);
+
+// Frees the slot's array, then gives it a fresh one of `capacity` records.
+// The records are left unwritten, so memory that no sample reaches is never
+// touched. On std::bad_alloc the slot has no array and a count of 0.
+SamplePoint* AllocatePoints(CGraphDef& graph, int32_t capacity);
+
+// Appends the mirror image of records 0..count-1: y negated in the plane,
+// z in space. The array was allocated with room for it.
+void MirrorPlane(SamplePoint* points, int32_t count);
+void MirrorSpace(SamplePoint* points, int32_t count);

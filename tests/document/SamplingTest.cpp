@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <new>
+
+#include "SamplingReference.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "document/SampleCapacity.h"
+
+namespace {
+
+// A document whose slot 1 alone is shown, with the given formula.
+struct OneSlot {
+    CCurvilinearscopeDoc doc;
+    CGraphDef& g = doc.m_graphs[0];
+    OneSlot(int32_t range, const char16_t* formula, double step = 0.2, int32_t leftSide = 0) {
+        doc.m_nRange = range;
+        g.m_bShow = 1;
+        g.m_strFormula = formula;
+        g.m_dStep = step;
+        g.m_nLeftSide = leftSide;
+    }
+    const SamplePoint& operator[](int k) const { return g.m_pPoints[k]; }
+};
+
+TEST(SampleCapacity, ComesOutOfTheDoubleQuotientTruncated) {
+    CGraphDef def;
+    EXPECT_EQ(PlaneExplicitCapacity(10, 0.2, 0), 111);  // 111.99999999999999
+    EXPECT_EQ(PlaneExplicitCapacity(10, 0.2, 1), 222);
+    EXPECT_EQ(SpaceExplicitCapacity(10, 0.2, 0), 12543);
+    EXPECT_EQ(SpaceExplicitCapacity(20, 0.01, 0), 17656804);
+    EXPECT_EQ(PlaneParametricCapacity(def), 64);
+    EXPECT_EQ(SpaceParametricCapacity(def), 1179);
+}
+
+TEST(SampleCapacity, NeverWrapsAndNeverGoesNegative) {
+    for (double step : {0.0, 1e-9, -0.0, std::nan(""), std::numeric_limits<double>::infinity()}) {
+        EXPECT_THROW(PlaneExplicitCapacity(10, step, 0), std::bad_alloc) << step;
+        EXPECT_THROW(SpaceExplicitCapacity(10, step, 1), std::bad_alloc) << step;
+    }
+    EXPECT_GT(SpaceExplicitCapacity(20, 0.001, 0), 1700000000);  // fits; doubled it does not
+    EXPECT_THROW(SpaceExplicitCapacity(20, 0.001, 1), std::bad_alloc);
+    EXPECT_THROW(SpaceExplicitCapacity(20, 0.0009, 0), std::bad_alloc);
+    EXPECT_EQ(PlaneExplicitCapacity(10, -0.2, 0), 0);
+    CGraphDef reversed;
+    reversed.m_dTStart = 10;
+    reversed.m_dTEnd = 0;
+    EXPECT_EQ(PlaneParametricCapacity(reversed), 0);
+    EXPECT_EQ(CheckedCapacity(2147483647.0), 2147483647);
+    EXPECT_THROW(CheckedCapacity(2147483648.0), std::bad_alloc);
+}
+
+TEST(Sample2D, ExplicitLineWalksTheAccumulatedX) {
+    OneSlot s(10, u"x");
+    s.doc.Sample2D();
+    ASSERT_EQ(s.g.m_nPoints, 101);
+    EXPECT_EQ(s[0].x, -10.0);
+    EXPECT_EQ(s[100].x, 9.999999999999995);
+    EXPECT_EQ(s[0].fromX, s[0].x);
+    EXPECT_EQ(s[1].fromX, s[0].x);
+    EXPECT_EQ(s[100].fromY, s[99].y);
+}
+
+TEST(Sample2D, RangeFiveStopsAtTheFiftiethSample) {
+    OneSlot s(5, u"x");
+    s.doc.Sample2D();
+    ASSERT_EQ(s.g.m_nPoints, 50);
+    EXPECT_EQ(s[49].x, 4.800000000000004);
+}
+
+TEST(Sample2D, ParabolaKeepsTheRunAroundZero) {
+    OneSlot s(10, u"x*x");
+    s.doc.Sample2D();
+    ASSERT_GT(s.g.m_nPoints, 10);
+    EXPECT_EQ(s[0].fromX, s[0].x);  // the run begins a piece
+    for (int k = 0; k < s.g.m_nPoints; ++k) {
+        EXPECT_LE(s[k].y, 10.0);
+        EXPECT_LE(std::fabs(s[k].x), 3.2);
+        if (k > 0) {
+            EXPECT_EQ(s[k].fromX, s[k - 1].x);
+        }
+    }
+}
+
+TEST(Sample2D, SquaredLeftSideMirrorsTheUpperBranch) {
+    OneSlot s(10, u"x", 0.2, 1);
+    s.g.m_strFormula = u"x+0.005";  // -0.005 at x = -0.01..: becomes 0
+    s.doc.Sample2D();
+    const int n = s.g.m_nPoints;
+    ASSERT_EQ(n % 2, 0);
+    const int half = n / 2;
+    for (int k = 0; k < half; ++k) {
+        EXPECT_GE(s[k].x + 0.005, -0.01);
+        EXPECT_GE(s[k].y, 0.0);
+        EXPECT_EQ(s[half + k].x, s[k].x);
+        EXPECT_EQ(s[half + k].fromX, s[k].fromX);
+        EXPECT_EQ(s[half + k].y, -s[k].y);
+        EXPECT_EQ(s[half + k].fromY, -s[k].fromY);
+    }
+    // y*y = x from x = 0 (accumulated near 0) to 10, while sqrt(x) <= 10.
+    EXPECT_EQ(s[half - 1].y, std::pow(s[half - 1].x + 0.005, 0.5));
+}
+
+TEST(Sample2D, SquaredThresholdTurnsSmallNegativesIntoZero) {
+    struct Case {
+        const char16_t* formula;
+        int32_t dimension;
+        bool stored;
+    };
+    const Case cases[] = {
+        {u"-0.005", 0, true}, {u"-0.015", 0, false}, {u"-0.015", 1, true}, {u"-0.025", 1, false},
+    };
+    for (const Case& c : cases) {
+        OneSlot s(10, c.formula, 0.5, 1);
+        s.doc.m_nDimension = c.dimension;
+        c.dimension ? s.doc.Sample3D() : s.doc.Sample2D();
+        EXPECT_EQ(s.g.m_nPoints > 0, c.stored) << c.dimension;
+        if (s.g.m_nPoints > 0) {
+            EXPECT_EQ(c.dimension ? s[0].z : s[0].y, 0.0);
+        }
+    }
+}
+
+TEST(Sample2D, NaNIsStoredAndInfinityDropped) {
+    OneSlot s(10, u"LN(x)", 0.5);
+    s.doc.Sample2D();
+    // x = -10, -9.5, ..., 0 exactly (ln 0 = -inf, dropped), ..., 10.
+    int nan = 0;
+    for (int k = 0; k < s.g.m_nPoints; ++k) {
+        if (std::isnan(s[k].y)) {
+            ++nan;
+            EXPECT_LT(s[k].x, 0.0);
+        }
+        EXPECT_NE(s[k].x, 0.0);
+    }
+    EXPECT_EQ(nan, 20);
+    EXPECT_EQ(s.g.m_nPoints, 40);
+}
+
+TEST(Sample2D, TextFormulaStoresNothingButHasAnArray) {
+    OneSlot s(10, u"\"abc\"");
+    s.doc.Sample2D();
+    EXPECT_EQ(s.g.m_nPoints, 0);
+    EXPECT_TRUE(s.g.m_pPoints);
+}
+
+TEST(Sample2D, DefaultCircleStopsAtItsCapacity) {
+    OneSlot s(10, u"x");
+    s.g.m_nKind = 1;
+    s.doc.Sample2D();
+    ASSERT_EQ(s.g.m_nPoints, 64);
+    EXPECT_EQ(s[0].fromX, s[0].x);
+    EXPECT_DOUBLE_EQ(s[0].x, 5.0);
+    EXPECT_EQ(s[63].fromY, s[62].y);
+}
+
+TEST(Sampling, HiddenSlotsKeepTheirArraysAndCounts) {
+    CCurvilinearscopeDoc doc;
+    doc.m_graphs[0].m_bShow = 1;
+    CGraphDef& hidden = doc.m_graphs[1];
+    hidden.m_nPoints = 77;  // stale on purpose
+    hidden.m_pPoints = PointArray::Allocate(3);
+    SamplePoint* array = hidden.m_pPoints.get();
+    doc.Sample2D();
+    doc.Sample3D();
+    EXPECT_EQ(hidden.m_pPoints.get(), array);
+    EXPECT_EQ(hidden.m_nPoints, 77);
+    EXPECT_FALSE(doc.m_graphs[2].m_pPoints);
+}
+
+TEST(Sample3D, DefaultParametricSurfaceStoresRowsAlongU) {
+    CCurvilinearscopeDoc doc;
+    CGraphDef& g = doc.m_graphs[2];
+    g.m_bShow = 1;
+    g.m_nKind = 1;
+    g.m_strX = u"u";
+    g.m_strY = u"v";
+    g.m_strZ = u"u*v";
+    doc.m_dAngle = 2.0;
+    doc.Sample3D();
+    EXPECT_EQ(doc.m_dAngle, 0.0);
+    ASSERT_EQ(g.m_nPoints, 65 * 17);
+    for (int k = 0; k < g.m_nPoints; ++k) {
+        const SamplePoint& p = g.m_pPoints[k];
+        EXPECT_EQ(p.graphNumber, 3);
+        if (k % 65 == 0) {
+            EXPECT_EQ(p.fromX, p.x);
+            EXPECT_EQ(p.fromY, p.y);
+        } else {
+            EXPECT_EQ(p.fromX, g.m_pPoints[k - 1].x);
+        }
+    }
+}
+
+TEST(Sample3D, ExplicitSurfaceBreaksAtEveryRowAndMirrors) {
+    OneSlot s(5, u"x*y/10", 0.5, 1);
+    s.doc.Sample3D();
+    const int n = s.g.m_nPoints;
+    ASSERT_GT(n, 0);
+    for (int k = 0; k < n / 2; ++k) {
+        EXPECT_EQ(s[n / 2 + k].z, -s[k].z);
+        if (k > 0 && s[k].y != s[k - 1].y) {
+            EXPECT_EQ(s[k].fromX, s[k].x);
+        }
+    }
+}
+
+TEST(Sampling, OddLeftSidesAndKindsAreHarmless) {
+    for (int32_t left : {-1, 2, INT32_MIN, INT32_MAX}) {
+        OneSlot s(10, u"x", 0.2, left);
+        s.doc.Sample2D();
+        EXPECT_EQ(s.g.m_nPoints, 0);
+        s.doc.Sample3D();
+        EXPECT_EQ(s.g.m_nPoints, 0);
+    }
+    OneSlot s(10, u"x");
+    s.g.m_nKind = 2;
+    s.g.m_nPoints = 5;
+    s.doc.Sample2D();
+    EXPECT_EQ(s.g.m_nPoints, 5);  // left alone
+}
+
+TEST(Sampling, CapacityTooLargeLeavesTheSlotEmptyAndTheOthersSampled) {
+    CCurvilinearscopeDoc doc;
+    doc.m_graphs[0].m_bShow = 1;
+    doc.m_graphs[1].m_bShow = 1;
+    doc.m_graphs[1].m_dStep = 1e-9;
+    doc.m_graphs[1].m_nPoints = 3;
+    doc.m_graphs[1].m_pPoints = PointArray::Allocate(3);
+    doc.m_graphs[2].m_bShow = 1;
+    EXPECT_THROW(doc.Sample2D(), std::bad_alloc);
+    EXPECT_GT(doc.m_graphs[0].m_nPoints, 0);
+    EXPECT_FALSE(doc.m_graphs[1].m_pPoints);
+    EXPECT_EQ(doc.m_graphs[1].m_nPoints, 0);
+    EXPECT_FALSE(doc.m_graphs[2].m_pPoints);  // not reached
+}
+
+TEST(Sampling, ZeroCapacityNeverTakesASample) {
+    // (end + step - start) / step = 0.5: capacity 0, yet t = 0 passes the test.
+    OneSlot s(10, u"x");
+    s.g.m_nKind = 1;
+    s.g.m_dTStart = 0;
+    s.g.m_dTEnd = -0.05;
+    s.g.m_dTStep = 0.1;
+    s.doc.Sample2D();
+    EXPECT_EQ(s.g.m_nPoints, 0);
+    // Reversed and backwards ranges sample nothing, and end.
+    s.g.m_dTStep = -0.1;
+    s.g.m_dTEnd = 6;
+    s.doc.Sample2D();
+    EXPECT_EQ(s.g.m_nPoints, 0);
+    s.g.m_nKind = 0;
+    s.g.m_dStep = -0.2;
+    s.doc.Sample2D();
+    EXPECT_EQ(s.g.m_nPoints, 0);
+}
+
+TEST(Sampling, StepsThatAreNotPositiveSampleNothingAndEnd) {
+    // Found by fuzzing: y*y = x with a huge negative step has capacity 4,
+    // and x walks off towards minus infinity with every sample skipped.
+    OneSlot plane(10, u"x", -3.6537540933273417e+46, 1);
+    EXPECT_EQ(PlaneExplicitCapacity(10, plane.g.m_dStep, 1), 4);
+    plane.doc.Sample2D();
+    EXPECT_EQ(plane.g.m_nPoints, 0);
+    EXPECT_TRUE(plane.g.m_pPoints);
+    plane.g.m_nLeftSide = 0;
+    plane.g.m_strFormula = u"0";  // would store records far outside the range
+    plane.doc.Sample2D();
+    EXPECT_EQ(plane.g.m_nPoints, 0);
+    plane.doc.Sample3D();
+    EXPECT_EQ(plane.g.m_nPoints, 0);
+    // A parametric surface's capacity has 100 added: a backwards u loop with
+    // a text coordinate would otherwise never end.
+    OneSlot surface(10, u"x");
+    surface.g.m_nKind = 1;
+    surface.g.m_strX = u"\"a\"";
+    surface.g.m_dTStep = -0.1;
+    surface.g.m_dTEnd = 0.1;  // (end + step - start) = 0
+    EXPECT_EQ(SpaceParametricCapacity(surface.g), 100);
+    surface.doc.Sample3D();
+    EXPECT_EQ(surface.g.m_nPoints, 0);
+}
+
+TEST(Sampling, ParameterThatStopsMovingEnds) {
+    // t + 1 == t at 1e20: the literal loop would evaluate the text forever.
+    OneSlot s(10, u"x");
+    s.g.m_nKind = 1;
+    s.g.m_strX = u"\"a\"";
+    s.g.m_dTStart = 1e20;
+    s.g.m_dTEnd = 1e20 + 16384;
+    s.g.m_dTStep = 1;
+    s.doc.Sample2D();
+    EXPECT_EQ(s.g.m_nPoints, 0);
+    s.doc.m_nDimension = 1;
+    s.g.m_dVStart = 1e20;
+    s.g.m_dVEnd = 1e20 + 16384;
+    s.g.m_dVStep = 1;
+    s.g.m_dTStart = 0;
+    s.g.m_dTEnd = 1;
+    s.doc.Sample3D();
+    EXPECT_EQ(s.g.m_nPoints, 0);
+    // When the stuck sample does store, it repeats up to the capacity as the
+    // loop says.
+    s.doc.m_nDimension = 0;
+    s.g.m_strX = u"t";
+    s.g.m_dTStart = 1e20;
+    s.g.m_dTEnd = 1e20 + 16384;
+    s.doc.Sample2D();
+    EXPECT_EQ(s.g.m_nPoints, 16384);
+}
+
+}  // namespace
