@@ -39,7 +39,7 @@ void Write(const std::filesystem::path& folder, const char* name, int dimension,
     int i = 0;
     for (const Slot& slot : slots) Define(doc.m_graphs[i++], slot);
     if (adjust) adjust(doc);
-    if (dimension == 0)
+    if (dimension == DIM_PLANE)
         doc.Sample2D();
     else
         doc.Sample3D();
@@ -56,19 +56,19 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = argv[1];
     try {
-        Write(folder, "plane-functions.crv", 0, 10,
-              {{0, 0, u"x*x/4-6", nullptr, nullptr, nullptr},
-               {0, 0, u"5*sin(x)", nullptr, nullptr, nullptr},
-               {1, 0, nullptr, u"7*cos(t)", u"4*sin(t)", nullptr}});
-        Write(folder, "plane-squared.crv", 0, 5,
-              {{0, 1, u"x*x*x-4*x", nullptr, nullptr, nullptr},
-               {1, 0, nullptr, u"3*cos(3*t)*cos(t)", u"3*cos(3*t)*sin(t)", nullptr}},
+        Write(folder, "plane-functions.crv", DIM_PLANE, 10,
+              {{GK_EXPLICIT, LS_PLAIN, u"x*x/4-6", nullptr, nullptr, nullptr},
+               {GK_EXPLICIT, LS_PLAIN, u"5*sin(x)", nullptr, nullptr, nullptr},
+               {GK_PARAMETRIC, LS_PLAIN, nullptr, u"7*cos(t)", u"4*sin(t)", nullptr}});
+        Write(folder, "plane-squared.crv", DIM_PLANE, 5,
+              {{GK_EXPLICIT, LS_SQUARED, u"x*x*x-4*x", nullptr, nullptr, nullptr},
+               {GK_PARAMETRIC, LS_PLAIN, nullptr, u"3*cos(3*t)*cos(t)", u"3*cos(3*t)*sin(t)", nullptr}},
               [](CCurvilinearscopeDoc& doc) { doc.m_graphs[0].m_dStep = 0.01; });
-        Write(folder, "space-surface.crv", 1, 10,
-              {{0, 0, u"5*cos(x/2)*sin(y/3)", nullptr, nullptr, nullptr}},
+        Write(folder, "space-surface.crv", DIM_SPACE, 10,
+              {{GK_EXPLICIT, LS_PLAIN, u"5*cos(x/2)*sin(y/3)", nullptr, nullptr, nullptr}},
               [](CCurvilinearscopeDoc& doc) { doc.m_graphs[0].m_dStep = 0.5; });
-        Write(folder, "space-sphere.crv", 1, 10,
-              {{1, 0, nullptr, u"6*sin(v)*cos(u)", u"6*sin(v)*sin(u)", u"6*cos(v)"}});
+        Write(folder, "space-sphere.crv", DIM_SPACE, 10,
+              {{GK_PARAMETRIC, LS_PLAIN, nullptr, u"6*sin(v)*cos(u)", u"6*sin(v)*sin(u)", u"6*cos(v)"}});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "crv_make_examples: %s\n", e.what());
         return 1;

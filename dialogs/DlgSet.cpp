@@ -1,6 +1,7 @@
 // The dialog's life: construction, initialisation, the handlers and the
 // field set that travels between the controls and the slot of the shown tab.
 #include "dialogs/DlgSet.h"
+#include "document/CurvilinearscopeDoc.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -137,9 +138,9 @@ void CDlgSet::UpdateControls() {
         return;
     }
     const CGraphDef& g = m_graphs[slot];
-    const bool function = g.m_nKind == 0;
-    const bool parameter = g.m_nKind == 1;
-    const bool space = m_nDimension == 1;
+    const bool function = g.m_nKind == GK_EXPLICIT;
+    const bool parameter = g.m_nKind == GK_PARAMETRIC;
+    const bool space = m_nDimension == DIM_SPACE;
     for (int id : {IDC_FORMULA, IDC_LEFT_SIDE, IDC_STEP}) {
         Item(id)->setEnabled(function);
     }

@@ -6,6 +6,7 @@
 
 #include "dialogs/DialogMessage.h"
 #include "dialogs/DlgSet.h"
+#include "document/CurvilinearscopeDoc.h"
 #include "dialogs/RangeChoice.h"
 #include "expr/GraphExpress.h"
 
@@ -87,10 +88,10 @@ void CDlgSet::OnOK() {
 bool CDlgSet::ValidateSlot(int slot, int range) {
     const CGraphDef& g = m_graphs[slot];
     const SlotCheck* failed = nullptr;
-    if (g.m_nKind == 0) {
+    if (g.m_nKind == GK_EXPLICIT) {
         failed = FirstFailure(kFunctionChecks, g, m_nDimension, range);
-    } else if (g.m_nKind == 1) {
-        failed = m_nDimension == 1 ? FirstFailure(kSurfaceChecks, g, m_nDimension, range)
+    } else if (g.m_nKind == GK_PARAMETRIC) {
+        failed = m_nDimension == DIM_SPACE ? FirstFailure(kSurfaceChecks, g, m_nDimension, range)
                                    : FirstFailure(kCurveChecks, g, m_nDimension, range);
     }
     if (failed) {

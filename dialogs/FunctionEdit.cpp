@@ -32,14 +32,14 @@ bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* paren
     model.m_nDimension = edited->m_nDimension;
     model.m_nRange = edited->m_nRange;
     model.m_dAngle = edited->m_dAngle;
-    const bool sampling = edited->m_nDimension == 0 || edited->m_nDimension == 1;
+    const bool sampling = edited->m_nDimension == DIM_PLANE || edited->m_nDimension == DIM_SPACE;
     for (int i = 0; i < 3; ++i) {
         CGraphDef& target = model.m_graphs[i];
         CGraphDef& source = edited->m_graphs[i];
         target = source;
         // Exactly the slots the sampling rebuilds take new points; the
         // others keep theirs, as sampling in place would leave them.
-        if (sampling && source.m_bShow && (source.m_nKind == 0 || source.m_nKind == 1)) {
+        if (sampling && source.m_bShow && (source.m_nKind == GK_EXPLICIT || source.m_nKind == GK_PARAMETRIC)) {
             target.m_pPoints = std::move(source.m_pPoints);
             target.m_nPoints = source.m_nPoints;
         }

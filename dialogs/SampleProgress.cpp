@@ -31,9 +31,9 @@ SampleOutcome SampleWithProgress(CCurvilinearscopeDoc& model, QWidget* parent, i
     };
     try {
         bool finished = true;
-        if (model.m_nDimension == 1) {
+        if (model.m_nDimension == DIM_SPACE) {
             finished = model.Sample3D(report);
-        } else if (model.m_nDimension == 0) {
+        } else if (model.m_nDimension == DIM_PLANE) {
             finished = model.Sample2D(report);
         }
         return finished ? SampleOutcome::Finished : SampleOutcome::Cancelled;

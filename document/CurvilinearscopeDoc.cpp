@@ -5,7 +5,7 @@
 CCurvilinearscopeDoc::CCurvilinearscopeDoc() : m_nDimension(0), m_nRange(10), m_dAngle(0.0) {}
 
 bool CCurvilinearscopeDoc::OnNewDocument() {
-    m_nDimension = 0;
+    m_nDimension = DIM_PLANE;
     for (CGraphDef& graph : m_graphs) {
         graph.FreePoints();
     }

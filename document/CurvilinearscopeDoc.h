@@ -14,6 +14,12 @@ class CArchive;
 // from 0 to 1; returning false cancels the sampling.
 using SampleProgress = std::function<bool(double fraction)>;
 
+// What the document's m_nDimension says.
+enum Dimension : int32_t {
+    DIM_PLANE = 0,  // a 2D picture
+    DIM_SPACE = 1,  // a 3D picture
+};
+
 class CCurvilinearscopeDoc {
 public:
     CCurvilinearscopeDoc();
@@ -50,7 +56,7 @@ public:
     bool Sample2D(const SampleProgress& progress);
     bool Sample3D(const SampleProgress& progress);
 
-    int32_t m_nDimension;  // 0 plane, 1 space
+    int32_t m_nDimension;  // Dimension
     int32_t m_nRange;      // R: the axes run from -R to R
     CGraphDef m_graphs[3];
     double m_dAngle;       // rotation of the space picture, radians

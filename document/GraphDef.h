@@ -24,6 +24,19 @@ struct SamplePoint {
 // filling it costs few page faults.
 using PointArray = LargeArray<SamplePoint>;
 
+// What a slot's m_nKind says. The fields stay plain int32: a file may hold
+// any value, and a slot of another kind is neither sampled nor drawn.
+enum GraphKind : int32_t {
+    GK_EXPLICIT = 0,    // y = f(x), z = f(x, y)
+    GK_PARAMETRIC = 1,  // x(t), y(t); x(u, v), y(u, v), z(u, v)
+};
+
+// What an explicit slot's m_nLeftSide says.
+enum LeftSide : int32_t {
+    LS_PLAIN = 0,    // "y" or "z"
+    LS_SQUARED = 1,  // "y*y" or "z*z": the root is taken and mirrored
+};
+
 class CGraphDef {
 public:
     CGraphDef();
@@ -43,8 +56,8 @@ public:
     // a bound for the array.
     int32_t DrawableCount() const;
 
-    int32_t m_nKind;           // 0 explicit, 1 parametric
-    int32_t m_nLeftSide;       // 0 "y"/"z", 1 "y*y"/"z*z"
+    int32_t m_nKind;           // GraphKind
+    int32_t m_nLeftSide;       // LeftSide
     std::u16string m_strFormula;
     std::u16string m_strX;
     std::u16string m_strY;

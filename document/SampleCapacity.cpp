@@ -17,7 +17,7 @@ int32_t CheckedCapacity(double records) {
 
 namespace {
 double Doubled(double records, int32_t leftSide) {
-    return leftSide == 1 ? records * 2.0 : records;
+    return leftSide == LS_SQUARED ? records * 2.0 : records;
 }
 }  // namespace
 

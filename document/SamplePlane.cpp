@@ -62,7 +62,7 @@ bool SampleExplicit(CGraphDef& graph, int32_t range, SampleTicker& ticker) {
         newPiece = false;
     }
     graph.m_nPoints = i;
-    if (leftSide == 1) {
+    if (leftSide == LS_SQUARED) {
         MirrorPlane(points, i);
         graph.m_nPoints = 2 * i;
     }
@@ -109,9 +109,9 @@ double ExpectedPlaneEvaluations(const CCurvilinearscopeDoc& doc) {
         if (!graph.m_bShow) {
             continue;
         }
-        if (graph.m_nKind == 0) {
+        if (graph.m_nKind == GK_EXPLICIT) {
             expected += EstimatedLoopCount(-doc.m_nRange, doc.m_nRange, graph.m_dStep);
-        } else if (graph.m_nKind == 1) {
+        } else if (graph.m_nKind == GK_PARAMETRIC) {
             expected += EstimatedLoopCount(graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep);
         }
     }
@@ -127,9 +127,9 @@ bool CCurvilinearscopeDoc::Sample2D(const SampleProgress& progress) {
             continue;
         }
         bool finished = true;
-        if (graph.m_nKind == 0) {
+        if (graph.m_nKind == GK_EXPLICIT) {
             finished = SampleExplicit(graph, m_nRange, ticker);
-        } else if (graph.m_nKind == 1) {
+        } else if (graph.m_nKind == GK_PARAMETRIC) {
             finished = SampleParametric(graph, ticker);
         }
         if (!finished || !ticker.Report()) {

@@ -10,7 +10,7 @@
 // N otherwise (a left side other than 0 or 1 stores nothing at all, and must
 // not divide by L + 1).
 inline int32_t FirstHalfLimit(int32_t capacity, int32_t leftSide) {
-    return leftSide == 1 ? capacity / 2 : capacity;
+    return leftSide == LS_SQUARED ? capacity / 2 : capacity;
 }
 
 // The left side's rule and the range test applied to the value v; false when
@@ -18,12 +18,12 @@ inline int32_t FirstHalfLimit(int32_t capacity, int32_t leftSide) {
 // the root of values down to `threshold` (-0.01 plane, -0.02 space) as the
 // power 0.5 of max(v, 0); a NaN passes the range test and is kept.
 inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double range) {
-    if (leftSide == 1) {
+    if (leftSide == LS_SQUARED) {
         if (v < threshold || std::isnan(v)) {
             return false;
         }
         v = std::pow(std::max(v, 0.0), 0.5);
-    } else if (leftSide != 0) {
+    } else if (leftSide != LS_PLAIN) {
         return false;
     }
     return !(v > range || v < -range);

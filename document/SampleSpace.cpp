@@ -16,7 +16,7 @@ namespace {
 
 // A squared left side gets its mirror image below the samples.
 bool MirrorIfSquared(CGraphDef& graph, SamplePoint* points, int32_t leftSide) {
-    if (leftSide == 1) {
+    if (leftSide == LS_SQUARED) {
         MirrorSpace(points, graph.m_nPoints);
         graph.m_nPoints *= 2;
     }
@@ -127,10 +127,10 @@ double ExpectedSpaceEvaluations(const CCurvilinearscopeDoc& doc) {
         if (!g.m_bShow) {
             continue;
         }
-        if (g.m_nKind == 0) {
+        if (g.m_nKind == GK_EXPLICIT) {
             const double side = EstimatedLoopCount(-doc.m_nRange, doc.m_nRange, g.m_dStep);
             expected += side * side;
-        } else if (g.m_nKind == 1) {
+        } else if (g.m_nKind == GK_PARAMETRIC) {
             expected += EstimatedLoopCount(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep) *
                         EstimatedLoopCount(g.m_dVStart, g.m_dVEnd + g.m_dVStep, g.m_dVStep);
         }
@@ -149,9 +149,9 @@ bool CCurvilinearscopeDoc::Sample3D(const SampleProgress& progress) {
             continue;
         }
         bool finished = true;
-        if (graph.m_nKind == 0) {
+        if (graph.m_nKind == GK_EXPLICIT) {
             finished = SampleExplicit(graph, m_nRange, slot + 1, ticker);
-        } else if (graph.m_nKind == 1) {
+        } else if (graph.m_nKind == GK_PARAMETRIC) {
             finished = SampleParametric(graph, slot + 1, ticker);
         }
         if (!finished || !ticker.Report()) {

@@ -38,7 +38,7 @@ QString ArrowCommandMenuText(int id) {
 }
 
 ArrowCommandState ArrowCommandUpdate(int id, int dimension) {
-    const bool space = dimension == 1;
+    const bool space = dimension == DIM_SPACE;
     switch (id) {
     case ID_ARROW_RIGHT: return {space ? Text("Z軸右に回転\t(→キー)") : Text("カーソル右に移動\t(→キー)"), true};
     case ID_ARROW_LEFT: return {space ? Text("Z軸左に回転\t(←キー)") : Text("カーソル左に移動\t(←キー)"), true};
@@ -65,12 +65,12 @@ void TurnPicture(CCurvilinearscopeView& view, double delta) {
 void ArrowCommand(CCurvilinearscopeView& view, int id) {
     const CCurvilinearscopeDoc* doc = view.GetDocument();
     if (!doc) return;
-    if (doc->m_nDimension == 1) {
+    if (doc->m_nDimension == DIM_SPACE) {
         if (id == ID_ARROW_RIGHT) TurnPicture(view, kTurnStep);
         if (id == ID_ARROW_LEFT) TurnPicture(view, -kTurnStep);
         return;
     }
-    if (doc->m_nDimension != 0) return;
+    if (doc->m_nDimension != DIM_PLANE) return;
     switch (id) {
     case ID_ARROW_RIGHT: NudgePointer(view, 1, 0); break;
     case ID_ARROW_LEFT: NudgePointer(view, -1, 0); break;

@@ -30,14 +30,14 @@ int ArrowCommandOfKey(int key) {
 
 void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (m_pDocument && m_pDocument->m_nDimension == 0) {
+    if (m_pDocument && m_pDocument->m_nDimension == DIM_PLANE) {
         setCursor(Qt::CrossCursor);
         if (const auto world = PointerToWorld(width(), height(), at.x(), at.y(), m_pDocument->m_nRange))
             emit statusMessage(PointerReadoutText(*world));
     } else {
         unsetCursor();
     }
-    if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == 1 && at.x() != m_nDragX) {
+    if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE && at.x() != m_nDragX) {
         TurnPicture(*this, (at.x() - m_nDragX) * kDragRadiansPerPixel);
         m_nDragX = at.x();
     }
@@ -45,7 +45,7 @@ void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CCurvilinearscopeView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_pDocument && m_pDocument->m_nDimension == 1) {
+    if (event->button() == Qt::LeftButton && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE) {
         m_bDragging = true;
         m_nDragX = event->position().toPoint().x();
     }

@@ -11,10 +11,10 @@
 namespace {
 
 void DrawGraphsAndAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D, bool printing) {
-    if (doc.m_nDimension == 0) {
+    if (doc.m_nDimension == DIM_PLANE) {
         DrawAxes2D(dc, doc, printing);
         DrawGraphs2D(dc, doc);
-    } else if (doc.m_nDimension == 1) {
+    } else if (doc.m_nDimension == DIM_SPACE) {
         picture3D.Draw(dc, doc);
     }
 }
@@ -25,7 +25,7 @@ void DrawGraphsAndAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPictu
 void DrawWithLittleMemory(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
     dc.EndUnderLayer();
     picture3D.ReleaseWorkMemory();
-    if (doc.m_nDimension != 1) return;
+    if (doc.m_nDimension != DIM_SPACE) return;
     try {
         picture3D.DrawAxes(dc, doc);
     } catch (const std::bad_alloc&) {

@@ -35,14 +35,14 @@ private:
 };
 
 void DrawLegendOf(LegendWriter& out, const CGraphDef& graph, bool space) {
-    if (graph.m_nKind == 1) {
+    if (graph.m_nKind == GK_PARAMETRIC) {
         out.Line(u" x = ", graph.m_strX);
         out.Line(u" y = ", graph.m_strY);
         if (space) out.Line(u" z = ", graph.m_strZ);
     } else if (space) {
-        out.Line(graph.m_nLeftSide == 0 ? u" z = " : u" z*z = ", graph.m_strFormula);
+        out.Line(graph.m_nLeftSide == LS_PLAIN ? u" z = " : u" z*z = ", graph.m_strFormula);
     } else {
-        out.Line(graph.m_nLeftSide == 0 ? u" y = " : u" y*y =", graph.m_strFormula);
+        out.Line(graph.m_nLeftSide == LS_PLAIN ? u" y = " : u" y*y =", graph.m_strFormula);
     }
 }
 
@@ -61,7 +61,7 @@ void DrawTitle(CDrawSurface& dc, const CCurvilinearscopeDoc& doc) {
         const CGraphDef& graph = doc.m_graphs[slot - 1];
         if (!graph.m_bShow) continue;
         dc.SetTextColor(GraphColor(slot));
-        DrawLegendOf(out, graph, doc.m_nDimension == 1);
+        DrawLegendOf(out, graph, doc.m_nDimension == DIM_SPACE);
     }
 
     dc.SetTextColor(oldColor);
