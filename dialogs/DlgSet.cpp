@@ -150,8 +150,7 @@ void CDlgSet::UpdateControls() {
     for (int id : {IDC_Z, IDC_V_START, IDC_V_END, IDC_V_STEP, IDC_V_LABEL}) {
         Item(id)->setEnabled(parameter && space);
     }
-    static_cast<QGroupBox*>(Item(IDC_PARAM_GROUP))->setTitle(space ? tr("パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)")
-                                                                   : tr("パラメータ変数式 x=f(t), y=g(t), z=k(t)"));
+    static_cast<QGroupBox*>(Item(IDC_PARAM_GROUP))->setTitle(DlgSetText(space ? IDS_SURFACE_CAPTION : IDS_CURVE_CAPTION));
     static_cast<QLabel*>(Item(IDC_T_LABEL))->setText(space ? QStringLiteral("u =") : QStringLiteral("t ="));
     static_cast<QLabel*>(Item(IDC_V_LABEL))->setText(QStringLiteral("v ="));
     auto* leftSide = static_cast<QComboBox*>(Item(IDC_LEFT_SIDE));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialogs/DlgSetIds.h"
+#include "dialogs/DlgSetTexts.h"
 #include "document/GraphDef.h"
 
 class QButtonGroup;
@@ -41,10 +42,6 @@ public:
     // and makes the result false.
     bool UpdateData(bool saveAndValidate = true);
 
-    // The string-table texts: 101 (tab label), 102..115 (messages) with the
-    // slot number 1..3 formatted in.
-    static QString GraphText(int id, int slotNumber);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -71,7 +68,7 @@ private:
     // Validation of one shown slot on OK (DlgSetValidate.cpp): false after a
     // failure has been reported and the focus moved.
     bool ValidateSlot(int slot, int range);
-    void FailSlot(int slot, int messageId, int focusId, bool selectTab);
+    void FailSlot(int slot, DlgSetTextId messageId, int focusId, bool selectTab);
 
     // Exchange helpers (DlgSetExchange.cpp).
     class Exchange;

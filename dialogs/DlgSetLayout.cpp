@@ -21,7 +21,7 @@ int WidestText(const QFontMetrics& metrics, const DlgSetTemplateItem& item, cons
     int widest = 0;
     for (const char* text : {item.text, item.altText}) {
         if (text) {
-            widest = std::max(widest, metrics.horizontalAdvance(CDlgSet::tr(text)));
+            widest = std::max(widest, metrics.horizontalAdvance(DlgSetTranslate(text)));
         }
     }
     // Lists show their items, not a text of their own.

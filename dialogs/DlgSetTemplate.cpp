@@ -65,7 +65,7 @@ const DlgSetTemplateItem kDlgSetTemplate[] = {
 const std::size_t kDlgSetTemplateCount = std::size(kDlgSetTemplate);
 
 QWidget* CDlgSet::CreateControl(const DlgSetTemplateItem& item) {
-    const QString text = item.text ? tr(item.text) : QString();
+    const QString text = item.text ? DlgSetTranslate(item.text) : QString();
     switch (item.kind) {
     case K::RadioGroupStart:
     case K::Radio: {
@@ -104,7 +104,7 @@ QWidget* CDlgSet::CreateControl(const DlgSetTemplateItem& item) {
         m_pTabBar->setExpanding(false);
         const QSignalBlocker block(m_pTabBar);
         for (int slot = 1; slot <= 3; ++slot) {
-            m_pTabBar->addTab(GraphText(101, slot));
+            m_pTabBar->addTab(DlgSetGraphText(IDS_GRAPH_TAB, slot));
         }
         return m_pTabBar;
     }

@@ -1,22 +1,50 @@
-// The dialog's string table: tab labels and the messages naming a graph.
-#include "dialogs/DlgSet.h"
+#include "dialogs/DlgSetTexts.h"
 
-QString CDlgSet::GraphText(int id, int slotNumber) {
-    QString text;
-    switch (id) {
-    case 101: text = tr("グラフ%1"); break;
-    case 102: text = tr("グラフ%1の関数式の間隔値(0.01-1.0)を正しく設定してください。"); break;
-    case 103: text = tr("グラフ%1の関数表示式に文法エラーがあります。"); break;
-    case 104: text = tr("グラフ%1のtの値開始＜終了値のように設定してください。"); break;
-    case 105: text = tr("グラフ%1のtの間隔値(0.01-1.0)を正しく設定してください。"); break;
-    case 106: text = tr("グラフ%1のxのためのパラメータ変数式に文法エラーがあります。"); break;
-    case 107: text = tr("グラフ%1のyのためのパラメータ変数式に文法エラーがあります。"); break;
-    case 108: text = tr("グラフ%1のuの間隔値(0.01-1.0)を正しく設定してください。"); break;
-    case 109: text = tr("グラフ%1のvの間隔値(0.01-1.0)を正しく設定してください。"); break;
-    case 110: text = tr("グラフ%1のzのためのパラメータ変数式に文法エラーがあります。"); break;
-    case 114: text = tr("グラフ%1のuの値開始＜終了値のように設定してください。"); break;
-    case 115: text = tr("グラフ%1のvの値開始＜終了値のように設定してください。"); break;
-    default: return QString();
+#include <QCoreApplication>
+
+namespace {
+
+// The translation file has always filed the dialog's texts under the
+// dialog's class name.
+constexpr char kContext[] = "CDlgSet";
+
+struct TableText {
+    DlgSetTextId id;
+    const char* source;  // %1 stands for the slot number
+};
+
+const TableText kTable[] = {
+    {IDS_GRAPH_TAB, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1")},
+    {IDS_STEP_OUT_OF_RANGE, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の関数式の間隔値(0.01-1.0)を正しく設定してください。")},
+    {IDS_FORMULA_ERROR, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の関数表示式に文法エラーがあります。")},
+    {IDS_T_START_NOT_BELOW_END, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のtの値開始＜終了値のように設定してください。")},
+    {IDS_T_STEP_OUT_OF_RANGE, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のtの間隔値(0.01-1.0)を正しく設定してください。")},
+    {IDS_X_FORMULA_ERROR, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のxのためのパラメータ変数式に文法エラーがあります。")},
+    {IDS_Y_FORMULA_ERROR, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のyのためのパラメータ変数式に文法エラーがあります。")},
+    {IDS_U_STEP_OUT_OF_RANGE, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のuの間隔値(0.01-1.0)を正しく設定してください。")},
+    {IDS_V_STEP_OUT_OF_RANGE, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のvの間隔値(0.01-1.0)を正しく設定してください。")},
+    {IDS_Z_FORMULA_ERROR, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のzのためのパラメータ変数式に文法エラーがあります。")},
+    {IDS_CURVE_CAPTION, QT_TRANSLATE_NOOP("CDlgSet", "パラメータ変数式 x=f(t), y=g(t), z=k(t)")},
+    {IDS_SURFACE_CAPTION, QT_TRANSLATE_NOOP("CDlgSet", "パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)")},
+    {IDS_U_START_NOT_BELOW_END, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のuの値開始＜終了値のように設定してください。")},
+    {IDS_V_START_NOT_BELOW_END, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のvの値開始＜終了値のように設定してください。")},
+};
+
+}  // namespace
+
+QString DlgSetTranslate(const char* source) {
+    return QCoreApplication::translate(kContext, source);
+}
+
+QString DlgSetText(DlgSetTextId id) {
+    for (const TableText& entry : kTable) {
+        if (entry.id == id) {
+            return DlgSetTranslate(entry.source);
+        }
     }
-    return text.arg(slotNumber);
+    return QString();
+}
+
+QString DlgSetGraphText(DlgSetTextId id, int slotNumber) {
+    return DlgSetText(id).arg(slotNumber);
 }

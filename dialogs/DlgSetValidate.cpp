@@ -29,32 +29,32 @@ bool Compiles(const std::u16string& formula, Args... args) {
 // only move the focus.
 struct SlotCheck {
     bool (*passes)(const CGraphDef& g, int dimension, int range);
-    int messageId;
+    DlgSetTextId messageId;
     int focusId;
     bool selectTab;
 };
 
 const SlotCheck kFunctionChecks[] = {
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dStep); }, 102, IDC_STEP, true},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dStep); }, IDS_STEP_OUT_OF_RANGE, IDC_STEP, true},
     {[](const CGraphDef& g, int dimension, int range) { return Compiles<CFunctionExpress>(g.m_strFormula, dimension, range); },
-     103, IDC_FORMULA, false},
+     IDS_FORMULA_ERROR, IDC_FORMULA, false},
 };
 
 const SlotCheck kCurveChecks[] = {
-    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; }, 104, IDC_T_END, true},
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); }, 105, IDC_T_STEP, true},
-    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strX); }, 106, IDC_X, false},
-    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strY); }, 107, IDC_Y, false},
+    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; }, IDS_T_START_NOT_BELOW_END, IDC_T_END, true},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); }, IDS_T_STEP_OUT_OF_RANGE, IDC_T_STEP, true},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strX); }, IDS_X_FORMULA_ERROR, IDC_X, false},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strY); }, IDS_Y_FORMULA_ERROR, IDC_Y, false},
 };
 
 const SlotCheck kSurfaceChecks[] = {
-    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; }, 114, IDC_T_END, true},
-    {[](const CGraphDef& g, int, int) { return g.m_dVStart < g.m_dVEnd; }, 115, IDC_V_END, true},
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); }, 108, IDC_T_STEP, true},
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dVStep); }, 109, IDC_V_STEP, true},
-    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strX); }, 106, IDC_X, false},
-    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strY); }, 107, IDC_Y, false},
-    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strZ); }, 110, IDC_Z, false},
+    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; }, IDS_U_START_NOT_BELOW_END, IDC_T_END, true},
+    {[](const CGraphDef& g, int, int) { return g.m_dVStart < g.m_dVEnd; }, IDS_V_START_NOT_BELOW_END, IDC_V_END, true},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); }, IDS_U_STEP_OUT_OF_RANGE, IDC_T_STEP, true},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dVStep); }, IDS_V_STEP_OUT_OF_RANGE, IDC_V_STEP, true},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strX); }, IDS_X_FORMULA_ERROR, IDC_X, false},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strY); }, IDS_Y_FORMULA_ERROR, IDC_Y, false},
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress3d>(g.m_strZ); }, IDS_Z_FORMULA_ERROR, IDC_Z, false},
 };
 
 template <std::size_t N>
@@ -100,8 +100,8 @@ bool CDlgSet::ValidateSlot(int slot, int range) {
     return !failed;
 }
 
-void CDlgSet::FailSlot(int slot, int messageId, int focusId, bool selectTab) {
-    ShowDialogMessage(this, GraphText(messageId, slot + 1));
+void CDlgSet::FailSlot(int slot, DlgSetTextId messageId, int focusId, bool selectTab) {
+    ShowDialogMessage(this, DlgSetGraphText(messageId, slot + 1));
     QWidget* control = Item(focusId);
     // A formula failure keeps the shown tab, unless the edit to correct is
     // disabled there (the shown slot is of another kind): focus could not

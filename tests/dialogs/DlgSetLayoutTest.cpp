@@ -14,6 +14,7 @@
 #include <QXmlStreamReader>
 
 #include "DlgSetDriver.h"
+#include "dialogs/DlgSetTexts.h"
 
 namespace {
 
@@ -139,7 +140,7 @@ TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
         if (c.chinese) {
             EXPECT_EQ(d.dlg.windowTitle(), QStringLiteral("函数编辑"));
             EXPECT_EQ(d.dlg.TabBar()->tabText(0), QStringLiteral("图形1"));
-            EXPECT_EQ(CDlgSet::GraphText(115, 2), QStringLiteral("请将图形2的v值设置为起始值＜终止值。"));
+            EXPECT_EQ(DlgSetGraphText(IDS_V_START_NOT_BELOW_END, 2), QStringLiteral("请将图形2的v值设置为起始值＜终止值。"));
         }
     }
     QApplication::setFont(previous);
