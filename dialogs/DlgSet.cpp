@@ -1,17 +1,22 @@
 // The dialog's life: construction, initialisation, the handlers and the
 // field set that travels between the controls and the slot of the shown tab.
 #include "dialogs/DlgSet.h"
-#include "document/CurvilinearscopeDoc.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+
+#include "dialogs/DialogMessage.h"
+#include "dialogs/RangeChoice.h"
+#include "dialogs/SlotValidation.h"
+#include "document/CurvilinearscopeDoc.h"
 
 CDlgSet::CDlgSet(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("関数編集"));
@@ -75,6 +80,43 @@ void CDlgSet::OnTabChanged(int index) {
     if (index >= 0) {
         LoadSlot(index);
         UpdateControls();
+    }
+}
+
+// OK: every shown slot is checked in slot order, and the first failure keeps
+// the dialog open with a message naming the graph.
+void CDlgSet::OnOK() {
+    const bool stored = m_nShownSlot < 0 || StoreSlot(m_nShownSlot);
+    const int range = RangeFromChoice(m_nRangeChoice);
+    for (int slot = 0; slot < 3; ++slot) {
+        if (m_graphs[slot].m_bShow == 0) {
+            continue;
+        }
+        if (const std::optional<SlotCheckFailure> failure = FirstFailedCheck(m_graphs[slot], m_nDimension, range)) {
+            ShowFailure(slot, *failure);
+            return;
+        }
+    }
+    // A control that did not read when the slot was stored has had its
+    // message; reading it again would only repeat it, and the dialog stays
+    // open either way.
+    if (stored && UpdateData(true)) {
+        accept();
+    }
+}
+
+void CDlgSet::ShowFailure(int slot, const SlotCheckFailure& failure) {
+    ShowDialogMessage(this, DlgSetGraphText(failure.messageId, slot + 1));
+    QWidget* control = Item(failure.focusId);
+    // A formula failure keeps the shown tab, unless the edit to correct is
+    // disabled there (the shown slot is of another kind): focus could not
+    // land in it, so the failing slot is shown instead.
+    if (failure.showSlot || !control->isEnabled()) {
+        SelectSlot(slot);
+    }
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->selectAll();
     }
 }
 
@@ -150,7 +192,8 @@ void CDlgSet::UpdateControls() {
     for (int id : {IDC_Z, IDC_V_START, IDC_V_END, IDC_V_STEP, IDC_V_LABEL}) {
         Item(id)->setEnabled(parameter && space);
     }
-    static_cast<QGroupBox*>(Item(IDC_PARAM_GROUP))->setTitle(DlgSetText(space ? IDS_SURFACE_CAPTION : IDS_CURVE_CAPTION));
+    auto* parameterGroup = static_cast<QGroupBox*>(Item(IDC_PARAM_GROUP));
+    parameterGroup->setTitle(DlgSetText(space ? IDS_SURFACE_CAPTION : IDS_CURVE_CAPTION));
     static_cast<QLabel*>(Item(IDC_T_LABEL))->setText(space ? QStringLiteral("u =") : QStringLiteral("t ="));
     static_cast<QLabel*>(Item(IDC_V_LABEL))->setText(QStringLiteral("v ="));
     auto* leftSide = static_cast<QComboBox*>(Item(IDC_LEFT_SIDE));

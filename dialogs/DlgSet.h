@@ -19,6 +19,7 @@ class QFrame;
 class QLineEdit;
 class QTabBar;
 struct DlgSetTemplateItem;
+struct SlotCheckFailure;
 
 class CDlgSet : public QDialog {
     Q_OBJECT
@@ -65,10 +66,9 @@ private:
     void SelectSlot(int slot);  // as a change of tab by the user, minus the store
     void UpdateControls();
 
-    // Validation of one shown slot on OK (DlgSetValidate.cpp): false after a
-    // failure has been reported and the focus moved.
-    bool ValidateSlot(int slot, int range);
-    void FailSlot(int slot, DlgSetTextId messageId, int focusId, bool selectTab);
+    // A failed check of a shown slot on OK: the message, then the focus on
+    // the control to correct.
+    void ShowFailure(int slot, const SlotCheckFailure& failure);
 
     // Exchange helpers (DlgSetExchange.cpp).
     class Exchange;
