@@ -3,6 +3,7 @@
 #include "dialogs/DlgSet.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
+#include "dialogs/DataExchange.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/RangeChoice.h"
 #include "dialogs/SlotValidation.h"
@@ -32,6 +34,10 @@ CDlgSet::~CDlgSet() = default;
 
 QWidget* CDlgSet::Item(int id) const {
     return m_items.value(id, nullptr);
+}
+
+QLineEdit* CDlgSet::Edit(int id) const {
+    return static_cast<QLineEdit*>(Item(id));
 }
 
 void CDlgSet::showEvent(QShowEvent* event) {
@@ -202,4 +208,33 @@ void CDlgSet::UpdateControls() {
     leftSide->addItems(space ? QStringList{QStringLiteral("z"), QStringLiteral("z*z")}
                              : QStringList{QStringLiteral("y"), QStringLiteral("y*y")});
     leftSide->setCurrentIndex(g.m_nLeftSide >= 0 && g.m_nLeftSide < leftSide->count() ? g.m_nLeftSide : -1);
+}
+
+bool CDlgSet::UpdateData(bool read) {
+    DataExchange dx(this, read);
+    DoDataExchange(dx);
+    return dx.Succeeded();
+}
+
+// The fields in the order of the template's data map.
+void CDlgSet::DoDataExchange(DataExchange& dx) {
+    dx.Radio(m_pDimensionGroup, m_nDimension);
+    // The tab bar is bound by its pointer only.
+    dx.Radio(m_pKindGroup, m_nKind);
+    dx.Check(static_cast<QCheckBox*>(Item(IDC_SHOW)), m_bShow);
+    dx.Text(Edit(IDC_FORMULA), m_strFormula);
+    dx.Text(Edit(IDC_X), m_strX);
+    dx.Text(Edit(IDC_Y), m_strY);
+    dx.Text(Edit(IDC_Z), m_strZ);
+    dx.Number(Edit(IDC_T_START), m_dTStart);
+    dx.Number(Edit(IDC_T_END), m_dTEnd);
+    dx.Number(Edit(IDC_T_STEP), m_dTStep, kStepMin, kStepMax);
+    dx.Number(Edit(IDC_V_START), m_dVStart);
+    dx.Number(Edit(IDC_V_END), m_dVEnd);
+    dx.Number(Edit(IDC_V_STEP), m_dVStep, kStepMin, kStepMax);
+    dx.Number(Edit(IDC_STEP), m_dStep, kStepMin, kStepMax);
+    // The left-side list is refilled per dimension; the range list is fixed,
+    // and a range from outside it shows as the nearest item.
+    dx.ListIndex(static_cast<QComboBox*>(Item(IDC_LEFT_SIDE)), m_nLeftSide);
+    dx.NearestListIndex(static_cast<QComboBox*>(Item(IDC_RANGE)), m_nRangeChoice);
 }

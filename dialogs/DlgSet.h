@@ -13,6 +13,7 @@
 #include "dialogs/DlgSetTexts.h"
 #include "document/GraphDef.h"
 
+class DataExchange;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
@@ -37,11 +38,6 @@ public:
     QTabBar* TabBar() const { return m_pTabBar; }
     // The tab of the slot the controls show; -1 before the dialog is shown.
     int ShownSlot() const { return m_nShownSlot; }
-
-    // Data exchange between the controls and the fields. Reading checks
-    // numbers and step bounds; the first failure is reported, gets the focus,
-    // and makes the result false.
-    bool UpdateData(bool saveAndValidate = true);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,9 +66,12 @@ private:
     // the control to correct.
     void ShowFailure(int slot, const SlotCheckFailure& failure);
 
-    // Exchange helpers (DlgSetExchange.cpp).
-    class Exchange;
-    void ExchangeFields(Exchange& dx);
+    // Data exchange between the controls and the fields. Reading checks
+    // numbers and step bounds; the first failure is reported, gets the focus,
+    // and makes the result false.
+    bool UpdateData(bool read);
+    void DoDataExchange(DataExchange& dx);
+    QLineEdit* Edit(int id) const;
 
     QHash<int, QWidget*> m_items;
     struct Placed {

@@ -10,7 +10,7 @@
 namespace {
 
 bool StepInBounds(double step) {
-    return step >= 0.01 && step <= 1.0;
+    return step >= kStepMin && step <= kStepMax;
 }
 
 // Each object lives for one compile: the dialog only asks whether the

@@ -10,6 +10,10 @@
 
 class CGraphDef;
 
+// The bounds of every sampling step, both included.
+constexpr double kStepMin = 0.01;
+constexpr double kStepMax = 1.0;
+
 // A failed check: the message naming the graph and the control (IDC_...) to
 // correct. Range and step failures show the failing slot's tab; a formula
 // failure only moves the focus.

@@ -161,11 +161,11 @@ TEST_P(NumberReading, AcceptsWholeNumbersOnly) {
     s.g[0].m_nKind = 1;
     DlgSetDriver d(s.g);
     d.Type(IDC_T_START, QString::fromUtf8(GetParam().typed));
-    d.dlg.m_graphs[0].m_dTStart = -99;  // stored again below
-    const bool read = d.dlg.UpdateData(true);
+    d.dlg.m_graphs[0].m_dTStart = -99;  // stored again by OK
+    d.PressOK();  // the slot is hidden: OK only reads the controls
+    const bool read = d.Closed();
     EXPECT_EQ(read, GetParam().number);
     if (GetParam().number) {
-        d.ClickTab(1);
         EXPECT_DOUBLE_EQ(d.dlg.m_graphs[0].m_dTStart, GetParam().value);
     } else {
         EXPECT_EQ(d.log.texts.at(0), QStringLiteral("Please enter a number."));
