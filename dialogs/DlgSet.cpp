@@ -20,12 +20,16 @@
 #include "dialogs/SlotValidation.h"
 #include "document/CurvilinearscopeDoc.h"
 
-CDlgSet::CDlgSet(QWidget* parent) : QDialog(parent) {
+CDlgSet::CDlgSet(QWidget* parent) : QDialog(parent), m_controls(*this) {
     setWindowTitle(tr("関数編集"));
     setModal(true);
-    CreateControls();
-    PlaceControls();
-    connect(m_pTabBar, &QTabBar::currentChanged, this, &CDlgSet::OnTabChanged);
+    m_controls.Place();
+    for (QButtonGroup* group : {m_controls.DimensionGroup(), m_controls.KindGroup()}) {
+        for (QAbstractButton* radio : group->buttons()) {
+            connect(radio, &QAbstractButton::clicked, this, &CDlgSet::OnRadioClicked);
+        }
+    }
+    connect(m_controls.TabBar(), &QTabBar::currentChanged, this, &CDlgSet::OnTabChanged);
     connect(static_cast<QPushButton*>(Item(IDC_OK)), &QPushButton::clicked, this, &CDlgSet::OnOK);
     connect(static_cast<QPushButton*>(Item(IDC_CANCEL)), &QPushButton::clicked, this, &CDlgSet::reject);
 }
@@ -33,7 +37,7 @@ CDlgSet::CDlgSet(QWidget* parent) : QDialog(parent) {
 CDlgSet::~CDlgSet() = default;
 
 QWidget* CDlgSet::Item(int id) const {
-    return m_items.value(id, nullptr);
+    return m_controls.Item(id);
 }
 
 QLineEdit* CDlgSet::Edit(int id) const {
@@ -52,7 +56,7 @@ void CDlgSet::showEvent(QShowEvent* event) {
 
 void CDlgSet::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        PlaceControls();
+        m_controls.Place();
     }
     QDialog::changeEvent(event);
 }
@@ -60,15 +64,15 @@ void CDlgSet::changeEvent(QEvent* event) {
 void CDlgSet::OnInitDialog() {
     UpdateData(false);
     {
-        const QSignalBlocker block(m_pTabBar);
-        m_pTabBar->setCurrentIndex(0);
+        const QSignalBlocker block(m_controls.TabBar());
+        m_controls.TabBar()->setCurrentIndex(0);
     }
     m_nShownSlot = 0;
     LoadSlot(0);
     UpdateControls();
     // The first control of the keyboard order: the chosen dimension.
-    QAbstractButton* dimension = m_pDimensionGroup->checkedButton();
-    (dimension ? dimension : m_pDimensionGroup->button(0))->setFocus();
+    QAbstractButton* dimension = m_controls.DimensionGroup()->checkedButton();
+    (dimension ? dimension : m_controls.DimensionGroup()->button(0))->setFocus();
 }
 
 void CDlgSet::OnRadioClicked() {
@@ -170,8 +174,8 @@ bool CDlgSet::StoreSlot(int slot) {
 // Programmatic selection does not store: the callers have stored already.
 void CDlgSet::SelectSlot(int slot) {
     {
-        const QSignalBlocker block(m_pTabBar);
-        m_pTabBar->setCurrentIndex(slot);
+        const QSignalBlocker block(m_controls.TabBar());
+        m_controls.TabBar()->setCurrentIndex(slot);
     }
     m_nShownSlot = slot;
     LoadSlot(slot);
@@ -181,7 +185,7 @@ void CDlgSet::SelectSlot(int slot) {
 // The stored kind of the shown slot, not the radio buttons, decides what is
 // enabled.
 void CDlgSet::UpdateControls() {
-    const int slot = m_pTabBar->currentIndex();
+    const int slot = m_controls.TabBar()->currentIndex();
     if (slot < 0) {
         return;
     }
@@ -218,9 +222,9 @@ bool CDlgSet::UpdateData(bool read) {
 
 // The fields in the order of the template's data map.
 void CDlgSet::DoDataExchange(DataExchange& dx) {
-    dx.Radio(m_pDimensionGroup, m_nDimension);
+    dx.Radio(m_controls.DimensionGroup(), m_nDimension);
     // The tab bar is bound by its pointer only.
-    dx.Radio(m_pKindGroup, m_nKind);
+    dx.Radio(m_controls.KindGroup(), m_nKind);
     dx.Check(static_cast<QCheckBox*>(Item(IDC_SHOW)), m_bShow);
     dx.Text(Edit(IDC_FORMULA), m_strFormula);
     dx.Text(Edit(IDC_X), m_strX);

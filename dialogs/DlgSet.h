@@ -5,21 +5,16 @@
 // runs the dialog and, when it ends with OK, takes the data back.
 
 #include <QDialog>
-#include <QHash>
 #include <QString>
-#include <vector>
 
+#include "dialogs/DlgSetControls.h"
 #include "dialogs/DlgSetIds.h"
 #include "dialogs/DlgSetTexts.h"
 #include "document/GraphDef.h"
 
 class DataExchange;
-class QButtonGroup;
-class QComboBox;
-class QFrame;
 class QLineEdit;
 class QTabBar;
-struct DlgSetTemplateItem;
 struct SlotCheckFailure;
 
 class CDlgSet : public QDialog {
@@ -35,7 +30,7 @@ public:
 
     // The control with a template id (IDC_...), null for an unknown id.
     QWidget* Item(int id) const;
-    QTabBar* TabBar() const { return m_pTabBar; }
+    QTabBar* TabBar() const { return m_controls.TabBar(); }
     // The tab of the slot the controls show; -1 before the dialog is shown.
     int ShownSlot() const { return m_nShownSlot; }
 
@@ -44,12 +39,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Building (DlgSetTemplate.cpp) and placing (DlgSetLayout.cpp).
-    void CreateControls();
-    QWidget* CreateControl(const DlgSetTemplateItem& item);
-    void SetTabOrder();
-    void PlaceControls();
-
     // Handlers.
     void OnInitDialog();
     void OnRadioClicked();
@@ -73,16 +62,7 @@ private:
     void DoDataExchange(DataExchange& dx);
     QLineEdit* Edit(int id) const;
 
-    QHash<int, QWidget*> m_items;
-    struct Placed {
-        QWidget* widget;
-        const DlgSetTemplateItem* item;
-    };
-    std::vector<Placed> m_placed;
-    QTabBar* m_pTabBar = nullptr;
-    QFrame* m_pTabPage = nullptr;
-    QButtonGroup* m_pDimensionGroup = nullptr;
-    QButtonGroup* m_pKindGroup = nullptr;
+    DlgSetControls m_controls;
     bool m_bInitialised = false;
     int m_nShownSlot = -1;
 

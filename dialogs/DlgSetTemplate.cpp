@@ -1,20 +1,10 @@
-// The template table and the creation of the controls from it.
+// The template table: every control of the function edit dialog.
 #include "dialogs/DlgSetTemplate.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
-#include <QTabBar>
+#include <QtGlobal>
+#include <iterator>
 
-#include "dialogs/DlgSet.h"
-
+#include "dialogs/DlgSetIds.h"
 
 using K = DlgItemKind;
 
@@ -63,108 +53,3 @@ const DlgSetTemplateItem kDlgSetTemplate[] = {
 };
 
 const std::size_t kDlgSetTemplateCount = std::size(kDlgSetTemplate);
-
-QWidget* CDlgSet::CreateControl(const DlgSetTemplateItem& item) {
-    const QString text = item.text ? DlgSetTranslate(item.text) : QString();
-    switch (item.kind) {
-    case K::RadioGroupStart:
-    case K::Radio: {
-        auto* radio = new QRadioButton(text, this);
-        QButtonGroup*& group = (item.id == IDC_DIM_PLANE || item.id == IDC_DIM_SPACE) ? m_pDimensionGroup : m_pKindGroup;
-        if (!group) {
-            group = new QButtonGroup(this);
-        }
-        group->addButton(radio, group->buttons().size());
-        // As in every dialog: Tab reaches a radio group at its checked button.
-        connect(radio, &QRadioButton::toggled, this, [radio](bool checked) {
-            if (checked) {
-                for (QAbstractButton* b : radio->group()->buttons()) {
-                    b->setFocusPolicy(b == radio ? Qt::StrongFocus : Qt::ClickFocus);
-                }
-            }
-        });
-        connect(radio, &QRadioButton::clicked, this, &CDlgSet::OnRadioClicked);
-        return radio;
-    }
-    case K::CheckBox:
-        return new QCheckBox(text, this);
-    case K::GroupBox: {
-        // Frames only: they must not take the clicks meant for the controls
-        // drawn inside them.
-        auto* box = new QGroupBox(text, this);
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        return box;
-    }
-    case K::TabControl: {
-        m_pTabPage = new QFrame(this);
-        m_pTabPage->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-        m_pTabPage->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_pTabBar = new QTabBar(this);
-        m_pTabBar->setDrawBase(false);
-        m_pTabBar->setExpanding(false);
-        const QSignalBlocker block(m_pTabBar);
-        for (int slot = 1; slot <= 3; ++slot) {
-            m_pTabBar->addTab(DlgSetGraphText(IDS_GRAPH_TAB, slot));
-        }
-        return m_pTabBar;
-    }
-    case K::DropList: {
-        auto* list = new QComboBox(this);
-        if (item.id == IDC_RANGE) {
-            list->addItems({QStringLiteral("-5,+5"), QStringLiteral("-10,+10"), QStringLiteral("-20,+20")});
-        }
-        return list;
-    }
-    case K::Static:
-        return new QLabel(text, this);
-    case K::StaticCentre:
-    case K::StaticRight: {
-        auto* label = new QLabel(text, this);
-        label->setAlignment((item.kind == K::StaticRight ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignVCenter);
-        return label;
-    }
-    case K::Edit:
-        return new QLineEdit(this);
-    case K::DefaultButton:
-    case K::Button: {
-        auto* button = new QPushButton(text, this);
-        button->setDefault(item.kind == K::DefaultButton);
-        return button;
-    }
-    }
-    return nullptr;
-}
-
-void CDlgSet::CreateControls() {
-    for (std::size_t i = 0; i < kDlgSetTemplateCount; ++i) {
-        const DlgSetTemplateItem& item = kDlgSetTemplate[i];
-        QWidget* widget = CreateControl(item);
-        m_placed.push_back({widget, &item});
-        if (item.id != 0) {
-            m_items.insert(item.id, widget);
-        }
-    }
-    // The frames go to the back so that the controls inside stay visible and
-    // clickable; the tab page is the backmost of all.
-    for (const Placed& p : m_placed) {
-        if (p.item->kind == K::GroupBox) {
-            p.widget->lower();
-        }
-    }
-    m_pTabPage->lower();
-    SetTabOrder();
-}
-
-// The keyboard order is the template's order; labels and frames take no focus.
-void CDlgSet::SetTabOrder() {
-    QWidget* previous = nullptr;
-    for (const Placed& p : m_placed) {
-        if (p.widget->focusPolicy() == Qt::NoFocus) {
-            continue;
-        }
-        if (previous) {
-            setTabOrder(previous, p.widget);
-        }
-        previous = p.widget;
-    }
-}
