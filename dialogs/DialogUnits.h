@@ -9,10 +9,7 @@ class QFont;
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
-    DialogUnits(int baseX, int baseY) : m_nBaseX(baseX), m_nBaseY(baseY) {}
 
-    int BaseX() const { return m_nBaseX; }
-    int BaseY() const { return m_nBaseY; }
     int ToPixelsX(double x) const;
     int ToPixelsY(double y) const;
     QRect ToPixels(double x, double y, double cx, double cy) const;

@@ -16,6 +16,7 @@
 
 #include "dialogs/DataExchange.h"
 #include "dialogs/DialogMessage.h"
+#include "dialogs/DlgSetTexts.h"
 #include "dialogs/RangeChoice.h"
 #include "dialogs/SlotValidation.h"
 #include "document/CurvilinearscopeDoc.h"

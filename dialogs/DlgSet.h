@@ -9,12 +9,10 @@
 
 #include "dialogs/DlgSetControls.h"
 #include "dialogs/DlgSetIds.h"
-#include "dialogs/DlgSetTexts.h"
 #include "document/GraphDef.h"
 
 class DataExchange;
 class QLineEdit;
-class QTabBar;
 struct SlotCheckFailure;
 
 class CDlgSet : public QDialog {
@@ -30,9 +28,6 @@ public:
 
     // The control with a template id (IDC_...), null for an unknown id.
     QWidget* Item(int id) const;
-    QTabBar* TabBar() const { return m_controls.TabBar(); }
-    // The tab of the slot the controls show; -1 before the dialog is shown.
-    int ShownSlot() const { return m_nShownSlot; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,7 +59,7 @@ private:
 
     DlgSetControls m_controls;
     bool m_bInitialised = false;
-    int m_nShownSlot = -1;
+    int m_nShownSlot = -1;  // the tab the field set belongs to; -1 before the dialog is shown
 
     // Field set.
     int m_nKind = 0;

@@ -40,8 +40,12 @@ void Click(CDlgSet& dlg, int id) {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
 }
 
+QTabBar* Tabs(const CDlgSet& dlg) {
+    return static_cast<QTabBar*>(dlg.Item(IDC_TAB));
+}
+
 void ClickTab(CDlgSet& dlg, int tab) {
-    QTest::mouseClick(dlg.TabBar(), Qt::LeftButton, {}, dlg.TabBar()->tabRect(tab).center());
+    QTest::mouseClick(Tabs(dlg), Qt::LeftButton, {}, Tabs(dlg)->tabRect(tab).center());
 }
 
 class PaintCounter : public QWidget {
@@ -102,7 +106,7 @@ TEST(EditFunction, CancelAfterTabChangesLeavesTheDocumentUnchanged) {
         Click(dlg, IDC_DIM_SPACE);
         ClickTab(dlg, 2);
         EXPECT_EQ(dlg.m_graphs[0].m_strFormula, u"x*x*x");  // the dialog's copy took it
-        EXPECT_EQ(dlg.TabBar()->currentIndex(), 2);
+        EXPECT_EQ(Tabs(dlg)->currentIndex(), 2);
         Click(dlg, IDC_CANCEL);
     });
     doc.OnEditFunction();
@@ -156,7 +160,7 @@ TEST(EditFunction, ACancelledSamplingBringsTheDialogBackAsTheUserLeftIt) {
             Type(*dlg, IDC_STEP, QStringLiteral("0.01"));  // 4 million samples
             Click(*dlg, IDC_OK);
         } else {
-            EXPECT_EQ(dlg->TabBar()->currentIndex(), 1);
+            EXPECT_EQ(Tabs(*dlg)->currentIndex(), 1);
             EXPECT_EQ(static_cast<QLineEdit*>(dlg->Item(IDC_FORMULA))->text(), "sin(x)*cos(y)");
             EXPECT_EQ(static_cast<QLineEdit*>(dlg->Item(IDC_STEP))->text(), "0.01");
             Click(*dlg, IDC_CANCEL);

@@ -21,9 +21,9 @@ QString Label(const DlgSetDriver& d, int id) {
 TEST(DlgSetControls, NewSlotShowsTheDefaults) {
     DlgSetDriver d;
     EXPECT_EQ(d.dlg.windowTitle(), QStringLiteral("関数編集"));
-    ASSERT_EQ(d.dlg.TabBar()->count(), 3);
-    EXPECT_EQ(d.dlg.TabBar()->tabText(2), QStringLiteral("グラフ3"));
-    EXPECT_EQ(d.dlg.TabBar()->currentIndex(), 0);
+    ASSERT_EQ(d.Tabs()->count(), 3);
+    EXPECT_EQ(d.Tabs()->tabText(2), QStringLiteral("グラフ3"));
+    EXPECT_EQ(d.Tabs()->currentIndex(), 0);
     EXPECT_TRUE(static_cast<QRadioButton*>(d.dlg.Item(IDC_DIM_PLANE))->isChecked());
     EXPECT_TRUE(static_cast<QRadioButton*>(d.dlg.Item(IDC_KIND_FUNCTION))->isChecked());
     EXPECT_EQ(d.Text(IDC_FORMULA), QStringLiteral("x*x"));

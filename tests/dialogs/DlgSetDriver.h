@@ -58,6 +58,7 @@ public:
 
     QLineEdit* Edit(int id) const { return static_cast<QLineEdit*>(dlg.Item(id)); }
     QComboBox* List(int id) const { return static_cast<QComboBox*>(dlg.Item(id)); }
+    QTabBar* Tabs() const { return static_cast<QTabBar*>(dlg.Item(IDC_TAB)); }
     QString Text(int id) const { return Edit(id)->text(); }
 
     // Click into the edit, select everything, type the new text.
@@ -75,7 +76,7 @@ public:
     }
     void Click(int id) { QTest::mouseClick(dlg.Item(id), Qt::LeftButton, {}, QPoint(4, dlg.Item(id)->height() / 2)); }
     void ClickTab(int tab) {
-        QTabBar* bar = dlg.TabBar();
+        QTabBar* bar = Tabs();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
     }
     // Focus the list and step through its items with the arrow keys.

@@ -139,7 +139,7 @@ TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
         }
         if (c.chinese) {
             EXPECT_EQ(d.dlg.windowTitle(), QStringLiteral("函数编辑"));
-            EXPECT_EQ(d.dlg.TabBar()->tabText(0), QStringLiteral("图形1"));
+            EXPECT_EQ(d.Tabs()->tabText(0), QStringLiteral("图形1"));
             EXPECT_EQ(DlgSetGraphText(IDS_V_START_NOT_BELOW_END, 2), QStringLiteral("请将图形2的v值设置为起始值＜终止值。"));
         }
     }

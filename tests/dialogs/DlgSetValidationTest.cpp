@@ -129,11 +129,11 @@ TEST_P(FailureInSlot3, MessageFocusAndTab) {
     EXPECT_EQ(d.log.texts.back(), QString::fromUtf8(f.message));
     EXPECT_EQ(d.FocusId(), f.focus);
     if (f.showsSlot3) {
-        EXPECT_EQ(d.dlg.TabBar()->currentIndex(), 2);
+        EXPECT_EQ(d.Tabs()->currentIndex(), 2);
         EXPECT_EQ(d.Text(IDC_V_START), QStringLiteral("0.125"));
     } else {
         // A formula error leaves the tab alone: the edit shows slot 1.
-        EXPECT_EQ(d.dlg.TabBar()->currentIndex(), 0);
+        EXPECT_EQ(d.Tabs()->currentIndex(), 0);
         EXPECT_EQ(d.Text(IDC_FORMULA), QStringLiteral("x*2"));
     }
 }
@@ -154,7 +154,7 @@ TEST(DlgSetValidation, FormulaErrorOfAnotherSlotOfTheSameKindKeepsTheTab) {
     d.PressOK();
     ASSERT_EQ(d.log.texts.size(), 2u);
     EXPECT_EQ(d.log.texts[1], QStringLiteral("グラフ3のxのためのパラメータ変数式に文法エラーがあります。"));
-    EXPECT_EQ(d.dlg.TabBar()->currentIndex(), 0);
+    EXPECT_EQ(d.Tabs()->currentIndex(), 0);
     EXPECT_EQ(d.FocusId(), IDC_X);
     EXPECT_EQ(d.Text(IDC_X), QStringLiteral("t*2"));
 }
