@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <iterator>
 
 #include "dialogs/DataExchange.h"
 #include "dialogs/DialogMessage.h"
@@ -99,7 +100,7 @@ void CDlgSet::OnTabChanged(int index) {
 void CDlgSet::OnOK() {
     const bool stored = m_nShownSlot < 0 || StoreSlot(m_nShownSlot);
     const int range = RangeFromChoice(m_nRangeChoice);
-    for (int slot = 0; slot < 3; ++slot) {
+    for (int slot = 0; slot < static_cast<int>(std::size(m_graphs)); ++slot) {
         if (m_graphs[slot].m_bShow == 0) {
             continue;
         }

@@ -23,6 +23,9 @@ namespace {
 
 using K = DlgItemKind;
 
+// One tab for each graph slot of a document.
+constexpr int kSlotTabs = 3;
+
 // A control whose text needs more height than the template gives keeps its
 // centre line.
 QRect GrowToHeight(QRect rect, int height) {
@@ -131,7 +134,7 @@ QWidget* DlgSetControls::CreateTabControl() {
     m_pTabBar->setDrawBase(false);
     m_pTabBar->setExpanding(false);
     const QSignalBlocker block(m_pTabBar);
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= kSlotTabs; ++slot) {
         m_pTabBar->addTab(DlgSetGraphText(IDS_GRAPH_TAB, slot));
     }
     return m_pTabBar;

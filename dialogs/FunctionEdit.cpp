@@ -1,5 +1,6 @@
 #include "dialogs/FunctionEdit.h"
 
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -11,7 +12,7 @@
 void LoadDlgSet(CDlgSet& dlg, const CCurvilinearscopeDoc& model) {
     dlg.m_nDimension = model.m_nDimension;
     dlg.m_nRangeChoice = RangeChoiceFromRange(model.m_nRange);
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < std::size(dlg.m_graphs); ++i) {
         dlg.m_graphs[i] = model.m_graphs[i];  // definitions only
     }
 }
@@ -23,7 +24,7 @@ bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* paren
     edited->m_nDimension = dlg.m_nDimension;
     edited->m_nRange = RangeFromChoice(dlg.m_nRangeChoice);
     edited->m_dAngle = model.m_dAngle;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < std::size(edited->m_graphs); ++i) {
         edited->m_graphs[i] = dlg.m_graphs[i];
     }
     if (SampleWithProgress(*edited, parent, showProgressAfterMs) != SampleOutcome::Finished) {
@@ -33,7 +34,7 @@ bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* paren
     model.m_nRange = edited->m_nRange;
     model.m_dAngle = edited->m_dAngle;
     const bool sampling = edited->m_nDimension == DIM_PLANE || edited->m_nDimension == DIM_SPACE;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < std::size(model.m_graphs); ++i) {
         CGraphDef& target = model.m_graphs[i];
         CGraphDef& source = edited->m_graphs[i];
         target = source;
