@@ -1,5 +1,6 @@
-// The dialog's life: construction, initialisation, the handlers and the
-// field set that travels between the controls and the slot of the shown tab.
+// The dialog's life: construction, initialisation, the handlers, the field
+// set that travels between the controls and the slot of the shown tab, and
+// the data map that hands the fields to the data exchange.
 #include "dialogs/DlgSet.h"
 
 #include <QButtonGroup>

@@ -2,7 +2,7 @@
 // The controls of the function edit dialog, made on the dialog from its
 // template, and their places: the template's dialog units converted with the
 // dialog font's metrics. Where a text (Japanese, Chinese, a large font) would
-// not fit its control, the whole dialog widens evenly, so the design's
+// not fit its control, the whole dialog widens evenly, so the template's
 // proportions stay and nothing is clipped.
 
 #include <QHash>
