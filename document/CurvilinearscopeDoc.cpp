@@ -1,5 +1,8 @@
 #include "document/CurvilinearscopeDoc.h"
 
+#include "document/Archive.h"
+#include "document/DocumentFormat.h"
+
 // The dimension, range and angle are set here as well, so that a document
 // opened from an empty file is a valid empty plane picture.
 CCurvilinearscopeDoc::CCurvilinearscopeDoc() : m_nDimension(0), m_nRange(10), m_dAngle(0.0) {}
@@ -16,5 +19,24 @@ bool CCurvilinearscopeDoc::OnNewDocument() {
 void CCurvilinearscopeDoc::OnCloseDocument() {
     for (CGraphDef& graph : m_graphs) {
         graph.FreePoints();
+    }
+}
+
+void CCurvilinearscopeDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        WriteDocumentHeader(ar, m_nDimension, m_nRange);
+        for (const CGraphDef& graph : m_graphs) {
+            WriteGraphSlot(ar, graph);
+        }
+        return;
+    }
+    ReadDocumentHeader(ar, m_nDimension, m_nRange);
+    // An array never outlives the count it belongs to: slots that read no
+    // records are left without one.
+    for (CGraphDef& graph : m_graphs) {
+        graph.m_pPoints.reset();
+    }
+    for (CGraphDef& graph : m_graphs) {
+        ReadGraphSlot(ar, graph);
     }
 }
