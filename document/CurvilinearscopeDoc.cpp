@@ -2,6 +2,7 @@
 
 #include "document/Archive.h"
 #include "document/DocumentFormat.h"
+#include "document/GraphSampler.h"
 
 // The dimension, range and angle are set here as well, so that a document
 // opened from an empty file is a valid empty plane picture.
@@ -39,4 +40,21 @@ void CCurvilinearscopeDoc::Serialize(CArchive& ar) {
     for (CGraphDef& graph : m_graphs) {
         ReadGraphSlot(ar, graph);
     }
+}
+
+bool CCurvilinearscopeDoc::Sample2D(const SampleProgress& progress) {
+    return CGraphSampler(m_graphs, DIM_PLANE, m_nRange, progress).SampleShownSlots();
+}
+
+void CCurvilinearscopeDoc::Sample2D() {
+    Sample2D(SampleProgress());
+}
+
+bool CCurvilinearscopeDoc::Sample3D(const SampleProgress& progress) {
+    m_dAngle = 0.0;
+    return CGraphSampler(m_graphs, DIM_SPACE, m_nRange, progress).SampleShownSlots();
+}
+
+void CCurvilinearscopeDoc::Sample3D() {
+    Sample3D(SampleProgress());
 }

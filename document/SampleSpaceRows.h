@@ -12,6 +12,7 @@
 
 class CFunctionExpress;
 class SampleTicker;
+struct ExplicitRows;
 
 enum class RowSampling {
     NotSuited,  // nothing done: the caller samples one row after another
@@ -19,13 +20,9 @@ enum class RowSampling {
     Cancelled,
 };
 
-// Samples the slot's compiled formula f over the grid -range..range by the
-// slot's step into points. Suits a grid big enough to be worth spreading,
-// with a number-only formula, whose every sample fits below limit. Sets the
-// slot's count of the first half (before any mirroring).
-RowSampling SampleExplicitRows(CGraphDef& graph, CFunctionExpress& f, int32_t range, int32_t number,
-                               int32_t limit, SamplePoint* points, SampleTicker& ticker);
-
-// Stores the sample (x, y, z) at index i: from the previous record's end,
-// or from itself when it starts a new piece.
-void StoreSpace(SamplePoint* points, int32_t i, bool newPiece, double x, double y, double z, int32_t number);
+// Samples the slot's compiled formula f over the space grid of `rows` into
+// points. Suits a grid big enough to be worth spreading, with a number-only
+// formula, whose every sample fits below limit. Sets the slot's count of the
+// first half (before any mirroring).
+RowSampling SampleExplicitRowsInParallel(CGraphDef& graph, CFunctionExpress& f, const ExplicitRows& rows, int32_t limit,
+                                         SamplePoint* points, SampleTicker& ticker);
