@@ -30,6 +30,27 @@ double ExpectedEvaluations(std::span<const CGraphDef> graphs, Dimension dimensio
     return expected;
 }
 
+// Appends the mirror image of records 0..count-1 that a squared left side
+// gets: y negated in the plane, z in space. The array was allocated with
+// room for it.
+void MirrorPlane(SamplePoint* points, int32_t count) {
+    for (int32_t k = 0; k < count; ++k) {
+        SamplePoint mirrored = points[k];
+        mirrored.fromY = -mirrored.fromY;
+        mirrored.y = -mirrored.y;
+        points[count + k] = mirrored;
+    }
+}
+
+void MirrorSpace(SamplePoint* points, int32_t count) {
+    for (int32_t k = 0; k < count; ++k) {
+        SamplePoint mirrored = points[k];
+        mirrored.fromZ *= -1.0;
+        mirrored.z *= -1.0;
+        points[count + k] = mirrored;
+    }
+}
+
 }  // namespace
 
 CGraphSampler::CGraphSampler(std::span<CGraphDef> graphs, Dimension dimension, int32_t range,

@@ -32,8 +32,3 @@ SamplePoint* AllocatePoints(CGraphDef& graph, int32_t capacity);
 inline int32_t FirstHalfLimit(int32_t capacity, int32_t leftSide) {
     return leftSide == LS_SQUARED ? capacity / 2 : capacity;
 }
-
-// Appends the mirror image of records 0..count-1: y negated in the plane,
-// z in space. The array was allocated with room for it.
-void MirrorPlane(SamplePoint* points, int32_t count);
-void MirrorSpace(SamplePoint* points, int32_t count);
