@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "document/ParallelRows.h"
 #include "document/SampleCapacity.h"
 #include "document/SampleRow.h"
-#include "document/SampleSpaceRows.h"
 #include "expr/GraphExpress.h"
 
 namespace {

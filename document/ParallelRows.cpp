@@ -1,4 +1,4 @@
-#include "document/SampleSpaceRows.h"
+#include "document/ParallelRows.h"
 
 #include <cstring>
 #include <memory>
