@@ -4,16 +4,20 @@
 #include "document/DocumentFormat.h"
 #include "document/GraphSampler.h"
 
+namespace {
+constexpr int32_t kDefaultRange = 10;  // the axes of a new picture run from -10 to 10
+}  // namespace
+
 // The dimension, range and angle are set here as well, so that a document
 // opened from an empty file is a valid empty plane picture.
-CCurvilinearscopeDoc::CCurvilinearscopeDoc() : m_nDimension(0), m_nRange(10), m_dAngle(0.0) {}
+CCurvilinearscopeDoc::CCurvilinearscopeDoc() : m_nDimension(DIM_PLANE), m_nRange(kDefaultRange), m_dAngle(0.0) {}
 
 bool CCurvilinearscopeDoc::OnNewDocument() {
     m_nDimension = DIM_PLANE;
     for (CGraphDef& graph : m_graphs) {
         graph.FreePoints();
     }
-    m_nRange = 10;
+    m_nRange = kDefaultRange;
     return true;
 }
 
