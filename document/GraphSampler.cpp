@@ -85,7 +85,8 @@ bool CGraphSampler::SampleSlot(CGraphDef& graph, int32_t number) {
     if (graph.m_nKind == GK_EXPLICIT) {
         return SampleExplicit(graph, points, capacity, number);
     }
-    return m_nDimension == DIM_PLANE ? SampleCurve(graph, points, capacity) : SampleSurface(graph, points, capacity, number);
+    return m_nDimension == DIM_PLANE ? SampleCurve(graph, points, capacity)
+                                     : SampleSurface(graph, points, capacity, number);
 }
 
 int32_t CGraphSampler::Capacity(const CGraphDef& graph) const {

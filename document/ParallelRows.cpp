@@ -44,13 +44,13 @@ struct PlacedRows {
 
     // One row, at the place it takes when every sample before it is stored.
     // The parts do not share the sampling's ticker: they count whole rounds.
-    void Sample(CFunctionExpress& f, size_t row, SampleTicker& uncounted) {
+    void SampleInPlace(CFunctionExpress& f, size_t row, SampleTicker& uncounted) {
         SamplePoint* out = points + row * grid.columns;
         stored[row] = SampleExplicitRow(f, rows, grid.ys[row], out, int32_t(grid.columns), uncounted).stored;
     }
 
     // Moves the first `done` rows down over the gaps; the number of records.
-    int32_t Close(size_t done) const {
+    int32_t CloseGaps(size_t done) const {
         static_assert(std::is_trivially_copyable_v<SamplePoint>);
         size_t end = 0;
         for (size_t row = 0; row < done; ++row) {
@@ -88,13 +88,14 @@ RowSampling SampleExplicitRowsInParallel(CGraphDef& graph, CFunctionExpress& f, 
         ForEachPart(parts, [&](int p) {
             CFunctionExpress& mine = p == 0 ? f : *copies[size_t(p) - 1];
             SampleTicker uncounted(nullptr, 1.0);
-            for (size_t row = first + size_t(p); row < last; row += size_t(parts)) placed.Sample(mine, row, uncounted);
+            for (size_t row = first + size_t(p); row < last; row += size_t(parts))
+                placed.SampleInPlace(mine, row, uncounted);
         });
         if (!ticker.Advance(double(last - first) * double(grid.columns))) {
-            graph.m_nPoints = placed.Close(last);
+            graph.m_nPoints = placed.CloseGaps(last);
             return RowSampling::Cancelled;
         }
     }
-    graph.m_nPoints = placed.Close(total);
+    graph.m_nPoints = placed.CloseGaps(total);
     return RowSampling::Done;
 }
