@@ -8,8 +8,9 @@
 
 namespace {
 
-// A squared left side takes the root of values down to these, as the root
-// of 0: rounding may leave a value that is truly 0 a little below it.
+// A squared left side takes the root of values down to these as the root of
+// 0, so that a sample just past the rim, where the value dips a little below
+// 0, still closes the curve or the surface.
 constexpr double kPlaneSquaredThreshold = -0.01;
 constexpr double kSpaceSquaredThreshold = -0.02;
 
