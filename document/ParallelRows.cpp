@@ -43,10 +43,10 @@ struct PlacedRows {
     std::vector<int32_t> stored;  // records of each row
 
     // One row, at the place it takes when every sample before it is stored.
-    // The parts do not share the sampling's ticker: they count whole rounds.
-    void SampleInPlace(CFunctionExpress& f, size_t row, SampleTicker& uncounted) {
+    // The parts do not share the sampling's ticker: whole rounds are counted.
+    void SampleInPlace(CFunctionExpress& f, size_t row) {
         SamplePoint* out = points + row * grid.columns;
-        stored[row] = SampleExplicitRow(f, rows, grid.ys[row], out, int32_t(grid.columns), uncounted).stored;
+        stored[row] = SampleExplicitRow(f, rows, grid.ys[row], out, int32_t(grid.columns)).stored;
     }
 
     // Moves the first `done` rows down over the gaps; the number of records.
@@ -87,9 +87,7 @@ RowSampling SampleExplicitRowsInParallel(CGraphDef& graph, CFunctionExpress& f, 
         const size_t last = std::min(total, first + round);
         ForEachPart(parts, [&](int p) {
             CFunctionExpress& mine = p == 0 ? f : *copies[size_t(p) - 1];
-            SampleTicker uncounted(nullptr, 1.0);
-            for (size_t row = first + size_t(p); row < last; row += size_t(parts))
-                placed.SampleInPlace(mine, row, uncounted);
+            for (size_t row = first + size_t(p); row < last; row += size_t(parts)) placed.SampleInPlace(mine, row);
         });
         if (!ticker.Advance(double(last - first) * double(grid.columns))) {
             graph.m_nPoints = placed.CloseGaps(last);

@@ -50,9 +50,14 @@ inline void StoreRecord(SamplePoint* out, int32_t i, bool newPiece, double x, do
     }
 }
 
-template <Dimension kDimension>
+// Counts nothing, for a row whose samples its caller counts in bulk.
+struct Uncounted {
+    static bool Tick() { return true; }
+};
+
+template <Dimension kDimension, class Ticker>
 RowSampled ExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
-                       SampleTicker& ticker) {
+                       Ticker& ticker) {
     constexpr bool kPlane = kDimension == DIM_PLANE;
     constexpr double threshold = kPlane ? kPlaneSquaredThreshold : kSpaceSquaredThreshold;
     const double r = rows.range;
@@ -130,6 +135,12 @@ RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, doub
                              SampleTicker& ticker) {
     return rows.dimension == DIM_PLANE ? ExplicitRow<DIM_PLANE>(f, rows, y, out, room, ticker)
                                        : ExplicitRow<DIM_SPACE>(f, rows, y, out, room, ticker);
+}
+
+RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room) {
+    Uncounted uncounted;
+    return rows.dimension == DIM_PLANE ? ExplicitRow<DIM_PLANE>(f, rows, y, out, room, uncounted)
+                                       : ExplicitRow<DIM_SPACE>(f, rows, y, out, room, uncounted);
 }
 
 CurveFormulas::CurveFormulas(const CGraphDef& graph)

@@ -36,6 +36,9 @@ struct ExplicitRows {
 // with the left side's rule and the range test.
 RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
                              SampleTicker& ticker);
+// The same, uncounted and never cancelled, for a row sampled on a thread of
+// its own while its caller counts the rows in bulk.
+RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room);
 
 // What every row of a parametric graph shares: u (t in the plane) runs from
 // `start` by `step` while u <= last. Records carry the slot's number in
