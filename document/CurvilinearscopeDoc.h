@@ -4,21 +4,12 @@
 // title, modified flag and views.
 
 #include <cstdint>
-#include <functional>
 
+#include "document/Dimension.h"
 #include "document/GraphDef.h"
+#include "document/SampleProgress.h"
 
 class CArchive;
-
-// Told now and then (never per sample) the fraction of the sampling done,
-// from 0 to 1; returning false cancels the sampling.
-using SampleProgress = std::function<bool(double fraction)>;
-
-// What the document's m_nDimension says.
-enum Dimension : int32_t {
-    DIM_PLANE = 0,  // a 2D picture
-    DIM_SPACE = 1,  // a 3D picture
-};
 
 class CCurvilinearscopeDoc {
 public:

@@ -52,21 +52,3 @@ SamplePoint* AllocatePoints(CGraphDef& graph, int32_t capacity) {
     graph.m_pPoints = PointArray::Allocate(static_cast<size_t>(capacity));
     return graph.m_pPoints.get();
 }
-
-void MirrorPlane(SamplePoint* points, int32_t count) {
-    for (int32_t k = 0; k < count; ++k) {
-        SamplePoint mirrored = points[k];
-        mirrored.fromY = -mirrored.fromY;
-        mirrored.y = -mirrored.y;
-        points[count + k] = mirrored;
-    }
-}
-
-void MirrorSpace(SamplePoint* points, int32_t count) {
-    for (int32_t k = 0; k < count; ++k) {
-        SamplePoint mirrored = points[k];
-        mirrored.fromZ *= -1.0;
-        mirrored.z *= -1.0;
-        points[count + k] = mirrored;
-    }
-}

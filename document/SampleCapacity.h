@@ -26,7 +26,9 @@ int32_t SpaceParametricCapacity(const CGraphDef& graph);
 // touched. On std::bad_alloc the slot has no array and a count of 0.
 SamplePoint* AllocatePoints(CGraphDef& graph, int32_t capacity);
 
-// Appends the mirror image of records 0..count-1: y negated in the plane,
-// z in space. The array was allocated with room for it.
-void MirrorPlane(SamplePoint* points, int32_t count);
-void MirrorSpace(SamplePoint* points, int32_t count);
+// How many samples the first half may take: N / 2 for a squared left side,
+// N otherwise (a left side other than 0 or 1 stores nothing at all, and must
+// not divide by L + 1).
+inline int32_t FirstHalfLimit(int32_t capacity, int32_t leftSide) {
+    return leftSide == LS_SQUARED ? capacity / 2 : capacity;
+}

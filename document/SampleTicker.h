@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "document/CurvilinearscopeDoc.h"
+#include "document/SampleProgress.h"
 
 class SampleTicker {
 public:

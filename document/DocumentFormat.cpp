@@ -1,19 +1,64 @@
-// The .crv file: the magic, dimension and range, then the three slots, each
-// with its definition and, for a shown slot, its point records.
+#include "document/DocumentFormat.h"
 
 #include <cstring>
 #include <new>
 
 #include "document/Archive.h"
-#include "document/CurvilinearscopeDoc.h"
-#include "document/PointRecords.h"
 
 namespace {
 
 constexpr char16_t kMagic[] = u"CURVILINEARSCOPE1.0";
 constexpr int kMagicUnits = 19;
 
-void StoreSlot(CArchive& ar, const CGraphDef& graph) {
+void WritePointRecords(CArchive& ar, const SamplePoint* points, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) {
+        const SamplePoint& point = points[i];
+        ar.WriteDouble(point.fromX);
+        ar.WriteDouble(point.fromY);
+        ar.WriteDouble(point.fromZ);
+        ar.WriteDouble(point.x);
+        ar.WriteDouble(point.y);
+        ar.WriteDouble(point.z);
+        ar.WriteInt32(point.graphNumber);
+    }
+}
+
+void ReadPointRecords(CArchive& ar, SamplePoint* points, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) {
+        SamplePoint& point = points[i];
+        point.fromX = ar.ReadDouble();
+        point.fromY = ar.ReadDouble();
+        point.fromZ = ar.ReadDouble();
+        point.x = ar.ReadDouble();
+        point.y = ar.ReadDouble();
+        point.z = ar.ReadDouble();
+        point.graphNumber = ar.ReadInt32();
+    }
+}
+
+}  // namespace
+
+void WriteDocumentHeader(CArchive& ar, int32_t dimension, int32_t range) {
+    for (int i = 0; i < kMagicUnits; ++i) {
+        ar.WriteUInt16(kMagic[i]);
+    }
+    ar.WriteInt32(dimension);
+    ar.WriteInt32(range);
+}
+
+void ReadDocumentHeader(CArchive& ar, int32_t& dimension, int32_t& range) {
+    char16_t magic[kMagicUnits + 2] = {};
+    for (int i = 0; i < kMagicUnits; ++i) {
+        magic[i] = static_cast<char16_t>(ar.ReadUInt16());
+    }
+    if (std::memcmp(magic, kMagic, sizeof(char16_t) * kMagicUnits) != 0) {
+        throw CArchiveException(CArchiveException::badVersion);
+    }
+    dimension = ar.ReadInt32();
+    range = ar.ReadInt32();
+}
+
+void WriteGraphSlot(CArchive& ar, const CGraphDef& graph) {
     ar.WriteInt32(graph.m_nLeftSide);  // the left side comes before the kind
     ar.WriteInt32(graph.m_nKind);
     ar.WriteString(graph.m_strFormula);
@@ -38,7 +83,7 @@ void StoreSlot(CArchive& ar, const CGraphDef& graph) {
     }
 }
 
-void LoadSlot(CArchive& ar, CGraphDef& graph) {
+void ReadGraphSlot(CArchive& ar, CGraphDef& graph) {
     graph.m_nLeftSide = ar.ReadInt32();
     graph.m_nKind = ar.ReadInt32();
     graph.m_strFormula = ar.ReadString();
@@ -64,41 +109,4 @@ void LoadSlot(CArchive& ar, CGraphDef& graph) {
     PointArray points = PointArray::Allocate(static_cast<size_t>(count));
     ReadPointRecords(ar, points.get(), count);
     graph.m_pPoints = std::move(points);
-}
-
-void CheckMagic(CArchive& ar) {
-    char16_t magic[kMagicUnits + 2] = {};
-    for (int i = 0; i < kMagicUnits; ++i) {
-        magic[i] = static_cast<char16_t>(ar.ReadUInt16());
-    }
-    if (std::memcmp(magic, kMagic, sizeof(char16_t) * kMagicUnits) != 0) {
-        throw CArchiveException(CArchiveException::badVersion);
-    }
-}
-
-}  // namespace
-
-void CCurvilinearscopeDoc::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        for (int i = 0; i < kMagicUnits; ++i) {
-            ar.WriteUInt16(kMagic[i]);
-        }
-        ar.WriteInt32(m_nDimension);
-        ar.WriteInt32(m_nRange);
-        for (const CGraphDef& graph : m_graphs) {
-            StoreSlot(ar, graph);
-        }
-        return;
-    }
-    CheckMagic(ar);
-    m_nDimension = ar.ReadInt32();
-    m_nRange = ar.ReadInt32();
-    // An array never outlives the count it belongs to: slots that read no
-    // records are left without one.
-    for (CGraphDef& graph : m_graphs) {
-        graph.m_pPoints.reset();
-    }
-    for (CGraphDef& graph : m_graphs) {
-        LoadSlot(ar, graph);
-    }
 }

@@ -1,0 +1,77 @@
+#pragma once
+// One row of a sampling, stored into place: the row's records go to out[0]
+// onwards, the first of them beginning a new piece, at most `room` of them.
+// A plane graph is one row; a space graph is a row for each y (explicit) or
+// each v (parametric), each row beginning a new piece, so a caller may
+// sample the rows one after another or each into a place of its own.
+
+#include <cstdint>
+#include <memory>
+
+#include "document/Dimension.h"
+#include "document/GraphDef.h"
+
+class CFunctionExpress;
+class CParameterExpress2d;
+class CParameterExpress3d;
+class SampleTicker;
+
+struct RowSampled {
+    int32_t stored;  // records written to out[0..stored)
+    bool finished;   // false when the ticker asked to cancel
+};
+
+// What every row of an explicit graph shares: x runs from -range by `step`
+// while x <= range. Plane records are (x, f(x), 0) with slot number 0,
+// space records (x, y, f(x, y)) with the slot's number.
+struct ExplicitRows {
+    Dimension dimension;
+    int32_t range;
+    double step;
+    int32_t leftSide;
+    int32_t number;
+};
+
+// Samples the compiled formula f along the row at y (unused in the plane),
+// with the left side's rule and the range test.
+RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
+                             SampleTicker& ticker);
+// The same, uncounted and never cancelled, for a row sampled on a thread of
+// its own while its caller counts the rows in bulk.
+RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room);
+
+// What every row of a parametric graph shares: u (t in the plane) runs from
+// `start` by `step` while u <= last. Records carry the slot's number in
+// space, 0 in the plane.
+struct ParametricRows {
+    double start;
+    double last;
+    double step;
+    int32_t number;
+};
+
+// The coordinate formulas of a plane parametric curve, x(t) and y(t).
+struct CurveFormulas {
+    explicit CurveFormulas(const CGraphDef& graph);
+    ~CurveFormulas();
+    bool Compile();  // each in turn, stopping at the first that fails
+
+    std::unique_ptr<CParameterExpress2d> x, y;
+};
+
+// The coordinate formulas of a parametric surface, x(u, v), y(u, v), z(u, v).
+struct SurfaceFormulas {
+    explicit SurfaceFormulas(const CGraphDef& graph);
+    ~SurfaceFormulas();
+    bool Compile();
+
+    std::unique_ptr<CParameterExpress3d> x, y, z;
+};
+
+// Samples the compiled formulas along the row at v (the curve has none). A
+// sample whose formulas have no value is skipped without breaking the
+// piece; when u no longer moves the row ends there.
+RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker);
+RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
+                               int32_t room, SampleTicker& ticker);
