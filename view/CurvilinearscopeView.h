@@ -12,6 +12,7 @@
 #include "view/Picture3D.h"
 
 class CCurvilinearscopeDoc;
+class QMenu;
 class QPrinter;
 
 class CCurvilinearscopeView : public QWidget {
@@ -39,6 +40,17 @@ public:
     // The page's drawing rectangle in device units while printing.
     SurfaceRect m_rectPrint;
 
+    // Turns the space picture of the document by delta radians and repaints
+    // this view; other views of the document repaint on angleChanged.
+    void TurnPicture(double delta);
+    // Carries an arrow command (ID_ARROW_RIGHT ...) out; nothing without a
+    // document.
+    void OnArrowCommand(int id);
+    // The context menu "Arrow", owned by parent: its items carry their
+    // commands out on this view and are brought up to date each time it is
+    // about to show.
+    QMenu* CreateArrowMenu(QWidget* parent);
+
 public slots:
     // The document changed: repaint the whole picture.
     void OnUpdate();
@@ -58,7 +70,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
 
-    // Pointer, keys and menus: CurvilinearscopeViewInput.cpp.
+    // The cross-hair and coordinate read-out of the plane picture, the arrow
+    // keys, the "Arrow" context menu, and turning the space picture by
+    // dragging.
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
