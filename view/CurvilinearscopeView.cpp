@@ -97,10 +97,7 @@ void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
     if (!m_pDocument) return false;
-    m_bPrinting = 1;
-    m_rectPrint = PrintRect(printer);
     const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D);
-    m_bPrinting = 0;
     if (outcome == PrintOutcome::CannotPrint) return false;
     NoteOutcome(outcome == PrintOutcome::Printed ? DrawOutcome::Whole : DrawOutcome::OutOfMemory);
     return true;

@@ -7,7 +7,6 @@
 #include <array>
 #include <optional>
 
-#include "view/DrawSurface.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
 
@@ -34,11 +33,6 @@ public:
     // The space picture of this view; it may keep what it prepared between
     // paints.
     CPicture3D& Picture3D() { return m_picture3D; }
-
-    // 1 only while a printed or previewed page is being drawn.
-    int m_bPrinting = 0;
-    // The page's drawing rectangle in device units while printing.
-    SurfaceRect m_rectPrint;
 
     // Turns the space picture of the document by delta radians and repaints
     // this view; other views of the document repaint on angleChanged.
