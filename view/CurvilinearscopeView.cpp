@@ -29,7 +29,7 @@ CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) 
 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
-    m_memoryFailedFor.reset();
+    m_memoryNotice.Forget();
     update();
 }
 
@@ -69,27 +69,8 @@ DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
     return DrawPicture(surface, m_pDocument, m_picture3D);
 }
 
-CCurvilinearscopeView::GraphsDrawn CCurvilinearscopeView::CurrentGraphs() const {
-    GraphsDrawn graphs;
-    graphs.document = m_pDocument;
-    if (!m_pDocument) return graphs;
-    graphs.dimension = m_pDocument->m_nDimension;
-    for (size_t k = 0; k < graphs.points.size(); ++k) {
-        const CGraphDef& g = m_pDocument->m_graphs[k];
-        graphs.points[k] = g.m_pPoints.get();
-        graphs.counts[k] = g.m_bShow ? g.m_nPoints : 0;
-    }
-    return graphs;
-}
-
 void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
-    if (outcome == DrawOutcome::Whole) {
-        m_memoryFailedFor.reset();
-        return;
-    }
-    const GraphsDrawn graphs = CurrentGraphs();
-    if (m_memoryFailedFor == graphs) return;
-    m_memoryFailedFor = graphs;
+    if (!m_memoryNotice.IsNews(outcome, m_pDocument)) return;
     // After the paint: a message box opened inside a paint would paint the
     // window again within this one.
     QMetaObject::invokeMethod(this, [this] { emit outOfMemory(); }, Qt::QueuedConnection);

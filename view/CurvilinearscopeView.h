@@ -4,9 +4,8 @@
 // view only reads the model (the rotation angle aside); it never evaluates.
 
 #include <QWidget>
-#include <array>
-#include <optional>
 
+#include "view/MemoryFailureNotice.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
 
@@ -34,9 +33,6 @@ public:
     // paints.
     CPicture3D& Picture3D() { return m_picture3D; }
 
-    // Turns the space picture of the document by delta radians and repaints
-    // this view; other views of the document repaint on angleChanged.
-    void TurnPicture(double delta);
     // Carries an arrow command (ID_ARROW_RIGHT ...) out; nothing without a
     // document.
     void OnArrowCommand(int id);
@@ -74,21 +70,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // The graphs a picture was drawn from: a failure on the same ones is the
-    // same failure.
-    struct GraphsDrawn {
-        const CCurvilinearscopeDoc* document = nullptr;
-        int dimension = 0;
-        std::array<const void*, 3> points{};
-        std::array<int, 3> counts{};
-        bool operator==(const GraphsDrawn&) const = default;
-    };
-    GraphsDrawn CurrentGraphs() const;
     DrawOutcome PaintPicture(QPainter& painter);
     void NoteOutcome(DrawOutcome outcome);
+    // Turns the space picture of the document by delta radians and repaints
+    // this view; other views of the document repaint on angleChanged.
+    void TurnPicture(double delta);
 
     CCurvilinearscopeDoc* m_pDocument = nullptr;
-    std::optional<GraphsDrawn> m_memoryFailedFor;  // told already
+    CMemoryFailureNotice m_memoryNotice;
     CPicture3D m_picture3D;
     // Left-button drag in the space picture: the pointer's last x while
     // dragging. The angle itself lives in the document only.
