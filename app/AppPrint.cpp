@@ -93,7 +93,7 @@ bool CCurvilinearscopeApp::PrintFile(const QString& path) {
     case PrintOutcome::OutOfMemory:
         // The page went out without what did not fit; the text is the one a
         // file too big to open gets.
-        Prompts().Message(nullptr, FileFailureMessage(QCoreApplication::translate("DocumentFile", "Out of memory."), path));
+        Prompts().Message(nullptr, FileFailureMessage(OutOfMemoryText(), path));
         return false;
     }
     return false;
