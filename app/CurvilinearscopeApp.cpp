@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QPrinter>
 #include <QSettings>
 #include <QUrl>
 
@@ -13,6 +12,7 @@
 #include "app/ChildFrame.h"
 #include "app/DailyCheck.h"
 #include "app/MainFrame.h"
+#include "app/PrintCommands.h"
 #include "app/ProductInfo.h"
 #include "app/Seams.h"
 
@@ -127,4 +127,9 @@ bool CCurvilinearscopeApp::SaveAllModified() {
     for (CAppDocument* document : m_documents)
         if (!document->SaveModified()) return false;
     return true;
+}
+
+bool CCurvilinearscopeApp::PrintFile(const QString& path) {
+    CPrintCommands printing;
+    return printing.PrintFile(path);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The application: start-up and shutdown, the open documents and the commands
-// that are not about one window (new, open, recent files, printer set-up,
-// About). One object for the program's life, made by main().
+// that are not about one window (new, open, recent files, About). One object for the program's life, made by main().
 
 #include <QList>
 #include <QObject>
@@ -12,8 +11,6 @@
 
 class CAppDocument;
 class CMainFrame;
-class CCurvilinearscopeView;
-class QPrinter;
 class QSettings;
 
 class CCurvilinearscopeApp : public QObject {
@@ -33,7 +30,6 @@ public:
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     const QList<CAppDocument*>& Documents() const { return m_documents; }
     CRecentFileList& RecentFiles() { return m_recentFiles; }
-    QPrinter& Printer();
 
     // Commands.
     CAppDocument* OnFileNew();
@@ -43,25 +39,20 @@ public:
     CAppDocument* OpenDocumentFile(const QString& path);
     void OnFileSave(CAppDocument* document);
     void OnFileSaveAs(CAppDocument* document);
-    void OnFilePrintSetup();
-    void OnFilePrint(CCurvilinearscopeView* view);
-    void OnFilePrintPreview(CCurvilinearscopeView* view);
-    void OnFileExport(CCurvilinearscopeView* view);
     void OnAppAbout();
     // Asks about every modified document; false when the user cancelled.
     bool SaveAllModified();
-    // Prints path on the default printer without showing any window.
+    // The command line's print switch: prints path on the default printer
+    // without showing any window.
     bool PrintFile(const QString& path);
 
 private:
     CAppDocument* NewDocumentObject();
     void AddDocument(CAppDocument* document);
     void RememberFile(const QString& path);
-    void ForgetBusyPrinter();
 
     QSettings& m_settings;
     std::unique_ptr<CMainFrame> m_pMainFrame;
-    std::unique_ptr<QPrinter> m_pPrinter;
     QList<CAppDocument*> m_documents;
     CRecentFileList m_recentFiles;
     int m_nUntitled = 0;

@@ -14,6 +14,7 @@
 #include "app/CommandMenus.h"
 #include "app/Commands.h"
 #include "app/CurvilinearscopeApp.h"
+#include "app/ExportCommand.h"
 #include "app/HelpPath.h"
 #include "app/IconFactory.h"
 #include "app/MainStatusBar.h"
@@ -100,10 +101,12 @@ void CMainFrame::ConnectCommands() {
     });
     on(ID_FILE_SAVE, [this, document] { m_app.OnFileSave(document()); });
     on(ID_FILE_SAVE_AS, [this, document] { m_app.OnFileSaveAs(document()); });
-    on(ID_FILE_EXPORT, [this, view] { m_app.OnFileExport(view()); });
-    on(ID_FILE_PRINT, [this, view] { m_app.OnFilePrint(view()); });
-    on(ID_FILE_PRINT_PREVIEW, [this, view] { m_app.OnFilePrintPreview(view()); });
-    on(ID_FILE_PRINT_SETUP, [this] { m_app.OnFilePrintSetup(); });
+    on(ID_FILE_EXPORT, [this, document] {
+        if (CAppDocument* doc = document()) ExportDocumentPicture(*doc, this);
+    });
+    on(ID_FILE_PRINT, [this, view] { m_printing.OnFilePrint(view()); });
+    on(ID_FILE_PRINT_PREVIEW, [this, view] { m_printing.OnFilePrintPreview(view()); });
+    on(ID_FILE_PRINT_SETUP, [this] { m_printing.OnFilePrintSetup(); });
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_EDIT_FUNCTION, [document] {
         if (CAppDocument* doc = document()) doc->OnEditFunction();

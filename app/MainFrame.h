@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include "app/PrintCommands.h"
+
 class CCurvilinearscopeApp;
 class CChildFrame;
 class CAppDocument;
@@ -53,6 +55,7 @@ private:
     void ArrangeIcons();
 
     CCurvilinearscopeApp& m_app;
+    CPrintCommands m_printing{this};
     QMdiArea* m_pMdiArea = nullptr;
     CCommandMenus* m_pMenus = nullptr;
     CMainStatusBar* m_pStatusBar = nullptr;
