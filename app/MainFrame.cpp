@@ -9,11 +9,11 @@
 #include <QMdiArea>
 #include <QMimeData>
 
+#include "app/AboutDlg.h"
 #include "app/AppDocument.h"
 #include "app/ChildFrame.h"
 #include "app/CommandMenus.h"
 #include "app/Commands.h"
-#include "app/CurvilinearscopeApp.h"
 #include "app/ExportCommand.h"
 #include "app/HelpPath.h"
 #include "app/IconFactory.h"
@@ -49,7 +49,7 @@ QStringList DroppedDocuments(const QMimeData* data) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CCurvilinearscopeApp& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+CMainFrame::CMainFrame(QSettings& settings, QWidget* parent) : QMainWindow(parent), m_documents(settings) {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(IconFromSvg(QStringLiteral(":/icons/curvilinearscope.svg")));
     m_pMdiArea = new QMdiArea(this);
@@ -66,69 +66,52 @@ CMainFrame::CMainFrame(CCurvilinearscopeApp& app, QWidget* parent) : QMainWindow
     connect(statusToggle, &QAction::toggled, m_pStatusBar, &QStatusBar::setVisible);
     ConnectCommands();
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
+    connect(&m_documents, &CDocumentManager::recentFilesChanged, this, [this] { UpdateMenus(); });
     UpdateMenus();
     resize(kInitialSize);
 }
 
 CMainFrame::~CMainFrame() {
-    // The document windows go down with us; nothing of ours may react to
-    // that while this object is half destroyed.
+    // The document windows go first, while the documents they show are
+    // still here; nothing of ours may react to that while this object is
+    // half destroyed.
     disconnect(m_pMdiArea, nullptr, this, nullptr);
+    disconnect(&m_documents, nullptr, this, nullptr);
     for (CChildFrame* frame : findChildren<CChildFrame*>()) disconnect(frame, nullptr, this, nullptr);
+    delete m_pMdiArea;
 }
 
 QAction* CMainFrame::Action(int id) const { return m_pMenus->Action(id); }
 
 void CMainFrame::ConnectCommands() {
-    auto on = [this](int id, auto handler) { connect(Action(id), &QAction::triggered, this, handler); };
-    auto document = [this]() -> CAppDocument* {
-        CChildFrame* frame = ActiveChildFrame();
-        return frame ? frame->GetDocument() : nullptr;
+    auto on = [this](int id, void (CMainFrame::*handler)()) {
+        connect(Action(id), &QAction::triggered, this, handler);
     };
-    auto view = [this]() -> CCurvilinearscopeView* {
-        CChildFrame* frame = ActiveChildFrame();
-        return frame ? frame->GetView() : nullptr;
-    };
-    on(ID_FILE_NEW, [this] { m_app.OnFileNew(); });
-    on(ID_FILE_OPEN, [this] { m_app.OnFileOpen(); });
-    on(ID_FILE_CLOSE, [this, document] {
-        // Closes every window of the active document, asking first once.
-        CAppDocument* doc = document();
-        if (!doc || !doc->SaveModified()) return;
-        doc->SetModifiedFlag(false);
-        for (CChildFrame* frame : ChildFrames())
-            if (frame->GetDocument() == doc) frame->close();
-    });
-    on(ID_FILE_SAVE, [this, document] { m_app.OnFileSave(document()); });
-    on(ID_FILE_SAVE_AS, [this, document] { m_app.OnFileSaveAs(document()); });
-    on(ID_FILE_EXPORT, [this, document] {
-        if (CAppDocument* doc = document()) ExportDocumentPicture(*doc, this);
-    });
-    on(ID_FILE_PRINT, [this, view] { m_printing.OnFilePrint(view()); });
-    on(ID_FILE_PRINT_PREVIEW, [this, view] { m_printing.OnFilePrintPreview(view()); });
-    on(ID_FILE_PRINT_SETUP, [this] { m_printing.OnFilePrintSetup(); });
-    on(ID_APP_EXIT, [this] { close(); });
-    on(ID_EDIT_FUNCTION, [document] {
-        if (CAppDocument* doc = document()) doc->OnEditFunction();
-    });
-    on(ID_WINDOW_NEW, [this, document] {
-        if (CAppDocument* doc = document()) AddChildFrame(doc);
-    });
-    on(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
-    on(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
-    on(ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
-    on(ID_APP_ABOUT, [this] { m_app.OnAppAbout(); });
-    on(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
-    connect(m_pMenus, &CCommandMenus::recentFileChosen, this,
-            [this](const QString& path) { m_app.OpenDocumentFile(path); });
+    on(ID_FILE_OPEN, &CMainFrame::OnFileOpen);
+    on(ID_FILE_CLOSE, &CMainFrame::OnFileClose);
+    on(ID_FILE_SAVE, &CMainFrame::OnFileSave);
+    on(ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs);
+    on(ID_FILE_EXPORT, &CMainFrame::OnFileExport);
+    on(ID_EDIT_FUNCTION, &CMainFrame::OnEditFunction);
+    on(ID_WINDOW_NEW, &CMainFrame::OnWindowNew);
+    on(ID_WINDOW_ARRANGE, &CMainFrame::OnWindowArrange);
+    on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
+    on(ID_HELP_CONTENTS, &CMainFrame::OnHelpContents);
+    connect(Action(ID_FILE_NEW), &QAction::triggered, this, [this] { OnFileNew(); });
+    connect(Action(ID_FILE_PRINT), &QAction::triggered, this, [this] { m_printing.OnFilePrint(ActiveView()); });
+    connect(Action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this,
+            [this] { m_printing.OnFilePrintPreview(ActiveView()); });
+    connect(Action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, [this] { m_printing.OnFilePrintSetup(); });
+    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    connect(Action(ID_WINDOW_CASCADE), &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
+    connect(Action(ID_WINDOW_TILE_HORZ), &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);
+    connect(m_pMenus, &CCommandMenus::recentFileChosen, this, [this](const QString& path) { OpenDocumentFile(path); });
 }
 
 void CMainFrame::UpdateMenus() {
-    m_pMenus->Update(ActiveChildFrame() != nullptr, m_app.RecentFiles().Files());
+    m_pMenus->Update(ActiveChildFrame() != nullptr, m_documents.RecentFiles().Files());
     UpdateCaption();
 }
-
-void CMainFrame::UpdateRecentFiles() { UpdateMenus(); }
 
 void CMainFrame::UpdateCaption() {
     CChildFrame* frame = ActiveChildFrame();
@@ -173,7 +156,71 @@ QList<CChildFrame*> CMainFrame::ChildFrames() const {
     return frames;
 }
 
-void CMainFrame::ArrangeIcons() {
+CAppDocument* CMainFrame::ActiveDocument() const {
+    CChildFrame* frame = ActiveChildFrame();
+    return frame ? frame->GetDocument() : nullptr;
+}
+
+CCurvilinearscopeView* CMainFrame::ActiveView() const {
+    CChildFrame* frame = ActiveChildFrame();
+    return frame ? frame->GetView() : nullptr;
+}
+
+CAppDocument* CMainFrame::OnFileNew() {
+    CAppDocument* document = m_documents.NewDocument();
+    if (document) AddChildFrame(document);
+    return document;
+}
+
+void CMainFrame::OnFileOpen() {
+    const QString path = Prompts().OpenFileName(this);
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+CAppDocument* CMainFrame::OpenDocumentFile(const QString& path) {
+    if (CAppDocument* open = m_documents.FindDocument(path)) {
+        for (CChildFrame* frame : ChildFrames()) {
+            if (frame->GetDocument() != open) continue;
+            m_pMdiArea->setActiveSubWindow(frame);
+            break;
+        }
+        return open;
+    }
+    CAppDocument* document = m_documents.OpenDocument(path);
+    if (document) AddChildFrame(document);
+    return document;
+}
+
+void CMainFrame::OnFileClose() {
+    // Closes every window of the active document, asking first once.
+    CAppDocument* document = ActiveDocument();
+    if (!document || !document->SaveModified()) return;
+    document->SetModifiedFlag(false);
+    for (CChildFrame* frame : ChildFrames())
+        if (frame->GetDocument() == document) frame->close();
+}
+
+void CMainFrame::OnFileSave() {
+    if (CAppDocument* document = ActiveDocument()) document->DoFileSave();
+}
+
+void CMainFrame::OnFileSaveAs() {
+    if (CAppDocument* document = ActiveDocument()) document->DoSaveAs();
+}
+
+void CMainFrame::OnFileExport() {
+    if (CAppDocument* document = ActiveDocument()) ExportDocumentPicture(*document, this);
+}
+
+void CMainFrame::OnEditFunction() {
+    if (CAppDocument* document = ActiveDocument()) document->OnEditFunction();
+}
+
+void CMainFrame::OnWindowNew() {
+    if (CAppDocument* document = ActiveDocument()) AddChildFrame(document);
+}
+
+void CMainFrame::OnWindowArrange() {
     // Minimised windows line up along the bottom of the area, left to right.
     int x = 0;
     for (QMdiSubWindow* window : m_pMdiArea->subWindowList()) {
@@ -184,13 +231,18 @@ void CMainFrame::ArrangeIcons() {
     }
 }
 
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
 void CMainFrame::OnHelpContents() {
     const QString path = HelpPathFor(QCoreApplication::applicationFilePath());
     Desktop().Open(QUrl::fromLocalFile(path));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!m_app.SaveAllModified()) {
+    if (!m_documents.SaveAllModified()) {
         event->ignore();
         return;
     }
@@ -214,6 +266,6 @@ bool CMainFrame::OpenDroppedFiles(const QMimeData* data) {
     const QStringList files = DroppedDocuments(data);
     if (files.isEmpty()) return false;
     activateWindow();
-    for (const QString& path : files) m_app.OpenDocumentFile(path);
+    for (const QString& path : files) OpenDocumentFile(path);
     return true;
 }
