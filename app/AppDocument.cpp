@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/DocumentFileReport.h"
+#include "app/EditFunction.h"
 #include "app/Seams.h"
 
 CAppDocument::CAppDocument(const QString& untitledTitle, QObject* parent)
@@ -115,4 +116,10 @@ QWidget* CAppDocument::DialogParent() const {
     const QList<QWidget*> views = Views();
     if (!views.isEmpty()) return views.first()->window();
     return QApplication::activeWindow();
+}
+
+void CAppDocument::OnEditFunction(int showProgressAfterMs) {
+    if (!EditFunctions(*m_pModel, DialogParent(), showProgressAfterMs)) return;
+    SetModifiedFlag(true);
+    UpdateAllViews();
 }

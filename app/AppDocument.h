@@ -1,7 +1,8 @@
 #pragma once
 // One open document as the windows see it: the graph model plus its title,
-// file path, modified flag and the views that show it. The application makes
-// one per new or opened document and discards it when its last view closes.
+// file path, modified flag and the views that show it. The document manager
+// makes one per new or opened document and discards it when its last view
+// closes.
 
 #include <QList>
 #include <QObject>

@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QMenu>
 
 #include "app/AppDocument.h"
 #include "app/CommandTexts.h"
+#include "app/DocumentFileReport.h"
 #include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
 
@@ -23,7 +23,7 @@ CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent)
     // The window shows what could be drawn; the user learns why the rest is
     // missing. The text is the one a file too big to open gets.
     connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] {
-        Prompts().Message(this, QCoreApplication::translate("DocumentFile", "Out of memory."));
+        Prompts().Message(this, OutOfMemoryText());
     });
     SetSystemMenuPrompts();
     UpdateTitle();

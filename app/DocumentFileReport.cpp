@@ -36,6 +36,8 @@ QString FileFailureMessage(const QString& message, const QString& path, const QS
     return text;
 }
 
+QString OutOfMemoryText() { return Text("Out of memory."); }
+
 QString LoadFailureMessage(int archiveCause) {
     switch (archiveCause) {
     case CArchiveException::badVersion:
@@ -53,7 +55,7 @@ FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const CArchiveException& e) {
         return Failure(FileFailureMessage(LoadFailureMessage(e.m_cause), path));
     } catch (const std::bad_alloc&) {
-        return Failure(FileFailureMessage(Text("Out of memory."), path));
+        return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
         return Failure(FileFailureMessage(Text("Failed to open document."), path, SystemReason(e)));
     }
@@ -64,7 +66,7 @@ FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     try {
         SaveDocumentFile(FsPath(path), model);
     } catch (const std::bad_alloc&) {
-        return Failure(FileFailureMessage(Text("Out of memory."), path));
+        return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
         return Failure(FileFailureMessage(Text("Failed to save document."), path, SystemReason(e)));
     } catch (const std::exception&) {

@@ -1,8 +1,7 @@
-// The edit command of the document (Ctrl+M): the function edit dialog on
-// copies of the document's data, and on OK the new definitions, sampled.
+#include "app/EditFunction.h"
+
 #include <QDialog>
 
-#include "app/AppDocument.h"
 #include "app/Seams.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/DlgSet.h"
@@ -26,18 +25,14 @@ private:
 
 }  // namespace
 
-void CAppDocument::OnEditFunction(int showProgressAfterMs) {
+bool EditFunctions(CCurvilinearscopeDoc& model, QWidget* parent, int showProgressAfterMs) {
     const DialogMessagesThroughPrompts messages;
-    CDlgSet dlg(DialogParent());
-    LoadDlgSet(dlg, Model());
+    CDlgSet dlg(parent);
+    LoadDlgSet(dlg, model);
     // A cancelled (or failed) sampling leaves the document as it was before
     // OK, the modified flag included, and the dialog comes back with its tab
     // and fields as the user left them: nothing typed is lost.
-    while (dlg.exec() == QDialog::Accepted) {
-        if (ApplyDlgSet(dlg, Model(), DialogParent(), showProgressAfterMs)) {
-            SetModifiedFlag(true);
-            UpdateAllViews();
-            return;
-        }
-    }
+    while (dlg.exec() == QDialog::Accepted)
+        if (ApplyDlgSet(dlg, model, parent, showProgressAfterMs)) return true;
+    return false;
 }

@@ -1,7 +1,11 @@
 #include "app/ExportCommand.h"
 
+#include <QFileInfo>
+
+#include "app/AppDocument.h"
 #include "app/CommandLine.h"
 #include "app/DocumentFileReport.h"
+#include "app/Seams.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "view/PictureExport.h"
 
@@ -20,4 +24,12 @@ int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
         return 1;
     }
     return 0;
+}
+
+void ExportDocumentPicture(CAppDocument& document, QWidget* parent) {
+    const QString suggested = QFileInfo(document.GetTitle()).completeBaseName() + QStringLiteral(".png");
+    const QString path = Prompts().ExportFileName(parent, suggested);
+    if (path.isEmpty()) return;
+    const QString error = ExportPicture(document.Model(), path, kExportDefaultSize);
+    if (!error.isEmpty()) Prompts().Message(parent, error);
 }

@@ -1,10 +1,18 @@
 #pragma once
-// The --export command: the picture of a document file written as PNG, SVG
-// or PDF, with no window. Needs a QGuiApplication (offscreen will do).
+// Exporting a document's picture as PNG, SVG or PDF: the --export command,
+// which needs no window (a QGuiApplication on the offscreen platform will
+// do), and the window's export command.
 
 #include <QString>
 
+class CAppDocument;
 struct CCommandLineInfo;
+class QWidget;
 
 // Returns the exit code: 0 on success, 1 with a message in errorText.
 int RunExportCommand(const CCommandLineInfo& info, QString& errorText);
+
+// Asks for the picture file, suggesting the document's name with ".png",
+// and writes the document's picture there; a failure is shown in a message
+// owned by parent.
+void ExportDocumentPicture(CAppDocument& document, QWidget* parent);

@@ -1,27 +1,55 @@
 #include "app/MainFrame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMdiArea>
-#include <QMenuBar>
-#include <QStatusBar>
-#include <QToolBar>
+#include <QMimeData>
 
+#include "app/AboutDlg.h"
 #include "app/AppDocument.h"
 #include "app/ChildFrame.h"
-#include "app/CommandTexts.h"
+#include "app/CommandMenus.h"
 #include "app/Commands.h"
-#include "app/CurvilinearscopeApp.h"
+#include "app/ExportCommand.h"
 #include "app/HelpPath.h"
 #include "app/IconFactory.h"
-#include "app/LockKeys.h"
+#include "app/MainStatusBar.h"
 #include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
 
-CMainFrame::CMainFrame(CCurvilinearscopeApp& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+namespace {
+
+constexpr QSize kInitialSize(900, 700);
+// Before the main window is first shown its area has no size of its own
+// yet: the window's size less about the height of its bars stands in.
+constexpr int kBarsHeight = 90;
+// A new document window takes this share of the area, and at least the
+// minimum size.
+constexpr int kChildWidthPercent = 75, kChildHeightPercent = 80;
+constexpr QSize kChildMinimumSize(320, 240);
+// Each new window a step down and right of the one before, so every caption
+// stays in sight; after kCascadeSteps windows the steps start again.
+constexpr int kCascadeStep = 26, kCascadeSteps = 8;
+
+// The document files among dropped data: local files ending in .crv.
+QStringList DroppedDocuments(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && QFileInfo(path).suffix().compare(QLatin1String("crv"), Qt::CaseInsensitive) == 0)
+            files.append(path);
+    }
+    return files;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(QSettings& settings, QWidget* parent) : QMainWindow(parent), m_documents(settings) {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(IconFromSvg(QStringLiteral(":/icons/curvilinearscope.svg")));
     m_pMdiArea = new QMdiArea(this);
@@ -29,134 +57,71 @@ CMainFrame::CMainFrame(CCurvilinearscopeApp& app, QWidget* parent) : QMainWindow
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_pMdiArea);
     setAcceptDrops(true);
-    CreateActions();
-    CreateToolBar();
-    CreateStatusBar();
+    m_pMenus = new CCommandMenus(*this, *m_pMdiArea);
+    m_pToolBar = m_pMenus->CreateToolBar();
+    m_pStatusBar = new CMainStatusBar(this);
+    setStatusBar(m_pStatusBar);
+    QAction* statusToggle = Action(ID_VIEW_STATUS_BAR);
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, m_pStatusBar, &QStatusBar::setVisible);
     ConnectCommands();
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
-    qApp->installEventFilter(this);
+    connect(&m_documents, &CDocumentManager::recentFilesChanged, this, [this] { UpdateMenus(); });
     UpdateMenus();
-    resize(900, 700);
+    resize(kInitialSize);
 }
 
 CMainFrame::~CMainFrame() {
-    // The document windows go down with us; nothing of ours may react to
-    // that while this object is half destroyed.
-    qApp->removeEventFilter(this);
+    // The document windows go first, while the documents they show are
+    // still here; nothing of ours may react to that while this object is
+    // half destroyed.
     disconnect(m_pMdiArea, nullptr, this, nullptr);
+    disconnect(&m_documents, nullptr, this, nullptr);
     for (CChildFrame* frame : findChildren<CChildFrame*>()) disconnect(frame, nullptr, this, nullptr);
+    delete m_pMdiArea;
 }
 
-QAction* CMainFrame::NewAction(int id, const QString& iconName) {
-    auto* action = new QAction(CommandMenuText(id), this);
-    action->setStatusTip(CommandPrompt(id));
-    const QString tip = CommandTip(id);
-    if (!tip.isEmpty()) action->setToolTip(tip);
-    if (!iconName.isEmpty())
-        action->setIcon(IconFromSvg(QStringLiteral(":/toolbar/%1.svg").arg(iconName)));
-    // Every command reaches the window's shortcuts, whichever menu is shown.
-    addAction(action);
-    m_actions.insert(id, action);
-    return action;
+QAction* CMainFrame::Action(int id) const { return m_pMenus->Action(id); }
+
+void CMainFrame::ConnectCommands() {
+    auto on = [this](int id, void (CMainFrame::*handler)()) {
+        connect(Action(id), &QAction::triggered, this, handler);
+    };
+    on(ID_FILE_OPEN, &CMainFrame::OnFileOpen);
+    on(ID_FILE_CLOSE, &CMainFrame::OnFileClose);
+    on(ID_FILE_SAVE, &CMainFrame::OnFileSave);
+    on(ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs);
+    on(ID_FILE_EXPORT, &CMainFrame::OnFileExport);
+    on(ID_EDIT_FUNCTION, &CMainFrame::OnEditFunction);
+    on(ID_WINDOW_NEW, &CMainFrame::OnWindowNew);
+    on(ID_WINDOW_ARRANGE, &CMainFrame::OnWindowArrange);
+    on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
+    on(ID_HELP_CONTENTS, &CMainFrame::OnHelpContents);
+    connect(Action(ID_FILE_NEW), &QAction::triggered, this, [this] { OnFileNew(); });
+    connect(Action(ID_FILE_PRINT), &QAction::triggered, this, [this] { m_printing.OnFilePrint(ActiveView()); });
+    connect(Action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this,
+            [this] { m_printing.OnFilePrintPreview(ActiveView()); });
+    connect(Action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, [this] { m_printing.OnFilePrintSetup(); });
+    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    connect(Action(ID_WINDOW_CASCADE), &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
+    connect(Action(ID_WINDOW_TILE_HORZ), &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);
+    connect(m_pMenus, &CCommandMenus::recentFileChosen, this, [this](const QString& path) { OpenDocumentFile(path); });
 }
 
-void CMainFrame::CreateActions() {
-    NewAction(ID_FILE_NEW, QStringLiteral("new"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    NewAction(ID_FILE_OPEN, QStringLiteral("open"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    NewAction(ID_FILE_CLOSE);
-    NewAction(ID_FILE_SAVE, QStringLiteral("save"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    NewAction(ID_FILE_SAVE_AS);
-    NewAction(ID_FILE_EXPORT);
-    NewAction(ID_FILE_PRINT, QStringLiteral("print"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    NewAction(ID_FILE_PRINT_PREVIEW);
-    NewAction(ID_FILE_PRINT_SETUP);
-    NewAction(ID_APP_EXIT);
-    NewAction(ID_EDIT_FUNCTION)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    // Nothing in the program cuts, copies, pastes or undoes: these stay
-    // disabled, and so their keys do nothing.
-    NewAction(ID_EDIT_CUT, QStringLiteral("cut"))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-    NewAction(ID_EDIT_COPY, QStringLiteral("copy"))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    NewAction(ID_EDIT_PASTE, QStringLiteral("paste"))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-    NewAction(ID_EDIT_UNDO)
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    NewAction(ID_NEXT_PANE)->setShortcut(QKeySequence(Qt::Key_F6));
-    NewAction(ID_PREV_PANE)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_NEXT_PANE, ID_PREV_PANE})
-        m_actions[id]->setEnabled(false);
-    NewAction(ID_VIEW_TOOLBAR)->setCheckable(true);
-    NewAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
-    NewAction(ID_WINDOW_NEW);
-    NewAction(ID_WINDOW_CASCADE);
-    NewAction(ID_WINDOW_TILE_HORZ);
-    NewAction(ID_WINDOW_ARRANGE);
-    NewAction(ID_APP_ABOUT, QStringLiteral("about"));
-    NewAction(ID_HELP_CONTENTS);
+void CMainFrame::UpdateMenus() {
+    m_pMenus->Update(ActiveChildFrame() != nullptr, m_documents.RecentFiles().Files());
+    UpdateCaption();
 }
 
-void CMainFrame::CreateToolBar() {
-    m_pToolBar = new QToolBar(UiText("ツール バー"), this);
-    m_pToolBar->setObjectName(QStringLiteral("ToolBar"));
-    m_pToolBar->setIconSize(QSize(16, 16));
-    m_pToolBar->setMovable(true);
-    m_pToolBar->setFloatable(true);
-    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
-                   ID_FILE_PRINT, ID_APP_ABOUT}) {
-        if (id == 0)
-            m_pToolBar->addSeparator();
-        else
-            m_pToolBar->addAction(m_actions[id]);
-    }
-    addToolBar(Qt::TopToolBarArea, m_pToolBar);
-    QAction* toggle = m_actions[ID_VIEW_TOOLBAR];
-    toggle->setChecked(true);
-    connect(toggle, &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
-    connect(m_pToolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+void CMainFrame::UpdateCaption() {
+    CChildFrame* frame = ActiveChildFrame();
+    const QString name = QStringLiteral("Curvilinearscope");
+    setWindowTitle(frame ? name + QStringLiteral(" - ") + frame->windowTitle() : name);
 }
 
-void CMainFrame::CreateStatusBar() {
-    QStatusBar* bar = statusBar();
-    // The idle text is an ordinary widget of the bar: prompts and read-outs
-    // are shown as messages over it, and when a message is cleared the idle
-    // text is back.
-    m_pIdleLabel = new QLabel(UiText("レディ"), bar);
-    bar->addWidget(m_pIdleLabel, 1);
-    const char* const names[] = {"CAP", "NUM", "SCRL"};
-    for (int i = 0; i < 3; ++i) {
-        m_pIndicators[i] = new QLabel(bar);
-        m_pIndicators[i]->setAlignment(Qt::AlignCenter);
-        m_pIndicators[i]->setMinimumWidth(m_pIndicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
-        m_pIndicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_pIndicators[i]->setProperty("indicator", QString::fromLatin1(names[i]));
-        bar->addPermanentWidget(m_pIndicators[i]);
-    }
-    QAction* toggle = m_actions[ID_VIEW_STATUS_BAR];
-    toggle->setChecked(true);
-    connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
-    UpdateLockIndicators();
-}
+void CMainFrame::SetMessageText(const QString& text) { m_pStatusBar->SetMessageText(text); }
 
-void CMainFrame::UpdateLockIndicators() {
-    const LockKeyState state = ReadLockKeys();
-    const bool on[] = {state.caps, state.num, state.scroll};
-    for (int i = 0; i < 3; ++i)
-        m_pIndicators[i]->setText(on[i] ? m_pIndicators[i]->property("indicator").toString() : QString());
-}
-
-void CMainFrame::SetMessageText(const QString& text) {
-    if (text.isEmpty())
-        statusBar()->clearMessage();
-    else
-        statusBar()->showMessage(text);
-}
-
-QString CMainFrame::MessageText() const {
-    const QString message = statusBar()->currentMessage();
-    return message.isEmpty() ? m_pIdleLabel->text() : message;
-}
+QString CMainFrame::MessageText() const { return m_pStatusBar->MessageText(); }
 
 CChildFrame* CMainFrame::AddChildFrame(CAppDocument* document) {
     auto* frame = new CChildFrame(document, m_pMdiArea);
@@ -168,13 +133,10 @@ CChildFrame* CMainFrame::AddChildFrame(CAppDocument* document) {
         UpdateMenus();
     });
     for (CChildFrame* other : ChildFrames()) other->UpdateTitle();
-    // Before the main window is first shown its area has no size of its own
-    // yet; the window's intended size stands in for it.
-    const QSize area = m_pMdiArea->isVisible() ? m_pMdiArea->size() : size() - QSize(0, 90);
-    frame->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 4 / 5, 240));
-    // Each new window a step down and right of the one before, so every
-    // caption stays in sight.
-    const int step = 26 * int((ChildFrames().size() - 1) % 8);
+    const QSize area = m_pMdiArea->isVisible() ? m_pMdiArea->size() : size() - QSize(0, kBarsHeight);
+    frame->resize(std::max(area.width() * kChildWidthPercent / 100, kChildMinimumSize.width()),
+                  std::max(area.height() * kChildHeightPercent / 100, kChildMinimumSize.height()));
+    const int step = kCascadeStep * int((ChildFrames().size() - 1) % kCascadeSteps);
     frame->move(step, step);
     frame->show();
     m_pMdiArea->setActiveSubWindow(frame);
@@ -194,10 +156,84 @@ QList<CChildFrame*> CMainFrame::ChildFrames() const {
     return frames;
 }
 
-void CMainFrame::UpdateCaption() {
+CAppDocument* CMainFrame::ActiveDocument() const {
     CChildFrame* frame = ActiveChildFrame();
-    const QString name = QStringLiteral("Curvilinearscope");
-    setWindowTitle(frame ? name + QStringLiteral(" - ") + frame->windowTitle() : name);
+    return frame ? frame->GetDocument() : nullptr;
+}
+
+CCurvilinearscopeView* CMainFrame::ActiveView() const {
+    CChildFrame* frame = ActiveChildFrame();
+    return frame ? frame->GetView() : nullptr;
+}
+
+CAppDocument* CMainFrame::OnFileNew() {
+    CAppDocument* document = m_documents.NewDocument();
+    if (document) AddChildFrame(document);
+    return document;
+}
+
+void CMainFrame::OnFileOpen() {
+    const QString path = Prompts().OpenFileName(this);
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+CAppDocument* CMainFrame::OpenDocumentFile(const QString& path) {
+    if (CAppDocument* open = m_documents.FindDocument(path)) {
+        for (CChildFrame* frame : ChildFrames()) {
+            if (frame->GetDocument() != open) continue;
+            m_pMdiArea->setActiveSubWindow(frame);
+            break;
+        }
+        return open;
+    }
+    CAppDocument* document = m_documents.OpenDocument(path);
+    if (document) AddChildFrame(document);
+    return document;
+}
+
+void CMainFrame::OnFileClose() {
+    // Closes every window of the active document, asking first once.
+    CAppDocument* document = ActiveDocument();
+    if (!document || !document->SaveModified()) return;
+    document->SetModifiedFlag(false);
+    for (CChildFrame* frame : ChildFrames())
+        if (frame->GetDocument() == document) frame->close();
+}
+
+void CMainFrame::OnFileSave() {
+    if (CAppDocument* document = ActiveDocument()) document->DoFileSave();
+}
+
+void CMainFrame::OnFileSaveAs() {
+    if (CAppDocument* document = ActiveDocument()) document->DoSaveAs();
+}
+
+void CMainFrame::OnFileExport() {
+    if (CAppDocument* document = ActiveDocument()) ExportDocumentPicture(*document, this);
+}
+
+void CMainFrame::OnEditFunction() {
+    if (CAppDocument* document = ActiveDocument()) document->OnEditFunction();
+}
+
+void CMainFrame::OnWindowNew() {
+    if (CAppDocument* document = ActiveDocument()) AddChildFrame(document);
+}
+
+void CMainFrame::OnWindowArrange() {
+    // Minimised windows line up along the bottom of the area, left to right.
+    int x = 0;
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList()) {
+        if (!window->isMinimized()) continue;
+        const QSize size = window->size();
+        window->move(x, m_pMdiArea->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
 }
 
 void CMainFrame::OnHelpContents() {
@@ -206,7 +242,7 @@ void CMainFrame::OnHelpContents() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!m_app.SaveAllModified()) {
+    if (!m_documents.SaveAllModified()) {
         event->ignore();
         return;
     }
@@ -218,15 +254,18 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyRelease:
-    case QEvent::ApplicationActivate:
-    case QEvent::WindowActivate:
-        UpdateLockIndicators();
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedDocuments(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    if (OpenDroppedFiles(event->mimeData())) event->acceptProposedAction();
+}
+
+bool CMainFrame::OpenDroppedFiles(const QMimeData* data) {
+    const QStringList files = DroppedDocuments(data);
+    if (files.isEmpty()) return false;
+    activateWindow();
+    for (const QString& path : files) OpenDocumentFile(path);
+    return true;
 }

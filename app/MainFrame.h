@@ -1,79 +1,85 @@
 #pragma once
 // The main window: menu bar, dockable toolbar, status bar, and the area that
-// holds the document windows. The menu bar shows the short main menu while no
-// document window is open and the document menu otherwise.
+// holds the document windows. It owns its commands: it makes and opens the
+// documents (through its document manager) into windows of their own, and
+// carries every document command out on the document and view of the active
+// window.
 
-#include <QHash>
 #include <QMainWindow>
 
-class CCurvilinearscopeApp;
-class CChildFrame;
+#include "app/DocumentManager.h"
+#include "app/PrintCommands.h"
+
 class CAppDocument;
-class QAction;
-class QLabel;
+class CChildFrame;
+class CCommandMenus;
+class CCurvilinearscopeView;
+class CMainStatusBar;
 class QMdiArea;
-class QMdiSubWindow;
-class QMenu;
 class QMimeData;
+class QSettings;
 class QToolBar;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CCurvilinearscopeApp& app, QWidget* parent = nullptr);
+    // settings: the per-user settings store, for the recent-file list.
+    explicit CMainFrame(QSettings& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    QAction* Action(int id) const { return m_actions.value(id); }
+    QAction* Action(int id) const;
     QMdiArea* MdiArea() const { return m_pMdiArea; }
     QToolBar* ToolBar() const { return m_pToolBar; }
+    CDocumentManager& DocumentManager() { return m_documents; }
 
     // Adds a window showing document and activates it.
     CChildFrame* AddChildFrame(CAppDocument* document);
     CChildFrame* ActiveChildFrame() const;
     QList<CChildFrame*> ChildFrames() const;
 
-    // Refreshes what depends on the active window and the open documents.
-    void UpdateMenus();
-    void UpdateRecentFiles();
-    void UpdateLockIndicators();
     // The status bar's message pane; an empty text shows the idle text.
     void SetMessageText(const QString& text);
     QString MessageText() const;
 
+    // The file commands. A new document, or nullptr when it could not be
+    // made.
+    CAppDocument* OnFileNew();
+    void OnFileOpen();
+    // Opens path in a window of its own, or activates the window that already
+    // shows it. nullptr when the file could not be opened (already reported).
+    CAppDocument* OpenDocumentFile(const QString& path);
     // Opens the document files among dropped data; false when there were none.
     bool OpenDroppedFiles(const QMimeData* data);
-
     // The help command: opens crv.chm beside the program.
     void OnHelpContents();
 
 protected:
+    // Exit: asks about every modified document first.
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateActions();
-    QAction* NewAction(int id, const QString& iconName = QString());
-    void CreateToolBar();
-    void CreateStatusBar();
-    void BuildMainMenu();
-    void BuildDocumentMenu();
-    QMenu* AddFileMenu(bool withDocument);
-    void AddRecentFiles(QMenu* menu);
-    void FillWindowMenu();
-    void UpdateCaption();
-    void ArrangeIcons();
     void ConnectCommands();
+    // Refreshes what depends on the active window and the open documents.
+    void UpdateMenus();
+    void UpdateCaption();
+    CAppDocument* ActiveDocument() const;
+    CCurvilinearscopeView* ActiveView() const;
 
-    CCurvilinearscopeApp& m_app;
+    void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileExport();
+    void OnEditFunction();
+    void OnWindowNew();
+    void OnWindowArrange();
+    void OnAppAbout();
+
+    CDocumentManager m_documents;
+    CPrintCommands m_printing{this};
     QMdiArea* m_pMdiArea = nullptr;
+    CCommandMenus* m_pMenus = nullptr;
+    CMainStatusBar* m_pStatusBar = nullptr;
     QToolBar* m_pToolBar = nullptr;
-    QLabel* m_pIdleLabel = nullptr;
-    QLabel* m_pIndicators[3] = {};
-    QHash<int, QAction*> m_actions;
-    QList<QAction*> m_recentActions;
-    QMenu* m_pWindowMenu = nullptr;
-    bool m_bDocumentMenu = false;
-    bool m_bMenuBuilt = false;
 };

@@ -6,7 +6,6 @@
 #include <QMenu>
 
 #include "document/CurvilinearscopeDoc.h"
-#include "view/CurvilinearscopeView.h"
 
 namespace {
 
@@ -16,6 +15,16 @@ constexpr double kTurnStep = 0.1;
 constexpr int kCommands[] = {ID_ARROW_RIGHT, ID_ARROW_LEFT, ID_ARROW_UP, ID_ARROW_DOWN};
 
 }  // namespace
+
+int ArrowCommandOfKey(int key) {
+    switch (key) {
+    case Qt::Key_Right: return ID_ARROW_RIGHT;
+    case Qt::Key_Left: return ID_ARROW_LEFT;
+    case Qt::Key_Up: return ID_ARROW_UP;
+    case Qt::Key_Down: return ID_ARROW_DOWN;
+    }
+    return 0;
+}
 
 QString ArrowCommandPrompt(int id) {
     switch (id) {
@@ -48,46 +57,23 @@ ArrowCommandState ArrowCommandUpdate(int id, int dimension) {
     return {};
 }
 
-void NudgePointer(QWidget& widget, int dx, int dy) {
-    const QPoint p = widget.mapFromGlobal(QCursor::pos());
-    if (!widget.rect().contains(p)) return;
-    QCursor::setPos(widget.mapToGlobal(p + QPoint(dx, dy)));
-}
-
-void TurnPicture(CCurvilinearscopeView& view, double delta) {
-    CCurvilinearscopeDoc* doc = view.GetDocument();
-    if (!doc) return;
-    doc->m_dAngle += delta;
-    view.update();
-    emit view.angleChanged();
-}
-
-void ArrowCommand(CCurvilinearscopeView& view, int id) {
-    const CCurvilinearscopeDoc* doc = view.GetDocument();
-    if (!doc) return;
-    if (doc->m_nDimension == DIM_SPACE) {
-        if (id == ID_ARROW_RIGHT) TurnPicture(view, kTurnStep);
-        if (id == ID_ARROW_LEFT) TurnPicture(view, -kTurnStep);
-        return;
+ArrowCommandEffect ArrowCommandEffectOf(int id, int dimension) {
+    if (dimension == DIM_SPACE) {
+        if (id == ID_ARROW_RIGHT) return {kTurnStep, 0, 0};
+        if (id == ID_ARROW_LEFT) return {-kTurnStep, 0, 0};
+        return {};
     }
-    if (doc->m_nDimension != DIM_PLANE) return;
+    if (dimension != DIM_PLANE) return {};
     switch (id) {
-    case ID_ARROW_RIGHT: NudgePointer(view, 1, 0); break;
-    case ID_ARROW_LEFT: NudgePointer(view, -1, 0); break;
-    case ID_ARROW_UP: NudgePointer(view, 0, -1); break;
-    case ID_ARROW_DOWN: NudgePointer(view, 0, 1); break;
+    case ID_ARROW_RIGHT: return {0.0, 1, 0};
+    case ID_ARROW_LEFT: return {0.0, -1, 0};
+    case ID_ARROW_UP: return {0.0, 0, -1};
+    case ID_ARROW_DOWN: return {0.0, 0, 1};
     }
+    return {};
 }
 
-void UpdateArrowAction(const CCurvilinearscopeView& view, QAction& action) {
-    const CCurvilinearscopeDoc* doc = view.GetDocument();
-    if (!doc) return;
-    const ArrowCommandState state = ArrowCommandUpdate(action.data().toInt(), doc->m_nDimension);
-    if (!state.text.isEmpty()) action.setText(state.text);
-    action.setEnabled(state.enabled);
-}
-
-QMenu* CreateArrowMenu(CCurvilinearscopeView& view, QWidget* parent) {
+QMenu* NewArrowMenu(QWidget* parent) {
     auto* menu = new QMenu(QStringLiteral("Arrow"), parent);
     for (int id : kCommands) {
         QAction* action = menu->addAction(ArrowCommandMenuText(id));
@@ -95,10 +81,20 @@ QMenu* CreateArrowMenu(CCurvilinearscopeView& view, QWidget* parent) {
         const QString prompt = ArrowCommandPrompt(id);
         action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
         action->setToolTip(prompt.section(QLatin1Char('\n'), 1));
-        QObject::connect(action, &QAction::triggered, &view, [&view, id] { ArrowCommand(view, id); });
     }
-    QObject::connect(menu, &QMenu::aboutToShow, &view, [&view, menu] {
-        for (QAction* action : menu->actions()) UpdateArrowAction(view, *action);
-    });
     return menu;
+}
+
+void UpdateArrowMenu(QMenu& menu, int dimension) {
+    for (QAction* action : menu.actions()) {
+        const ArrowCommandState state = ArrowCommandUpdate(action->data().toInt(), dimension);
+        if (!state.text.isEmpty()) action->setText(state.text);
+        action->setEnabled(state.enabled);
+    }
+}
+
+void NudgePointer(QWidget& widget, int dx, int dy) {
+    const QPoint p = widget.mapFromGlobal(QCursor::pos());
+    if (!widget.rect().contains(p)) return;
+    QCursor::setPos(widget.mapToGlobal(p + QPoint(dx, dy)));
 }

@@ -3,11 +3,10 @@
 // pointer by one pixel, in a space picture right and left turn the scene
 // about the vertical axis by 0.1 rad and up and down do nothing. They are
 // offered as the view's context menu "Arrow"; the arrow keys do the same.
+// What each command means lives here; the view carries it out.
 
 #include <QString>
 
-class CCurvilinearscopeView;
-class QAction;
 class QMenu;
 class QWidget;
 
@@ -18,6 +17,9 @@ enum ArrowCommandId : int {
     ID_ARROW_DOWN = 32781,
 };
 
+// The command of an arrow key (Qt::Key_Right ...); 0 for any other key.
+int ArrowCommandOfKey(int key);
+
 // The prompt string: status-bar prompt, a line feed, then the tooltip.
 QString ArrowCommandPrompt(int id);
 
@@ -25,29 +27,31 @@ QString ArrowCommandPrompt(int id);
 QString ArrowCommandMenuText(int id);
 
 // How a menu item of the command looks for a picture of this dimension
-// (0 plane, 1 space): the text (empty = keep the item's text) and whether
-// it is enabled.
+// (DIM_PLANE, DIM_SPACE): the text (empty = keep the item's text) and
+// whether it is enabled.
 struct ArrowCommandState {
     QString text;
     bool enabled = true;
 };
 ArrowCommandState ArrowCommandUpdate(int id, int dimension);
 
-// Carries the command out on the view; nothing without a document.
-void ArrowCommand(CCurvilinearscopeView& view, int id);
+// What the command does in a picture of this dimension: turn the space
+// picture by turn radians, or move the pointer by (dx, dy) pixels. All zero
+// where it does nothing.
+struct ArrowCommandEffect {
+    double turn = 0.0;
+    int dx = 0;
+    int dy = 0;
+};
+ArrowCommandEffect ArrowCommandEffectOf(int id, int dimension);
 
-// Applies ArrowCommandUpdate to an action whose data is the command id;
-// nothing without a document.
-void UpdateArrowAction(const CCurvilinearscopeView& view, QAction& action);
+// The context menu "Arrow" with the four commands (each action's data is
+// its id), owned by parent. Nothing is connected yet.
+QMenu* NewArrowMenu(QWidget* parent);
 
-// The context menu "Arrow" with the four commands, owned by parent; its
-// items are brought up to date each time it is about to show.
-QMenu* CreateArrowMenu(CCurvilinearscopeView& view, QWidget* parent);
+// Brings the menu's items up to date for a picture of this dimension.
+void UpdateArrowMenu(QMenu& menu, int dimension);
 
 // Moves the system pointer by (dx, dy) pixels when it lies inside the widget
 // (left and top edges in, right and bottom out); otherwise nothing.
 void NudgePointer(QWidget& widget, int dx, int dy);
-
-// Turns the space picture of the view's document by delta radians and
-// repaints this view; other views repaint on angleChanged.
-void TurnPicture(CCurvilinearscopeView& view, double delta);

@@ -1,14 +1,24 @@
 #include "view/CurvilinearscopeView.h"
 
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <new>
 
 #include "document/CurvilinearscopeDoc.h"
+#include "view/ArrowCommands.h"
 #include "view/PainterSurface.h"
 #include "view/Picture.h"
 #include "view/PicturePrint.h"
+#include "view/PointerReadout.h"
+
+namespace {
+constexpr double kDragRadiansPerPixel = 0.01;
+}  // namespace
 
 CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) {
     // The picture is drawn whole at every paint and re-centred on resize.
@@ -19,7 +29,7 @@ CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) 
 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
-    m_memoryFailedFor.reset();
+    m_memoryNotice.Forget();
     update();
 }
 
@@ -59,27 +69,8 @@ DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
     return DrawPicture(surface, m_pDocument, m_picture3D);
 }
 
-CCurvilinearscopeView::GraphsDrawn CCurvilinearscopeView::CurrentGraphs() const {
-    GraphsDrawn graphs;
-    graphs.document = m_pDocument;
-    if (!m_pDocument) return graphs;
-    graphs.dimension = m_pDocument->m_nDimension;
-    for (size_t k = 0; k < graphs.points.size(); ++k) {
-        const CGraphDef& g = m_pDocument->m_graphs[k];
-        graphs.points[k] = g.m_pPoints.get();
-        graphs.counts[k] = g.m_bShow ? g.m_nPoints : 0;
-    }
-    return graphs;
-}
-
 void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
-    if (outcome == DrawOutcome::Whole) {
-        m_memoryFailedFor.reset();
-        return;
-    }
-    const GraphsDrawn graphs = CurrentGraphs();
-    if (m_memoryFailedFor == graphs) return;
-    m_memoryFailedFor = graphs;
+    if (!m_memoryNotice.IsNews(outcome, m_pDocument)) return;
     // After the paint: a message box opened inside a paint would paint the
     // window again within this one.
     QMetaObject::invokeMethod(this, [this] { emit outOfMemory(); }, Qt::QueuedConnection);
@@ -87,11 +78,78 @@ void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
     if (!m_pDocument) return false;
-    m_bPrinting = 1;
-    m_rectPrint = PrintRect(printer);
     const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D);
-    m_bPrinting = 0;
     if (outcome == PrintOutcome::CannotPrint) return false;
     NoteOutcome(outcome == PrintOutcome::Printed ? DrawOutcome::Whole : DrawOutcome::OutOfMemory);
     return true;
+}
+
+void CCurvilinearscopeView::TurnPicture(double delta) {
+    if (!m_pDocument) return;
+    m_pDocument->m_dAngle += delta;
+    update();
+    emit angleChanged();
+}
+
+void CCurvilinearscopeView::OnArrowCommand(int id) {
+    if (!m_pDocument) return;
+    const ArrowCommandEffect effect = ArrowCommandEffectOf(id, m_pDocument->m_nDimension);
+    if (effect.turn != 0.0) TurnPicture(effect.turn);
+    if (effect.dx != 0 || effect.dy != 0) NudgePointer(*this, effect.dx, effect.dy);
+}
+
+QMenu* CCurvilinearscopeView::CreateArrowMenu(QWidget* parent) {
+    QMenu* menu = NewArrowMenu(parent);
+    for (QAction* action : menu->actions()) {
+        const int id = action->data().toInt();
+        connect(action, &QAction::triggered, this, [this, id] { OnArrowCommand(id); });
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        if (m_pDocument) UpdateArrowMenu(*menu, m_pDocument->m_nDimension);
+    });
+    return menu;
+}
+
+void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (m_pDocument && m_pDocument->m_nDimension == DIM_PLANE) {
+        setCursor(Qt::CrossCursor);
+        if (const auto world = PointerToWorld(width(), height(), at.x(), at.y(), m_pDocument->m_nRange))
+            emit statusMessage(PointerReadoutText(*world));
+    } else {
+        unsetCursor();
+    }
+    if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE && at.x() != m_nDragX) {
+        TurnPicture((at.x() - m_nDragX) * kDragRadiansPerPixel);
+        m_nDragX = at.x();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CCurvilinearscopeView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE) {
+        m_bDragging = true;
+        m_nDragX = event->position().toPoint().x();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CCurvilinearscopeView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) m_bDragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CCurvilinearscopeView::keyPressEvent(QKeyEvent* event) {
+    if (const int id = ArrowCommandOfKey(event->key())) {
+        OnArrowCommand(id);
+        event->accept();  // the arrows are ours, not focus moves
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CCurvilinearscopeView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = CreateArrowMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

@@ -4,14 +4,13 @@
 // view only reads the model (the rotation angle aside); it never evaluates.
 
 #include <QWidget>
-#include <array>
-#include <optional>
 
-#include "view/DrawSurface.h"
+#include "view/MemoryFailureNotice.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
 
 class CCurvilinearscopeDoc;
+class QMenu;
 class QPrinter;
 
 class CCurvilinearscopeView : public QWidget {
@@ -34,10 +33,13 @@ public:
     // paints.
     CPicture3D& Picture3D() { return m_picture3D; }
 
-    // 1 only while a printed or previewed page is being drawn.
-    int m_bPrinting = 0;
-    // The page's drawing rectangle in device units while printing.
-    SurfaceRect m_rectPrint;
+    // Carries an arrow command (ID_ARROW_RIGHT ...) out; nothing without a
+    // document.
+    void OnArrowCommand(int id);
+    // The context menu "Arrow", owned by parent: its items carry their
+    // commands out on this view and are brought up to date each time it is
+    // about to show.
+    QMenu* CreateArrowMenu(QWidget* parent);
 
 public slots:
     // The document changed: repaint the whole picture.
@@ -58,7 +60,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
 
-    // Pointer, keys and menus: CurvilinearscopeViewInput.cpp.
+    // The cross-hair and coordinate read-out of the plane picture, the arrow
+    // keys, the "Arrow" context menu, and turning the space picture by
+    // dragging.
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -66,21 +70,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // The graphs a picture was drawn from: a failure on the same ones is the
-    // same failure.
-    struct GraphsDrawn {
-        const CCurvilinearscopeDoc* document = nullptr;
-        int dimension = 0;
-        std::array<const void*, 3> points{};
-        std::array<int, 3> counts{};
-        bool operator==(const GraphsDrawn&) const = default;
-    };
-    GraphsDrawn CurrentGraphs() const;
     DrawOutcome PaintPicture(QPainter& painter);
     void NoteOutcome(DrawOutcome outcome);
+    // Turns the space picture of the document by delta radians and repaints
+    // this view; other views of the document repaint on angleChanged.
+    void TurnPicture(double delta);
 
     CCurvilinearscopeDoc* m_pDocument = nullptr;
-    std::optional<GraphsDrawn> m_memoryFailedFor;  // told already
+    CMemoryFailureNotice m_memoryNotice;
     CPicture3D m_picture3D;
     // Left-button drag in the space picture: the pointer's last x while
     // dragging. The angle itself lives in the document only.

@@ -32,10 +32,6 @@ uint64_t DepthSortKey(double depth, uint32_t index) {
     return (static_cast<uint64_t>(DescendingDepthBits(depth)) << 32) | index;
 }
 
-bool CompareDepth(const SamplePoint& a, const SamplePoint& b) {
-    return DescendingDepthBits(RecordDepth(a.fromY, a.y)) < DescendingDepthBits(RecordDepth(b.fromY, b.y));
-}
-
 namespace {
 
 // Buckets by the depth half of the key: a bucket's keys all sort before the

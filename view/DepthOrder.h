@@ -9,10 +9,6 @@
 #include <cstdint>
 #include <span>
 
-#include "document/GraphDef.h"
-
-class CRotation3D;
-
 // The depth of a rotated record: the larger rotated y of its two ends; not a
 // number when either end's is not.
 double RecordDepth(double fromDepth, double toDepth);
@@ -20,10 +16,6 @@ double RecordDepth(double fromDepth, double toDepth);
 // The sort key of a depth and a record index (see above).
 uint64_t DepthSortKey(double depth, uint32_t index);
 inline uint32_t DepthSortIndex(uint64_t key) { return static_cast<uint32_t>(key); }
-
-// True when a comes before b in the drawing order (a is farther). Works on
-// records already turned, by their rotated fromY and y.
-bool CompareDepth(const SamplePoint& a, const SamplePoint& b);
 
 // Sorts keys made by DepthSortKey into drawing order.
 void SortFarthestFirst(std::span<uint64_t> keys);

@@ -69,10 +69,10 @@ void CPicture3D::DrawScene(CDrawSurface& dc, const Scene3D& scene) {
     // An angle that is not a number (a document never given one) would turn
     // every point into one; draw such a document unturned instead.
     const double angle = std::isfinite(scene.angle) ? scene.angle : 0.0;
-    m_angleX = std::atan(1.0);
-    m_angleY = 0.0;
-    m_angleZ = angle - std::atan(1.0);
-    const CRotation3D rotation(m_angleX, m_angleY, m_angleZ);
+    // Tilted towards the viewer by π/4 about x; about z by the document's
+    // angle, less π/4 so that angle 0 shows x and y symmetrically.
+    const double tilt = std::atan(1.0);
+    const CRotation3D rotation(tilt, 0.0, angle - tilt);
     const CLogicalScale toLogical(scene.range);
 
     MakeKeys(rotation);

@@ -46,11 +46,6 @@ public:
     // no paint follows soon, as after an export's picture.
     void ReleaseWorkMemory();
 
-    // The rotation of the last drawing, radians.
-    double m_angleX = 0.0;
-    double m_angleY = 0.0;
-    double m_angleZ = 0.0;
-
 private:
     struct Source {
         const SamplePoint* points = nullptr;

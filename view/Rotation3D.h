@@ -28,14 +28,6 @@ public:
         return {x2, y1 * m_cosA - z1 * m_sinA, y1 * m_sinA + z1 * m_cosA};
     }
 
-    // Turns the point (three doubles) in place.
-    void RotatePoint(double point[3]) const {
-        const RotatedPoint r = Rotate(point[0], point[1], point[2]);
-        point[0] = r.x;
-        point[1] = r.y;
-        point[2] = r.z;
-    }
-
     // Only the depth, for the sort key.
     double Depth(double x, double y, double z) const {
         const double x1 = x * m_cosC - y * m_sinC;

@@ -121,13 +121,13 @@ TEST(LoadFailure, EachCauseShowsExactlyItsOneMessageAndOpensNothing) {
     QDir(files.dir.path()).mkdir("folder.crv");
     for (const Case& c : cases) {
         prompts.messages.clear();
-        EXPECT_EQ(app.OpenDocumentFile(c.path), nullptr);
+        EXPECT_EQ(app.MainFrame()->OpenDocumentFile(c.path), nullptr);
         const QString expected = QString::fromUtf8(c.message) + '\n' + c.path + QString::fromUtf8(c.reason);
         EXPECT_EQ(prompts.messages, QStringList{expected}) << c.path.toStdString();
-        EXPECT_EQ(app.Documents().size(), 1);
+        EXPECT_EQ(app.MainFrame()->DocumentManager().Documents().size(), 1);
         EXPECT_EQ(app.MainFrame()->ChildFrames().size(), 1);
     }
-    EXPECT_EQ(app.RecentFiles().Files(), QStringList{files.good});
+    EXPECT_EQ(app.MainFrame()->DocumentManager().RecentFiles().Files(), QStringList{files.good});
 }
 
 TEST(LoadFailure, AStartWithSeveralFilesShowsEveryGoodOneAndReportsEachBadOne) {
@@ -141,16 +141,16 @@ TEST(LoadFailure, AStartWithSeveralFilesShowsEveryGoodOneAndReportsEachBadOne) {
     {
         CCurvilinearscopeApp app(settings);
         ASSERT_TRUE(app.InitInstance({files.version, files.good, files.dir.filePath("missing.crv"), second}));
-        ASSERT_EQ(app.Documents().size(), 2);
-        EXPECT_EQ(app.Documents()[0]->GetTitle(), "good.crv");
-        EXPECT_EQ(app.Documents()[1]->GetTitle(), "second.crv");
+        ASSERT_EQ(app.MainFrame()->DocumentManager().Documents().size(), 2);
+        EXPECT_EQ(app.MainFrame()->DocumentManager().Documents()[0]->GetTitle(), "good.crv");
+        EXPECT_EQ(app.MainFrame()->DocumentManager().Documents()[1]->GetTitle(), "second.crv");
         ASSERT_EQ(prompts.messages.size(), 2);
         EXPECT_TRUE(prompts.messages[0].contains(files.version));
         EXPECT_TRUE(prompts.messages[1].contains("missing.crv"));
     }
     CCurvilinearscopeApp none(settings);
     EXPECT_FALSE(none.InitInstance({files.version, files.truncated}));
-    EXPECT_TRUE(none.Documents().isEmpty());
+    EXPECT_TRUE(none.MainFrame()->DocumentManager().Documents().isEmpty());
 }
 
 TEST(LoadFailure, AnEmptyFileOpensAsAnEmptyPlanePicture) {

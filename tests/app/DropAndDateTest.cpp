@@ -29,9 +29,9 @@ TEST(MainFrameDrop, DroppedDocumentFilesOpenOthersAreIgnored) {
     data.setUrls({QUrl::fromLocalFile(dir.filePath("a.crv")), QUrl::fromLocalFile(dir.filePath("notes.txt")),
                   QUrl::fromLocalFile(dir.filePath("B.CRV"))});
     EXPECT_TRUE(app.MainFrame()->OpenDroppedFiles(&data));
-    ASSERT_EQ(app.Documents().size(), 3);  // the new document and the two dropped ones
-    EXPECT_EQ(app.Documents()[1]->GetTitle(), "a.crv");
-    EXPECT_EQ(app.Documents()[2]->GetTitle(), "B.CRV");
+    ASSERT_EQ(app.MainFrame()->DocumentManager().Documents().size(), 3);  // the new document and the two dropped ones
+    EXPECT_EQ(app.MainFrame()->DocumentManager().Documents()[1]->GetTitle(), "a.crv");
+    EXPECT_EQ(app.MainFrame()->DocumentManager().Documents()[2]->GetTitle(), "B.CRV");
     EXPECT_TRUE(prompts.messages.isEmpty());
     QMimeData text;
     text.setUrls({QUrl::fromLocalFile(dir.filePath("notes.txt"))});

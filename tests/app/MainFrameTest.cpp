@@ -50,7 +50,7 @@ TEST(MainFrame, MenusFollowWhetherADocumentIsOpen) {
     EXPECT_EQ(MenuTitles(frame), QStringList({"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
     EXPECT_EQ(frame->windowTitle(), "Curvilinearscope");
     EXPECT_FALSE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
-    EXPECT_TRUE(f.app.Documents().isEmpty());
+    EXPECT_TRUE(frame->DocumentManager().Documents().isEmpty());
 }
 
 TEST(MainFrame, ToolbarTipsAndStatusPrompts) {
@@ -74,7 +74,7 @@ TEST(MainFrame, NewDocumentsAndWindowsAreTitledInTurn) {
     Fixture f;
     ASSERT_TRUE(f.app.InitInstance({}));
     CMainFrame* frame = f.app.MainFrame();
-    CAppDocument* second = f.app.OnFileNew();
+    CAppDocument* second = frame->OnFileNew();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->GetTitle(), "Curvilinearscope2");
     frame->Action(ID_WINDOW_NEW)->trigger();  // a second window on the active document
@@ -95,7 +95,7 @@ TEST(MainFrame, ClosingTheLastWindowOfAModifiedDocumentAsksFirst) {
     Fixture f;
     ASSERT_TRUE(f.app.InitInstance({}));
     CMainFrame* frame = f.app.MainFrame();
-    CAppDocument* doc = f.app.Documents().first();
+    CAppDocument* doc = frame->DocumentManager().Documents().first();
     doc->SetModifiedFlag();
     f.prompts.answer = CUserPrompts::Cancel;
     frame->ChildFrames().first()->close();
@@ -112,12 +112,14 @@ TEST(MainFrame, RecentFilesAreRememberedAcrossRuns) {
     Fixture f;
     for (const char* name : {"a.crv", "b.crv", "c.crv", "d.crv", "e.crv"}) WriteSampleDocument(f.dir.filePath(name));
     ASSERT_TRUE(f.app.InitInstance({f.dir.filePath("a.crv")}));
-    for (const char* name : {"b.crv", "c.crv", "d.crv", "e.crv"}) ASSERT_NE(f.app.OpenDocumentFile(f.dir.filePath(name)), nullptr);
+    CMainFrame* frame = f.app.MainFrame();
+    for (const char* name : {"b.crv", "c.crv", "d.crv", "e.crv"})
+        ASSERT_NE(frame->OpenDocumentFile(f.dir.filePath(name)), nullptr);
     // Opening a file that is open already shows its window again.
-    EXPECT_EQ(f.app.OpenDocumentFile(f.dir.filePath("c.crv")), f.app.Documents()[2]);
+    EXPECT_EQ(frame->OpenDocumentFile(f.dir.filePath("c.crv")), frame->DocumentManager().Documents()[2]);
     const QStringList expected = {f.dir.filePath("e.crv"), f.dir.filePath("d.crv"), f.dir.filePath("c.crv"),
                                   f.dir.filePath("b.crv")};
-    EXPECT_EQ(f.app.RecentFiles().Files(), expected);
+    EXPECT_EQ(frame->DocumentManager().RecentFiles().Files(), expected);
     CRecentFileList reloaded;
     reloaded.Load(f.settings);
     EXPECT_EQ(reloaded.Files(), expected);

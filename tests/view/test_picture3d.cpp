@@ -149,14 +149,22 @@ TEST(Picture3D, NothingIsClippedToTheSquare) {
 }
 
 TEST(Picture3D, AnglesAreTiltAndTurn) {
-    CRecordingSurface dc;
-    Scene3D scene;
-    scene.angle = 0.5;
-    CPicture3D picture;
-    picture.DrawScene(dc, scene);
-    EXPECT_DOUBLE_EQ(picture.m_angleX, std::atan(1.0));
-    EXPECT_DOUBLE_EQ(picture.m_angleY, 0.0);
-    EXPECT_DOUBLE_EQ(picture.m_angleZ, 0.5 - std::atan(1.0));
+    // Whatever the document's angle, the scene is tilted by π/4 (the z axis
+    // ends at the same height) and turned about z by the angle less π/4.
+    const struct {
+        double angle;
+        Point xEnd, yEnd;
+    } cases[] = {
+        {0.5, {1103, -228}, {323, 780}},
+        {2.0, {401, 762}, {-1077, 283}},
+        {-1.0, {-244, -794}, {1123, -173}},
+    };
+    for (const auto& c : cases) {
+        const auto lines = DrawLines(10, c.angle);
+        EXPECT_TRUE(HasEnd(lines, c.xEnd)) << c.angle;
+        EXPECT_TRUE(HasEnd(lines, c.yEnd)) << c.angle;
+        EXPECT_TRUE(HasEnd(lines, {0, 813})) << c.angle;
+    }
 }
 
 TEST(Picture3D, RecordsThatCannotBeDrawnAreLeftOut) {
@@ -225,36 +233,35 @@ TEST(Rotation3D, UnitVectorsAtAngleZero) {
         {{0, 0, 1}, {0, -0.70710678, 0.70710678}},
     };
     for (const auto& c : cases) {
-        double p[3] = {c.in[0], c.in[1], c.in[2]};
-        rotation.RotatePoint(p);
-        for (int k = 0; k < 3; ++k) EXPECT_NEAR(p[k], c.out[k], 1e-8);
-        EXPECT_DOUBLE_EQ(rotation.Depth(c.in[0], c.in[1], c.in[2]), p[1]);
+        const RotatedPoint p = rotation.Rotate(c.in[0], c.in[1], c.in[2]);
+        EXPECT_NEAR(p.x, c.out[0], 1e-8);
+        EXPECT_NEAR(p.y, c.out[1], 1e-8);
+        EXPECT_NEAR(p.z, c.out[2], 1e-8);
+        EXPECT_DOUBLE_EQ(rotation.Depth(c.in[0], c.in[1], c.in[2]), p.y);
     }
 }
 
-TEST(DepthOrder, StrictWeakOrderingWhateverTheKeys) {
-    const double depths[] = {kNaN, 1.0, -1.0, kInf, -kInf, 0.0, -0.0, kNaN, 1.0, 1e-300, 3.4e38, 1e300};
-    std::vector<SamplePoint> records;
-    for (double d : depths) records.push_back({0, d, 0, 0, d - 1, 0, 1});
-    records.push_back({0, 2.0, 0, 0, kNaN, 0, 1});  // one end not a number
-    for (const auto& a : records) {
-        EXPECT_FALSE(CompareDepth(a, a));
-        for (const auto& b : records) {
-            if (CompareDepth(a, b)) {
-                EXPECT_FALSE(CompareDepth(b, a));
-            }
-            for (const auto& c : records) {
-                if (CompareDepth(a, b) && CompareDepth(b, c)) {
-                    EXPECT_TRUE(CompareDepth(a, c));
-                }
-                const bool abEq = !CompareDepth(a, b) && !CompareDepth(b, a);
-                const bool bcEq = !CompareDepth(b, c) && !CompareDepth(c, b);
-                if (abEq && bcEq) {
-                    EXPECT_TRUE(!CompareDepth(a, c) && !CompareDepth(c, a));
-                }
-            }
-        }
+TEST(DepthOrder, RecordsAreDrawnFarthestFirstWhateverTheirDepths) {
+    // On the y axis at angle 0 a record's depth is half its y, and its start
+    // is drawn at x = 70.7 y: the farther, the further right. Equal depths,
+    // both zeros and the tiniest depth take their place like any other;
+    // depths that are no numbers or too big are left out.
+    const double depths[] = {kNaN, 1.0,    -1.0,   kInf,  -kInf, 0.0,     -0.0, kNaN,
+                             1.0,  1e-300, 3.4e38, 1e300, 7.25,  -2.5e5, 2.5e5};
+    std::vector<SamplePoint> graph;
+    std::vector<int> expected;
+    for (double d : depths) {
+        graph.push_back({0, d, 0, 0, d - 1, 0, 1});
+        if (std::fabs(d) <= 1e6) expected.push_back(static_cast<int>(d * std::sqrt(0.5) * 100 + 0.1));
     }
+    graph.push_back({0, 2.0, 0, 0, kNaN, 0, 1});  // one end not a number
+    std::vector<int> drawn;
+    for (const auto& l : DrawLines(10, 0.0, graph))
+        if (l.pen.color.r == 255 && l.pen.color.g != 255) drawn.push_back(l.x1);  // the red records, not the axes
+    EXPECT_TRUE(std::is_sorted(drawn.rbegin(), drawn.rend())) << "farthest (rightmost) first";
+    std::sort(drawn.begin(), drawn.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(drawn, expected);
 }
 
 TEST(DepthOrder, KeysSortFarthestFirstTiesByIndex) {

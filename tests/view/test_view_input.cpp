@@ -46,7 +46,7 @@ struct ViewFixture : ::testing::Test {
     }
 
     std::unique_ptr<QMenu> ShownArrowMenu() {
-        std::unique_ptr<QMenu> menu(CreateArrowMenu(view, nullptr));
+        std::unique_ptr<QMenu> menu(view.CreateArrowMenu(nullptr));
         emit menu->aboutToShow();
         return menu;
     }
@@ -133,7 +133,7 @@ TEST_F(ViewFixture, ArrowCommandUpdatesIn2DAnd3D) {
 }
 
 TEST_F(ViewFixture, ArrowMenuDefinitionAndPrompts) {
-    std::unique_ptr<QMenu> menu(CreateArrowMenu(view, nullptr));
+    std::unique_ptr<QMenu> menu(view.CreateArrowMenu(nullptr));
     const char* items[] = {"→", "←", "カーソル上に移動\t(↑キー)", "カーソル下に移動\t(↓キー)"};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(menu->actions().at(i)->text(), QString::fromUtf8(items[i]));
     EXPECT_EQ(menu->actions().at(0)->statusTip(), QString::fromUtf8("カーソル右に移動、またはZ軸右に回転"));
@@ -200,7 +200,7 @@ TEST(ViewWithoutDocument, InputDoesNothing) {
     QTest::keyClick(&view, Qt::Key_Right);
     QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&view, &move);
-    ArrowCommand(view, ID_ARROW_UP);
+    view.OnArrowCommand(ID_ARROW_UP);
     EXPECT_TRUE(status.isEmpty());
     EXPECT_TRUE(turned.isEmpty());
 }
