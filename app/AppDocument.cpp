@@ -72,12 +72,9 @@ bool CAppDocument::SaveModified() {
     if (!m_bModified) return true;
     const QString question = tr("Save changes to %1?").arg(m_strTitle);
     switch (Prompts().AskYesNoCancel(DialogParent(), question)) {
-    case CUserPrompts::Yes:
-        return DoFileSave();
-    case CUserPrompts::No:
-        return true;
-    case CUserPrompts::Cancel:
-        break;
+    case CUserPrompts::Yes: return DoFileSave();
+    case CUserPrompts::No: return true;
+    case CUserPrompts::Cancel: break;
     }
     return false;
 }

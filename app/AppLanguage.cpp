@@ -13,7 +13,8 @@ const QString kTranslationFile = QStringLiteral("curvilinearscope_zh_CN.qm");
 bool IsChineseLanguage(const QLocale& locale) { return locale.language() == QLocale::Chinese; }
 
 QStringList TranslationFolders(const QString& applicationDir) {
-    return {applicationDir, QDir::cleanPath(applicationDir + QStringLiteral("/../share/curvilinearscope/translations"))};
+    return {applicationDir,
+            QDir::cleanPath(applicationDir + QStringLiteral("/../share/curvilinearscope/translations"))};
 }
 
 QString FindTranslationFile(const QStringList& folders) {

@@ -10,8 +10,7 @@
 #include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
 
-CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent)
-    : QMdiSubWindow(parent), m_pDocument(document) {
+CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent) : QMdiSubWindow(parent), m_pDocument(document) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_pView = new CCurvilinearscopeView(this);
     m_pView->SetDocument(&document->Model());
@@ -22,9 +21,7 @@ CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent)
     connect(m_pView, &CCurvilinearscopeView::angleChanged, document, &CAppDocument::UpdateAllViews);
     // The window shows what could be drawn; the user learns why the rest is
     // missing. The text is the one a file too big to open gets.
-    connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] {
-        Prompts().Message(this, OutOfMemoryText());
-    });
+    connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] { Prompts().Message(this, OutOfMemoryText()); });
     SetSystemMenuPrompts();
     UpdateTitle();
 }
@@ -53,10 +50,14 @@ void CChildFrame::SetSystemMenuPrompts() {
     QMenu* menu = systemMenu();
     if (!menu) return;
     // Qt's own system-menu entries, in the order Qt creates them.
-    const char* const prompts[] = {
-        "ウィンドウを通常のサイズに戻す", "ウィンドウの位置を変更", "ウィンドウのサイズを変更",
-        "ウィンドウを最小化する", "ウィンドウを最大化する", nullptr,
-        nullptr, "作業中のウィンドウを閉じ、変更したファイルの保存を指示"};
+    const char* const prompts[] = {"ウィンドウを通常のサイズに戻す",
+                                   "ウィンドウの位置を変更",
+                                   "ウィンドウのサイズを変更",
+                                   "ウィンドウを最小化する",
+                                   "ウィンドウを最大化する",
+                                   nullptr,
+                                   nullptr,
+                                   "作業中のウィンドウを閉じ、変更したファイルの保存を指示"};
     const QList<QAction*> actions = menu->actions();
     for (int i = 0; i < actions.size() && i < int(std::size(prompts)); ++i)
         if (prompts[i] && !actions[i]->isSeparator()) actions[i]->setStatusTip(UiText(prompts[i]));

@@ -60,10 +60,12 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
             info.action = CCommandLineInfo::Version;
             return info;
         } else if (arg == QLatin1String("-p") || arg == QLatin1String("--print")) {
-            if (info.action == CCommandLineInfo::Export) return Failure(Text("--print and --export cannot be combined."));
+            if (info.action == CCommandLineInfo::Export)
+                return Failure(Text("--print and --export cannot be combined."));
             info.action = CCommandLineInfo::FilePrint;
         } else if (arg == QLatin1String("--export")) {
-            if (info.action == CCommandLineInfo::FilePrint) return Failure(Text("--print and --export cannot be combined."));
+            if (info.action == CCommandLineInfo::FilePrint)
+                return Failure(Text("--print and --export cannot be combined."));
             if (!value(info.exportPath)) return Failure(Text("--export needs the name of the picture file."));
             info.action = CCommandLineInfo::Export;
         } else if (arg == QLatin1String("--size")) {
@@ -71,7 +73,8 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
             if (!value(text) || (info.exportSize = text.toInt(&ok), !ok) || info.exportSize < kExportMinSize ||
                 info.exportSize > kExportMaxSize)
                 return Failure(Text("--size needs a whole number of pixels from %1 to %2.")
-                                   .arg(kExportMinSize).arg(kExportMaxSize));
+                                   .arg(kExportMinSize)
+                                   .arg(kExportMaxSize));
             sizeGiven = true;
         } else if (arg == QLatin1String("--angle")) {
             bool ok = false;
@@ -88,15 +91,16 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
 }
 
 QString CommandLineUsage() {
-    return Text("Usage:\n"
-                "  curvilinearscope [FILE.crv...]\n"
-                "  curvilinearscope -p|--print FILE.crv\n"
-                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
-                "  curvilinearscope --help | --version\n"
-                "\n"
-                "Without a file the program starts with a new document. --print prints the file on the\n"
-                "default printer. --export writes the picture of the file as a square image of PIXELS\n"
-                "(default %1) without opening a window; --angle turns a space picture.\n")
+    return Text(
+               "Usage:\n"
+               "  curvilinearscope [FILE.crv...]\n"
+               "  curvilinearscope -p|--print FILE.crv\n"
+               "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
+               "  curvilinearscope --help | --version\n"
+               "\n"
+               "Without a file the program starts with a new document. --print prints the file on the\n"
+               "default printer. --export writes the picture of the file as a square image of PIXELS\n"
+               "(default %1) without opening a window; --angle turns a space picture.\n")
         .arg(kExportDefaultSize);
 }
 

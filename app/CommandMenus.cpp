@@ -19,8 +19,8 @@ constexpr int kToolBarIconSize = 16;
 // The toolbar's buttons, left to right; kSeparator between groups.
 constexpr int kSeparator = 0;
 constexpr int kToolBarButtons[] = {
-    ID_FILE_NEW,   ID_FILE_OPEN, ID_FILE_SAVE,  kSeparator,   ID_EDIT_CUT,
-    ID_EDIT_COPY,  ID_EDIT_PASTE, kSeparator,   ID_FILE_PRINT, ID_APP_ABOUT,
+    ID_FILE_NEW,  ID_FILE_OPEN,  ID_FILE_SAVE, kSeparator,    ID_EDIT_CUT,
+    ID_EDIT_COPY, ID_EDIT_PASTE, kSeparator,   ID_FILE_PRINT, ID_APP_ABOUT,
 };
 // The commands that act on the active document window.
 constexpr int kDocumentCommands[] = {
@@ -32,8 +32,7 @@ constexpr int kNumberedWindows = 9;
 
 }  // namespace
 
-CCommandMenus::CCommandMenus(QMainWindow& window, QMdiArea& area)
-    : QObject(&window), m_window(window), m_area(area) {
+CCommandMenus::CCommandMenus(QMainWindow& window, QMdiArea& area) : QObject(&window), m_window(window), m_area(area) {
     CreateActions();
 }
 
@@ -42,8 +41,7 @@ QAction* CCommandMenus::NewAction(int id, const QString& iconName) {
     action->setStatusTip(CommandPrompt(id));
     const QString tip = CommandTip(id);
     if (!tip.isEmpty()) action->setToolTip(tip);
-    if (!iconName.isEmpty())
-        action->setIcon(IconFromSvg(QStringLiteral(":/toolbar/%1.svg").arg(iconName)));
+    if (!iconName.isEmpty()) action->setIcon(IconFromSvg(QStringLiteral(":/toolbar/%1.svg").arg(iconName)));
     // Every command reaches the window's shortcuts, whichever menu is shown.
     m_window.addAction(action);
     m_actions.insert(id, action);
@@ -203,9 +201,9 @@ void CCommandMenus::FillWindowMenu() {
         QMdiSubWindow* window = windows[i];
         QString title = window->windowTitle();
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* action = m_pWindowMenu->addAction(i < kNumberedWindows
-                                                       ? QStringLiteral("&%1 %2").arg(i + 1).arg(title)
-                                                       : QStringLiteral("%1 %2").arg(i + 1).arg(title));
+        QAction* action =
+            m_pWindowMenu->addAction(i < kNumberedWindows ? QStringLiteral("&%1 %2").arg(i + 1).arg(title)
+                                                          : QStringLiteral("%1 %2").arg(i + 1).arg(title));
         action->setCheckable(true);
         action->setChecked(window == m_area.activeSubWindow());
         action->setStatusTip(UiText("ウィンドウをアクティブにする"));

@@ -11,22 +11,16 @@
 
 namespace {
 
-QString Text(const char* source) {
-    return QCoreApplication::translate("DocumentFile", source);
-}
+QString Text(const char* source) { return QCoreApplication::translate("DocumentFile", source); }
 
 std::filesystem::path FsPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-FileReport Failure(const QString& message) {
-    return FileReport{false, message};
-}
+FileReport Failure(const QString& message) { return FileReport{false, message}; }
 
 // The system's own words for what went wrong ("Permission denied").
-QString SystemReason(const std::system_error& error) {
-    return QString::fromLocal8Bit(error.code().message());
-}
+QString SystemReason(const std::system_error& error) { return QString::fromLocal8Bit(error.code().message()); }
 
 }  // namespace
 
@@ -42,10 +36,8 @@ QString LoadFailureMessage(int archiveCause) {
     switch (archiveCause) {
     case CArchiveException::badVersion:
         return Text("ファイルバージョン1.0ではないので、ファイルを開くことができません。");
-    case CArchiveException::endOfFile:
-        return Text("Unexpected file format.");
-    default:
-        return Text("Failed to open document.");
+    case CArchiveException::endOfFile: return Text("Unexpected file format.");
+    default: return Text("Failed to open document.");
     }
 }
 

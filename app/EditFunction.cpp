@@ -14,7 +14,8 @@ namespace {
 class DialogMessagesThroughPrompts {
 public:
     DialogMessagesThroughPrompts()
-        : m_previous(SetDialogMessageSink([](QWidget* parent, const QString& text) { Prompts().Message(parent, text); })) {}
+        : m_previous(
+              SetDialogMessageSink([](QWidget* parent, const QString& text) { Prompts().Message(parent, text); })) {}
     ~DialogMessagesThroughPrompts() { SetDialogMessageSink(m_previous); }
     DialogMessagesThroughPrompts(const DialogMessagesThroughPrompts&) = delete;
     DialogMessagesThroughPrompts& operator=(const DialogMessagesThroughPrompts&) = delete;

@@ -1,7 +1,7 @@
 #include "app/LockKeys.h"
 
-#include <QGuiApplication>
 #include <dlfcn.h>
+#include <QGuiApplication>
 
 namespace {
 

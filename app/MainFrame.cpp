@@ -145,9 +145,7 @@ CChildFrame* CMainFrame::AddChildFrame(CAppDocument* document) {
     return frame;
 }
 
-CChildFrame* CMainFrame::ActiveChildFrame() const {
-    return qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow());
-}
+CChildFrame* CMainFrame::ActiveChildFrame() const { return qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow()); }
 
 QList<CChildFrame*> CMainFrame::ChildFrames() const {
     QList<CChildFrame*> frames;

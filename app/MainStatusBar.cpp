@@ -57,11 +57,8 @@ bool CMainStatusBar::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyRelease:
     case QEvent::ApplicationActivate:
-    case QEvent::WindowActivate:
-        UpdateLockIndicators();
-        break;
-    default:
-        break;
+    case QEvent::WindowActivate: UpdateLockIndicators(); break;
+    default: break;
     }
     return QStatusBar::eventFilter(watched, event);
 }

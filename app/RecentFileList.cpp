@@ -7,9 +7,7 @@
 namespace {
 const QString kSection = QStringLiteral("Recent File List");
 
-QString EntryKey(int index) {
-    return kSection + QStringLiteral("/File%1").arg(index + 1);
-}
+QString EntryKey(int index) { return kSection + QStringLiteral("/File%1").arg(index + 1); }
 
 bool SamePath(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
@@ -41,9 +39,9 @@ void CRecentFileList::Add(const QString& path) {
 }
 
 void CRecentFileList::Remove(const QString& path) {
-    m_files.erase(std::remove_if(m_files.begin(), m_files.end(),
-                                 [&](const QString& file) { return SamePath(file, path); }),
-                  m_files.end());
+    m_files.erase(
+        std::remove_if(m_files.begin(), m_files.end(), [&](const QString& file) { return SamePath(file, path); }),
+        m_files.end());
 }
 
 QString CRecentFileList::MenuText(int index, const QString& path) {

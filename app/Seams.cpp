@@ -14,8 +14,7 @@ public:
     }
     Answer AskYesNoCancel(QWidget* parent, const QString& text) override {
         auto button = QMessageBox::question(parent, QCoreApplication::applicationName(), text,
-                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                            QMessageBox::Yes);
+                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         if (button == QMessageBox::Yes) return Yes;
         if (button == QMessageBox::No) return No;
         return Cancel;
@@ -65,6 +64,4 @@ CDesktopOpener* SetDesktop(CDesktopOpener* desktop) {
     return old;
 }
 
-QString DocumentFileFilter() {
-    return QStringLiteral("Curvilinearscope Files (*.crv);;All Files (*.*)");
-}
+QString DocumentFileFilter() { return QStringLiteral("Curvilinearscope Files (*.crv);;All Files (*.*)"); }

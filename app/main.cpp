@@ -66,15 +66,9 @@ int main(int argc, char** argv) {
     case CCommandLineInfo::Error:
         Print(stderr, QStringLiteral("curvilinearscope: ") + info.error + QLatin1Char('\n') + CommandLineUsage());
         return 2;
-    case CCommandLineInfo::Help:
-        Print(stdout, CommandLineUsage());
-        return 0;
-    case CCommandLineInfo::Version:
-        Print(stdout, VersionText());
-        return 0;
-    case CCommandLineInfo::Export:
-        return RunExport(argc, argv, info);
-    default:
-        return RunWindows(argc, argv, info);
+    case CCommandLineInfo::Help: Print(stdout, CommandLineUsage()); return 0;
+    case CCommandLineInfo::Version: Print(stdout, VersionText()); return 0;
+    case CCommandLineInfo::Export: return RunExport(argc, argv, info);
+    default: return RunWindows(argc, argv, info);
     }
 }

@@ -45,5 +45,7 @@ struct LargeAllocator {
         ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
     template <class U>
-    bool operator==(const LargeAllocator<U>&) const noexcept { return true; }
+    bool operator==(const LargeAllocator<U>&) const noexcept {
+        return true;
+    }
 };

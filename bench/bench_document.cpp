@@ -81,9 +81,7 @@ BENCHMARK(BM_NativeSurface)->Args({10, 200})->Args({20, 10})->Unit(benchmark::kM
 // The same with the formula called through a pointer the compiler cannot see
 // through: cos(y) is then computed for every sample, as any evaluator of the
 // formula text must, instead of once per row.
-double SinCos(double x, double y) {
-    return std::sin(x) * std::cos(y);
-}
+double SinCos(double x, double y) { return std::sin(x) * std::cos(y); }
 double (*volatile g_opaqueFormula)(double, double) = &SinCos;
 
 void BM_NativeSurfacePerSample(benchmark::State& state) {

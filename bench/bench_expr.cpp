@@ -9,10 +9,10 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <iterator>
-#include <utility>
 #include <functional>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "expr/GraphExpress.h"
@@ -32,8 +32,8 @@ constexpr NativeFunction NATIVE[] = {
     [](double x, double) { return std::log(x) + std::log10(x); },
     [](double x, double y) { return std::sin(x * y) / (x * x + y * y + 1); },
     [](double x, double y) {
-        return ((x + 1) * (x - 1) + (y + 2) * (y - 2)) / (x * x + y * y + 0.5) + std::sin(x) * std::cos(y)
-               - std::atan(x * y);
+        return ((x + 1) * (x - 1) + (y + 2) * (y - 2)) / (x * x + y * y + 0.5) + std::sin(x) * std::cos(y) -
+               std::atan(x * y);
     },
 };
 
@@ -58,8 +58,7 @@ constexpr int INPUTS = 1024;
 
 struct Inputs {
     std::vector<double> x, y;
-    Inputs()
-    {
+    Inputs() {
         for (int i = 0; i < INPUTS; ++i) {
             x.push_back(0.1 + 4.9 * ((i * 37) % INPUTS) / INPUTS);  // x > 0 for the logarithms
             y.push_back(-3.0 + 6.0 * ((i * 101) % INPUTS) / INPUTS);
@@ -67,8 +66,7 @@ struct Inputs {
     }
 };
 
-const Inputs& Table()
-{
+const Inputs& Table() {
     static const Inputs inputs;
     return inputs;
 }
@@ -76,8 +74,7 @@ const Inputs& Table()
 // Runs eval(x, y) over the input table; the result of every evaluation is
 // kept, so none can be dropped.
 template <class Eval>
-void Loop(benchmark::State& state, Eval eval)
-{
+void Loop(benchmark::State& state, Eval eval) {
     const Inputs& in = Table();
     int i = 0;
     for (auto _ : state) {
@@ -87,8 +84,7 @@ void Loop(benchmark::State& state, Eval eval)
     }
 }
 
-void Ours(benchmark::State& state, const Formula& f)
-{
+void Ours(benchmark::State& state, const Formula& f) {
     CFunctionExpress e(f.ours, 1, 10);
     if (!e.Compile() || !e.HasFastPath()) {
         state.SkipWithError("no number-only program");
@@ -103,8 +99,7 @@ void Ours(benchmark::State& state, const Formula& f)
     });
 }
 
-void OursStepByStep(benchmark::State& state, const Formula& f)
-{
+void OursStepByStep(benchmark::State& state, const Formula& f) {
     CFunctionExpress e(f.ours, 1, 10);
     if (!e.Compile()) {
         state.SkipWithError("does not compile");
@@ -119,8 +114,7 @@ void OursStepByStep(benchmark::State& state, const Formula& f)
     });
 }
 
-void MuParser(benchmark::State& state, const Formula& f)
-{
+void MuParser(benchmark::State& state, const Formula& f) {
     double x = 0, y = 0;
     mu::Parser p;
     p.DefineVar("x", &x);
@@ -135,8 +129,7 @@ void MuParser(benchmark::State& state, const Formula& f)
 }
 
 template <int I>
-void Native(benchmark::State& state)
-{
+void Native(benchmark::State& state) {
     Loop(state, [](double x, double y) {
         // The barrier: the compiler must assume both inputs changed, so a
         // term constant along a row of samples cannot be hoisted.
@@ -147,22 +140,19 @@ void Native(benchmark::State& state)
 }
 
 template <int... I>
-constexpr auto NativeBenchmarks(std::integer_sequence<int, I...>)
-{
+constexpr auto NativeBenchmarks(std::integer_sequence<int, I...>) {
     return std::array<void (*)(benchmark::State&), sizeof...(I)>{Native<I>...};
 }
 
 // Checks that the three implementations agree before timing them.
-bool Agree(const Formula& f, NativeFunction native)
-{
+bool Agree(const Formula& f, NativeFunction native) {
     CFunctionExpress e(f.ours, 1, 10);
     double x = 0.7, y = -1.3;
     mu::Parser p;
     p.DefineVar("x", &x);
     p.DefineVar("y", &y);
     p.SetExpr(f.muparser);
-    if (!e.Compile())
-        return false;
+    if (!e.Compile()) return false;
     e.m_x = x;
     e.m_y = y;
     double r = 0;
@@ -171,13 +161,11 @@ bool Agree(const Formula& f, NativeFunction native)
     return std::fabs(r - p.Eval()) < tolerance && std::fabs(r - native(x, y)) < tolerance;
 }
 
-void Register()
-{
+void Register() {
     constexpr auto natives = NativeBenchmarks(std::make_integer_sequence<int, std::size(FORMULAS)>());
     for (size_t i = 0; i < std::size(FORMULAS); ++i) {
         const Formula& f = FORMULAS[i];
-        if (!Agree(f, NATIVE[i]))
-            std::fprintf(stderr, "implementations disagree on %s\n", f.muparser.c_str());
+        if (!Agree(f, NATIVE[i])) std::fprintf(stderr, "implementations disagree on %s\n", f.muparser.c_str());
         benchmark::RegisterBenchmark((f.muparser + " | ours").c_str(), Ours, f);
         benchmark::RegisterBenchmark((f.muparser + " | ours step-by-step").c_str(), OursStepByStep, f);
         benchmark::RegisterBenchmark((f.muparser + " | muparser").c_str(), MuParser, f);
@@ -187,8 +175,7 @@ void Register()
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     Register();
     benchmark::RunSpecifiedBenchmarks();

@@ -7,10 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include "bench_view_surface.h"
 #include "view/PainterSurface.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
-#include "bench_view_surface.h"
 
 namespace {
 

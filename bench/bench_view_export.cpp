@@ -12,9 +12,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "bench_view_surface.h"
 #include "document/DocumentFile.h"
 #include "view/PictureExport.h"
-#include "bench_view_surface.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // space document. Steps 0.2, 0.02 and 0.01 give about 10 thousand, 1 million
 // and 4 million segments.
 
-#include <cstdio>
 #include <sys/resource.h>
+#include <cstdio>
 
 #include "document/CurvilinearscopeDoc.h"
 

@@ -18,11 +18,8 @@ void ShowDialogMessage(QWidget* parent, const QString& text) {
         Sink()(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-DialogMessageSink SetDialogMessageSink(DialogMessageSink sink) {
-    return std::exchange(Sink(), std::move(sink));
-}
+DialogMessageSink SetDialogMessageSink(DialogMessageSink sink) { return std::exchange(Sink(), std::move(sink)); }

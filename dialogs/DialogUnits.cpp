@@ -26,9 +26,7 @@ int DialogUnits::ToPixelsX(double x) const {
     return static_cast<int>(std::lround(x * m_nBaseX / kUnitsPerCharacterWidth));
 }
 
-int DialogUnits::ToPixelsY(double y) const {
-    return static_cast<int>(std::lround(y * m_nBaseY / kUnitsPerLine));
-}
+int DialogUnits::ToPixelsY(double y) const { return static_cast<int>(std::lround(y * m_nBaseY / kUnitsPerLine)); }
 
 QRect DialogUnits::ToPixels(double x, double y, double cx, double cy) const {
     const int left = ToPixelsX(x);

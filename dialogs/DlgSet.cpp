@@ -39,13 +39,9 @@ CDlgSet::CDlgSet(QWidget* parent) : QDialog(parent), m_controls(*this) {
 
 CDlgSet::~CDlgSet() = default;
 
-QWidget* CDlgSet::Item(int id) const {
-    return m_controls.Item(id);
-}
+QWidget* CDlgSet::Item(int id) const { return m_controls.Item(id); }
 
-QLineEdit* CDlgSet::Edit(int id) const {
-    return static_cast<QLineEdit*>(Item(id));
-}
+QLineEdit* CDlgSet::Edit(int id) const { return static_cast<QLineEdit*>(Item(id)); }
 
 void CDlgSet::showEvent(QShowEvent* event) {
     // The caller sets the data between construction and showing, so the

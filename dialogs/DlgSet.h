@@ -42,7 +42,7 @@ private:
 
     // The field set of the shown slot.
     void LoadSlot(int slot);
-    bool StoreSlot(int slot);  // false when a control did not read
+    bool StoreSlot(int slot);   // false when a control did not read
     void SelectSlot(int slot);  // as a change of tab by the user, minus the store
     void UpdateControls();
 

@@ -58,18 +58,14 @@ DlgSetControls::DlgSetControls(QWidget& dialog) : m_dialog(dialog) {
     SetTabOrder();
 }
 
-QWidget* DlgSetControls::Item(int id) const {
-    return m_items.value(id, nullptr);
-}
+QWidget* DlgSetControls::Item(int id) const { return m_items.value(id, nullptr); }
 
 QWidget* DlgSetControls::Create(const DlgSetTemplateItem& item) {
     const QString text = item.text ? DlgSetTranslate(item.text) : QString();
     switch (item.kind) {
     case K::RadioGroupStart:
-    case K::Radio:
-        return CreateRadio(item, text);
-    case K::CheckBox:
-        return new QCheckBox(text, &m_dialog);
+    case K::Radio: return CreateRadio(item, text);
+    case K::CheckBox: return new QCheckBox(text, &m_dialog);
     case K::GroupBox: {
         // Frames only: they must not take the clicks meant for the controls
         // drawn inside them.
@@ -77,8 +73,7 @@ QWidget* DlgSetControls::Create(const DlgSetTemplateItem& item) {
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         return box;
     }
-    case K::TabControl:
-        return CreateTabControl();
+    case K::TabControl: return CreateTabControl();
     case K::DropList: {
         auto* list = new QComboBox(&m_dialog);
         if (item.id == IDC_RANGE) {
@@ -86,16 +81,14 @@ QWidget* DlgSetControls::Create(const DlgSetTemplateItem& item) {
         }
         return list;
     }
-    case K::Static:
-        return new QLabel(text, &m_dialog);
+    case K::Static: return new QLabel(text, &m_dialog);
     case K::StaticCentre:
     case K::StaticRight: {
         auto* label = new QLabel(text, &m_dialog);
         label->setAlignment((item.kind == K::StaticRight ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignVCenter);
         return label;
     }
-    case K::Edit:
-        return new QLineEdit(&m_dialog);
+    case K::Edit: return new QLineEdit(&m_dialog);
     case K::DefaultButton:
     case K::Button: {
         auto* button = new QPushButton(text, &m_dialog);

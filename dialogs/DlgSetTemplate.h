@@ -21,11 +21,11 @@ enum class DlgItemKind {
 };
 
 struct DlgSetTemplateItem {
-    int id;              // 0 for the labels and frames no code refers to
+    int id;  // 0 for the labels and frames no code refers to
     DlgItemKind kind;
-    const char* text;    // untranslated source text; null for none
-    int x, y, cx, cy;    // dialog units
-    const char* altText; // another text the control shows at times; it must fit too
+    const char* text;     // untranslated source text; null for none
+    int x, y, cx, cy;     // dialog units
+    const char* altText;  // another text the control shows at times; it must fit too
 };
 
 extern const DlgSetTemplateItem kDlgSetTemplate[];

@@ -15,7 +15,8 @@ struct TableText {
 
 const TableText kTable[] = {
     {IDS_GRAPH_TAB, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1")},
-    {IDS_STEP_OUT_OF_RANGE, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の関数式の間隔値(0.01-1.0)を正しく設定してください。")},
+    {IDS_STEP_OUT_OF_RANGE,
+     QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の関数式の間隔値(0.01-1.0)を正しく設定してください。")},
     {IDS_FORMULA_ERROR, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の関数表示式に文法エラーがあります。")},
     {IDS_T_START_NOT_BELOW_END, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のtの値開始＜終了値のように設定してください。")},
     {IDS_T_STEP_OUT_OF_RANGE, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のtの間隔値(0.01-1.0)を正しく設定してください。")},
@@ -32,9 +33,7 @@ const TableText kTable[] = {
 
 }  // namespace
 
-QString DlgSetTranslate(const char* source) {
-    return QCoreApplication::translate(kContext, source);
-}
+QString DlgSetTranslate(const char* source) { return QCoreApplication::translate(kContext, source); }
 
 QString DlgSetText(DlgSetTextId id) {
     for (const TableText& entry : kTable) {
@@ -45,6 +44,4 @@ QString DlgSetText(DlgSetTextId id) {
     return QString();
 }
 
-QString DlgSetGraphText(DlgSetTextId id, int slotNumber) {
-    return DlgSetText(id).arg(slotNumber);
-}
+QString DlgSetGraphText(DlgSetTextId id, int slotNumber) { return DlgSetText(id).arg(slotNumber); }

@@ -4,9 +4,7 @@
 #include <cmath>
 #include <string>
 
-QString NumberToText(double value) {
-    return QString::asprintf("%.*g", 15, value);
-}
+QString NumberToText(double value) { return QString::asprintf("%.*g", 15, value); }
 
 bool TextToNumber(const QString& text, double& value) {
     const std::string s = text.trimmed().toStdString();

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kSteps = 1000;
 
-
 }  // namespace
 
 SampleOutcome SampleWithProgress(CCurvilinearscopeDoc& model, QWidget* parent, int showAfterMs) {
@@ -39,7 +38,8 @@ SampleOutcome SampleWithProgress(CCurvilinearscopeDoc& model, QWidget* parent, i
         return finished ? SampleOutcome::Finished : SampleOutcome::Cancelled;
     } catch (const std::bad_alloc&) {
         progress.hide();
-        ShowDialogMessage(parent, QCoreApplication::translate("SampleProgress", "メモリが不足しているため、グラフを計算できません。"));
+        ShowDialogMessage(parent, QCoreApplication::translate("SampleProgress",
+                                                              "メモリが不足しているため、グラフを計算できません。"));
         return SampleOutcome::OutOfMemory;
     }
 }

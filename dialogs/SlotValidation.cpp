@@ -9,9 +9,7 @@
 
 namespace {
 
-bool StepInBounds(double step) {
-    return step >= kStepMin && step <= kStepMax;
-}
+bool StepInBounds(double step) { return step >= kStepMin && step <= kStepMax; }
 
 // Each object lives for one compile: the dialog only asks whether the
 // formula compiles. Compile has shown the engine's own message on failure.
@@ -28,8 +26,7 @@ struct SlotCheck {
 };
 
 const SlotCheck kFunctionChecks[] = {
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dStep); },
-     {IDS_STEP_OUT_OF_RANGE, IDC_STEP, true}},
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dStep); }, {IDS_STEP_OUT_OF_RANGE, IDC_STEP, true}},
     {[](const CGraphDef& g, int dimension, int range) {
          return Compiles<CFunctionExpress>(g.m_strFormula, dimension, range);
      },

@@ -40,8 +40,7 @@ QSize NeededSize(const QWidget* widget, const DlgSetTemplateItem& item) {
     case K::CheckBox:
     case K::Static:
     case K::StaticCentre:
-    case K::StaticRight:
-        return QSize(std::max(text, widget->sizeHint().width()), widget->sizeHint().height());
+    case K::StaticRight: return QSize(std::max(text, widget->sizeHint().width()), widget->sizeHint().height());
     case K::GroupBox:
         // The title sits inset from the frame's left corner; keep as much
         // space on its right.
@@ -63,8 +62,7 @@ QSize NeededSize(const QWidget* widget, const DlgSetTemplateItem& item) {
         const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget);
         return QSize(0, metrics.height() + 2 * frame + 2);
     }
-    case K::TabControl:
-        return QSize(widget->sizeHint().width(), 0);
+    case K::TabControl: return QSize(widget->sizeHint().width(), 0);
     }
     return QSize();
 }

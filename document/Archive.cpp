@@ -8,8 +8,7 @@ namespace {
 constexpr size_t kBufferSize = 64 * 1024;
 }
 
-CArchive::CArchive(std::ostream& out)
-    : m_pOut(&out), m_buffer(new uint8_t[kBufferSize]), m_nCapacity(kBufferSize) {}
+CArchive::CArchive(std::ostream& out) : m_pOut(&out), m_buffer(new uint8_t[kBufferSize]), m_nCapacity(kBufferSize) {}
 
 CArchive::CArchive(std::istream& in) : m_pIn(&in), m_buffer(new uint8_t[kBufferSize]), m_nCapacity(kBufferSize) {}
 

@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <cstring>
 #include <iosfwd>
-#include <string>
 #include <memory>
+#include <string>
 
 class CArchiveException {
 public:

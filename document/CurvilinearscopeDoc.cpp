@@ -50,15 +50,11 @@ bool CCurvilinearscopeDoc::Sample2D(const SampleProgress& progress) {
     return CGraphSampler(m_graphs, DIM_PLANE, m_nRange, progress).SampleShownSlots();
 }
 
-void CCurvilinearscopeDoc::Sample2D() {
-    Sample2D(SampleProgress());
-}
+void CCurvilinearscopeDoc::Sample2D() { Sample2D(SampleProgress()); }
 
 bool CCurvilinearscopeDoc::Sample3D(const SampleProgress& progress) {
     m_dAngle = 0.0;
     return CGraphSampler(m_graphs, DIM_SPACE, m_nRange, progress).SampleShownSlots();
 }
 
-void CCurvilinearscopeDoc::Sample3D() {
-    Sample3D(SampleProgress());
-}
+void CCurvilinearscopeDoc::Sample3D() { Sample3D(SampleProgress()); }

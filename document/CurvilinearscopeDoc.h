@@ -50,5 +50,5 @@ public:
     int32_t m_nDimension;  // Dimension
     int32_t m_nRange;      // R: the axes run from -R to R
     CGraphDef m_graphs[3];
-    double m_dAngle;       // rotation of the space picture, radians
+    double m_dAngle;  // rotation of the space picture, radians
 };

@@ -19,9 +19,7 @@ CGraphDef::CGraphDef()
       m_dStep(0.2),
       m_nPoints(0) {}
 
-CGraphDef::CGraphDef(const CGraphDef& other) : m_nPoints(0) {
-    CopyDefinition(other);
-}
+CGraphDef::CGraphDef(const CGraphDef& other) : m_nPoints(0) { CopyDefinition(other); }
 
 CGraphDef& CGraphDef::operator=(const CGraphDef& other) {
     if (this != &other) {

@@ -56,8 +56,8 @@ public:
     // a bound for the array.
     int32_t DrawableCount() const;
 
-    int32_t m_nKind;           // GraphKind
-    int32_t m_nLeftSide;       // LeftSide
+    int32_t m_nKind;      // GraphKind
+    int32_t m_nLeftSide;  // LeftSide
     std::u16string m_strFormula;
     std::u16string m_strX;
     std::u16string m_strY;

@@ -126,12 +126,9 @@ bool CGraphSampler::SampleExplicitRows(CGraphDef& graph, CFunctionExpress& f, co
         return row.finished;
     }
     switch (SampleExplicitRowsInParallel(graph, f, rows, limit, points, m_ticker)) {
-        case RowSampling::Done:
-            return true;
-        case RowSampling::Cancelled:
-            return false;
-        case RowSampling::NotSuited:
-            break;
+    case RowSampling::Done: return true;
+    case RowSampling::Cancelled: return false;
+    case RowSampling::NotSuited: break;
     }
     // The rows one after another, each beginning where the one before ended.
     const double r = m_nRange;

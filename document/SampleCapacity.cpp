@@ -16,9 +16,7 @@ int32_t CheckedCapacity(double records) {
 }
 
 namespace {
-double Doubled(double records, int32_t leftSide) {
-    return leftSide == LS_SQUARED ? records * 2.0 : records;
-}
+double Doubled(double records, int32_t leftSide) { return leftSide == LS_SQUARED ? records * 2.0 : records; }
 }  // namespace
 
 int32_t PlaneExplicitCapacity(int32_t range, double step, int32_t leftSide) {

@@ -148,9 +148,7 @@ CurveFormulas::CurveFormulas(const CGraphDef& graph)
 
 CurveFormulas::~CurveFormulas() = default;
 
-bool CurveFormulas::Compile() {
-    return x->Compile() && y->Compile();
-}
+bool CurveFormulas::Compile() { return x->Compile() && y->Compile(); }
 
 SurfaceFormulas::SurfaceFormulas(const CGraphDef& graph)
     : x(std::make_unique<CParameterExpress3d>(graph.m_strX)),
@@ -159,16 +157,14 @@ SurfaceFormulas::SurfaceFormulas(const CGraphDef& graph)
 
 SurfaceFormulas::~SurfaceFormulas() = default;
 
-bool SurfaceFormulas::Compile() {
-    return x->Compile() && y->Compile() && z->Compile();
-}
+bool SurfaceFormulas::Compile() { return x->Compile() && y->Compile() && z->Compile(); }
 
 RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
                                SampleTicker& ticker) {
     return ParametricRow(f, rows, 0.0, out, room, ticker);
 }
 
-RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
-                               int32_t room, SampleTicker& ticker) {
+RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker) {
     return ParametricRow(f, rows, v, out, room, ticker);
 }

@@ -73,5 +73,5 @@ struct SurfaceFormulas {
 // piece; when u no longer moves the row ends there.
 RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
                                SampleTicker& ticker);
-RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
-                               int32_t room, SampleTicker& ticker);
+RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker);

@@ -11,9 +11,9 @@
 #include <string>
 
 struct SaveTarget {
-    std::filesystem::path folder;           // where the new file is made
-    std::string name;                       // its name in that folder
-    std::optional<struct stat> existing;    // the file it replaces, if any
+    std::filesystem::path folder;         // where the new file is made
+    std::string name;                     // its name in that folder
+    std::optional<struct stat> existing;  // the file it replaces, if any
 };
 
 // Throws std::system_error with the system's reason: ENOENT for a dangling

@@ -12,8 +12,8 @@ namespace {
 
 constexpr char kNamePrefix[] = ".crv-";
 constexpr int kNameLetters = 6;
-constexpr int kNameAttempts = 100;      // names already taken are skipped
-constexpr mode_t kNewFileMode = 0666;   // the system takes the umask off
+constexpr int kNameAttempts = 100;     // names already taken are skipped
+constexpr mode_t kNewFileMode = 0666;  // the system takes the umask off
 constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 constexpr char kOwnDescriptors[] = "/proc/self/fd/";
 

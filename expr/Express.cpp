@@ -6,17 +6,11 @@
 #include "expr/ExpressException.h"
 #include "expr/ExpressParser.h"
 
-CExpress::CExpress(std::u16string_view formula) : m_lexer(formula)
-{
-}
+CExpress::CExpress(std::u16string_view formula) : m_lexer(formula) {}
 
-void CExpress::SetFormula(std::u16string_view formula)
-{
-    m_lexer.m_strExpress = formula;
-}
+void CExpress::SetFormula(std::u16string_view formula) { m_lexer.m_strExpress = formula; }
 
-int CExpress::Compile()
-{
+int CExpress::Compile() {
     try {
         CExpressParser(m_lexer, m_program, *this).Compile();
         m_program.BuildFastPath(*this);
@@ -27,24 +21,14 @@ int CExpress::Compile()
     }
 }
 
-void CExpress::Evaluate(ExpressValue& result) const
-{
-    m_program.Evaluate(*this, result);
-}
+void CExpress::Evaluate(ExpressValue& result) const { m_program.Evaluate(*this, result); }
 
-void CExpress::EvaluateStepByStep(ExpressValue& result) const
-{
-    m_program.EvaluateStepByStep(*this, result);
-}
+void CExpress::EvaluateStepByStep(ExpressValue& result) const { m_program.EvaluateStepByStep(*this, result); }
 
-ExpressValue CExpress::GetVariable(const char16_t*) const
-{
+ExpressValue CExpress::GetVariable(const char16_t*) const {
     ExpressValue v;
     ClearValue(v);
     return v;
 }
 
-const double* CExpress::GetVariableAddress(const char16_t*) const
-{
-    return nullptr;
-}
+const double* CExpress::GetVariableAddress(const char16_t*) const { return nullptr; }

@@ -11,10 +11,28 @@ enum { IK_CONSTANT = 1, IK_VARIABLE = 2, IK_OPERATOR = 3 };
 
 // Operator codes of the compiled form.
 enum {
-    OP_NEG = 1, OP_ADD, OP_SUB, OP_MUL, OP_POW, OP_DIV,
-    OP_SIN, OP_COS, OP_TAN, OP_ATAN, OP_LN, OP_LOG,
-    OP_NOT, OP_OR, OP_AND,
-    OP_EQ, OP_GT, OP_GE, OP_LT, OP_LE, OP_NE, OP_LIKE,
+    OP_NEG = 1,
+    OP_ADD,
+    OP_SUB,
+    OP_MUL,
+    OP_POW,
+    OP_DIV,
+    OP_SIN,
+    OP_COS,
+    OP_TAN,
+    OP_ATAN,
+    OP_LN,
+    OP_LOG,
+    OP_NOT,
+    OP_OR,
+    OP_AND,
+    OP_EQ,
+    OP_GT,
+    OP_GE,
+    OP_LT,
+    OP_LE,
+    OP_NE,
+    OP_LIKE,
 };
 
 constexpr int EXPRESS_CODE_MAX = 1000;  // instructions per compiled formula
@@ -22,8 +40,8 @@ constexpr int EXPRESS_STACK_MAX = 64;   // values pending at once while evaluati
 
 // One instruction; each kind uses only its own fields.
 struct ExpressCode {
-    int32_t nKind;      // IK_*
-    int32_t nOperator;  // OP_*, IK_OPERATOR only
+    int32_t nKind;                          // IK_*
+    int32_t nOperator;                      // OP_*, IK_OPERATOR only
     char16_t szName[EXPRESS_TEXT_MAX + 1];  // IK_VARIABLE only
     ExpressValue value;                     // IK_CONSTANT only
 };

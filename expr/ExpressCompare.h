@@ -10,12 +10,12 @@
 constexpr double EQUAL_TOLERANCE = 0.01;
 
 void ValueNot(const ExpressValue& operand, ExpressValue& result);                              // EE_CANNOT_NOT
-void ValueOr(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);        // EE_CANNOT_OR
-void ValueAnd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);       // EE_CANNOT_AND
-void ValueEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);     // EE_CANNOT_COMPARE
-void ValueGreater(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);   // EE_CANNOT_COMPARE
+void ValueOr(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);       // EE_CANNOT_OR
+void ValueAnd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);      // EE_CANNOT_AND
+void ValueEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);    // EE_CANNOT_COMPARE
+void ValueGreater(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_COMPARE
 void ValueGreaterEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
 void ValueLess(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
 void ValueLessEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
 void ValueNotEqual(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);
-void ValueLike(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);      // EE_CANNOT_LIKE
+void ValueLike(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_LIKE

@@ -10,8 +10,7 @@
 namespace {
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
-long long DaysFromCivil(long long y, unsigned m, unsigned d)
-{
+long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -20,13 +19,9 @@ long long DaysFromCivil(long long y, unsigned m, unsigned d)
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
-bool IsLeap(int y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
+bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
-int DaysInMonth(int y, int m)
-{
+int DaysInMonth(int y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && IsLeap(y) ? 29 : days[m - 1];
 }
@@ -35,21 +30,17 @@ class Reader {
 public:
     explicit Reader(std::u16string_view text) : m_text(text) {}
     bool AtEnd() const { return m_pos == m_text.size(); }
-    bool Take(char16_t c)
-    {
-        if (AtEnd() || m_text[m_pos] != c)
-            return false;
+    bool Take(char16_t c) {
+        if (AtEnd() || m_text[m_pos] != c) return false;
         ++m_pos;
         return true;
     }
-    void SkipSpaces()
-    {
+    void SkipSpaces() {
         while (Take(u' ')) {
         }
     }
     // minDigits to maxDigits decimal digits.
-    bool Number(int minDigits, int maxDigits, int& value)
-    {
+    bool Number(int minDigits, int maxDigits, int& value) {
         int count = 0;
         value = 0;
         while (!AtEnd() && count < maxDigits && m_text[m_pos] >= u'0' && m_text[m_pos] <= u'9') {
@@ -67,38 +58,29 @@ private:
 };
 
 // "2010-07-15" or "2010/07/15": the day number since 1899-12-30.
-bool ReadDate(Reader& r, long long& days)
-{
+bool ReadDate(Reader& r, long long& days) {
     int y, m, d;
-    if (!r.Number(4, 4, y))
-        return false;
+    if (!r.Number(4, 4, y)) return false;
     const char16_t sep = r.Take(u'-') ? u'-' : (r.Take(u'/') ? u'/' : 0);
-    if (sep == 0 || !r.Number(1, 2, m) || !r.Take(sep) || !r.Number(1, 2, d))
-        return false;
-    if (y < 100 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
-        return false;
+    if (sep == 0 || !r.Number(1, 2, m) || !r.Take(sep) || !r.Number(1, 2, d)) return false;
+    if (y < 100 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return false;
     days = DaysFromCivil(y, m, d) - DaysFromCivil(1899, 12, 30);
     return true;
 }
 
 // "13:45" or "13:45:30": the fraction of a day.
-bool ReadTime(Reader& r, double& fraction)
-{
+bool ReadTime(Reader& r, double& fraction) {
     int h, m, s = 0;
-    if (!r.Number(1, 2, h) || !r.Take(u':') || !r.Number(2, 2, m))
-        return false;
-    if (r.Take(u':') && !r.Number(2, 2, s))
-        return false;
-    if (h > 23 || m > 59 || s > 59)
-        return false;
+    if (!r.Number(1, 2, h) || !r.Take(u':') || !r.Number(2, 2, m)) return false;
+    if (r.Take(u':') && !r.Number(2, 2, s)) return false;
+    if (h > 23 || m > 59 || s > 59) return false;
     fraction = (h * 3600 + m * 60 + s) / 86400.0;
     return true;
 }
 
 }  // namespace
 
-bool ParseExpressDate(std::u16string_view text, double& date)
-{
+bool ParseExpressDate(std::u16string_view text, double& date) {
     Reader r(text);
     r.SkipSpaces();
     long long days = 0;
@@ -107,26 +89,21 @@ bool ParseExpressDate(std::u16string_view text, double& date)
     if (ReadDate(r, days)) {
         if (r.Take(u' ')) {
             r.SkipSpaces();
-            if (!r.AtEnd() && !ReadTime(r, fraction))
-                return false;
+            if (!r.AtEnd() && !ReadTime(r, fraction)) return false;
         }
     } else {
         r.Seek(start);
-        if (!ReadTime(r, fraction))
-            return false;
+        if (!ReadTime(r, fraction)) return false;
     }
     r.SkipSpaces();
-    if (!r.AtEnd())
-        return false;
+    if (!r.AtEnd()) return false;
     // Before 1899-12-30 the day counts backwards but the time still forwards.
     date = DaysToDate(static_cast<double>(days) + fraction);
     return true;
 }
 
-bool ParseDateText(std::u16string_view text, double& date)
-{
+bool ParseDateText(std::u16string_view text, double& date) {
     const ExpressPlatform& platform = GetExpressPlatform();
-    if (platform.parseDate)
-        return platform.parseDate(text, date);
+    if (platform.parseDate) return platform.parseDate(text, date);
     return ParseExpressDate(text, date);
 }

@@ -4,34 +4,22 @@
 #include "expr/ExpressPlatform.h"
 
 CExpressException::CExpressException(const char16_t* context, int error)
-    : m_nError(error), m_strContext(context ? context : u"")
-{
-}
+    : m_nError(error), m_strContext(context ? context : u"") {}
 
-CExpressException::CExpressException(std::u16string_view context, int error)
-    : m_nError(error), m_strContext(context)
-{
-}
+CExpressException::CExpressException(std::u16string_view context, int error) : m_nError(error), m_strContext(context) {}
 
-std::u16string_view ExpressMessage(int error, bool chinese)
-{
+std::u16string_view ExpressMessage(int error, bool chinese) {
     for (const ExpressMessage_t& m : EXPRESS_MESSAGES) {
-        if (m.nCode == error)
-            return chinese ? m.szChinese : m.szJapanese;
+        if (m.nCode == error) return chinese ? m.szChinese : m.szJapanese;
     }
     return {};
 }
 
-std::u16string_view ExpressUnexpectedErrorText()
-{
-    return u"予期できないエラーが発生しました。";
-}
+std::u16string_view ExpressUnexpectedErrorText() { return u"予期できないエラーが発生しました。"; }
 
-std::u16string CExpressException::MessageText() const
-{
+std::u16string CExpressException::MessageText() const {
     const std::u16string_view message = ExpressMessage(m_nError, GetExpressPlatform().chinese);
-    if (message.empty())
-        return std::u16string(ExpressUnexpectedErrorText());
+    if (message.empty()) return std::u16string(ExpressUnexpectedErrorText());
     std::u16string text;
     if (!m_strContext.empty()) {
         text = m_strContext;
@@ -41,8 +29,7 @@ std::u16string CExpressException::MessageText() const
     return text;
 }
 
-int CExpressException::ReportError() const
-{
+int CExpressException::ReportError() const {
     ShowExpressMessage(MessageText());
     return 0;
 }

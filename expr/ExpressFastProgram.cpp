@@ -20,8 +20,7 @@
 
 namespace {
 
-inline double FastApply(int op, double a, double b)
-{
+inline double FastApply(int op, double a, double b) {
     switch (op) {
     case OP_NEG: return a * -1.0;
     case OP_ADD: return a + b;
@@ -33,15 +32,9 @@ inline double FastApply(int op, double a, double b)
     }
 }
 
-bool IsFastUnary(int op)
-{
-    return op == OP_NEG || (op >= OP_SIN && op <= OP_LOG);
-}
+bool IsFastUnary(int op) { return op == OP_NEG || (op >= OP_SIN && op <= OP_LOG); }
 
-bool IsFastBinary(int op)
-{
-    return op >= OP_ADD && op <= OP_DIV;
-}
+bool IsFastBinary(int op) { return op >= OP_ADD && op <= OP_DIV; }
 
 }  // namespace
 
@@ -49,33 +42,27 @@ bool IsFastBinary(int op)
 // where its operands come from. "Last" is the previous step's result, which
 // the loop keeps in a register instead of reading it back from its slot.
 enum : int32_t {
-    STEP_NEG, STEP_NEG_LAST,
-    STEP_BINARY = 2,                 // ADD .. DIV: plain, left from last, right from last
-    STEP_FUNCTION = STEP_BINARY + 15,  // SIN .. LOG: plain, argument from last
+    STEP_NEG,
+    STEP_NEG_LAST,
+    STEP_BINARY = 2,                     // ADD .. DIV: plain, left from last, right from last
+    STEP_FUNCTION = STEP_BINARY + 15,    // SIN .. LOG: plain, argument from last
     STEP_END_SLOT = STEP_FUNCTION + 12,  // the result is a variable or a constant
-    STEP_END_LAST,                     // the result is the last step's
+    STEP_END_LAST,                       // the result is the last step's
 };
 
 namespace {
 
-int32_t StepIndex(int op, bool aLast, bool bLast)
-{
-    if (op == OP_NEG)
-        return aLast ? STEP_NEG_LAST : STEP_NEG;
-    if (IsFastBinary(op))
-        return STEP_BINARY + (op - OP_ADD) * 3 + (aLast ? 1 : bLast ? 2 : 0);
+int32_t StepIndex(int op, bool aLast, bool bLast) {
+    if (op == OP_NEG) return aLast ? STEP_NEG_LAST : STEP_NEG;
+    if (IsFastBinary(op)) return STEP_BINARY + (op - OP_ADD) * 3 + (aLast ? 1 : bLast ? 2 : 0);
     return STEP_FUNCTION + (op - OP_SIN) * 2 + (aLast ? 1 : 0);
 }
 
 }  // namespace
 
-CExpressFastProgram::CExpressFastProgram()
-{
-    std::memset(m_stack, 0, sizeof m_stack);
-}
+CExpressFastProgram::CExpressFastProgram() { std::memset(m_stack, 0, sizeof m_stack); }
 
-void CExpressFastProgram::Build(const ExpressCode* code, int32_t codeCount, const CExpressVariables& variables)
-{
+void CExpressFastProgram::Build(const ExpressCode* code, int32_t codeCount, const CExpressVariables& variables) {
     m_nCodeCount = -1;
     m_nOpCount = 0;
     const double* operand[EXPRESS_STACK_MAX];
@@ -85,18 +72,17 @@ void CExpressFastProgram::Build(const ExpressCode* code, int32_t codeCount, cons
     for (int i = 0; i < codeCount; ++i) {
         const ExpressCode& instruction = code[i];
         if (instruction.nKind == IK_CONSTANT || instruction.nKind == IK_VARIABLE) {
-            const double* p = instruction.nKind == IK_VARIABLE ? variables.GetVariableAddress(instruction.szName)
-                              : instruction.value.nType == EV_NUMBER ? &instruction.value.dValue : nullptr;
-            if (p == nullptr || n == EXPRESS_STACK_MAX)
-                return;
+            const double* p = instruction.nKind == IK_VARIABLE       ? variables.GetVariableAddress(instruction.szName)
+                              : instruction.value.nType == EV_NUMBER ? &instruction.value.dValue
+                                                                     : nullptr;
+            if (p == nullptr || n == EXPRESS_STACK_MAX) return;
             constant[n] = instruction.nKind == IK_CONSTANT;
             operand[n++] = p;
             continue;
         }
         const int op = instruction.nOperator;
         const bool unary = IsFastUnary(op);
-        if (instruction.nKind != IK_OPERATOR || (!unary && !IsFastBinary(op)) || n < (unary ? 1 : 2))
-            return;
+        if (instruction.nKind != IK_OPERATOR || (!unary && !IsFastBinary(op)) || n < (unary ? 1 : 2)) return;
         const int at = unary ? n - 1 : n - 2;
         const double* a = operand[at];
         const double* b = operand[n - 1];
@@ -113,8 +99,7 @@ void CExpressFastProgram::Build(const ExpressCode* code, int32_t codeCount, cons
         }
         n = at + 1;
     }
-    if (n != 1)
-        return;
+    if (n != 1) return;
     m_pResult = operand[0];
     // Every step came from an instruction, so there is room for the end mark.
     const bool inLast = m_nOpCount > 0 && operand[0] == last;
@@ -127,46 +112,44 @@ void CExpressFastProgram::Build(const ExpressCode* code, int32_t codeCount, cons
 // each has its own, well-predicted indirect jump, and the end mark stops the
 // run without a counter. Labels as values are a GCC and clang extension.
 #define CRV_NEXT goto* handlers[(++op)->op]
-#define CRV_BINARY(name, expression)                                        \
-    name: {                                                                \
-        const double a = *op->a, b = *op->b;                               \
-        *op->d = last = (expression);                                      \
-        CRV_NEXT;                                                          \
-    }                                                                      \
-    name##_A: {                                                            \
-        const double a = last, b = *op->b;                                 \
-        *op->d = last = (expression);                                      \
-        CRV_NEXT;                                                          \
-    }                                                                      \
-    name##_B: {                                                            \
-        const double a = *op->a, b = last;                                 \
-        *op->d = last = (expression);                                      \
-        CRV_NEXT;                                                          \
+#define CRV_BINARY(name, expression)         \
+    name : {                                 \
+        const double a = *op->a, b = *op->b; \
+        *op->d = last = (expression);        \
+        CRV_NEXT;                            \
+    }                                        \
+    name##_A : {                             \
+        const double a = last, b = *op->b;   \
+        *op->d = last = (expression);        \
+        CRV_NEXT;                            \
+    }                                        \
+    name##_B : {                             \
+        const double a = *op->a, b = last;   \
+        *op->d = last = (expression);        \
+        CRV_NEXT;                            \
     }
-#define CRV_UNARY(name, expression)                                         \
-    name: {                                                                \
-        const double a = *op->a;                                           \
-        *op->d = last = (expression);                                      \
-        CRV_NEXT;                                                          \
-    }                                                                      \
-    name##_A: {                                                            \
-        const double a = last;                                             \
-        *op->d = last = (expression);                                      \
-        CRV_NEXT;                                                          \
+#define CRV_UNARY(name, expression)   \
+    name : {                          \
+        const double a = *op->a;      \
+        *op->d = last = (expression); \
+        CRV_NEXT;                     \
+    }                                 \
+    name##_A : {                      \
+        const double a = last;        \
+        *op->d = last = (expression); \
+        CRV_NEXT;                     \
     }
 
 // GCC would otherwise merge the handlers' jumps into one shared dispatch.
 #if defined(__GNUC__) && !defined(__clang__)
 __attribute__((optimize("no-crossjumping")))
 #endif
-double CExpressFastProgram::RunThreaded(const CExpressFastProgram& p)
-{
+double
+CExpressFastProgram::RunThreaded(const CExpressFastProgram& p) {
     static const void* const handlers[] = {
-        &&NEG, &&NEG_A,
-        &&ADD, &&ADD_A, &&ADD_B, &&SUB, &&SUB_A, &&SUB_B, &&MUL, &&MUL_A, &&MUL_B,
-        &&POW, &&POW_A, &&POW_B, &&DIV, &&DIV_A, &&DIV_B,
-        &&SIN, &&SIN_A, &&COS, &&COS_A, &&TAN, &&TAN_A, &&ATAN, &&ATAN_A, &&LN, &&LN_A, &&LOG, &&LOG_A,
-        &&END_SLOT, &&END_LAST,
+        &&NEG,   &&NEG_A, &&ADD,    &&ADD_A, &&ADD_B, &&SUB,   &&SUB_A, &&SUB_B,    &&MUL,      &&MUL_A, &&MUL_B,
+        &&POW,   &&POW_A, &&POW_B,  &&DIV,   &&DIV_A, &&DIV_B, &&SIN,   &&SIN_A,    &&COS,      &&COS_A, &&TAN,
+        &&TAN_A, &&ATAN,  &&ATAN_A, &&LN,    &&LN_A,  &&LOG,   &&LOG_A, &&END_SLOT, &&END_LAST,
     };
     static_assert(sizeof handlers / sizeof handlers[0] == STEP_END_LAST + 1);
     const ExpressFastOp* op = p.m_ops;
@@ -194,31 +177,25 @@ END_LAST:
 #undef CRV_BINARY
 #undef CRV_UNARY
 
-double CExpressFastProgram::RunSlot(const CExpressFastProgram& p)
-{
-    return *p.m_pResult;
-}
+double CExpressFastProgram::RunSlot(const CExpressFastProgram& p) { return *p.m_pResult; }
 
 namespace {
 
-constexpr int StepCode(int step)
-{
-    return step < STEP_BINARY ? OP_NEG
+constexpr int StepCode(int step) {
+    return step < STEP_BINARY     ? OP_NEG
            : step < STEP_FUNCTION ? OP_ADD + (step - STEP_BINARY) / 3
                                   : OP_SIN + (step - STEP_FUNCTION) / 2;
 }
 
 // 0: operands from their slots; 1: the left one is the last result; 2: the right one.
-constexpr int StepSource(int step)
-{
-    return step < STEP_BINARY ? step - STEP_NEG
+constexpr int StepSource(int step) {
+    return step < STEP_BINARY     ? step - STEP_NEG
            : step < STEP_FUNCTION ? (step - STEP_BINARY) % 3
                                   : (step - STEP_FUNCTION) % 2;
 }
 
 template <int Step>
-inline double StepValue(const ExpressFastOp& op, double last)
-{
+inline double StepValue(const ExpressFastOp& op, double last) {
     constexpr int code = StepCode(Step), source = StepSource(Step);
     const double a = source == 1 ? last : *op.a;
     const double b = IsFastBinary(code) ? (source == 2 ? last : *op.b) : a;
@@ -226,22 +203,19 @@ inline double StepValue(const ExpressFastOp& op, double last)
 }
 
 // Steps that read no earlier result, and steps that read the one before.
-constexpr int FIRST_STEPS[] = {STEP_NEG, STEP_BINARY, STEP_BINARY + 3, STEP_BINARY + 6, STEP_BINARY + 9,
-                               STEP_BINARY + 12, STEP_FUNCTION, STEP_FUNCTION + 2, STEP_FUNCTION + 4,
-                               STEP_FUNCTION + 6, STEP_FUNCTION + 8, STEP_FUNCTION + 10};
-constexpr int SECOND_STEPS[] = {STEP_NEG_LAST, STEP_BINARY + 1, STEP_BINARY + 2, STEP_BINARY + 4,
-                                STEP_BINARY + 5, STEP_BINARY + 7, STEP_BINARY + 8, STEP_BINARY + 10,
-                                STEP_BINARY + 11, STEP_BINARY + 13, STEP_BINARY + 14, STEP_FUNCTION + 1,
-                                STEP_FUNCTION + 3, STEP_FUNCTION + 5, STEP_FUNCTION + 7, STEP_FUNCTION + 9,
-                                STEP_FUNCTION + 11};
+constexpr int FIRST_STEPS[] = {STEP_NEG,          STEP_BINARY,       STEP_BINARY + 3,   STEP_BINARY + 6,
+                               STEP_BINARY + 9,   STEP_BINARY + 12,  STEP_FUNCTION,     STEP_FUNCTION + 2,
+                               STEP_FUNCTION + 4, STEP_FUNCTION + 6, STEP_FUNCTION + 8, STEP_FUNCTION + 10};
+constexpr int SECOND_STEPS[] = {
+    STEP_NEG_LAST,     STEP_BINARY + 1,   STEP_BINARY + 2,   STEP_BINARY + 4,   STEP_BINARY + 5,   STEP_BINARY + 7,
+    STEP_BINARY + 8,   STEP_BINARY + 10,  STEP_BINARY + 11,  STEP_BINARY + 13,  STEP_BINARY + 14,  STEP_FUNCTION + 1,
+    STEP_FUNCTION + 3, STEP_FUNCTION + 5, STEP_FUNCTION + 7, STEP_FUNCTION + 9, STEP_FUNCTION + 11};
 constexpr int FIRST_COUNT = std::size(FIRST_STEPS), SECOND_COUNT = std::size(SECOND_STEPS);
 
 template <size_t N>
-constexpr int IndexOf(const int (&steps)[N], int step)
-{
+constexpr int IndexOf(const int (&steps)[N], int step) {
     for (size_t i = 0; i < N; ++i) {
-        if (steps[i] == step)
-            return static_cast<int>(i);
+        if (steps[i] == step) return static_cast<int>(i);
     }
     return -1;
 }
@@ -252,37 +226,33 @@ constexpr int IndexOf(const int (&steps)[N], int step)
 // "5*cos(t)", "sin(x*y)"), skip the dispatch altogether: each shape has its
 // own runner.
 template <int Step>
-double CExpressFastProgram::RunSingle(const CExpressFastProgram& p)
-{
+double CExpressFastProgram::RunSingle(const CExpressFastProgram& p) {
     return StepValue<Step>(p.m_ops[0], 0.0);
 }
 
 template <int First, int Second>
-double CExpressFastProgram::RunPair(const CExpressFastProgram& p)
-{
+double CExpressFastProgram::RunPair(const CExpressFastProgram& p) {
     return StepValue<Second>(p.m_ops[1], StepValue<First>(p.m_ops[0], 0.0));
 }
 
-double (*CExpressFastProgram::PickRunner() const)(const CExpressFastProgram&)
-{
+double (*CExpressFastProgram::PickRunner() const)(const CExpressFastProgram&) {
     using Runner = double (*)(const CExpressFastProgram&);
     static constexpr auto singles = []<size_t... K>(std::index_sequence<K...>) {
         return std::array<Runner, sizeof...(K)>{&CExpressFastProgram::RunSingle<FIRST_STEPS[K]>...};
-    }(std::make_index_sequence<FIRST_COUNT>());
+    }
+    (std::make_index_sequence<FIRST_COUNT>());
     static constexpr auto pairs = []<size_t... K>(std::index_sequence<K...>) {
         return std::array<Runner, sizeof...(K)>{
             &CExpressFastProgram::RunPair<FIRST_STEPS[K / SECOND_COUNT], SECOND_STEPS[K % SECOND_COUNT]>...};
-    }(std::make_index_sequence<FIRST_COUNT * SECOND_COUNT>());
+    }
+    (std::make_index_sequence<FIRST_COUNT * SECOND_COUNT>());
 
-    if (m_nOpCount == 0)
-        return RunSlot;
+    if (m_nOpCount == 0) return RunSlot;
     const int first = IndexOf(FIRST_STEPS, m_ops[0].op);
-    if (m_nOpCount == 1 && first >= 0)
-        return singles[first];
+    if (m_nOpCount == 1 && first >= 0) return singles[first];
     if (m_nOpCount == 2 && first >= 0 && m_ops[2].op == STEP_END_LAST) {
         const int second = IndexOf(SECOND_STEPS, m_ops[1].op);
-        if (second >= 0)
-            return pairs[first * SECOND_COUNT + second];
+        if (second >= 0) return pairs[first * SECOND_COUNT + second];
     }
     return RunThreaded;
 }

@@ -16,15 +16,9 @@ namespace {
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
-bool EndsNumber(char16_t c)
-{
-    return std::u16string_view(u" )+-*/=><^").find(c) != std::u16string_view::npos;
-}
+bool EndsNumber(char16_t c) { return std::u16string_view(u" )+-*/=><^").find(c) != std::u16string_view::npos; }
 
-bool EndsWord(char16_t c)
-{
-    return std::u16string_view(u" )(+-*/=><^").find(c) != std::u16string_view::npos;
-}
+bool EndsWord(char16_t c) { return std::u16string_view(u" )(+-*/=><^").find(c) != std::u16string_view::npos; }
 
 struct Keyword {
     std::u16string_view word;
@@ -32,35 +26,30 @@ struct Keyword {
 };
 
 const Keyword KEYWORDS[] = {
-    {u"NOT", TK_NOT}, {u"OR", TK_OR}, {u"AND", TK_AND}, {u"LIKE", TK_LIKE},
-    {u"SIN", TK_SIN}, {u"COS", TK_COS}, {u"TAN", TK_TAN}, {u"ATAN", TK_ATAN},
-    {u"LN", TK_LN}, {u"LOG", TK_LOG},
+    {u"NOT", TK_NOT}, {u"OR", TK_OR},   {u"AND", TK_AND},   {u"LIKE", TK_LIKE}, {u"SIN", TK_SIN},
+    {u"COS", TK_COS}, {u"TAN", TK_TAN}, {u"ATAN", TK_ATAN}, {u"LN", TK_LN},     {u"LOG", TK_LOG},
 };
 
 }  // namespace
 
 CExpressLexer::CExpressLexer(std::u16string_view formula)
-    : m_strExpress(formula), m_nToken(0), m_nPos(0), m_nParenDepth(0)
-{
+    : m_strExpress(formula), m_nToken(0), m_nPos(0), m_nParenDepth(0) {
     // Every byte, not just the fields a cleared value names.
     std::memset(&m_tokenValue, 0, sizeof m_tokenValue);
 }
 
-void CExpressLexer::Reset()
-{
+void CExpressLexer::Reset() {
     m_nToken = TK_END;
     m_nPos = 0;
     m_nParenDepth = 0;
 }
 
-void CExpressLexer::NextToken()
-{
+void CExpressLexer::NextToken() {
     m_nToken = TK_END;
     m_tokenValue.nType = EV_NONE;
     const int32_t length = static_cast<int32_t>(m_strExpress.size());
     for (;;) {
-        if (m_nPos >= length)
-            return;
+        if (m_nPos >= length) return;
         const char16_t c = m_strExpress[m_nPos++];
         switch (c) {
         case u' ': continue;
@@ -75,9 +64,17 @@ void CExpressLexer::NextToken()
             return;
         case u'^': m_nToken = TK_POWER; return;
         case u'/': m_nToken = TK_DIV; return;
-        case u'(': m_nToken = TK_LPAREN; ++m_nParenDepth; return;
-        case u')': m_nToken = TK_RPAREN; --m_nParenDepth; return;
-        case u'=': case u'>': case u'<': ReadComparison(c); return;
+        case u'(':
+            m_nToken = TK_LPAREN;
+            ++m_nParenDepth;
+            return;
+        case u')':
+            m_nToken = TK_RPAREN;
+            --m_nParenDepth;
+            return;
+        case u'=':
+        case u'>':
+        case u'<': ReadComparison(c); return;
         case u'"': ReadString(); return;
         case u'#': ReadDate(); return;
         case u'[': ReadBracketedName(); return;
@@ -92,8 +89,7 @@ void CExpressLexer::NextToken()
     }
 }
 
-void CExpressLexer::ReadComparison(char16_t first)
-{
+void CExpressLexer::ReadComparison(char16_t first) {
     const bool more = m_nPos < static_cast<int32_t>(m_strExpress.size());
     const char16_t next = more ? m_strExpress[m_nPos] : 0;
     if (first == u'=') {
@@ -115,8 +111,7 @@ void CExpressLexer::ReadComparison(char16_t first)
 // Digits with at most one point, no sign, no exponent. The whole part is
 // accumulated as written; beyond the 32-bit range the literal becomes the
 // number of its value.
-void CExpressLexer::ReadNumber(char16_t first)
-{
+void CExpressLexer::ReadNumber(char16_t first) {
     m_nToken = TK_VALUE;
     std::string whole;
     double fraction = 0.0, scale = 1.0;
@@ -125,8 +120,7 @@ void CExpressLexer::ReadNumber(char16_t first)
         if (c == u'.') {
             point = true;
         } else if (!point) {
-            if (!whole.empty() || c != u'0')
-                whole += static_cast<char>(c);
+            if (!whole.empty() || c != u'0') whole += static_cast<char>(c);
         } else {
             scale *= 10.0;
             fraction += (c - u'0') / scale;
@@ -140,8 +134,7 @@ void CExpressLexer::ReadNumber(char16_t first)
             ++m_nPos;
             use(c);
         } else if (c == u'.') {
-            if (point)
-                return;  // a second point: no value; it begins the next token
+            if (point) return;  // a second point: no value; it begins the next token
             ++m_nPos;
             point = true;
         } else if (EndsNumber(c)) {
@@ -151,8 +144,8 @@ void CExpressLexer::ReadNumber(char16_t first)
         }
     }
     const bool small = whole.size() <= 10 && std::strtoll(whole.c_str(), nullptr, 10) <= INT32_MAX;
-    const double wholeValue = small ? static_cast<double>(std::strtoll(whole.c_str(), nullptr, 10))
-                                    : std::strtod(whole.c_str(), nullptr);
+    const double wholeValue =
+        small ? static_cast<double>(std::strtoll(whole.c_str(), nullptr, 10)) : std::strtod(whole.c_str(), nullptr);
     if (!point && small)
         SetInteger(m_tokenValue, static_cast<int32_t>(wholeValue));
     else
@@ -160,14 +153,12 @@ void CExpressLexer::ReadNumber(char16_t first)
 }
 
 // A doubled quote inside stands for one quote.
-void CExpressLexer::ReadString()
-{
+void CExpressLexer::ReadString() {
     m_nToken = TK_VALUE;
     std::u16string text;
     const int32_t length = static_cast<int32_t>(m_strExpress.size());
     for (;;) {
-        if (m_nPos >= length)
-            throw CExpressException(nullptr, EE_NO_CLOSING_QUOTE);
+        if (m_nPos >= length) throw CExpressException(nullptr, EE_NO_CLOSING_QUOTE);
         const char16_t c = m_strExpress[m_nPos++];
         if (c != u'"') {
             text += c;
@@ -183,34 +174,28 @@ void CExpressLexer::ReadString()
     m_tokenValue = TextValue(text);  // EE_TEXT_TOO_LONG when it does not fit
 }
 
-void CExpressLexer::ReadDate()
-{
+void CExpressLexer::ReadDate() {
     m_nToken = TK_VALUE;
     const size_t close = m_strExpress.find(u'#', m_nPos);
-    if (close == std::u16string::npos)
-        throw CExpressException(nullptr, EE_NO_CLOSING_HASH);
+    if (close == std::u16string::npos) throw CExpressException(nullptr, EE_NO_CLOSING_HASH);
     const std::u16string_view text = std::u16string_view(m_strExpress).substr(m_nPos, close - m_nPos);
     double date = 0;
-    if (!ParseDateText(text, date))
-        throw CExpressException(nullptr, EE_DATE_SYNTAX);
+    if (!ParseDateText(text, date)) throw CExpressException(nullptr, EE_DATE_SYNTAX);
     SetDate(m_tokenValue, date);
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
-void CExpressLexer::ReadBracketedName()
-{
+void CExpressLexer::ReadBracketedName() {
     m_nToken = TK_VARIABLE;
     const size_t close = m_strExpress.find(u']', m_nPos);
-    if (close == std::u16string::npos)
-        throw CExpressException(nullptr, EE_NO_CLOSING_BRACKET);
+    if (close == std::u16string::npos) throw CExpressException(nullptr, EE_NO_CLOSING_BRACKET);
     m_strTokenName = m_strExpress.substr(m_nPos, close - m_nPos);
     if (m_strTokenName.size() > static_cast<size_t>(EXPRESS_TEXT_MAX))
         throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
     m_nPos = static_cast<int32_t>(close + 1);
 }
 
-void CExpressLexer::ReadWord()
-{
+void CExpressLexer::ReadWord() {
     const int32_t start = m_nPos - 1;
     const int32_t length = static_cast<int32_t>(m_strExpress.size());
     while (m_nPos < length) {
@@ -225,8 +210,7 @@ void CExpressLexer::ReadWord()
     const std::u16string_view word = std::u16string_view(m_strExpress).substr(start, m_nPos - start);
     std::u16string upper(word);
     for (char16_t& c : upper) {
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
     }
     for (const Keyword& k : KEYWORDS) {
         if (upper == k.word) {
@@ -245,8 +229,7 @@ void CExpressLexer::ReadWord()
         SetNumber(m_tokenValue, std::exp(1.0));
     else {
         m_nToken = TK_VARIABLE;
-        if (word.size() > static_cast<size_t>(EXPRESS_TEXT_MAX))
-            throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
+        if (word.size() > static_cast<size_t>(EXPRESS_TEXT_MAX)) throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
         m_strTokenName = word;
     }
 }

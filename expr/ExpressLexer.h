@@ -12,11 +12,32 @@
 // Token kinds. TK_SIN..TK_LOG map in order onto OP_SIN..OP_LOG, TK_EQ..TK_NE
 // and TK_LIKE onto OP_EQ..OP_LIKE.
 enum {
-    TK_END = 0, TK_PLUS, TK_MINUS, TK_MUL, TK_POWER, TK_DIV,
-    TK_SIN, TK_COS, TK_TAN, TK_ATAN, TK_LN, TK_LOG,
-    TK_NOT, TK_OR, TK_AND, TK_LPAREN, TK_RPAREN,
-    TK_VARIABLE, TK_VALUE,
-    TK_EQ, TK_GT, TK_GE, TK_LT, TK_LE, TK_NE, TK_LIKE,
+    TK_END = 0,
+    TK_PLUS,
+    TK_MINUS,
+    TK_MUL,
+    TK_POWER,
+    TK_DIV,
+    TK_SIN,
+    TK_COS,
+    TK_TAN,
+    TK_ATAN,
+    TK_LN,
+    TK_LOG,
+    TK_NOT,
+    TK_OR,
+    TK_AND,
+    TK_LPAREN,
+    TK_RPAREN,
+    TK_VARIABLE,
+    TK_VALUE,
+    TK_EQ,
+    TK_GT,
+    TK_GE,
+    TK_LT,
+    TK_LE,
+    TK_NE,
+    TK_LIKE,
 };
 
 class CExpressLexer {

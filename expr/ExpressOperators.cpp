@@ -11,14 +11,10 @@
 namespace {
 
 // 32-bit two's complement wrap-around, without signed overflow.
-int32_t Wrap(uint32_t u)
-{
-    return static_cast<int32_t>(u);
-}
+int32_t Wrap(uint32_t u) { return static_cast<int32_t>(u); }
 
 // Shared by addition and subtraction: the numeric and date cases.
-bool AddNumeric(const ExpressValue& l, const ExpressValue& r, int sign, ExpressValue& result)
-{
+bool AddNumeric(const ExpressValue& l, const ExpressValue& r, int sign, ExpressValue& result) {
     if (l.nType == EV_INTEGER && r.nType == EV_INTEGER) {
         const uint32_t a = static_cast<uint32_t>(l.nValue), b = static_cast<uint32_t>(r.nValue);
         SetInteger(result, Wrap(sign > 0 ? a + b : a - b));
@@ -39,13 +35,11 @@ bool AddNumeric(const ExpressValue& l, const ExpressValue& r, int sign, ExpressV
 }
 
 // Repeated squaring for a number raised to an integer.
-double PowerBySquaring(double base, int32_t exponent)
-{
+double PowerBySquaring(double base, int32_t exponent) {
     uint32_t e = exponent < 0 ? 0u - static_cast<uint32_t>(exponent) : static_cast<uint32_t>(exponent);
     double product = 1.0;
     while (e != 0) {
-        if (e & 1u)
-            product *= base;
+        if (e & 1u) product *= base;
         base *= base;
         e >>= 1;
     }
@@ -54,26 +48,20 @@ double PowerBySquaring(double base, int32_t exponent)
 
 // Integer division by zero: the integer nearest to "infinity of the
 // dividend's sign".
-int32_t DivideByIntegerZero(double dividend)
-{
-    if (dividend > 0)
-        return INT32_MAX;
-    if (dividend < 0)
-        return INT32_MIN;
+int32_t DivideByIntegerZero(double dividend) {
+    if (dividend > 0) return INT32_MAX;
+    if (dividend < 0) return INT32_MIN;
     return 0;  // zero, and a NaN, which has no sign to go by
 }
 
-void TestedFunction(const ExpressValue& operand, ExpressValue& result, double (*f)(double), ExpressError error)
-{
-    if (!IsNumeric(operand))
-        throw CExpressException(nullptr, error);
+void TestedFunction(const ExpressValue& operand, ExpressValue& result, double (*f)(double), ExpressError error) {
+    if (!IsNumeric(operand)) throw CExpressException(nullptr, error);
     SetNumber(result, f(AsDouble(operand)));
 }
 
 }  // namespace
 
-void ValueNegate(ExpressValue& value)
-{
+void ValueNegate(ExpressValue& value) {
     if (value.nType == EV_NUMBER)
         value.dValue = value.dValue * -1.0;
     else if (value.nType == EV_INTEGER)
@@ -82,20 +70,15 @@ void ValueNegate(ExpressValue& value)
         throw CExpressException(nullptr, EE_MISPLACED_SIGN);
 }
 
-void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
-{
-    if (AddNumeric(left, right, +1, result))
-        return;
+void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue& result) {
+    if (AddNumeric(left, right, +1, result)) return;
     if (left.nType == EV_TEXT && right.nType == EV_TEXT) {
         const int a = TextLength(left), b = TextLength(right);
-        if (a + b > EXPRESS_TEXT_MAX)
-            throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
+        if (a + b > EXPRESS_TEXT_MAX) throw CExpressException(nullptr, EE_TEXT_TOO_LONG);
         ExpressValue joined;
         joined.nType = EV_TEXT;
-        for (int i = 0; i < a; ++i)
-            joined.szText[i] = left.szText[i];
-        for (int i = 0; i < b; ++i)
-            joined.szText[a + i] = right.szText[i];
+        for (int i = 0; i < a; ++i) joined.szText[i] = left.szText[i];
+        for (int i = 0; i < b; ++i) joined.szText[a + i] = right.szText[i];
         joined.szText[a + b] = 0;
         CopyValue(joined, result);
         return;
@@ -103,14 +86,11 @@ void ValueAdd(const ExpressValue& left, const ExpressValue& right, ExpressValue&
     throw CExpressException(nullptr, EE_CANNOT_ADD);
 }
 
-void ValueSubtract(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
-{
-    if (!AddNumeric(left, right, -1, result))
-        throw CExpressException(nullptr, EE_CANNOT_SUBTRACT);
+void ValueSubtract(const ExpressValue& left, const ExpressValue& right, ExpressValue& result) {
+    if (!AddNumeric(left, right, -1, result)) throw CExpressException(nullptr, EE_CANNOT_SUBTRACT);
 }
 
-void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
-{
+void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressValue& result) {
     if (left.nType == EV_INTEGER && right.nType == EV_INTEGER)
         SetInteger(result, Wrap(static_cast<uint32_t>(left.nValue) * static_cast<uint32_t>(right.nValue)));
     else if (IsNumeric(left) && IsNumeric(right))
@@ -119,8 +99,7 @@ void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressV
         throw CExpressException(nullptr, EE_CANNOT_MULTIPLY);
 }
 
-void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
-{
+void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValue& result) {
     if (left.nType == EV_NUMBER && right.nType == EV_NUMBER) {
         SetNumber(result, std::pow(left.dValue, right.dValue));
     } else if (left.nType == EV_INTEGER && right.nType == EV_INTEGER) {
@@ -140,18 +119,13 @@ void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValu
     }
 }
 
-void ValuePower(ExpressValue& left, const ExpressValue& right)
-{
-    ValuePower(left, right, left);
-}
+void ValuePower(ExpressValue& left, const ExpressValue& right) { ValuePower(left, right, left); }
 
-void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result)
-{
+void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result) {
     if (left.nType == EV_NUMBER && right.nType == EV_NUMBER) {
         SetNumber(result, left.dValue / (right.dValue + DIVISOR_OFFSET));
     } else if (right.nType == EV_INTEGER && right.nValue == 0) {
-        if (!IsNumeric(left))
-            throw CExpressException(nullptr, EE_CANNOT_DIVIDE);
+        if (!IsNumeric(left)) throw CExpressException(nullptr, EE_CANNOT_DIVIDE);
         SetInteger(result, DivideByIntegerZero(AsDouble(left)));
     } else if (left.nType == EV_INTEGER && right.nType == EV_INTEGER) {
         const int32_t a = left.nValue, b = right.nValue;
@@ -167,38 +141,31 @@ void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressVal
     }
 }
 
-void ValueSin(const ExpressValue& operand, ExpressValue& result)
-{
+void ValueSin(const ExpressValue& operand, ExpressValue& result) {
     TestedFunction(operand, result, std::sin, EE_CANNOT_SIN);
 }
 
-void ValueCos(const ExpressValue& operand, ExpressValue& result)
-{
+void ValueCos(const ExpressValue& operand, ExpressValue& result) {
     TestedFunction(operand, result, std::cos, EE_CANNOT_COS);
 }
 
-void ValueTan(const ExpressValue& operand, ExpressValue& result)
-{
+void ValueTan(const ExpressValue& operand, ExpressValue& result) {
     TestedFunction(operand, result, std::tan, EE_CANNOT_TAN);
 }
 
-void ValueAtan(const ExpressValue& operand, ExpressValue& result)
-{
+void ValueAtan(const ExpressValue& operand, ExpressValue& result) {
     TestedFunction(operand, result, std::atan, EE_CANNOT_ATAN);
 }
 
-void ValueLn(const ExpressValue& operand, ExpressValue& result)
-{
+void ValueLn(const ExpressValue& operand, ExpressValue& result) {
     TestedFunction(operand, result, std::log, EE_CANNOT_LN);
 }
 
-void ValueLog(const ExpressValue& operand, ExpressValue& result)
-{
+void ValueLog(const ExpressValue& operand, ExpressValue& result) {
     TestedFunction(operand, result, std::log10, EE_CANNOT_LOG);
 }
 
-void ValueApplyFunction(int nOperator, ExpressValue& value)
-{
+void ValueApplyFunction(int nOperator, ExpressValue& value) {
     value.dValue = ExpressMathFunction(nOperator, value.dValue);
     value.nType = EV_NUMBER;
 }

@@ -18,7 +18,7 @@ void ValueSubtract(const ExpressValue& left, const ExpressValue& right, ExpressV
 void ValueMultiply(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_MULTIPLY
 void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);     // EE_CANNOT_POWER
 void ValuePower(ExpressValue& left, const ExpressValue& right);  // in place: left = left ^ right
-void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);    // EE_CANNOT_DIVIDE
+void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_DIVIDE
 
 // Type-testing forms of the functions (the compiler's): a number or an
 // integer gives a number; anything else errors EE_CANNOT_SIN to EE_CANNOT_LOG.

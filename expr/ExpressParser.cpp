@@ -14,8 +14,7 @@
 
 namespace {
 
-ExpressValue Cleared()
-{
+ExpressValue Cleared() {
     ExpressValue v;
     ClearValue(v);
     return v;
@@ -25,13 +24,9 @@ bool IsEmpty(const ExpressValue& v) { return v.nType == EV_NONE; }
 
 // v = s × v, as the sign readers apply it; throws EE_CANNOT_MULTIPLY for
 // what cannot be multiplied.
-void ApplySign(int s, ExpressValue& v)
-{
-    ValueMultiply(IntegerValue(s), v, v);
-}
+void ApplySign(int s, ExpressValue& v) { ValueMultiply(IntegerValue(s), v, v); }
 
-void Compare(int token, const ExpressValue& l, const ExpressValue& r, ExpressValue& result)
-{
+void Compare(int token, const ExpressValue& l, const ExpressValue& r, ExpressValue& result) {
     switch (token) {
     case TK_EQ: ValueEqual(l, r, result); break;
     case TK_GT: ValueGreater(l, r, result); break;
@@ -43,43 +38,31 @@ void Compare(int token, const ExpressValue& l, const ExpressValue& r, ExpressVal
     }
 }
 
-int ComparisonOperator(int token)
-{
-    return token == TK_LIKE ? OP_LIKE : OP_EQ + (token - TK_EQ);
-}
+int ComparisonOperator(int token) { return token == TK_LIKE ? OP_LIKE : OP_EQ + (token - TK_EQ); }
 
-bool IsComparison(int token)
-{
-    return (token >= TK_EQ && token <= TK_NE) || token == TK_LIKE;
-}
+bool IsComparison(int token) { return (token >= TK_EQ && token <= TK_NE) || token == TK_LIKE; }
 
 }  // namespace
 
 CExpressParser::CExpressParser(CExpressLexer& lexer, CExpressProgram& program, const CExpressVariables& variables)
-    : m_lexer(lexer), m_program(program), m_variables(variables)
-{
-}
+    : m_lexer(lexer), m_program(program), m_variables(variables) {}
 
-void CExpressParser::Compile()
-{
+void CExpressParser::Compile() {
     m_lexer.Reset();
     m_program.Clear();
     m_nNesting = 0;
     m_lexer.NextToken();
     ParseOr();  // what follows the last usable token is not examined
-    if (!m_program.FitsStack())
-        ThrowCapacity();
+    if (!m_program.FitsStack()) ThrowCapacity();
     m_program.WidenIntegers();
 }
 
 // or := and { OR and }
-ExpressValue CExpressParser::ParseOr()
-{
+ExpressValue CExpressParser::ParseOr() {
     ExpressValue v = ParseAnd();
     while (m_lexer.m_nToken == TK_OR) {
         m_lexer.NextToken();
-        if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_OR);
+        if (m_lexer.m_nToken == TK_END) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_OR);
         const ExpressValue w = ParseAnd();
         ValueOr(v, w, v);
         EmitOperator(OP_OR);
@@ -88,13 +71,11 @@ ExpressValue CExpressParser::ParseOr()
 }
 
 // and := not-operand { AND not-operand }
-ExpressValue CExpressParser::ParseAnd()
-{
+ExpressValue CExpressParser::ParseAnd() {
     ExpressValue v = ParseNotOperand();
     while (m_lexer.m_nToken == TK_AND) {
         m_lexer.NextToken();
-        if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_AND);
+        if (m_lexer.m_nToken == TK_END) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_AND);
         const ExpressValue w = ParseNotOperand();
         ValueAnd(v, w, v);
         EmitOperator(OP_AND);
@@ -103,8 +84,7 @@ ExpressValue CExpressParser::ParseAnd()
 }
 
 // not-operand := not-prefix comparison   (only the parity of the NOTs counts)
-ExpressValue CExpressParser::ParseNotOperand()
-{
+ExpressValue CExpressParser::ParseNotOperand() {
     bool odd = false;
     ParseNotPrefix(odd);
     ExpressValue v = ParseComparison();
@@ -116,19 +96,16 @@ ExpressValue CExpressParser::ParseNotOperand()
 }
 
 // not-prefix := { NOT }
-void CExpressParser::ParseNotPrefix(bool& odd)
-{
+void CExpressParser::ParseNotPrefix(bool& odd) {
     while (m_lexer.m_nToken == TK_NOT) {
         odd = !odd;
         m_lexer.NextToken();
-        if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
+        if (m_lexer.m_nToken == TK_END) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
     }
 }
 
 // comparison := additive [ ("=" | ">" | ">=" | "<" | "<=" | "<>" | LIKE) additive ]
-ExpressValue CExpressParser::ParseComparison()
-{
+ExpressValue CExpressParser::ParseComparison() {
     ExpressValue v = ParseAdditive();
     if (IsComparison(m_lexer.m_nToken)) {
         const int token = m_lexer.m_nToken;
@@ -141,34 +118,24 @@ ExpressValue CExpressParser::ParseComparison()
 }
 
 // additive := sign multiplicative { ("+" | "-") sign multiplicative }
-ExpressValue CExpressParser::ParseAdditive()
-{
+ExpressValue CExpressParser::ParseAdditive() {
     bool hasSign = false;
     int s = ParseSign(hasSign);
     ExpressValue v = ParseMultiplicative();
-    if (IsEmpty(v))
-        throw CExpressException(nullptr, EE_NO_OPERAND);
-    if (hasSign && !IsNumeric(v))
-        throw CExpressException(nullptr, EE_MISPLACED_SIGN);
-    if (v.nType == EV_BOOLEAN)
-        return v;  // no "+" or "-" is looked for after a truth value
-    if (s == -1)
-        EmitOperator(OP_NEG);
-    if (IsNumeric(v))
-        ApplySign(s, v);
+    if (IsEmpty(v)) throw CExpressException(nullptr, EE_NO_OPERAND);
+    if (hasSign && !IsNumeric(v)) throw CExpressException(nullptr, EE_MISPLACED_SIGN);
+    if (v.nType == EV_BOOLEAN) return v;  // no "+" or "-" is looked for after a truth value
+    if (s == -1) EmitOperator(OP_NEG);
+    if (IsNumeric(v)) ApplySign(s, v);
     while (m_lexer.m_nToken == TK_PLUS || m_lexer.m_nToken == TK_MINUS) {
         const bool plus = m_lexer.m_nToken == TK_PLUS;
         m_lexer.NextToken();
-        if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
+        if (m_lexer.m_nToken == TK_END) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
         s = ParseSign(hasSign);
         ExpressValue w = ParseMultiplicative();
-        if (s == -1)
-            EmitOperator(OP_NEG);
-        if (IsEmpty(w))
-            throw CExpressException(nullptr, EE_NO_OPERAND);
-        if (hasSign && !IsNumeric(w))
-            throw CExpressException(nullptr, EE_MISPLACED_SIGN);
+        if (s == -1) EmitOperator(OP_NEG);
+        if (IsEmpty(w)) throw CExpressException(nullptr, EE_NO_OPERAND);
+        if (hasSign && !IsNumeric(w)) throw CExpressException(nullptr, EE_MISPLACED_SIGN);
         if (IsNumeric(w))
             ApplySign(s, w);
         else if (w.nType == EV_TEXT)
@@ -185,37 +152,29 @@ ExpressValue CExpressParser::ParseAdditive()
 }
 
 // sign := [ "+" | "-" ]
-int CExpressParser::ParseSign(bool& hasSign)
-{
+int CExpressParser::ParseSign(bool& hasSign) {
     hasSign = false;
-    if (m_lexer.m_nToken != TK_PLUS && m_lexer.m_nToken != TK_MINUS)
-        return +1;
+    if (m_lexer.m_nToken != TK_PLUS && m_lexer.m_nToken != TK_MINUS) return +1;
     const int s = m_lexer.m_nToken == TK_MINUS ? -1 : +1;
     hasSign = true;
     m_lexer.NextToken();
-    if (m_lexer.m_nToken == TK_END)
-        throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
+    if (m_lexer.m_nToken == TK_END) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_SIGN);
     return s;
 }
 
 // multiplicative := power { ("*" | "/") sign power }
-ExpressValue CExpressParser::ParseMultiplicative()
-{
+ExpressValue CExpressParser::ParseMultiplicative() {
     ExpressValue v = ParsePower();
-    if (v.nType == EV_BOOLEAN)
-        return v;
+    if (v.nType == EV_BOOLEAN) return v;
     while (m_lexer.m_nToken == TK_MUL || m_lexer.m_nToken == TK_DIV) {
         const bool multiply = m_lexer.m_nToken == TK_MUL;
         m_lexer.NextToken();
-        if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
+        if (m_lexer.m_nToken == TK_END) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
         ExpressValue w = ParsePower();
-        if (s == -1)
-            EmitOperator(OP_NEG);
-        if (IsEmpty(w))
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
+        if (s == -1) EmitOperator(OP_NEG);
+        if (IsEmpty(w)) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         ApplySign(s, w);
         if (multiply) {
             ValueMultiply(v, w, v);
@@ -229,22 +188,17 @@ ExpressValue CExpressParser::ParseMultiplicative()
 }
 
 // power := primary { "^" sign primary }   (grouping to the left)
-ExpressValue CExpressParser::ParsePower()
-{
+ExpressValue CExpressParser::ParsePower() {
     ExpressValue v = ParsePrimary();
-    if (v.nType == EV_BOOLEAN)
-        return v;
+    if (v.nType == EV_BOOLEAN) return v;
     while (m_lexer.m_nToken == TK_POWER) {
         m_lexer.NextToken();
-        if (m_lexer.m_nToken == TK_END)
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
+        if (m_lexer.m_nToken == TK_END) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
         bool hasSign = false;
         const int s = ParseSign(hasSign);
         ExpressValue w = ParsePrimary();
-        if (IsEmpty(w))
-            throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
-        if (s == -1)
-            EmitOperator(OP_NEG);
+        if (IsEmpty(w)) throw CExpressException(nullptr, EE_NO_OPERAND_AFTER_MUL);
+        if (s == -1) EmitOperator(OP_NEG);
         ApplySign(s, w);
         ValuePower(v, w);
         EmitOperator(OP_POW);
@@ -253,8 +207,7 @@ ExpressValue CExpressParser::ParsePower()
 }
 
 // primary := value | variable | "(" or ")" | function "(" or ")" | nothing
-ExpressValue CExpressParser::ParsePrimary()
-{
+ExpressValue CExpressParser::ParsePrimary() {
     switch (m_lexer.m_nToken) {
     case TK_VALUE: {
         EmitConstant(m_lexer.m_tokenValue);
@@ -267,30 +220,28 @@ ExpressValue CExpressParser::ParsePrimary()
     case TK_VARIABLE: {
         EmitVariable(m_lexer.m_strTokenName);
         const ExpressValue v = m_variables.GetVariable(m_lexer.m_strTokenName.c_str());
-        if (IsEmpty(v))
-            throw CExpressException(nullptr, EE_UNKNOWN_VARIABLE);
+        if (IsEmpty(v)) throw CExpressException(nullptr, EE_UNKNOWN_VARIABLE);
         m_lexer.NextToken();
         CheckFollow();
         return v;
     }
-    case TK_LPAREN:
-        return ParseParenthesis();
-    case TK_SIN: case TK_COS: case TK_TAN: case TK_ATAN: case TK_LN: case TK_LOG:
-        return ParseFunction();
-    default:
-        return Cleared();  // the level that wanted an operand reports it
+    case TK_LPAREN: return ParseParenthesis();
+    case TK_SIN:
+    case TK_COS:
+    case TK_TAN:
+    case TK_ATAN:
+    case TK_LN:
+    case TK_LOG: return ParseFunction();
+    default: return Cleared();  // the level that wanted an operand reports it
     }
 }
 
 // parenthesis := "(" or ")"
-ExpressValue CExpressParser::ParseParenthesis()
-{
-    if (++m_nNesting > EXPRESS_NEST_MAX)
-        ThrowCapacity();
+ExpressValue CExpressParser::ParseParenthesis() {
+    if (++m_nNesting > EXPRESS_NEST_MAX) ThrowCapacity();
     m_lexer.NextToken();
     ExpressValue v = ParseOr();
-    if (m_lexer.m_nToken != TK_RPAREN)
-        throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
+    if (m_lexer.m_nToken != TK_RPAREN) throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
     m_lexer.NextToken();
     CheckFollow();
     --m_nNesting;
@@ -298,18 +249,14 @@ ExpressValue CExpressParser::ParseParenthesis()
 }
 
 // function := (SIN | COS | TAN | ATAN | LN | LOG) "(" or ")"
-ExpressValue CExpressParser::ParseFunction()
-{
-    if (++m_nNesting > EXPRESS_NEST_MAX)
-        ThrowCapacity();
+ExpressValue CExpressParser::ParseFunction() {
+    if (++m_nNesting > EXPRESS_NEST_MAX) ThrowCapacity();
     const int op = OP_SIN + (m_lexer.m_nToken - TK_SIN);
     m_lexer.NextToken();
-    if (m_lexer.m_nToken != TK_LPAREN)
-        throw CExpressException(nullptr, EE_NO_LEFT_PAREN);
+    if (m_lexer.m_nToken != TK_LPAREN) throw CExpressException(nullptr, EE_NO_LEFT_PAREN);
     m_lexer.NextToken();
     ExpressValue v = ParseOr();
-    if (m_lexer.m_nToken != TK_RPAREN)
-        throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
+    if (m_lexer.m_nToken != TK_RPAREN) throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
     m_lexer.NextToken();
     CheckFollow();
     switch (op) {
@@ -327,36 +274,28 @@ ExpressValue CExpressParser::ParseFunction()
 
 // A formula beyond the fixed capacities (instructions, pending values,
 // nesting) is refused as a whole: the context is the formula.
-void CExpressParser::ThrowCapacity() const
-{
+void CExpressParser::ThrowCapacity() const {
     throw CExpressException(std::u16string_view(m_lexer.m_strExpress), EE_UNEXPECTED);
 }
 
-void CExpressParser::EmitOperator(int op)
-{
-    if (!m_program.EmitOperator(op))
-        ThrowCapacity();
+void CExpressParser::EmitOperator(int op) {
+    if (!m_program.EmitOperator(op)) ThrowCapacity();
 }
 
-void CExpressParser::EmitConstant(const ExpressValue& value)
-{
-    if (!m_program.EmitConstant(value))
-        ThrowCapacity();
+void CExpressParser::EmitConstant(const ExpressValue& value) {
+    if (!m_program.EmitConstant(value)) ThrowCapacity();
 }
 
-void CExpressParser::EmitVariable(const std::u16string& name)
-{
-    if (!m_program.EmitVariable(name))
-        ThrowCapacity();
+void CExpressParser::EmitVariable(const std::u16string& name) {
+    if (!m_program.EmitVariable(name)) ThrowCapacity();
 }
 
 // Two operands in a row, or a ")" without its "(": the context is the
 // formula up to and including the offending token.
-void CExpressParser::CheckFollow()
-{
+void CExpressParser::CheckFollow() {
     const int token = m_lexer.m_nToken;
-    const bool operand = (token >= TK_SIN && token <= TK_LOG) || token == TK_LPAREN || token == TK_VARIABLE
-                         || token == TK_VALUE;
+    const bool operand =
+        (token >= TK_SIN && token <= TK_LOG) || token == TK_LPAREN || token == TK_VARIABLE || token == TK_VALUE;
     if (operand || (token == TK_RPAREN && m_lexer.m_nParenDepth < 0))
         throw CExpressException(std::u16string_view(m_lexer.m_strExpress).substr(0, m_lexer.m_nPos), EE_UNEXPECTED);
 }

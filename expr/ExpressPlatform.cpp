@@ -5,15 +5,13 @@
 
 namespace {
 
-ExpressPlatform& Platform()
-{
+ExpressPlatform& Platform() {
     static ExpressPlatform platform;
     return platform;
 }
 
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string ToUtf8(std::u16string_view text)
-{
+std::string ToUtf8(std::u16string_view text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
@@ -44,18 +42,11 @@ std::string ToUtf8(std::u16string_view text)
 
 }  // namespace
 
-void SetExpressPlatform(ExpressPlatform platform)
-{
-    Platform() = std::move(platform);
-}
+void SetExpressPlatform(ExpressPlatform platform) { Platform() = std::move(platform); }
 
-const ExpressPlatform& GetExpressPlatform()
-{
-    return Platform();
-}
+const ExpressPlatform& GetExpressPlatform() { return Platform(); }
 
-void ShowExpressMessage(std::u16string_view text)
-{
+void ShowExpressMessage(std::u16string_view text) {
     const ExpressPlatform& platform = Platform();
     if (platform.showMessage) {
         platform.showMessage(text);

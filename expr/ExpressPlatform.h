@@ -6,8 +6,8 @@
 #include <string_view>
 
 struct ExpressPlatform {
-    std::function<void(std::u16string_view text)> showMessage;        // empty: UTF-8 to standard error
-    bool chinese = false;                                             // the system's default language is Chinese
+    std::function<void(std::u16string_view text)> showMessage;              // empty: UTF-8 to standard error
+    bool chinese = false;                                                   // the system's default language is Chinese
     std::function<bool(std::u16string_view text, double& date)> parseDate;  // empty: the built-in converter
 };
 

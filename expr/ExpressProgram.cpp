@@ -16,17 +16,13 @@
 namespace {
 
 // Arity of an operator code; 0 for codes the evaluator ignores.
-int OperatorArity(int op)
-{
-    if (op == OP_NEG || (op >= OP_SIN && op <= OP_NOT))
-        return 1;
-    if (op >= OP_ADD && op <= OP_LIKE)
-        return 2;
+int OperatorArity(int op) {
+    if (op == OP_NEG || (op >= OP_SIN && op <= OP_NOT)) return 1;
+    if (op >= OP_ADD && op <= OP_LIKE) return 2;
     return 0;
 }
 
-void ApplyBinary(int op, ExpressValue& left, const ExpressValue& right)
-{
+void ApplyBinary(int op, ExpressValue& left, const ExpressValue& right) {
     // The operators read both operands before they write, and write nothing
     // when they throw, so the left entry can take the result directly.
     switch (op) {
@@ -47,13 +43,11 @@ void ApplyBinary(int op, ExpressValue& left, const ExpressValue& right)
     }
 }
 
-void ApplyUnary(int op, ExpressValue& top)
-{
+void ApplyUnary(int op, ExpressValue& top) {
     if (op == OP_NEG) {
         ValueNegate(top);
     } else if (op == OP_NOT) {
-        if (top.nType != EV_BOOLEAN)
-            throw CExpressException(nullptr, EE_CANNOT_NOT);
+        if (top.nType != EV_BOOLEAN) throw CExpressException(nullptr, EE_CANNOT_NOT);
         top.nValue = top.nValue == 0 ? 1 : 0;
     } else {
         ValueApplyFunction(op, top);  // the compiler has tested the type
@@ -62,56 +56,45 @@ void ApplyUnary(int op, ExpressValue& top)
 
 }  // namespace
 
-CExpressProgram::CExpressProgram() : m_nCodeCount(0)
-{
+CExpressProgram::CExpressProgram() : m_nCodeCount(0) {
     // Every byte, not just the fields a cleared record names: a form that
     // failed to compile and is evaluated anyway then reads nothing undefined.
     std::memset(m_code, 0, sizeof m_code);  // nKind 0, empty names, EV_NONE values
 }
 
-void CExpressProgram::Clear()
-{
+void CExpressProgram::Clear() {
     m_nCodeCount = 0;
     m_fast.Forget();
 }
 
-ExpressCode* CExpressProgram::NextCode()
-{
-    if (m_nCodeCount >= EXPRESS_CODE_MAX)
-        return nullptr;
+ExpressCode* CExpressProgram::NextCode() {
+    if (m_nCodeCount >= EXPRESS_CODE_MAX) return nullptr;
     return &m_code[m_nCodeCount++];
 }
 
-bool CExpressProgram::EmitOperator(int op)
-{
+bool CExpressProgram::EmitOperator(int op) {
     ExpressCode* code = NextCode();
-    if (code == nullptr)
-        return false;
+    if (code == nullptr) return false;
     code->nKind = IK_OPERATOR;
     code->nOperator = op;
     return true;
 }
 
-bool CExpressProgram::EmitConstant(const ExpressValue& value)
-{
+bool CExpressProgram::EmitConstant(const ExpressValue& value) {
     ExpressCode* code = NextCode();
-    if (code == nullptr)
-        return false;
+    if (code == nullptr) return false;
     code->nKind = IK_CONSTANT;
     CopyValue(value, code->value);
     return true;
 }
 
-bool CExpressProgram::EmitVariable(const std::u16string& name)
-{
+bool CExpressProgram::EmitVariable(const std::u16string& name) {
     ExpressCode* code = NextCode();
-    if (code == nullptr)
-        return false;
+    if (code == nullptr) return false;
     code->nKind = IK_VARIABLE;
     // The lexer refuses longer names; the bound keeps the record safe anyway.
     size_t i = 0;
-    for (; i < name.size() && i < static_cast<size_t>(EXPRESS_TEXT_MAX); ++i)
-        code->szName[i] = name[i];
+    for (; i < name.size() && i < static_cast<size_t>(EXPRESS_TEXT_MAX); ++i) code->szName[i] = name[i];
     code->szName[i] = 0;
     return true;
 }
@@ -119,8 +102,7 @@ bool CExpressProgram::EmitVariable(const std::u16string& name)
 // The evaluator's stack has EXPRESS_STACK_MAX entries; a formula that keeps
 // more values pending at once is refused by the compiler rather than overrun
 // here.
-bool CExpressProgram::FitsStack() const
-{
+bool CExpressProgram::FitsStack() const {
     int depth = 0;
     for (int i = 0; i < m_nCodeCount; ++i) {
         const ExpressCode& code = m_code[i];
@@ -128,14 +110,12 @@ bool CExpressProgram::FitsStack() const
             ++depth;
         else if (code.nKind == IK_OPERATOR && OperatorArity(code.nOperator) == 2)
             --depth;
-        if (depth > EXPRESS_STACK_MAX)
-            return false;
+        if (depth > EXPRESS_STACK_MAX) return false;
     }
     return true;
 }
 
-void CExpressProgram::WidenIntegers()
-{
+void CExpressProgram::WidenIntegers() {
     for (int i = 0; i < m_nCodeCount; ++i) {
         ExpressValue& value = m_code[i].value;
         if (m_code[i].nKind == IK_CONSTANT && value.nType == EV_INTEGER) {
@@ -146,13 +126,11 @@ void CExpressProgram::WidenIntegers()
     }
 }
 
-void CExpressProgram::BuildFastPath(const CExpressVariables& variables)
-{
+void CExpressProgram::BuildFastPath(const CExpressVariables& variables) {
     m_fast.Build(m_code, m_nCodeCount, variables);
 }
 
-void CExpressProgram::Evaluate(const CExpressVariables& variables, ExpressValue& result) const
-{
+void CExpressProgram::Evaluate(const CExpressVariables& variables, ExpressValue& result) const {
     if (HasFastPath()) {
         result.nType = EV_NUMBER;
         result.dValue = m_fast.Run();
@@ -161,8 +139,7 @@ void CExpressProgram::Evaluate(const CExpressVariables& variables, ExpressValue&
     EvaluateStepByStep(variables, result);
 }
 
-bool CExpressProgram::EvaluateNumberStepByStep(const CExpressVariables& variables, double& result) const
-{
+bool CExpressProgram::EvaluateNumberStepByStep(const CExpressVariables& variables, double& result) const {
     ExpressValue value;
     EvaluateStepByStep(variables, value);
     if (value.nType == EV_NUMBER)
@@ -177,8 +154,7 @@ bool CExpressProgram::EvaluateNumberStepByStep(const CExpressVariables& variable
 // A form that would take more values than the stack holds, or an operator
 // without its operands (only a form changed by hand can do either), stops
 // with a cleared result instead of touching memory outside the stack.
-void CExpressProgram::EvaluateStepByStep(const CExpressVariables& variables, ExpressValue& result) const
-{
+void CExpressProgram::EvaluateStepByStep(const CExpressVariables& variables, ExpressValue& result) const {
     ExpressValue stack[EXPRESS_STACK_MAX];
     int n = 0;
     const int count = m_nCodeCount < EXPRESS_CODE_MAX ? m_nCodeCount : EXPRESS_CODE_MAX;

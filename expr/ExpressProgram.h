@@ -43,8 +43,7 @@ public:
     void Evaluate(const CExpressVariables& variables, ExpressValue& result) const;
     // Evaluate, then the number out of the result: true with the number for
     // EV_INTEGER and EV_NUMBER, false for anything else.
-    bool EvaluateNumber(const CExpressVariables& variables, double& result) const
-    {
+    bool EvaluateNumber(const CExpressVariables& variables, double& result) const {
         if (HasFastPath()) {
             result = m_fast.Run();
             return true;

@@ -6,57 +6,46 @@
 #include "expr/ExpressCode.h"
 #include "expr/ExpressValue.h"
 
-inline bool IsNumeric(const ExpressValue& v)
-{
-    return v.nType == EV_INTEGER || v.nType == EV_NUMBER;
-}
+inline bool IsNumeric(const ExpressValue& v) { return v.nType == EV_INTEGER || v.nType == EV_NUMBER; }
 
-inline double AsDouble(const ExpressValue& v)
-{
+inline double AsDouble(const ExpressValue& v) {
     return v.nType == EV_INTEGER ? static_cast<double>(v.nValue) : v.dValue;
 }
 
-inline void SetNumber(ExpressValue& v, double d)
-{
+inline void SetNumber(ExpressValue& v, double d) {
     ClearValue(v);
     v.nType = EV_NUMBER;
     v.dValue = d;
 }
 
-inline void SetDate(ExpressValue& v, double d)
-{
+inline void SetDate(ExpressValue& v, double d) {
     ClearValue(v);
     v.nType = EV_DATE;
     v.dValue = d;
 }
 
-inline void SetInteger(ExpressValue& v, int32_t n)
-{
+inline void SetInteger(ExpressValue& v, int32_t n) {
     ClearValue(v);
     v.nType = EV_INTEGER;
     v.nValue = n;
 }
 
-inline void SetBoolean(ExpressValue& v, bool b)
-{
+inline void SetBoolean(ExpressValue& v, bool b) {
     ClearValue(v);
     v.nType = EV_BOOLEAN;
     v.nValue = b ? 1 : 0;
 }
 
 // Length of a text, never reading past its storage.
-inline int TextLength(const ExpressValue& v)
-{
+inline int TextLength(const ExpressValue& v) {
     int n = 0;
-    while (n < EXPRESS_TEXT_MAX && v.szText[n] != 0)
-        ++n;
+    while (n < EXPRESS_TEXT_MAX && v.szText[n] != 0) ++n;
     return n;
 }
 
 // Functions OP_SIN .. OP_LOG on a double; the one definition that both the
 // step-by-step evaluator and the number-only program use.
-inline double ExpressMathFunction(int nOperator, double x)
-{
+inline double ExpressMathFunction(int nOperator, double x) {
     switch (nOperator) {
     case OP_SIN: return std::sin(x);
     case OP_COS: return std::cos(x);

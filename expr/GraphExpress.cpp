@@ -8,69 +8,47 @@
 
 namespace {
 
-[[noreturn]] void Unknown(const char16_t* name)
-{
-    throw CExpressException(name, EE_UNKNOWN_VARIABLE);
-}
+[[noreturn]] void Unknown(const char16_t* name) { throw CExpressException(name, EE_UNKNOWN_VARIABLE); }
 
 }  // namespace
 
 CFunctionExpress::CFunctionExpress(std::u16string_view formula, int useY, int range)
-    : CExpress(formula), m_bUseY(useY), m_x(-static_cast<double>(range)), m_y(-static_cast<double>(range))
-{
-}
+    : CExpress(formula), m_bUseY(useY), m_x(-static_cast<double>(range)), m_y(-static_cast<double>(range)) {}
 
-const double* CFunctionExpress::GetVariableAddress(const char16_t* name) const
-{
-    if (name[0] == u'x' || name[0] == u'X')
-        return &m_x;
-    if ((name[0] == u'y' || name[0] == u'Y') && m_bUseY == 1)
-        return &m_y;
+const double* CFunctionExpress::GetVariableAddress(const char16_t* name) const {
+    if (name[0] == u'x' || name[0] == u'X') return &m_x;
+    if ((name[0] == u'y' || name[0] == u'Y') && m_bUseY == 1) return &m_y;
     return nullptr;
 }
 
-ExpressValue CFunctionExpress::GetVariable(const char16_t* name) const
-{
+ExpressValue CFunctionExpress::GetVariable(const char16_t* name) const {
     const double* p = GetVariableAddress(name);
-    if (p == nullptr)
-        Unknown(name);
+    if (p == nullptr) Unknown(name);
     return NumberValue(*p);
 }
 
-CParameterExpress2d::CParameterExpress2d(std::u16string_view formula) : CExpress(formula), m_t(0.0)
-{
-}
+CParameterExpress2d::CParameterExpress2d(std::u16string_view formula) : CExpress(formula), m_t(0.0) {}
 
-const double* CParameterExpress2d::GetVariableAddress(const char16_t* name) const
-{
+const double* CParameterExpress2d::GetVariableAddress(const char16_t* name) const {
     return name[0] == u't' || name[0] == u'T' ? &m_t : nullptr;
 }
 
-ExpressValue CParameterExpress2d::GetVariable(const char16_t* name) const
-{
+ExpressValue CParameterExpress2d::GetVariable(const char16_t* name) const {
     const double* p = GetVariableAddress(name);
-    if (p == nullptr)
-        Unknown(name);
+    if (p == nullptr) Unknown(name);
     return NumberValue(*p);
 }
 
-CParameterExpress3d::CParameterExpress3d(std::u16string_view formula) : CExpress(formula), m_u(0.0), m_v(0.0)
-{
-}
+CParameterExpress3d::CParameterExpress3d(std::u16string_view formula) : CExpress(formula), m_u(0.0), m_v(0.0) {}
 
-const double* CParameterExpress3d::GetVariableAddress(const char16_t* name) const
-{
-    if (name[0] == u'u' || name[0] == u'U')
-        return &m_u;
-    if (name[0] == u'v' || name[0] == u'V')
-        return &m_v;
+const double* CParameterExpress3d::GetVariableAddress(const char16_t* name) const {
+    if (name[0] == u'u' || name[0] == u'U') return &m_u;
+    if (name[0] == u'v' || name[0] == u'V') return &m_v;
     return nullptr;
 }
 
-ExpressValue CParameterExpress3d::GetVariable(const char16_t* name) const
-{
+ExpressValue CParameterExpress3d::GetVariable(const char16_t* name) const {
     const double* p = GetVariableAddress(name);
-    if (p == nullptr)
-        Unknown(name);
+    if (p == nullptr) Unknown(name);
     return NumberValue(*p);
 }

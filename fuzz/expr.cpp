@@ -19,8 +19,7 @@ const double VALUES[] = {0.0, -0.0, 1.0, -10.0, 0.5, 1e-310, 1e308, INFINITY, -I
 
 // One object per class, compiled again for every input: recompiling is how
 // the objects are meant to be reused, and it keeps the runs fast.
-CExpress& Object(int kind, const std::u16string& formula)
-{
+CExpress& Object(int kind, const std::u16string& formula) {
     static CExpress base(u"");
     static CFunctionExpress plane(u"", 0, 10);
     static CFunctionExpress space(u"", 1, 20);
@@ -32,8 +31,7 @@ CExpress& Object(int kind, const std::u16string& formula)
     return e;
 }
 
-void SetVariables(CExpress& e, int kind, double a, double b)
-{
+void SetVariables(CExpress& e, int kind, double a, double b) {
     if (kind == 1 || kind == 2) {
         auto& f = static_cast<CFunctionExpress&>(e);
         f.m_x = a;
@@ -47,15 +45,11 @@ void SetVariables(CExpress& e, int kind, double a, double b)
     }
 }
 
-bool Same(double a, double b)
-{
-    return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool Same(double a, double b) { return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0; }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool quiet = [] {
         ExpressPlatform platform;
         platform.showMessage = [](std::u16string_view) {};
@@ -63,18 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return true;
     }();
     (void)quiet;
-    if (size < 1)
-        return 0;
+    if (size < 1) return 0;
     const uint8_t control = data[0];
     const int kind = control % 5;
     const bool wide = control & 0x80;
     std::u16string formula;
     if (wide) {
-        for (size_t i = 1; i + 1 < size; i += 2)
-            formula += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+        for (size_t i = 1; i + 1 < size; i += 2) formula += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
     } else {
-        for (size_t i = 1; i < size; ++i)
-            formula += static_cast<char16_t>(data[i]);
+        for (size_t i = 1; i < size; ++i) formula += static_cast<char16_t>(data[i]);
     }
     CExpress* e = &Object(kind, formula);
     const int compiled = e->Compile();
@@ -86,11 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     double number = 0;
     const bool isNumber = e->EvaluateNumber(number);
     if (compiled && e->HasFastPath()) {
-        if (result.nType != EV_NUMBER || step.nType != EV_NUMBER || !isNumber || !Same(result.dValue, step.dValue)
-            || !Same(number, step.dValue))
+        if (result.nType != EV_NUMBER || step.nType != EV_NUMBER || !isNumber || !Same(result.dValue, step.dValue) ||
+            !Same(number, step.dValue))
             std::abort();
     }
-    if (compiled && result.nType != step.nType)
-        std::abort();
+    if (compiled && result.nType != step.nType) std::abort();
     return 0;
 }

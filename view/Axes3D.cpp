@@ -3,9 +3,7 @@
 #include "view/DrawSurface.h"
 #include "view/Rotation3D.h"
 
-int AxisRange(int range) {
-    return range >= 1 && range <= 1000 ? range : 10;
-}
+int AxisRange(int range) { return range >= 1 && range <= 1000 ? range : 10; }
 
 void BuildAxisRecords(int range, std::vector<SamplePoint>& axes) {
     const int r = AxisRange(range);

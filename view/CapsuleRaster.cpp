@@ -50,8 +50,8 @@ bool CanDrawCapsules(const QImage& image) {
 
 void DrawCapsules(QImage& image, const QLineF* lines, int count, double width, QRgb color, bool smooth) {
     const capsule::Shape pen{std::max(1.0, width) / 2, smooth};
-    OverImage target{image.bits(), image.bytesPerLine(), image.width(), image.height(), 0, image.height() - 1,
-                     0xFF000000u | color};
+    OverImage target{image.bits(),       image.bytesPerLine(), image.width(), image.height(), 0,
+                     image.height() - 1, 0xFF000000u | color};
     for (int k = 0; k < count; ++k) capsule::ScanCapsule(target, lines[k], pen);
 }
 

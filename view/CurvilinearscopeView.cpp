@@ -73,7 +73,8 @@ void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
     if (!m_memoryNotice.IsNews(outcome, m_pDocument)) return;
     // After the paint: a message box opened inside a paint would paint the
     // window again within this one.
-    QMetaObject::invokeMethod(this, [this] { emit outOfMemory(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit outOfMemory(); }, Qt::QueuedConnection);
 }
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "base/LargeMemory.h"

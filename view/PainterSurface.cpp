@@ -6,9 +6,9 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPainterPath>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -49,8 +49,9 @@ QStringList CPainterSurface::FontFamilies() {
 }
 
 CPainterSurface::CPainterSurface(QPainter& painter, const QRect& deviceRect)
-    : m_painter(painter), m_device{deviceRect.left(), deviceRect.top(), deviceRect.left() + deviceRect.width(),
-                                   deviceRect.top() + deviceRect.height()} {
+    : m_painter(painter),
+      m_device{deviceRect.left(), deviceRect.top(), deviceRect.left() + deviceRect.width(),
+               deviceRect.top() + deviceRect.height()} {
     m_painter.save();
     m_painter.setBrush(Qt::NoBrush);
 }

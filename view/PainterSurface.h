@@ -75,7 +75,7 @@ private:
     bool m_textAsPaths = false;
     QFont m_qfont;
     std::vector<QLineF> m_lineBuffer;  // reused between calls
-    CUnderLayer* m_layer = nullptr;     // between BeginUnderLayer and EndUnderLayer
+    CUnderLayer* m_layer = nullptr;    // between BeginUnderLayer and EndUnderLayer
 };
 
 // Ends the painter as QPainter::end does. The SVG and PDF writers put their

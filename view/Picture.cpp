@@ -38,10 +38,9 @@ void DrawWithLittleMemory(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPi
 DrawOutcome DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPicture3D& picture3D,
                         const PictureTarget& target) {
     if (!doc) return DrawOutcome::Whole;
-    PictureMapping m = target.printing
-                           ? PrintMapping(target.rectPrint, dc.DeviceWidthMM(), dc.DeviceHeightMM(),
-                                          dc.DeviceWidthPixels(), dc.DeviceHeightPixels())
-                           : ScreenMapping(dc.DeviceRect());
+    PictureMapping m = target.printing ? PrintMapping(target.rectPrint, dc.DeviceWidthMM(), dc.DeviceHeightMM(),
+                                                      dc.DeviceWidthPixels(), dc.DeviceHeightPixels())
+                                       : ScreenMapping(dc.DeviceRect());
     dc.SetMapping(m.orgX, m.orgY, m.extX, m.extY);
     DrawOutcome outcome = DrawOutcome::Whole;
     try {

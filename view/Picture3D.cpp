@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "view/Axes3D.h"
-#include "document/CurvilinearscopeDoc.h"
-#include "view/DepthOrder.h"
 #include "base/ParallelParts.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "view/Axes3D.h"
+#include "view/DepthOrder.h"
 #include "view/PenTable3D.h"
 #include "view/Rotation3D.h"
 
@@ -26,8 +26,8 @@ bool Bounded(double v) { return std::fabs(v) <= kMaxWorld; }  // false for NaN t
 }  // namespace
 
 bool IsDrawableRecord(const SamplePoint& r) {
-    return static_cast<uint32_t>(r.graphNumber) < CPenTable3D::kFamilies && Bounded(r.fromX) &&
-           Bounded(r.fromY) && Bounded(r.fromZ) && Bounded(r.x) && Bounded(r.y) && Bounded(r.z);
+    return static_cast<uint32_t>(r.graphNumber) < CPenTable3D::kFamilies && Bounded(r.fromX) && Bounded(r.fromY) &&
+           Bounded(r.fromZ) && Bounded(r.x) && Bounded(r.y) && Bounded(r.z);
 }
 
 CPicture3D::CPicture3D() {
@@ -110,7 +110,7 @@ void CPicture3D::MakeKeys(const CRotation3D& rotation) {
             for (size_t g = lo; g < hi; ++g) {
                 const SamplePoint& r = s.points[g - s.begin];
                 m_keys[g] = IsDrawableRecord(r) ? DepthSortKey(RecordDepth(rotation.Depth(r.fromX, r.fromY, r.fromZ),
-                                                                            rotation.Depth(r.x, r.y, r.z)),
+                                                                           rotation.Depth(r.x, r.y, r.z)),
                                                                static_cast<uint32_t>(g))
                                                 : kLeftOut;
             }

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "view/DrawSurface.h"
-#include "document/GraphDef.h"
 #include "base/LargeMemory.h"
+#include "document/GraphDef.h"
+#include "view/DrawSurface.h"
 
 class CCurvilinearscopeDoc;
 class CRotation3D;
@@ -64,8 +64,8 @@ private:
     void DrawRun(CDrawSurface& dc, size_t from, size_t to);
     const SamplePoint& RecordAt(uint32_t index) const;
 
-    Source m_sources[4];               // the axes, then slots 1 to 3
-    std::vector<SamplePoint> m_axes;   // rebuilt per paint, few hundred records
+    Source m_sources[4];              // the axes, then slots 1 to 3
+    std::vector<SamplePoint> m_axes;  // rebuilt per paint, few hundred records
     // Depth and index of each drawable record; millions of them, written once
     // per paint.
     std::vector<uint64_t, LargeAllocator<uint64_t>> m_keys;

@@ -72,8 +72,7 @@ bool MakePdf(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture
     // One device unit per point: a page of size × size points, no margins.
     QPdfWriter pdf(&out);
     pdf.setResolution(72);
-    pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size, size), QPageSize::Point, QString(),
-                                            QPageSize::ExactMatch),
+    pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size, size), QPageSize::Point, QString(), QPageSize::ExactMatch),
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     pdf.setTitle(QStringLiteral("Curvilinearscope"));
     return PaintOn(pdf, size, doc, picture3D);
@@ -137,8 +136,7 @@ void LoadPictureFonts() {
     }
 }
 
-QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels,
-                      std::optional<double> angle) {
+QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels, std::optional<double> angle) {
     ExportFormat format = ExportFormatOf(path);
     if (format == ExportFormat::Unknown)
         return Tr("エクスポートの形式が分かりません: %1 (拡張子は .png、.svg、.pdf のいずれか)").arg(path);

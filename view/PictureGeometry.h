@@ -30,8 +30,7 @@ PictureMapping ScreenMapping(const SurfaceRect& client);
 // printable area, centred on the drawing rectangle; also on devices with
 // non-square pixels. A device that reports no physical size gets the
 // screen rule.
-PictureMapping PrintMapping(const SurfaceRect& rectPrint, int widthMM, int heightMM, int widthPixels,
-                            int heightPixels);
+PictureMapping PrintMapping(const SurfaceRect& rectPrint, int widthMM, int heightMM, int widthPixels, int heightPixels);
 
 // The colour of graph slot 1, 2 or 3: red, green, blue (black otherwise).
 SurfaceColor GraphColor(int slot);

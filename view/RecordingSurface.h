@@ -18,7 +18,7 @@ public:
         SurfaceFont font;                    // current font (texts) or the one selected
         SurfaceColor textColor;              // current text colour (texts) or the one set
         SurfaceBkMode bkMode = SurfaceBkMode::Opaque;
-        unsigned format = 0;                 // DrawText
+        unsigned format = 0;  // DrawText
         std::u16string text;
     };
 

@@ -16,9 +16,12 @@ struct RotatedPoint {
 class CRotation3D {
 public:
     CRotation3D(double angleX, double angleY, double angleZ)
-        : m_sinA(std::sin(angleX)), m_cosA(std::cos(angleX)),
-          m_sinB(std::sin(angleY)), m_cosB(std::cos(angleY)),
-          m_sinC(std::sin(angleZ)), m_cosC(std::cos(angleZ)) {}
+        : m_sinA(std::sin(angleX)),
+          m_cosA(std::cos(angleX)),
+          m_sinB(std::sin(angleY)),
+          m_cosB(std::cos(angleY)),
+          m_sinC(std::sin(angleZ)),
+          m_cosC(std::cos(angleZ)) {}
 
     RotatedPoint Rotate(double x, double y, double z) const {
         const double x1 = x * m_cosC - y * m_sinC;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <bit>
 
+#include "base/ParallelParts.h"
 #include "view/CapsuleRaster.h"
 #include "view/CapsuleScan.h"
-#include "base/ParallelParts.h"
 
 namespace {
 
@@ -109,7 +109,11 @@ struct UnderTarget {
         const size_t words = size_t(j) * layer.m_wordsPerRow;
         return {reinterpret_cast<QRgb*>(layer.m_bits + j * layer.m_bytesPerLine),
                 layer.m_cells.data() + size_t(j) * layer.m_width,
-                layer.m_closed.data() + words, layer.m_partial.data() + words, red, green, blue};
+                layer.m_closed.data() + words,
+                layer.m_partial.data() + words,
+                red,
+                green,
+                blue};
     }
 
     CUnderLayer& layer;
@@ -147,8 +151,14 @@ void CUnderLayer::Draw(const QLineF* lines, int count, double width, QRgb color,
     const int parts = count < 256 ? 1 : std::min(ParallelWidth(), m_height);
     SplitRows(lines, count, parts);
     ForEachPart(parts, [&](int part) {
-        UnderTarget target{*this, m_width, m_height, m_split[part], m_split[part + 1] - 1,
-                           uint32_t(qRed(color)), uint32_t(qGreen(color)), uint32_t(qBlue(color))};
+        UnderTarget target{*this,
+                           m_width,
+                           m_height,
+                           m_split[part],
+                           m_split[part + 1] - 1,
+                           uint32_t(qRed(color)),
+                           uint32_t(qGreen(color)),
+                           uint32_t(qBlue(color))};
         for (int k = 0; k < count; ++k) capsule::ScanCapsule(target, lines[k], pen);
     });
 }

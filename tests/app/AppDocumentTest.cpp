@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "FakeSeams.h"
 #include "TestDocuments.h"
@@ -68,7 +68,8 @@ TEST(SaveQuestion, AFailedSaveIsReportedAndKeepsTheDocumentOpen) {
     prompts.answer = CUserPrompts::Yes;
     prompts.saveName = "/nonexistent-folder/x.crv";
     EXPECT_FALSE(doc.SaveModified());
-    EXPECT_EQ(prompts.messages, QStringList{"Failed to save document.\n/nonexistent-folder/x.crv: No such file or directory"});
+    EXPECT_EQ(prompts.messages,
+              QStringList{"Failed to save document.\n/nonexistent-folder/x.crv: No such file or directory"});
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Curvilinearscope1");
 }

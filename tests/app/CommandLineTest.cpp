@@ -53,16 +53,16 @@ TEST(CommandLine, ExportWithSizeAndAngle) {
 
 TEST(CommandLine, MistakesAreErrorsWithAMessage) {
     const std::initializer_list<const char*> bad[] = {
-        {"--export"},                                        // no picture file
-        {"--export", "out.png"},                             // no document
-        {"--export", "out.png", "a.crv", "b.crv"},           // two documents
-        {"--export", "out.bmp", "a.crv"},                    // unknown picture type
-        {"--export", "out.png", "--size", "big", "a.crv"},   // size not a number
-        {"--export", "out.png", "--size", "8", "a.crv"},     // too small
+        {"--export"},                                       // no picture file
+        {"--export", "out.png"},                            // no document
+        {"--export", "out.png", "a.crv", "b.crv"},          // two documents
+        {"--export", "out.bmp", "a.crv"},                   // unknown picture type
+        {"--export", "out.png", "--size", "big", "a.crv"},  // size not a number
+        {"--export", "out.png", "--size", "8", "a.crv"},    // too small
         {"--export", "out.png", "--size", "100000", "a.crv"},
         {"--export", "out.png", "--angle", "nan", "a.crv"},
         {"--export", "out.png", "--angle"},
-        {"--size", "100", "a.crv"},                          // --size without --export
+        {"--size", "100", "a.crv"},  // --size without --export
         {"-p"},
         {"-p", "a.crv", "--export", "o.png"},
         {"--frobnicate"},

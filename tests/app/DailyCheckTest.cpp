@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "FakeSeams.h"
 #include "app/CurvilinearscopeApp.h"

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
@@ -5,13 +6,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "FakeSeams.h"
 #include "TestDocuments.h"
+#include "app/AppDocument.h"
 #include "app/CurvilinearscopeApp.h"
 #include "app/EnginePlatform.h"
-#include "app/AppDocument.h"
 #include "app/MainFrame.h"
 #include "expr/ExpressPlatform.h"
 

@@ -1,5 +1,6 @@
 // The edit command (Ctrl+M) on a document, with the modal dialog answered by
 // clicks and key presses as a user would.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -8,7 +9,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "FakeSeams.h"
 #include "app/AppDocument.h"
@@ -40,9 +40,7 @@ void Click(CDlgSet& dlg, int id) {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
 }
 
-QTabBar* Tabs(const CDlgSet& dlg) {
-    return static_cast<QTabBar*>(dlg.Item(IDC_TAB));
-}
+QTabBar* Tabs(const CDlgSet& dlg) { return static_cast<QTabBar*>(dlg.Item(IDC_TAB)); }
 
 void ClickTab(CDlgSet& dlg, int tab) {
     QTest::mouseClick(Tabs(dlg), Qt::LeftButton, {}, Tabs(dlg)->tabRect(tab).center());

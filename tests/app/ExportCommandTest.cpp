@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <functional>
-#include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <string>
@@ -64,8 +64,7 @@ struct Outcome {
 };
 
 // Runs the program; `prepare` runs in the child before it starts.
-Outcome RunProgram(const QStringList& args, const QProcessEnvironment& env,
-                   const std::function<void()>& prepare = {}) {
+Outcome RunProgram(const QStringList& args, const QProcessEnvironment& env, const std::function<void()>& prepare = {}) {
     QProcess process;
     process.setProcessEnvironment(env);
     if (prepare) process.setChildProcessModifier(prepare);

@@ -1,12 +1,12 @@
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include "FakeSeams.h"
 #include "app/CurvilinearscopeApp.h"
 #include "app/HelpPath.h"
 #include "app/MainFrame.h"
-#include <QSettings>
-#include <QTemporaryDir>
 
 TEST(HelpPath, IsCrvChmInTheProgramsFolder) {
     struct Case {
@@ -19,7 +19,8 @@ TEST(HelpPath, IsCrvChmInTheProgramsFolder) {
         {"curvilinearscope", "/crv.chm"},
         {"/home/user/my app/run", "/home/user/my app/crv.chm"},
     };
-    for (const Case& c : cases) EXPECT_EQ(HelpPathFor(QString::fromUtf8(c.executable)), QString::fromUtf8(c.help)) << c.executable;
+    for (const Case& c : cases)
+        EXPECT_EQ(HelpPathFor(QString::fromUtf8(c.executable)), QString::fromUtf8(c.help)) << c.executable;
 }
 
 TEST(HelpPath, HelpCommandOpensTheFileThroughTheDesktopAndReportsNothing) {

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
@@ -8,7 +9,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 #include "FakeSeams.h"
 #include "TestDocuments.h"

@@ -1,8 +1,8 @@
 #include "TestDocuments.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"

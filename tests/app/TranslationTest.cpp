@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <gtest/gtest.h>
 
 #include "app/AppLanguage.h"
 #include "app/CommandTexts.h"
@@ -11,9 +11,7 @@
 
 namespace {
 // The translation the build compiled beside the program.
-QString BuiltTranslation() {
-    return QCoreApplication::applicationDirPath() + "/../app/curvilinearscope_zh_CN.qm";
-}
+QString BuiltTranslation() { return QCoreApplication::applicationDirPath() + "/../app/curvilinearscope_zh_CN.qm"; }
 }  // namespace
 
 TEST(Translation, ChineseOnlyForChineseSystems) {
@@ -44,8 +42,8 @@ TEST(Translation, EveryWindowTextHasAChineseTranslation) {
         const QString translated = translator.translate(context.toUtf8(), source.toUtf8());
         EXPECT_FALSE(translated.isEmpty()) << context.toStdString() << ": " << source.toStdString();
     }
-    for (const char* source : {"ファイルバージョン1.0ではないので、ファイルを開くことができません。", "Failed to open document.",
-                               "Unexpected file format.", "Failed to save document."})
+    for (const char* source : {"ファイルバージョン1.0ではないので、ファイルを開くことができません。",
+                               "Failed to open document.", "Unexpected file format.", "Failed to save document."})
         EXPECT_FALSE(translator.translate("DocumentFile", source).isEmpty()) << source;
     EXPECT_EQ(translator.translate("CAppDocument", "Save changes to %1?"), QString("是否保存对 %1 的更改?"));
     // The accelerator part after the tab survives translation.

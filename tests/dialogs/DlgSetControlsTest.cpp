@@ -11,12 +11,8 @@
 
 namespace {
 
-QString Title(const DlgSetDriver& d) {
-    return static_cast<QGroupBox*>(d.dlg.Item(IDC_PARAM_GROUP))->title();
-}
-QString Label(const DlgSetDriver& d, int id) {
-    return static_cast<QLabel*>(d.dlg.Item(id))->text();
-}
+QString Title(const DlgSetDriver& d) { return static_cast<QGroupBox*>(d.dlg.Item(IDC_PARAM_GROUP))->title(); }
+QString Label(const DlgSetDriver& d, int id) { return static_cast<QLabel*>(d.dlg.Item(id))->text(); }
 
 TEST(DlgSetControls, NewSlotShowsTheDefaults) {
     DlgSetDriver d;
@@ -162,7 +158,7 @@ TEST_P(NumberReading, AcceptsWholeNumbersOnly) {
     DlgSetDriver d(s.g);
     d.Type(IDC_T_START, QString::fromUtf8(GetParam().typed));
     d.dlg.m_graphs[0].m_dTStart = -99;  // stored again by OK
-    d.PressOK();  // the slot is hidden: OK only reads the controls
+    d.PressOK();                        // the slot is hidden: OK only reads the controls
     const bool read = d.Closed();
     EXPECT_EQ(read, GetParam().number);
     if (GetParam().number) {
@@ -216,9 +212,9 @@ TEST(DlgSetControls, TabKeyFollowsTheTemplateOrder) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order.push_back(d.FocusId());
     }
-    const std::vector<int> expected = {IDC_TAB, IDC_KIND_PARAMETER, IDC_SHOW, IDC_X, IDC_Y, IDC_Z,
-                                       IDC_T_START, IDC_T_END, IDC_T_STEP, IDC_V_START, IDC_V_END, IDC_V_STEP,
-                                       IDC_OK, IDC_CANCEL, IDC_RANGE, IDC_DIM_SPACE};
+    const std::vector<int> expected = {IDC_TAB,     IDC_KIND_PARAMETER, IDC_SHOW,   IDC_X,        IDC_Y,     IDC_Z,
+                                       IDC_T_START, IDC_T_END,          IDC_T_STEP, IDC_V_START,  IDC_V_END, IDC_V_STEP,
+                                       IDC_OK,      IDC_CANCEL,         IDC_RANGE,  IDC_DIM_SPACE};
     EXPECT_EQ(order, expected);
 }
 

@@ -114,9 +114,12 @@ private:
         (void)QTest::qWaitForWindowActive(&dlg);
     }
     static constexpr int kIds[] = {
-        IDC_DIM_PLANE, IDC_DIM_SPACE, IDC_TAB, IDC_KIND_FUNCTION, IDC_KIND_PARAMETER, IDC_SHOW,
-        IDC_LEFT_SIDE, IDC_FORMULA, IDC_STEP, IDC_X, IDC_Y, IDC_Z, IDC_T_START, IDC_T_END,
-        IDC_T_STEP, IDC_V_START, IDC_V_END, IDC_V_STEP, IDC_OK, IDC_CANCEL, IDC_RANGE,
+        IDC_DIM_PLANE,      IDC_DIM_SPACE, IDC_TAB,       IDC_KIND_FUNCTION,
+        IDC_KIND_PARAMETER, IDC_SHOW,      IDC_LEFT_SIDE, IDC_FORMULA,
+        IDC_STEP,           IDC_X,         IDC_Y,         IDC_Z,
+        IDC_T_START,        IDC_T_END,     IDC_T_STEP,    IDC_V_START,
+        IDC_V_END,          IDC_V_STEP,    IDC_OK,        IDC_CANCEL,
+        IDC_RANGE,
     };
 };
 

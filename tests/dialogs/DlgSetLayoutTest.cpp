@@ -140,17 +140,19 @@ TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
         if (c.chinese) {
             EXPECT_EQ(d.dlg.windowTitle(), QStringLiteral("函数编辑"));
             EXPECT_EQ(d.Tabs()->tabText(0), QStringLiteral("图形1"));
-            EXPECT_EQ(DlgSetGraphText(IDS_V_START_NOT_BELOW_END, 2), QStringLiteral("请将图形2的v值设置为起始值＜终止值。"));
+            EXPECT_EQ(DlgSetGraphText(IDS_V_START_NOT_BELOW_END, 2),
+                      QStringLiteral("请将图形2的v值设置为起始值＜终止值。"));
         }
     }
     QApplication::setFont(previous);
     QCoreApplication::removeTranslator(&chinese);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, DlgSetLayout,
-                         testing::Values(LayoutCase{"JapanesePlane", false, 0, 0}, LayoutCase{"JapaneseSpace", false, 0, 1},
-                                         LayoutCase{"ChineseSpace", true, 0, 1}, LayoutCase{"JapaneseLarge", false, 16, 1},
-                                         LayoutCase{"ChineseLarge", true, 16, 0}, LayoutCase{"JapaneseSmall", false, 7, 1}),
-                         [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Languages, DlgSetLayout,
+    testing::Values(LayoutCase{"JapanesePlane", false, 0, 0}, LayoutCase{"JapaneseSpace", false, 0, 1},
+                    LayoutCase{"ChineseSpace", true, 0, 1}, LayoutCase{"JapaneseLarge", false, 16, 1},
+                    LayoutCase{"ChineseLarge", true, 16, 0}, LayoutCase{"JapaneseSmall", false, 7, 1}),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

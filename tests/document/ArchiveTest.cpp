@@ -38,8 +38,12 @@ TEST(Archive, StringsUseTheShortestLengthHeader) {
         std::string header;  // after the FF FE FF marker
     };
     const Case cases[] = {
-        {0, "00"},         {3, "03"},         {254, "fe"},
-        {255, "ffff00"},   {0xFFFD, "fffdff"}, {0xFFFE, "ffffffFEFF0000"},
+        {0, "00"},
+        {3, "03"},
+        {254, "fe"},
+        {255, "ffff00"},
+        {0xFFFD, "fffdff"},
+        {0xFFFE, "ffffffFEFF0000"},
         {0x12345, "ffffff45230100"},
     };
     for (const Case& c : cases) {
@@ -55,7 +59,10 @@ TEST(Archive, StringsUseTheShortestLengthHeader) {
 }
 
 TEST(Archive, FormulaStringBytes) {
-    EXPECT_EQ(Stored([](CArchive& ar) { ar.WriteString(u"x*x"); }), Bytes().Hex("fffeff03780" "02a007800").str());
+    EXPECT_EQ(Stored([](CArchive& ar) { ar.WriteString(u"x*x"); }), Bytes()
+                                                                        .Hex("fffeff03780"
+                                                                             "02a007800")
+                                                                        .str());
     EXPECT_EQ(Stored([](CArchive& ar) { ar.WriteString(u""); }), Bytes().Hex("fffeff00").str());
 }
 
@@ -80,16 +87,16 @@ TEST(Archive, ReadsEveryLengthForm) {
         std::u16string text;
     };
     const Case cases[] = {
-        {Bytes().U8(2).Hex("6162").str(), u"ab"},                               // 8-bit, byte length
-        {Bytes().U8(0xFF).U16(2).Hex("6162").str(), u"ab"},                     // 8-bit, 16-bit length
-        {Bytes().U8(0xFF).U16(0xFFFF).U32(1).Hex("61").str(), u"a"},            // 8-bit, 32-bit length
-        {Bytes().Hex("fffeffff0100").Units(u"q").str(), u"q"},                  // UTF-16, 16-bit length
-        {Bytes().Hex("fffeffffffff").U32(1).Units(u"q").str(), u"q"},           // UTF-16, 32-bit length
+        {Bytes().U8(2).Hex("6162").str(), u"ab"},                                      // 8-bit, byte length
+        {Bytes().U8(0xFF).U16(2).Hex("6162").str(), u"ab"},                            // 8-bit, 16-bit length
+        {Bytes().U8(0xFF).U16(0xFFFF).U32(1).Hex("61").str(), u"a"},                   // 8-bit, 32-bit length
+        {Bytes().Hex("fffeffff0100").Units(u"q").str(), u"q"},                         // UTF-16, 16-bit length
+        {Bytes().Hex("fffeffffffff").U32(1).Units(u"q").str(), u"q"},                  // UTF-16, 32-bit length
         {Bytes().Hex("fffeffffffff").U32(0xFFFFFFFF).U64(1).Units(u"q").str(), u"q"},  // 64-bit length
-        {Bytes().U8(2).Hex("c3a9").str(), u"\u00e9"},                           // 8-bit UTF-8
-        {Bytes().U8(2).Hex("e961").str(), u"\u00e9a"},                          // 8-bit, not UTF-8
-        {Bytes().U8(4).Hex("f09f9880").str(), u"\U0001F600"},                   // 4-byte UTF-8
-        {Bytes().U8(3).Hex("eda080").str(), u"\u00ed\u00a0\u0080"},             // encoded surrogate: bytes
+        {Bytes().U8(2).Hex("c3a9").str(), u"\u00e9"},                                  // 8-bit UTF-8
+        {Bytes().U8(2).Hex("e961").str(), u"\u00e9a"},                                 // 8-bit, not UTF-8
+        {Bytes().U8(4).Hex("f09f9880").str(), u"\U0001F600"},                          // 4-byte UTF-8
+        {Bytes().U8(3).Hex("eda080").str(), u"\u00ed\u00a0\u0080"},                    // encoded surrogate: bytes
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadOne(c.bytes), c.text);

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -47,7 +47,10 @@ inline PointArray PointsOf(std::initializer_list<SamplePoint> records) {
 
 class Bytes {
 public:
-    Bytes& U8(uint8_t v) { m_s.push_back(static_cast<char>(v)); return *this; }
+    Bytes& U8(uint8_t v) {
+        m_s.push_back(static_cast<char>(v));
+        return *this;
+    }
     Bytes& U16(uint16_t v) { return U8(v & 0xFF).U8(v >> 8); }
     Bytes& I32(int32_t v) { return Raw(static_cast<uint32_t>(v), 4); }
     Bytes& U32(uint32_t v) { return Raw(v, 4); }
@@ -68,7 +71,9 @@ public:
         return *this;
     }
     // A short UTF-16 string as this program writes it.
-    Bytes& Str(std::u16string_view text) { return U8(0xFF).U16(0xFFFE).U8(static_cast<uint8_t>(text.size())).Units(text); }
+    Bytes& Str(std::u16string_view text) {
+        return U8(0xFF).U16(0xFFFE).U8(static_cast<uint8_t>(text.size())).Units(text);
+    }
     const std::string& str() const { return m_s; }
 
 private:

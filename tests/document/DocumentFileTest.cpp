@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,9 +47,7 @@ protected:
     fs::path m_dir;
 };
 
-std::string Error(int code) {
-    return "error " + std::to_string(code);
-}
+std::string Error(int code) { return "error " + std::to_string(code); }
 
 // The environment of a child: ours with the fault shim preloaded and told
 // which calls to fail. ASan wants its runtime first among the libraries; here
@@ -197,11 +195,11 @@ TEST_F(DocumentFile, SaveRefusesTargetsThatAreNotWritableFiles) {
         int error;
         fs::file_type stays;
     } cases[] = {
-        {"readonly.crv", EACCES, fs::file_type::regular},   // no write bit refuses root too
-        {"fifo.crv", EOPNOTSUPP, fs::file_type::fifo},      // would hang a reader
+        {"readonly.crv", EACCES, fs::file_type::regular},  // no write bit refuses root too
+        {"fifo.crv", EOPNOTSUPP, fs::file_type::fifo},     // would hang a reader
         {"folder.crv", EISDIR, fs::file_type::directory},
-        {"dangling.crv", ENOENT, fs::file_type::symlink},   // its folder is gone
-        {"nofile.crv", ENOENT, fs::file_type::symlink},     // its folder is there
+        {"dangling.crv", ENOENT, fs::file_type::symlink},  // its folder is gone
+        {"nofile.crv", ENOENT, fs::file_type::symlink},    // its folder is there
         {"loop1.crv", ELOOP, fs::file_type::symlink},
     };
     CCurvilinearscopeDoc doc;

@@ -135,8 +135,8 @@ ReferenceSampling ReferenceSpace(const CGraphDef& g, int32_t range, int32_t numb
         }
         if (L == 1) Mirror(p, true);
     } else if (g.m_nKind == 1) {
-        const double cells = (g.m_dTEnd + g.m_dTStep - g.m_dTStart) / g.m_dTStep *
-                             (g.m_dVEnd + g.m_dVStep - g.m_dVStart) / g.m_dVStep;
+        const double cells =
+            (g.m_dTEnd + g.m_dTStep - g.m_dTStart) / g.m_dTStep * (g.m_dVEnd + g.m_dVStep - g.m_dVStart) / g.m_dVStep;
         out.capacity = static_cast<int64_t>(std::trunc(cells)) + 100;
         CParameterExpress3d fx(g.m_strX), fy(g.m_strY), fz(g.m_strZ);
         fx.Compile();

@@ -108,7 +108,10 @@ TEST(Sample2D, SquaredThresholdTurnsSmallNegativesIntoZero) {
         bool stored;
     };
     const Case cases[] = {
-        {u"-0.005", 0, true}, {u"-0.015", 0, false}, {u"-0.015", 1, true}, {u"-0.025", 1, false},
+        {u"-0.005", 0, true},
+        {u"-0.015", 0, false},
+        {u"-0.015", 1, true},
+        {u"-0.025", 1, false},
     };
     for (const Case& c : cases) {
         OneSlot s(10, c.formula, 0.5, 1);

@@ -8,30 +8,21 @@
 
 namespace {
 
-std::u16string Repeat(std::u16string_view s, int n)
-{
+std::u16string Repeat(std::u16string_view s, int n) {
     std::u16string out;
-    for (int i = 0; i < n; ++i)
-        out += s;
+    for (int i = 0; i < n; ++i) out += s;
     return out;
 }
 
 // "1+1+...": 2n-1 instructions, at most 2 pending.
-std::u16string Sum(int terms)
-{
-    return u"1" + Repeat(u"+1", terms - 1);
-}
+std::u16string Sum(int terms) { return u"1" + Repeat(u"+1", terms - 1); }
 
 // "1+(1+(1+...))": every level keeps its left operand pending.
-std::u16string Nested(int depth)
-{
-    return Repeat(u"1+(", depth) + u"1" + Repeat(u")", depth);
-}
+std::u16string Nested(int depth) { return Repeat(u"1+(", depth) + u"1" + Repeat(u")", depth); }
 
 }  // namespace
 
-TEST(ExpressCapacity, ThousandInstructions)
-{
+TEST(ExpressCapacity, ThousandInstructions) {
     CExpress fits(Sum(500));  // 999 instructions
     EXPECT_EQ(CompileError(fits), 0);
     EXPECT_EQ(fits.Program().m_nCodeCount, 999);
@@ -44,8 +35,7 @@ TEST(ExpressCapacity, ThousandInstructions)
     EXPECT_EQ(refused.Program().m_nCodeCount, 1000);
 }
 
-TEST(ExpressCapacity, SixtyFourPendingValues)
-{
+TEST(ExpressCapacity, SixtyFourPendingValues) {
     CExpress fits(Nested(63));  // 64 values pending at the innermost 1
     ASSERT_EQ(CompileError(fits), 0);
     ExpressValue v;
@@ -60,8 +50,7 @@ TEST(ExpressCapacity, SixtyFourPendingValues)
     EXPECT_EQ(context, deep);
 }
 
-TEST(ExpressCapacity, DeepNestingIsRefusedBeforeItExhaustsTheCallStack)
-{
+TEST(ExpressCapacity, DeepNestingIsRefusedBeforeItExhaustsTheCallStack) {
     CExpress fits(Repeat(u"(", EXPRESS_NEST_MAX) + u"1" + Repeat(u")", EXPRESS_NEST_MAX));
     EXPECT_EQ(CompileError(fits), 0);
     for (int depth : {EXPRESS_NEST_MAX + 1, 100000}) {
@@ -72,8 +61,7 @@ TEST(ExpressCapacity, DeepNestingIsRefusedBeforeItExhaustsTheCallStack)
     }
 }
 
-TEST(ExpressCapacity, LongFormulasOfManyShortTokensCompile)
-{
+TEST(ExpressCapacity, LongFormulasOfManyShortTokensCompile) {
     // Spaces, NOTs and a long tail that is never examined cost nothing.
     CExpress e(Repeat(u" ", 100000) + Repeat(u"NOT ", 10000) + u"TRUE" + u" $" + Repeat(u"x", 100000));
     EXPECT_EQ(CompileError(e), 0);

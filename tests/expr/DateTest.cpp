@@ -5,18 +5,26 @@
 #include "expr/ExprTestSupport.h"
 #include "expr/ExpressDate.h"
 
-TEST(ExpressDate, BuiltInConverter)
-{
+TEST(ExpressDate, BuiltInConverter) {
     struct Case {
         std::u16string_view text;
         double date;
     };
     const Case cases[] = {
-        {u"2010-07-15", 40374},       {u"2010/07/15", 40374},        {u"2000-01-01", 36526},
-        {u"1899-12-30", 0},           {u"1899-12-31", 1},            {u"1899-12-29", -1},
-        {u"06:00", 0.25},             {u"18:00:00", 0.75},           {u"2010-07-15 12:00", 40374.5},
-        {u"2010-07-15 06:00:00", 40374.25}, {u"1899-12-29 06:00", -1.25}, {u"2000-02-29", 36585},
-        {u" 2010-7-5 ", 40364},       {u"0:00", 0},
+        {u"2010-07-15", 40374},
+        {u"2010/07/15", 40374},
+        {u"2000-01-01", 36526},
+        {u"1899-12-30", 0},
+        {u"1899-12-31", 1},
+        {u"1899-12-29", -1},
+        {u"06:00", 0.25},
+        {u"18:00:00", 0.75},
+        {u"2010-07-15 12:00", 40374.5},
+        {u"2010-07-15 06:00:00", 40374.25},
+        {u"1899-12-29 06:00", -1.25},
+        {u"2000-02-29", 36585},
+        {u" 2010-7-5 ", 40364},
+        {u"0:00", 0},
     };
     for (const Case& c : cases) {
         double date = -99999;
@@ -25,18 +33,16 @@ TEST(ExpressDate, BuiltInConverter)
     }
 }
 
-TEST(ExpressDate, BuiltInConverterRefuses)
-{
-    for (std::u16string_view text : {u"", u"2010-13-01", u"2010-02-30", u"2001-02-29", u"2010-07", u"2010-07-15x",
-                                     u"24:00", u"12:60", u"12:30:60", u"12", u"2010-07/15", u"abc", u"0099-01-01",
-                                     u"2010-07-15 25:00", u"12:5"}) {
+TEST(ExpressDate, BuiltInConverterRefuses) {
+    for (std::u16string_view text :
+         {u"", u"2010-13-01", u"2010-02-30", u"2001-02-29", u"2010-07", u"2010-07-15x", u"24:00", u"12:60", u"12:30:60",
+          u"12", u"2010-07/15", u"abc", u"0099-01-01", u"2010-07-15 25:00", u"12:5"}) {
         double date = 0;
         EXPECT_FALSE(ParseExpressDate(text, date)) << Narrow(text);
     }
 }
 
-TEST(ExpressDate, PlatformConverterReplacesTheBuiltInOne)
-{
+TEST(ExpressDate, PlatformConverterReplacesTheBuiltInOne) {
     ExpressPlatform platform;
     std::u16string seen;
     platform.parseDate = [&seen](std::u16string_view text, double& date) {

@@ -14,22 +14,18 @@ namespace {
 // Identical bits; a NaN matches any NaN, since the compiler may order the
 // operands of a commutative operation either way and so pick either NaN's
 // sign and payload.
-bool SameBits(double a, double b)
-{
-    if (std::isnan(a) || std::isnan(b))
-        return std::isnan(a) && std::isnan(b);
+bool SameBits(double a, double b) {
+    if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // Hand-made forms run with the variables of a plain object: none.
-const CExpressVariables& NoVariables()
-{
+const CExpressVariables& NoVariables() {
     static const CExpress none(u"");
     return none;
 }
 
-ExpressValue Result(const CExpressProgram& form)
-{
+ExpressValue Result(const CExpressProgram& form) {
     ExpressValue v;
     form.Evaluate(NoVariables(), v);
     return v;
@@ -37,8 +33,7 @@ ExpressValue Result(const CExpressProgram& form)
 
 }  // namespace
 
-TEST(ExpressEvaluate, EmptyFormGivesAClearedValue)
-{
+TEST(ExpressEvaluate, EmptyFormGivesAClearedValue) {
     CExpress e(u"1");
     ExpressValue v = NumberValue(5);
     v.szText[0] = u'z';
@@ -47,8 +42,7 @@ TEST(ExpressEvaluate, EmptyFormGivesAClearedValue)
     EXPECT_EQ(v.szText[0], 0);
 }
 
-TEST(ExpressEvaluate, Results)
-{
+TEST(ExpressEvaluate, Results) {
     struct Case {
         std::u16string_view formula;
         double x;
@@ -92,8 +86,7 @@ TEST(ExpressEvaluate, Results)
     }
 }
 
-TEST(ExpressEvaluate, TextResultsAreReturnedAsText)
-{
+TEST(ExpressEvaluate, TextResultsAreReturnedAsText) {
     CExpress e(u"\"abc\"");
     ASSERT_EQ(CompileError(e), 0);
     const ExpressValue v = Result(e);
@@ -106,8 +99,7 @@ TEST(ExpressEvaluate, TextResultsAreReturnedAsText)
     EXPECT_EQ(Result(like).nValue, 1);
 }
 
-TEST(ExpressEvaluate, AnOperatorErrorLeavesItsRightOperandOnTop)
-{
+TEST(ExpressEvaluate, AnOperatorErrorLeavesItsRightOperandOnTop) {
     // A form the compiler would refuse, built by hand: 1 + "b".
     CExpressProgram e;
     e.m_code[0].nKind = IK_CONSTANT;
@@ -122,8 +114,7 @@ TEST(ExpressEvaluate, AnOperatorErrorLeavesItsRightOperandOnTop)
     EXPECT_EQ(Text(v), u"b");
 }
 
-TEST(ExpressEvaluate, AFailedLookupOnAnEmptyStackGivesAClearedValue)
-{
+TEST(ExpressEvaluate, AFailedLookupOnAnEmptyStackGivesAClearedValue) {
     CFunctionExpress e(u"q+1", 0, 10);
     EXPECT_EQ(CompileError(e), 16);
     ASSERT_EQ(e.Program().m_nCodeCount, 1);  // the variable was emitted before the lookup failed
@@ -131,8 +122,7 @@ TEST(ExpressEvaluate, AFailedLookupOnAnEmptyStackGivesAClearedValue)
     EXPECT_EQ(v.nType, EV_NONE);
 }
 
-TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack)
-{
+TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack) {
     CExpressProgram underflow;
     underflow.m_code[0].nKind = IK_OPERATOR;
     underflow.m_code[0].nOperator = OP_ADD;
@@ -161,8 +151,7 @@ TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack)
     EXPECT_EQ(Result(huge).nType, EV_NONE);
 }
 
-TEST(ExpressEvaluate, ConstantFormulasFoldToTheSameValue)
-{
+TEST(ExpressEvaluate, ConstantFormulasFoldToTheSameValue) {
     for (std::u16string_view f : {u"2*3+1", u"sin(1)/3", u"-(2^0.5)", u"10/3-1/3", u"ln(2)*log(5)+atan(1)-tan(0.3)"}) {
         CExpress e(f);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
@@ -176,20 +165,51 @@ TEST(ExpressEvaluate, ConstantFormulasFoldToTheSameValue)
 
 // Every number-only formula is run both ways over a sweep of inputs that
 // includes zeros of both signs, tiny, huge, infinite and NaN values.
-TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules)
-{
+TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
     const std::u16string_view formulas[] = {
-        u"x*x", u"5*cos(x)", u"sin(x)*cos(y)", u"x^3-3*x*y^2", u"ln(x)+log(x)", u"sin(x*y)/(x*x+y*y+1)",
+        u"x*x",
+        u"5*cos(x)",
+        u"sin(x)*cos(y)",
+        u"x^3-3*x*y^2",
+        u"ln(x)+log(x)",
+        u"sin(x*y)/(x*x+y*y+1)",
         u"((x+1)*(x-1)+(y+2)*(y-2))/(x*x+y*y+0.5)+sin(x)*cos(y)-atan(x*y)",
-        u"x", u"-x", u"-(-x)", u"0-x", u"-x^2+1", u"x/0", u"0/x", u"x/y", u"1/(x-y)", u"x^y", u"2^-x", u"x^-2",
-        u"tan(x)-atan(y)", u"-(x+y)*-(x-y)", u"x*2*3*pi", u"2*3*x", u"e^x", u"x^0.5", u"(x)", u"x+1.5-y/4.25",
-        u"ln(-x)", u"sin(cos(tan(atan(ln(log(x*x+1))))))", u"xray*yak+x",
+        u"x",
+        u"-x",
+        u"-(-x)",
+        u"0-x",
+        u"-x^2+1",
+        u"x/0",
+        u"0/x",
+        u"x/y",
+        u"1/(x-y)",
+        u"x^y",
+        u"2^-x",
+        u"x^-2",
+        u"tan(x)-atan(y)",
+        u"-(x+y)*-(x-y)",
+        u"x*2*3*pi",
+        u"2*3*x",
+        u"e^x",
+        u"x^0.5",
+        u"(x)",
+        u"x+1.5-y/4.25",
+        u"ln(-x)",
+        u"sin(cos(tan(atan(ln(log(x*x+1))))))",
+        u"xray*yak+x",
         // one- and two-step programs have runners of their own
-        u"sin(x)*2", u"(x+y)^2", u"-sin(x)", u"atan(x/y)", u"x-cos(y)", u"tan(x)/y", u"log(x)", u"2-x",
+        u"sin(x)*2",
+        u"(x+y)^2",
+        u"-sin(x)",
+        u"atan(x/y)",
+        u"x-cos(y)",
+        u"tan(x)/y",
+        u"log(x)",
+        u"2-x",
     };
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
-    const double inputs[] = {0.0, -0.0, 1.0, -1.0, 0.5, -2.75, 3.0, 1e-310, -1e-308, 1e300, -1e300,
-                             inf, -inf, nan, 10.0, -10.0, 0.01, 7.125};
+    const double inputs[] = {0.0,   -0.0,   1.0, -1.0, 0.5, -2.75, 3.0,   1e-310, -1e-308,
+                             1e300, -1e300, inf, -inf, nan, 10.0,  -10.0, 0.01,   7.125};
     for (std::u16string_view f : formulas) {
         CFunctionExpress e(f, 1, 10);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
@@ -212,8 +232,7 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules)
     }
 }
 
-TEST(ExpressEvaluate, FormsWithOtherTypesTakeTheStepByStepPath)
-{
+TEST(ExpressEvaluate, FormsWithOtherTypesTakeTheStepByStepPath) {
     for (std::u16string_view f : {u"x > 1", u"\"a\"", u"#2010-07-15# + x", u"NOT x > 1 OR TRUE"}) {
         CFunctionExpress e(f, 0, 10);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
@@ -224,8 +243,7 @@ TEST(ExpressEvaluate, FormsWithOtherTypesTakeTheStepByStepPath)
     EXPECT_TRUE(uv.HasFastPath());
 }
 
-TEST(ExpressEvaluate, EvaluateNumberReadsIntegersAndNumbersOnly)
-{
+TEST(ExpressEvaluate, EvaluateNumberReadsIntegersAndNumbersOnly) {
     CExpress date(u"#2010-07-15#");
     ASSERT_EQ(CompileError(date), 0);
     double d = 0;

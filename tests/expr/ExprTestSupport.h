@@ -16,8 +16,7 @@
 // and restores the default platform afterwards.
 class MessageCapture {
 public:
-    explicit MessageCapture(bool chinese = false)
-    {
+    explicit MessageCapture(bool chinese = false) {
         ExpressPlatform platform;
         platform.chinese = chinese;
         platform.showMessage = [this](std::u16string_view text) { shown.emplace_back(text); };
@@ -30,8 +29,7 @@ public:
 // The error code Compile reports, 0 when it compiles, read back from the
 // shown message through the message table; the context shown in front of the
 // message goes to *context. The platform is restored afterwards.
-inline int CompileError(CExpress& e, std::u16string* context = nullptr)
-{
+inline int CompileError(CExpress& e, std::u16string* context = nullptr) {
     const ExpressPlatform saved = GetExpressPlatform();
     ExpressPlatform platform = saved;
     platform.chinese = false;
@@ -40,8 +38,7 @@ inline int CompileError(CExpress& e, std::u16string* context = nullptr)
     SetExpressPlatform(platform);
     const int compiled = e.Compile();
     SetExpressPlatform(saved);
-    if (compiled || shown.size() != 1)
-        return compiled && shown.empty() ? 0 : -1;
+    if (compiled || shown.size() != 1) return compiled && shown.empty() ? 0 : -1;
     std::u16string_view message = shown[0];
     std::u16string_view shownContext;
     const size_t separator = message.rfind(EXPRESS_CONTEXT_SEPARATOR);
@@ -49,32 +46,24 @@ inline int CompileError(CExpress& e, std::u16string* context = nullptr)
         shownContext = message.substr(0, separator);
         message.remove_prefix(separator + EXPRESS_CONTEXT_SEPARATOR.size());
     }
-    if (context)
-        *context = shownContext;
+    if (context) *context = shownContext;
     for (int code = 0; !ExpressMessage(code, false).empty(); ++code) {
-        if (ExpressMessage(code, false) == message)
-            return code;
+        if (ExpressMessage(code, false) == message) return code;
     }
     return -1;
 }
 
-inline ExpressValue Result(const CExpress& e)
-{
+inline ExpressValue Result(const CExpress& e) {
     ExpressValue v;
     e.Evaluate(v);
     return v;
 }
 
-inline std::u16string Text(const ExpressValue& v)
-{
-    return std::u16string(v.szText);
-}
+inline std::u16string Text(const ExpressValue& v) { return std::u16string(v.szText); }
 
 // Readable output for failed comparisons of UTF-16 texts.
-inline std::string Narrow(std::u16string_view s)
-{
+inline std::string Narrow(std::u16string_view s) {
     std::string out;
-    for (char16_t c : s)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
+    for (char16_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
     return out;
 }

@@ -17,29 +17,24 @@ struct Token {
 
 // Tokens up to and including TK_END (bounded, so a lexer that never ends
 // fails instead of hanging).
-std::vector<Token> Tokens(std::u16string_view formula)
-{
+std::vector<Token> Tokens(std::u16string_view formula) {
     CExpressLexer e(formula);
     std::vector<Token> out;
     for (int i = 0; i < 100; ++i) {
         e.NextToken();
         out.push_back({e.m_nToken, e.m_tokenValue, e.m_strTokenName});
-        if (e.m_nToken == TK_END)
-            break;
+        if (e.m_nToken == TK_END) break;
     }
     return out;
 }
 
-std::vector<int> Kinds(std::u16string_view formula)
-{
+std::vector<int> Kinds(std::u16string_view formula) {
     std::vector<int> kinds;
-    for (const Token& t : Tokens(formula))
-        kinds.push_back(t.kind);
+    for (const Token& t : Tokens(formula)) kinds.push_back(t.kind);
     return kinds;
 }
 
-int LexError(std::u16string_view formula)
-{
+int LexError(std::u16string_view formula) {
     try {
         Tokens(formula);
     } catch (const CExpressException& e) {
@@ -50,8 +45,7 @@ int LexError(std::u16string_view formula)
 
 }  // namespace
 
-TEST(ExpressLexer, TokenKinds)
-{
+TEST(ExpressLexer, TokenKinds) {
     struct Case {
         std::u16string_view formula;
         std::vector<int> kinds;
@@ -79,21 +73,25 @@ TEST(ExpressLexer, TokenKinds)
         {u"a-b/c*d", {TK_VARIABLE, TK_MINUS, TK_VARIABLE, TK_DIV, TK_VARIABLE, TK_MUL, TK_VARIABLE, TK_END}},
         {u"1.2.3", {TK_VALUE, TK_VALUE, TK_END}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Kinds(c.formula), c.kinds) << Narrow(c.formula);
+    for (const Case& c : cases) EXPECT_EQ(Kinds(c.formula), c.kinds) << Narrow(c.formula);
 }
 
-TEST(ExpressLexer, NumberLiterals)
-{
+TEST(ExpressLexer, NumberLiterals) {
     struct Case {
         std::u16string_view formula;
         int type;
         double value;
     };
     const Case cases[] = {
-        {u"12", EV_INTEGER, 12},       {u"12.0", EV_NUMBER, 12},    {u"12.", EV_NUMBER, 12},
-        {u".5", EV_NUMBER, 0.5},       {u"1.25", EV_NUMBER, 1.25},  {u"0.25", EV_NUMBER, 0.25},
-        {u"007", EV_INTEGER, 7},       {u"0", EV_INTEGER, 0},       {u"2147483647", EV_INTEGER, 2147483647},
+        {u"12", EV_INTEGER, 12},
+        {u"12.0", EV_NUMBER, 12},
+        {u"12.", EV_NUMBER, 12},
+        {u".5", EV_NUMBER, 0.5},
+        {u"1.25", EV_NUMBER, 1.25},
+        {u"0.25", EV_NUMBER, 0.25},
+        {u"007", EV_INTEGER, 7},
+        {u"0", EV_INTEGER, 0},
+        {u"2147483647", EV_INTEGER, 2147483647},
         {u"2147483648", EV_NUMBER, 2147483648.0},
         {u"99999999999999999999", EV_NUMBER, 1e20},
         {u"4294967296.5", EV_NUMBER, 4294967296.5},
@@ -112,8 +110,7 @@ TEST(ExpressLexer, NumberLiterals)
     EXPECT_DOUBLE_EQ(tokens[1].value.dValue, 0.3);
 }
 
-TEST(ExpressLexer, Keywords)
-{
+TEST(ExpressLexer, Keywords) {
     EXPECT_EQ(Tokens(u"pi")[0].value.dValue, 3.141592653589793);
     EXPECT_EQ(Tokens(u"E")[0].value.dValue, 2.718281828459045);
     EXPECT_EQ(Tokens(u"e")[0].value.dValue, 2.718281828459045);
@@ -130,8 +127,7 @@ TEST(ExpressLexer, Keywords)
     EXPECT_EQ(Tokens(u"Sinus")[0].name, u"Sinus");  // names keep their case
 }
 
-TEST(ExpressLexer, StringsAndNames)
-{
+TEST(ExpressLexer, StringsAndNames) {
     EXPECT_EQ(Text(Tokens(u"\"a\"\"b\"")[0].value), u"a\"b");
     const std::vector<Token> split = Tokens(u"\"a\"b");
     EXPECT_EQ(Text(split[0].value), u"a");
@@ -144,8 +140,7 @@ TEST(ExpressLexer, StringsAndNames)
     EXPECT_EQ(Text(Tokens(longest)[0].value).size(), 63u);
 }
 
-TEST(ExpressLexer, Dates)
-{
+TEST(ExpressLexer, Dates) {
     const Token t = Tokens(u"#2010-07-15#")[0];
     EXPECT_EQ(t.value.nType, EV_DATE);
     EXPECT_EQ(t.value.dValue, 40374.0);
@@ -153,35 +148,28 @@ TEST(ExpressLexer, Dates)
     EXPECT_EQ(Kinds(u"#2000/01/01# + 1"), (std::vector<int>{TK_VALUE, TK_PLUS, TK_VALUE, TK_END}));
 }
 
-TEST(ExpressLexer, Errors)
-{
+TEST(ExpressLexer, Errors) {
     struct Case {
         std::u16string_view formula;
         int error;
     };
     const Case cases[] = {
-        {u"3x", 1},      {u"3(", 1},       {u"2\t", 1},        {u"1,5", 1},   {u"1#", 1},  {u"1_", 1},
-        {u"x$y", 2},     {u"x.y", 2},      {u"x.5", 2},        {u"x#", 2},    {u"x[1]", 2}, {u"a,b", 2},
-        {u"x\t", 2},
-        {u"#2010-13-01#", 10}, {u"#tomorrow#", 10}, {u"##", 10},
-        {u"\"abc", 13},  {u"\"ab\"\"", 13},
-        {u"#2010-07-15", 14},
-        {u"[abc", 15},
+        {u"3x", 1},   {u"3(", 1},     {u"2\t", 1},       {u"1,5", 1},           {u"1#", 1},
+        {u"1_", 1},   {u"x$y", 2},    {u"x.y", 2},       {u"x.5", 2},           {u"x#", 2},
+        {u"x[1]", 2}, {u"a,b", 2},    {u"x\t", 2},       {u"#2010-13-01#", 10}, {u"#tomorrow#", 10},
+        {u"##", 10},  {u"\"abc", 13}, {u"\"ab\"\"", 13}, {u"#2010-07-15", 14},  {u"[abc", 15},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(LexError(c.formula), c.error) << Narrow(c.formula);
+    for (const Case& c : cases) EXPECT_EQ(LexError(c.formula), c.error) << Narrow(c.formula);
 }
 
-TEST(ExpressLexer, TooLongTextsAndNamesAreRefused)
-{
+TEST(ExpressLexer, TooLongTextsAndNamesAreRefused) {
     EXPECT_EQ(LexError(u"\"" + std::u16string(64, u'q') + u"\""), 11);
     EXPECT_EQ(LexError(std::u16string(64, u'x')), 11);
     EXPECT_EQ(LexError(u"[" + std::u16string(64, u'x') + u"]"), 11);
     EXPECT_EQ(LexError(std::u16string(63, u'x')), 0);
 }
 
-TEST(ExpressLexer, ParenthesisDepth)
-{
+TEST(ExpressLexer, ParenthesisDepth) {
     CExpressLexer e(u"(()");
     e.NextToken();
     e.NextToken();

@@ -7,8 +7,7 @@
 
 #include "expr/ExprTestSupport.h"
 
-TEST(ExpressObjects, VariablesOfEachClass)
-{
+TEST(ExpressObjects, VariablesOfEachClass) {
     struct Case {
         const char* what;
         std::function<CExpress*(std::u16string_view)> make;
@@ -48,8 +47,7 @@ TEST(ExpressObjects, VariablesOfEachClass)
     }
 }
 
-TEST(ExpressObjects, ConstructorValues)
-{
+TEST(ExpressObjects, ConstructorValues) {
     CFunctionExpress f(u"x", 0, 10);
     ASSERT_EQ(f.Compile(), 1);
     EXPECT_EQ(Result(f).dValue, -10.0);
@@ -61,8 +59,7 @@ TEST(ExpressObjects, ConstructorValues)
     EXPECT_EQ(Result(uv).dValue, 0.0);
 }
 
-TEST(ExpressObjects, StoredVariablesAreReadAtEveryEvaluation)
-{
+TEST(ExpressObjects, StoredVariablesAreReadAtEveryEvaluation) {
     CParameterExpress2d t(u"time*2");
     ASSERT_EQ(t.Compile(), 1);
     for (double v : {0.5, -3.0, 100.0}) {
@@ -78,8 +75,7 @@ TEST(ExpressObjects, StoredVariablesAreReadAtEveryEvaluation)
     EXPECT_EQ(Result(s).dValue, -2.0);
 }
 
-TEST(ExpressObjects, CompileTimeValuesDecideTypeErrorsOnly)
-{
+TEST(ExpressObjects, CompileTimeValuesDecideTypeErrorsOnly) {
     // At x = -10 the division is by a number: the form compiles whatever
     // x is later.
     CFunctionExpress e(u"1/(x+10)", 0, 10);

@@ -21,29 +21,25 @@ ExpressValue T(std::u16string_view s) { return TextValue(s); }
 ExpressValue D(double d) { return DateValue(d); }
 
 // The error code the operation throws, 0 when it does not.
-int ErrorOf(Binary f, const ExpressValue& l, const ExpressValue& r, ExpressValue* out = nullptr)
-{
+int ErrorOf(Binary f, const ExpressValue& l, const ExpressValue& r, ExpressValue* out = nullptr) {
     ExpressValue result;
     try {
         f(l, r, result);
     } catch (const CExpressException& e) {
         return e.m_nError;
     }
-    if (out)
-        *out = result;
+    if (out) *out = result;
     return 0;
 }
 
-ExpressValue Apply(Binary f, const ExpressValue& l, const ExpressValue& r)
-{
+ExpressValue Apply(Binary f, const ExpressValue& l, const ExpressValue& r) {
     ExpressValue result;
     ClearValue(result);
     f(l, r, result);
     return result;
 }
 
-void ExpectValue(const ExpressValue& v, int type, double value)
-{
+void ExpectValue(const ExpressValue& v, int type, double value) {
     ASSERT_EQ(v.nType, type);
     if (type == EV_INTEGER || type == EV_BOOLEAN)
         EXPECT_EQ(v.nValue, static_cast<int32_t>(value));
@@ -51,8 +47,7 @@ void ExpectValue(const ExpressValue& v, int type, double value)
         EXPECT_DOUBLE_EQ(v.dValue, value);
 }
 
-bool Truth(Binary f, const ExpressValue& l, const ExpressValue& r)
-{
+bool Truth(Binary f, const ExpressValue& l, const ExpressValue& r) {
     const ExpressValue v = Apply(f, l, r);
     EXPECT_EQ(v.nType, EV_BOOLEAN);
     return v.nValue != 0;
@@ -60,8 +55,7 @@ bool Truth(Binary f, const ExpressValue& l, const ExpressValue& r)
 
 }  // namespace
 
-TEST(ExpressOperators, ArithmeticResultTypes)
-{
+TEST(ExpressOperators, ArithmeticResultTypes) {
     struct Case {
         const char* what;
         Binary f;
@@ -112,16 +106,14 @@ TEST(ExpressOperators, ArithmeticResultTypes)
     }
 }
 
-TEST(ExpressOperators, NumberDivisionAddsTheSmallestNormalToTheDivisor)
-{
+TEST(ExpressOperators, NumberDivisionAddsTheSmallestNormalToTheDivisor) {
     const ExpressValue v = Apply(ValueDivide, N(1.0), N(0.0));
     EXPECT_EQ(v.dValue, 1.0 / 2.2250738585072014e-308);
     EXPECT_EQ(Apply(ValueDivide, N(-1e300), N(0.0)).dValue, -HUGE_VAL);
     EXPECT_EQ(Apply(ValueDivide, N(1.0), N(3.0)).dValue, 1.0 / (3.0 + DIVISOR_OFFSET));
 }
 
-TEST(ExpressOperators, DatesMoveByDays)
-{
+TEST(ExpressOperators, DatesMoveByDays) {
     ExpectValue(Apply(ValueAdd, D(40374.0), N(1.5)), EV_DATE, 40375.5);
     ExpectValue(Apply(ValueAdd, D(40374.0), I(2)), EV_DATE, 40376.0);
     ExpectValue(Apply(ValueSubtract, D(0.25), I(1)), EV_DATE, -1.25);
@@ -129,8 +121,7 @@ TEST(ExpressOperators, DatesMoveByDays)
     ExpectValue(Apply(ValueAdd, D(-1.25), N(1.0)), EV_DATE, 0.25);
 }
 
-TEST(ExpressOperators, TextsJoinUpTo63Units)
-{
+TEST(ExpressOperators, TextsJoinUpTo63Units) {
     EXPECT_EQ(Text(Apply(ValueAdd, T(u"ab"), T(u"cd"))), u"abcd");
     EXPECT_EQ(Text(Apply(ValueAdd, T(u""), T(u""))), u"");
     const ExpressValue joined = Apply(ValueAdd, T(std::u16string(31, u'a')), T(std::u16string(32, u'b')));
@@ -138,8 +129,7 @@ TEST(ExpressOperators, TextsJoinUpTo63Units)
     EXPECT_EQ(ErrorOf(ValueAdd, T(std::u16string(32, u'a')), T(std::u16string(32, u'b'))), 11);
 }
 
-TEST(ExpressOperators, ResultMayBeAnOperand)
-{
+TEST(ExpressOperators, ResultMayBeAnOperand) {
     ExpressValue v = T(u"ab");
     ValueAdd(v, T(u"cd"), v);
     EXPECT_EQ(Text(v), u"abcd");
@@ -151,8 +141,7 @@ TEST(ExpressOperators, ResultMayBeAnOperand)
     ExpectValue(p, EV_NUMBER, 9.0);
 }
 
-TEST(ExpressOperators, TypeErrors)
-{
+TEST(ExpressOperators, TypeErrors) {
     struct Case {
         const char* what;
         Binary f;
@@ -186,12 +175,10 @@ TEST(ExpressOperators, TypeErrors)
         {"1 LIKE \"1\"", ValueLike, I(1), T(u"1"), 30},
         {"\"1\" LIKE 1", ValueLike, T(u"1"), I(1), 30},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ErrorOf(c.f, c.l, c.r), c.error) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.f, c.l, c.r), c.error) << c.what;
 }
 
-TEST(ExpressOperators, UnaryOperations)
-{
+TEST(ExpressOperators, UnaryOperations) {
     ExpressValue v = N(2.5);
     ValueNegate(v);
     ExpectValue(v, EV_NUMBER, -2.5);
@@ -214,15 +201,14 @@ TEST(ExpressOperators, UnaryOperations)
     }
 }
 
-TEST(ExpressOperators, FunctionsTestTheirOperand)
-{
+TEST(ExpressOperators, FunctionsTestTheirOperand) {
     using Unary = void (*)(const ExpressValue&, ExpressValue&);
     const struct {
         Unary f;
         double (*lib)(double);
         int error;
-    } functions[] = {{ValueSin, std::sin, 23}, {ValueCos, std::cos, 24}, {ValueTan, std::tan, 25},
-                     {ValueAtan, std::atan, 26}, {ValueLn, std::log, 27}, {ValueLog, std::log10, 28}};
+    } functions[] = {{ValueSin, std::sin, 23},   {ValueCos, std::cos, 24}, {ValueTan, std::tan, 25},
+                     {ValueAtan, std::atan, 26}, {ValueLn, std::log, 27},  {ValueLog, std::log10, 28}};
     for (const auto& fn : functions) {
         ExpressValue r;
         fn.f(I(2), r);
@@ -245,8 +231,7 @@ TEST(ExpressOperators, FunctionsTestTheirOperand)
     EXPECT_EQ(r.dValue, -HUGE_VAL);
 }
 
-TEST(ExpressOperators, EqualityHasATolerance)
-{
+TEST(ExpressOperators, EqualityHasATolerance) {
     EXPECT_TRUE(Truth(ValueEqual, N(1.0), N(1.009)));
     EXPECT_FALSE(Truth(ValueEqual, N(1.0), N(1.01)));
     EXPECT_TRUE(Truth(ValueEqual, I(1), N(1.005)));
@@ -261,8 +246,7 @@ TEST(ExpressOperators, EqualityHasATolerance)
     EXPECT_TRUE(Truth(ValueEqual, T(u"abc"), T(u"abc")));
 }
 
-TEST(ExpressOperators, OrderingAndItsDerivedComparisons)
-{
+TEST(ExpressOperators, OrderingAndItsDerivedComparisons) {
     EXPECT_TRUE(Truth(ValueGreater, N(1.0), N(0.999)));
     EXPECT_TRUE(Truth(ValueGreater, T(u"abc"), T(u"ab")));
     EXPECT_FALSE(Truth(ValueGreater, T(u"B"), T(u"a")));
@@ -280,19 +264,18 @@ TEST(ExpressOperators, OrderingAndItsDerivedComparisons)
     EXPECT_TRUE(Truth(ValueNotEqual, B(true), B(false)));
 }
 
-TEST(ExpressOperators, LikeScansOnceWithoutBacktracking)
-{
+TEST(ExpressOperators, LikeScansOnceWithoutBacktracking) {
     struct Case {
         std::u16string_view text, pattern;
         bool match;
     };
     const Case cases[] = {
-        {u"abc", u"a?c", true},   {u"abc", u"a*", true},   {u"abc", u"*c", true},
-        {u"abc", u"abc*", false}, {u"", u"", true},        {u"", u"*", false},
-        {u"abc", u"", false},     {u"a1c", u"a#c", true},  {u"abc", u"a#c", false},
-        {u"abcbd", u"*b?", false}, {u"xyz", u"*#", true},  {u"abc", u"ABC", false},
-        {u"abc", u"a*?", true},   {u"abc", u"*x", false},  {u"abc", u"b*", false},
+        {u"abc", u"a?c", true},  {u"abc", u"a*", true},     {u"abc", u"*c", true},  {u"abc", u"abc*", false},
+        {u"", u"", true},        {u"", u"*", false},        {u"abc", u"", false},   {u"a1c", u"a#c", true},
+        {u"abc", u"a#c", false}, {u"abcbd", u"*b?", false}, {u"xyz", u"*#", true},  {u"abc", u"ABC", false},
+        {u"abc", u"a*?", true},  {u"abc", u"*x", false},    {u"abc", u"b*", false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Truth(ValueLike, T(c.text), T(c.pattern)), c.match) << Narrow(c.text) << " LIKE " << Narrow(c.pattern);
+        EXPECT_EQ(Truth(ValueLike, T(c.text), T(c.pattern)), c.match)
+            << Narrow(c.text) << " LIKE " << Narrow(c.pattern);
 }

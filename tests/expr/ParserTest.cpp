@@ -11,16 +11,14 @@ namespace {
 // The compiled form in words: constants as numbers ("5.0" stays a number
 // after the integer pass, shown as %g), variables by name, operators by
 // their symbol.
-std::string Form(const CExpress& e)
-{
-    static const char* const ops[] = {"?",  "neg", "+",   "-",  "*",   "^",  "/", "sin", "cos", "tan", "atan", "ln",
-                                      "log", "not", "or", "and", "=",  ">", ">=", "<",   "<=",  "<>",  "like"};
+std::string Form(const CExpress& e) {
+    static const char* const ops[] = {"?",   "neg", "+",  "-",   "*", "^", "/",  "sin", "cos", "tan", "atan", "ln",
+                                      "log", "not", "or", "and", "=", ">", ">=", "<",   "<=",  "<>",  "like"};
     const CExpressProgram& program = e.Program();
     std::string out;
     for (int i = 0; i < program.m_nCodeCount; ++i) {
         const ExpressCode& c = program.m_code[i];
-        if (!out.empty())
-            out += ' ';
+        if (!out.empty()) out += ' ';
         if (c.nKind == IK_VARIABLE) {
             out += Narrow(c.szName);
         } else if (c.nKind == IK_OPERATOR) {
@@ -40,8 +38,7 @@ std::string Form(const CExpress& e)
 
 }  // namespace
 
-TEST(ExpressParser, CompiledForms)
-{
+TEST(ExpressParser, CompiledForms) {
     struct Case {
         std::u16string_view formula;
         const char* form;
@@ -79,8 +76,7 @@ TEST(ExpressParser, CompiledForms)
     }
 }
 
-TEST(ExpressParser, FormsOfTheGraphClasses)
-{
+TEST(ExpressParser, FormsOfTheGraphClasses) {
     CParameterExpress2d t(u"5*cos(t)");
     ASSERT_EQ(t.Compile(), 1);
     ASSERT_EQ(t.Program().m_nCodeCount, 4);
@@ -94,35 +90,67 @@ TEST(ExpressParser, FormsOfTheGraphClasses)
     EXPECT_EQ(t.Program().m_code[3].nOperator, OP_MUL);
 }
 
-TEST(ExpressParser, RecompilingStartsAfresh)
-{
+TEST(ExpressParser, RecompilingStartsAfresh) {
     CFunctionExpress e(u"x+1", 0, 10);
     ASSERT_EQ(CompileError(e), 0);
     ASSERT_EQ(CompileError(e), 0);
     EXPECT_EQ(Form(e), "x 1 +");
 }
 
-TEST(ExpressParser, Errors)
-{
+TEST(ExpressParser, Errors) {
     struct Case {
         std::u16string_view formula;
         int error;
     };
     const Case cases[] = {
-        {u"", 9},           {u"   ", 9},       {u"+", 5},         {u"-", 5},          {u"2*", 3},
-        {u"2/", 3},         {u"2^", 3},        {u"2*)", 3},       {u"2^)", 3},        {u"2/+", 5},
-        {u"x AND", 4},      {u"x OR", 6},      {u"NOT", 5},       {u"x > 1 AND NOT", 5},
-        {u"SIN x", 7},      {u"SIN", 7},       {u"SIN(x", 8},     {u"(x", 8},         {u"((x)", 8},
-        {u"SIN()", 9},      {u"()", 9},        {u"--2", 9},       {u"1---2", 9},      {u"x >", 9},
-        {u")", 9},          {u"+)", 9},        {u"1+)", 9},
-        {u"2 x", 12},       {u"1)", 12},       {u"(1))", 12},     {u"(1)(2)", 12},    {u"x SIN(y)", 12},
-        {u"3 4", 12},       {u"1.2.3", 12},
+        {u"", 9},
+        {u"   ", 9},
+        {u"+", 5},
+        {u"-", 5},
+        {u"2*", 3},
+        {u"2/", 3},
+        {u"2^", 3},
+        {u"2*)", 3},
+        {u"2^)", 3},
+        {u"2/+", 5},
+        {u"x AND", 4},
+        {u"x OR", 6},
+        {u"NOT", 5},
+        {u"x > 1 AND NOT", 5},
+        {u"SIN x", 7},
+        {u"SIN", 7},
+        {u"SIN(x", 8},
+        {u"(x", 8},
+        {u"((x)", 8},
+        {u"SIN()", 9},
+        {u"()", 9},
+        {u"--2", 9},
+        {u"1---2", 9},
+        {u"x >", 9},
+        {u")", 9},
+        {u"+)", 9},
+        {u"1+)", 9},
+        {u"2 x", 12},
+        {u"1)", 12},
+        {u"(1))", 12},
+        {u"(1)(2)", 12},
+        {u"x SIN(y)", 12},
+        {u"3 4", 12},
+        {u"1.2.3", 12},
         {u"a", 16},
-        {u"NOT 5", 33},     {u"NOT x", 33},    {u"NOT NOT NOT 1", 33},
-        {u"1 + \"a\"", 34}, {u"1 - \"a\"", 34},
-        {u"-TRUE", 35},     {u"1 + -\"a\"", 35}, {u"1 - +TRUE", 35}, {u"-\"a\"", 35},
+        {u"NOT 5", 33},
+        {u"NOT x", 33},
+        {u"NOT NOT NOT 1", 33},
+        {u"1 + \"a\"", 34},
+        {u"1 - \"a\"", 34},
+        {u"-TRUE", 35},
+        {u"1 + -\"a\"", 35},
+        {u"1 - +TRUE", 35},
+        {u"-\"a\"", 35},
         // The sign factor +1 meets the operand before the operator does.
-        {u"2 * \"a\"", 21}, {u"2 / \"a\"", 21}, {u"2 ^ \"a\"", 21},
+        {u"2 * \"a\"", 21},
+        {u"2 / \"a\"", 21},
+        {u"2 ^ \"a\"", 21},
         {u"1 OR TRUE", 32},
         {u"\"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\"", 11},
     };
@@ -132,18 +160,13 @@ TEST(ExpressParser, Errors)
     }
 }
 
-TEST(ExpressParser, UnexpectedTokenContextIsTheFormulaUpToIt)
-{
+TEST(ExpressParser, UnexpectedTokenContextIsTheFormulaUpToIt) {
     struct Case {
         std::u16string_view formula, context;
     };
     const Case cases[] = {
-        {u"2 x", u"2 x"},
-        {u"2 x + 1", u"2 x"},
-        {u"1) + 2", u"1)"},
-        {u"(1)(2)", u"(1)("},
-        {u"x SIN(y)", u"x SIN"},
-        {u"1 \"abc\" 2", u"1 \"abc\""},
+        {u"2 x", u"2 x"},     {u"2 x + 1", u"2 x"},    {u"1) + 2", u"1)"},
+        {u"(1)(2)", u"(1)("}, {u"x SIN(y)", u"x SIN"}, {u"1 \"abc\" 2", u"1 \"abc\""},
     };
     for (const Case& c : cases) {
         CFunctionExpress e(c.formula, 1, 10);
@@ -153,8 +176,7 @@ TEST(ExpressParser, UnexpectedTokenContextIsTheFormulaUpToIt)
     }
 }
 
-TEST(ExpressParser, OtherErrorsCarryNoContext)
-{
+TEST(ExpressParser, OtherErrorsCarryNoContext) {
     for (std::u16string_view f : {u"2*", u"NOT 5", u"3x", u"SIN x", u"a"}) {
         CExpress e(f);
         std::u16string context = u"unset";
@@ -163,8 +185,7 @@ TEST(ExpressParser, OtherErrorsCarryNoContext)
     }
 }
 
-TEST(ExpressParser, CompileReportsAndReturnsZero)
-{
+TEST(ExpressParser, CompileReportsAndReturnsZero) {
     MessageCapture capture;
     CExpress bad(u"2*");
     EXPECT_EQ(bad.Compile(), 0);

@@ -7,16 +7,14 @@
 #include "expr/ExprTestSupport.h"
 #include "expr/ExpressValue.h"
 
-TEST(ExpressValue, ClearLeavesAnEmptyTextOfNoType)
-{
+TEST(ExpressValue, ClearLeavesAnEmptyTextOfNoType) {
     ExpressValue v = NumberValue(3.5);
     ClearValue(v);
     EXPECT_EQ(v.nType, EV_NONE);
     EXPECT_EQ(v.szText[0], 0);
 }
 
-TEST(ExpressValue, CopyKeepsATextOfExactly63Units)
-{
+TEST(ExpressValue, CopyKeepsATextOfExactly63Units) {
     const std::u16string text(63, u'a');
     const ExpressValue source = TextValue(text);
     ExpressValue copy;
@@ -27,19 +25,16 @@ TEST(ExpressValue, CopyKeepsATextOfExactly63Units)
     EXPECT_EQ(copy.szText[63], 0);
 }
 
-TEST(ExpressValue, CopyTerminatesAnUnterminatedText)
-{
+TEST(ExpressValue, CopyTerminatesAnUnterminatedText) {
     ExpressValue source;
     source.nType = EV_TEXT;
-    for (char16_t& c : source.szText)
-        c = u'z';
+    for (char16_t& c : source.szText) c = u'z';
     ExpressValue copy;
     CopyValue(source, copy);
     EXPECT_EQ(Text(copy), std::u16string(63, u'z'));
 }
 
-TEST(ExpressValue, CopyMovesEightBytesOfIntegersAndTruthValues)
-{
+TEST(ExpressValue, CopyMovesEightBytesOfIntegersAndTruthValues) {
     ExpressValue source = IntegerValue(-123456789);
     source.szText[2] = 0x1234;  // the upper half of the 8 bytes travels too
     ExpressValue copy;
@@ -56,8 +51,7 @@ TEST(ExpressValue, CopyMovesEightBytesOfIntegersAndTruthValues)
     EXPECT_EQ(copy.nValue, 1);
 }
 
-TEST(ExpressValue, TextValueRefusesMoreThan63Units)
-{
+TEST(ExpressValue, TextValueRefusesMoreThan63Units) {
     EXPECT_NO_THROW(TextValue(std::u16string(63, u'a')));
     try {
         TextValue(std::u16string(64, u'a'));
@@ -67,8 +61,7 @@ TEST(ExpressValue, TextValueRefusesMoreThan63Units)
     }
 }
 
-TEST(ExpressValue, DayCountOfDatesBeforeTheEpoch)
-{
+TEST(ExpressValue, DayCountOfDatesBeforeTheEpoch) {
     struct Case {
         double date, days;
     };

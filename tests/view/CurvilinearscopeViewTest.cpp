@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "view/CurvilinearscopeView.h"
 #include "TestDocuments.h"
+#include "view/CurvilinearscopeView.h"
 
 TEST(CurvilinearscopeView, PictureIsRecentredWhenTheWindowChangesShape) {
     auto doc = CurvesDocument();

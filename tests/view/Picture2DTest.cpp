@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "TestDocuments.h"
 #include "view/Picture2D.h"
 #include "view/RecordingSurface.h"
-#include "TestDocuments.h"
 
 using Op = CRecordingSurface::Op;
 
@@ -15,8 +15,8 @@ namespace {
 std::string Narrow(const std::u16string& s) { return std::string(s.begin(), s.end()); }
 
 struct Grid {
-    std::vector<int> vertical;                 // x of each vertical line, in drawing order
-    std::vector<std::string> xLabels;          // texts under the x axis
+    std::vector<int> vertical;         // x of each vertical line, in drawing order
+    std::vector<std::string> xLabels;  // texts under the x axis
     std::vector<CRecordingSurface::Record> labels;
 };
 

@@ -5,9 +5,9 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "TestDocuments.h"
 #include "view/Picture3D.h"
 #include "view/PictureExport.h"
-#include "TestDocuments.h"
 
 namespace {
 
@@ -115,7 +115,7 @@ TEST(RenderPicture, PlanePictureShowsGridCurvesAndTitle) {
     EXPECT_GT(CountPixels(img, qRgb(0, 255, 0)), 500);
     EXPECT_GT(CountPixels(img, qRgb(0, 0, 255)), 500);
     EXPECT_GT(CountPixels(img, qRgb(192, 192, 192)), 5000);
-    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 255, 255));  // outside the square
+    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 255, 255));   // outside the square
     EXPECT_EQ(img.pixel(300, 150), qRgb(16, 16, 16));  // the y axis
 }
 

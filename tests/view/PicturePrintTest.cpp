@@ -5,10 +5,10 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "TestDocuments.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/Picture3D.h"
 #include "view/PicturePrint.h"
-#include "TestDocuments.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "TestDocuments.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
 #include "view/RecordingSurface.h"
-#include "TestDocuments.h"
 
 using Op = CRecordingSurface::Op;
 

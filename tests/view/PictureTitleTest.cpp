@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "TestDocuments.h"
 #include "view/PictureTitle.h"
 #include "view/RecordingSurface.h"
-#include "TestDocuments.h"
 
 using Op = CRecordingSurface::Op;
 
@@ -19,8 +19,8 @@ struct Line {
 };
 
 void PrintTo(const Line& l, std::ostream* os) {
-    *os << l.y << " '" << std::string(l.text.begin(), l.text.end()) << "' (" << l.color.r << ","
-        << l.color.g << "," << l.color.b << ")";
+    *os << l.y << " '" << std::string(l.text.begin(), l.text.end()) << "' (" << l.color.r << "," << l.color.g << ","
+        << l.color.b << ")";
 }
 
 // The legend lines (the title aside) as drawn.

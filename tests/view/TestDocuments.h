@@ -6,8 +6,8 @@
 #include <limits>
 #include <memory>
 
-#include "document/CurvilinearscopeDoc.h"
 #include "base/LargeMemory.h"
+#include "document/CurvilinearscopeDoc.h"
 
 struct Segment {
     double fromX, fromY, x, y;

@@ -11,8 +11,8 @@
 #include <random>
 #include <vector>
 
-#include "view/CapsuleRaster.h"
 #include "document/CurvilinearscopeDoc.h"
+#include "view/CapsuleRaster.h"
 #include "view/PainterSurface.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
@@ -36,7 +36,9 @@ std::vector<Batch> RandomBatches() {
         double width;
         QRgb color;
         bool smooth;
-    } pens[] = {{7.5, qRgb(200, 30, 30), true}, {1.0, qRgb(0, 0, 0), false}, {3.2, qRgb(20, 160, 60), true},
+    } pens[] = {{7.5, qRgb(200, 30, 30), true},
+                {1.0, qRgb(0, 0, 0), false},
+                {3.2, qRgb(20, 160, 60), true},
                 {2.0, qRgb(90, 90, 250), true}};
     std::vector<Batch> batches;
     for (const auto& pen : pens) {
@@ -44,7 +46,8 @@ std::vector<Batch> RandomBatches() {
         for (int i = 0; i < 700; ++i) {
             const double x = pos(rng), y = pos(rng);
             const bool isLong = i % 7 == 0;
-            b.lines.emplace_back(x, y, x + (isLong ? longStep(rng) : step(rng)), y + (isLong ? longStep(rng) : step(rng)));
+            b.lines.emplace_back(x, y, x + (isLong ? longStep(rng) : step(rng)),
+                                 y + (isLong ? longStep(rng) : step(rng)));
         }
         batches.push_back(b);
     }
@@ -67,8 +70,8 @@ int LargestDifference(const QImage& a, const QImage& b, int* differing) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                    std::abs(qBlue(p) - qBlue(q))});
+            const int d =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
             largest = std::max(largest, d);
             *differing += d > 2;
         }
@@ -78,8 +81,7 @@ int LargestDifference(const QImage& a, const QImage& b, int* differing) {
 TEST(UnderLayer, NearestFirstBeneathLooksLikeFarthestFirstOver) {
     const std::vector<Batch> batches = RandomBatches();
     QImage over = Background(), under = Background();
-    for (const Batch& b : batches)
-        DrawCapsules(over, b.lines.data(), int(b.lines.size()), b.width, b.color, b.smooth);
+    for (const Batch& b : batches) DrawCapsules(over, b.lines.data(), int(b.lines.size()), b.width, b.color, b.smooth);
 
     CUnderLayer layer;
     layer.Begin(under);

@@ -41,8 +41,8 @@ Difference Compare(const QImage& a, const QImage& b) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
             if (p != qRgb(255, 255, 255) || q != qRgb(255, 255, 255)) ++d.painted;
-            const int diff = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                       std::abs(qBlue(p) - qBlue(q))});
+            const int diff =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
             if (diff > 96) ++d.far;
         }
     return d;

@@ -60,11 +60,11 @@ TEST(Picture3D, AxisEndsAtAngleZero) {
         int range;
         Point from, to;
     } cases[] = {
-        {10, {-777, 550}, {813, -574}},   // x axis
-        {10, {-777, -549}, {813, 575}},   // y axis
-        {10, {0, -777}, {0, 813}},        // z axis
-        {5, {-848, 600}, {919, -649}},    // x axis, range factor 2
-        {20, {-742, 525}, {760, -537}},   // x axis, range factor 0.5
+        {10, {-777, 550}, {813, -574}},  // x axis
+        {10, {-777, -549}, {813, 575}},  // y axis
+        {10, {0, -777}, {0, 813}},       // z axis
+        {5, {-848, 600}, {919, -649}},   // x axis, range factor 2
+        {20, {-742, 525}, {760, -537}},  // x axis, range factor 0.5
     };
     for (const Case& c : cases) {
         const auto lines = DrawLines(c.range, 0.0);
@@ -125,11 +125,12 @@ TEST(Picture3D, PenTableColoursAndWidths) {
         int family, level;
         SurfacePen pen;
     } cases[] = {
-        {0, 0, {1, {127, 127, 127}}}, {0, 255, {16, {0, 0, 0}}},    {1, 0, {1, {255, 127, 127}}},
+        {0, 0, {1, {127, 127, 127}}},  {0, 255, {16, {0, 0, 0}}},    {1, 0, {1, {255, 127, 127}}},
         {1, 16, {2, {255, 119, 119}}}, {2, 128, {9, {63, 255, 63}}}, {2, 15, {1, {120, 255, 120}}},
         {3, 255, {16, {0, 0, 255}}},   {3, 254, {16, {0, 0, 255}}},  {3, 253, {16, {1, 1, 255}}},
     };
-    for (const auto& c : cases) EXPECT_EQ(CPenTable3D::Shared().Pen(c.family, c.level), c.pen) << c.family << "/" << c.level;
+    for (const auto& c : cases)
+        EXPECT_EQ(CPenTable3D::Shared().Pen(c.family, c.level), c.pen) << c.family << "/" << c.level;
 }
 
 TEST(Picture3D, PreviousPenIsSelectedAgain) {
@@ -169,8 +170,9 @@ TEST(Picture3D, AnglesAreTiltAndTurn) {
 
 TEST(Picture3D, RecordsThatCannotBeDrawnAreLeftOut) {
     const SamplePoint bad[] = {
-        {kNaN, 0, 0, 1, 1, 1, 1},  {0, 0, 0, 1, kInf, 1, 1}, {0, 0, -kInf, 1, 1, 1, 2},
-        {0, 0, 0, 1, 1, kNaN, 3},  {0, 0, 0, 1, 1, 1e300, 1}, {0, 0, 0, 1, 1, 1, 4},
+        {kNaN, 0, 0, 1, 1, 1, 1},  {0, 0, 0, 1, kInf, 1, 1},
+        {0, 0, -kInf, 1, 1, 1, 2}, {0, 0, 0, 1, 1, kNaN, 3},
+        {0, 0, 0, 1, 1, 1e300, 1}, {0, 0, 0, 1, 1, 1, 4},
         {0, 0, 0, 1, 1, 1, -1},    {0, 0, 0, 1, 1, 1, std::numeric_limits<int32_t>::min()},
     };
     for (const SamplePoint& r : bad) {
@@ -246,7 +248,7 @@ TEST(DepthOrder, RecordsAreDrawnFarthestFirstWhateverTheirDepths) {
     // is drawn at x = 70.7 y: the farther, the further right. Equal depths,
     // both zeros and the tiniest depth take their place like any other;
     // depths that are no numbers or too big are left out.
-    const double depths[] = {kNaN, 1.0,    -1.0,   kInf,  -kInf, 0.0,     -0.0, kNaN,
+    const double depths[] = {kNaN, 1.0,    -1.0,   kInf,  -kInf, 0.0,    -0.0, kNaN,
                              1.0,  1e-300, 3.4e38, 1e300, 7.25,  -2.5e5, 2.5e5};
     std::vector<SamplePoint> graph;
     std::vector<int> expected;
@@ -265,8 +267,8 @@ TEST(DepthOrder, RecordsAreDrawnFarthestFirstWhateverTheirDepths) {
 }
 
 TEST(DepthOrder, KeysSortFarthestFirstTiesByIndex) {
-    std::vector<uint64_t> keys = {DepthSortKey(-3.0, 0), DepthSortKey(5.0, 1), DepthSortKey(0.5, 2),
-                                  DepthSortKey(5.0, 3), DepthSortKey(kNaN, 4), DepthSortKey(-0.25, 5)};
+    std::vector<uint64_t> keys = {DepthSortKey(-3.0, 0), DepthSortKey(5.0, 1),  DepthSortKey(0.5, 2),
+                                  DepthSortKey(5.0, 3),  DepthSortKey(kNaN, 4), DepthSortKey(-0.25, 5)};
     SortFarthestFirst(keys);
     std::vector<uint32_t> order;
     for (uint64_t k : keys) order.push_back(DepthSortIndex(k));

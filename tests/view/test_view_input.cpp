@@ -12,8 +12,8 @@
 
 #include <memory>
 
-#include "view/ArrowCommands.h"
 #include "document/CurvilinearscopeDoc.h"
+#include "view/ArrowCommands.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/PointerReadout.h"
 
@@ -59,7 +59,7 @@ TEST(PointerReadout, WorldPointOfClientPixel) {
         int w, h, px, py, range;
         const char* text;
     } cases[] = {
-        {1000, 800, 500, 400, 10, "X = 0.0, Y = 0.0"},    {1000, 800, 860, 40, 10, "X = 10.0, Y = 10.0"},
+        {1000, 800, 500, 400, 10, "X = 0.0, Y = 0.0"},     {1000, 800, 860, 40, 10, "X = 10.0, Y = 10.0"},
         {1000, 800, 140, 760, 10, "X = -10.0, Y = -10.0"}, {1000, 800, 860, 400, 20, "X = 20.0, Y = 0.0"},
         {800, 1000, 400, 860, 5, "X = 0.0, Y = -5.0"},     {10, 10, 0, 0, 10, "X = -11.1, Y = 11.1"},
     };
@@ -116,9 +116,9 @@ TEST_F(ViewFixture, ArrowCommandUpdatesIn2DAnd3D) {
         bool enabled;
     } cases[] = {
         {0, ID_ARROW_RIGHT, "カーソル右に移動\t(→キー)", true}, {0, ID_ARROW_LEFT, "カーソル左に移動\t(←キー)", true},
-        {0, ID_ARROW_UP, "カーソル上に移動\t(↑キー)", true},   {0, ID_ARROW_DOWN, "カーソル下に移動\t(↓キー)", true},
-        {1, ID_ARROW_RIGHT, "Z軸右に回転\t(→キー)", true},       {1, ID_ARROW_LEFT, "Z軸左に回転\t(←キー)", true},
-        {1, ID_ARROW_UP, "カーソル上に移動\t(↑キー)", false},  {1, ID_ARROW_DOWN, "カーソル下に移動\t(↓キー)", false},
+        {0, ID_ARROW_UP, "カーソル上に移動\t(↑キー)", true},    {0, ID_ARROW_DOWN, "カーソル下に移動\t(↓キー)", true},
+        {1, ID_ARROW_RIGHT, "Z軸右に回転\t(→キー)", true},      {1, ID_ARROW_LEFT, "Z軸左に回転\t(←キー)", true},
+        {1, ID_ARROW_UP, "カーソル上に移動\t(↑キー)", false},   {1, ID_ARROW_DOWN, "カーソル下に移動\t(↓キー)", false},
     };
     for (const auto& c : cases) {
         doc.m_nDimension = c.dimension;
