@@ -26,7 +26,10 @@ struct OverImage {
     struct Row {
         uint32_t* pixels;
         uint32_t solid;
-        bool Open(int) const { return true; }
+        template <class F>
+        void ForOpen(int first, int last, F f) const {
+            for (int i = first; i <= last; ++i) f(i);
+        }
         void Put(int i, uint32_t cover) { pixels[i] = Blend(pixels[i], solid, cover); }
         void Fill(int first, int last) { std::fill(pixels + first, pixels + last + 1, solid); }
     };

@@ -47,7 +47,12 @@ struct UnderTarget {
         uint64_t* partial;
         uint32_t red, green, blue;
 
-        bool Open(int i) const { return !((closed[i >> 6] >> (i & 63)) & 1); }
+        template <class F>
+        void ForOpen(int first, int last, F f) const {
+            for (int w = first >> 6; w <= last >> 6; ++w)
+                for (uint64_t bits = WordMask(first, last, w) & ~closed[w]; bits; bits &= bits - 1)
+                    f((w << 6) + std::countr_zero(bits));
+        }
 
         void Close(int i, QRgb color) {
             pixels[i] = color;
