@@ -151,27 +151,36 @@ inline void Columns(const Interval& in, double x0, int width, int& first, int& l
     last = std::min(last, width - 1);
 }
 
-// The rows from rowFirst to rowLast of a smoothed capsule. Each pixel
-// within reach that can still change gets its cover from the exact
-// distance; those deep inside come out whole (255) as a fill would make
-// them, and the layer's pixels are mostly final already, so the few open
-// ones are cheaper to compute than the inner span that would spare them.
+// The rows from rowFirst to rowLast of a smoothed capsule, over the columns
+// colFirst to colLast. Each pixel within reach that can still change gets
+// its cover from the exact distance; those deep inside come out whole (255)
+// as a fill would make them. The layer's pixels are mostly final already,
+// so the few open ones are cheaper to compute than the inner span that
+// would spare them; and in the box of a short line, cheaper to test one by
+// one than each row's span is to compute.
 template <class Target>
 void ScanSmoothRows(Target& image, int rowFirst, int rowLast, int colFirst, int colLast, double x0, double y0,
                     const Segment& s, double reach) {
-    const double invLen2 = 1.0 / s.len2;
+    // Boxes narrower than this are tested pixel by pixel.
+    constexpr int kNarrowColumns = 16;
+    const bool narrow = colLast - colFirst < kNarrowColumns;
+    const double invLen2 = 1.0 / s.len2, reach2 = reach * reach;
     for (int j = rowFirst; j <= rowLast; ++j) {
-        if (j > rowFirst && image.RowClosed(j, colFirst, colLast)) continue;
         const double py = j + 0.5 - y0, pyDy = py * s.dy;
-        int first, last;
-        Columns(ReachInterval(s, py, reach), x0, image.width, first, last);
-        if (first > last) continue;
+        int first = colFirst, last = colLast;
+        if (!narrow) {
+            if (j > rowFirst && image.RowClosed(j, colFirst, colLast)) continue;
+            Columns(ReachInterval(s, py, reach), x0, image.width, first, last);
+            if (first > last) continue;
+        }
         auto row = image.RowAt(j);
         row.ForOpen(first, last, [&](int i) {
             const double px = i + 0.5 - x0;
             const double t = std::clamp((px * s.dx + pyDy) * invLen2, 0.0, 1.0);
             const double ex = px - t * s.dx, ey = py - t * s.dy;
-            const double cover = reach - std::sqrt(ex * ex + ey * ey);  // 0 .. 1 across the rim
+            const double distance2 = ex * ex + ey * ey;
+            if (distance2 >= reach2) return;  // beyond reach: a cover of 0 at most
+            const double cover = reach - std::sqrt(distance2);  // 0 .. 1 across the rim
             // Cover 0 would change nothing.
             const uint32_t alpha = static_cast<uint32_t>(std::clamp(cover, 0.0, 1.0) * 255 + 0.5);
             if (alpha) row.Put(i, alpha);

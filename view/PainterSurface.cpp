@@ -216,6 +216,7 @@ void CPainterSurface::FillTextCell(const QRectF& cell) {
 }
 
 void CPainterSurface::TextOut(int x, int y, std::u16string_view text) {
+    if (m_layer) m_layer->DrawPending();  // the lines before the text are in the image before it
     QString s = ToQString(text);
     m_painter.setFont(CurrentFont());
     QFontMetricsF fm(m_painter.font(), m_painter.device());
@@ -238,6 +239,7 @@ void CPainterSurface::PaintText(const QPointF& baseline, const QString& text) {
 }
 
 void CPainterSurface::DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) {
+    if (m_layer) m_layer->DrawPending();
     QString s = ToQString(text);
     m_painter.setFont(CurrentFont());
     QRectF box = QRectF(Map(rect.left, rect.top), Map(rect.right, rect.bottom)).normalized();

@@ -97,6 +97,31 @@ TEST(UnderLayer, NearestFirstBeneathLooksLikeFarthestFirstOver) {
     EXPECT_NE(under, Background());
 }
 
+// Lines wait to be drawn a few thousand at a time; more lines, or more
+// pens, than fit at once are drawn in turns, in the same order.
+TEST(UnderLayer, LinesBeyondWhatWaitsAtOnceKeepTheirOrder) {
+    constexpr int kLines = 40000;
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> pos(-5, 125), step(-4, 4);
+    std::vector<QLineF> lines;
+    for (int i = 0; i < kLines; ++i) {
+        const double x = pos(rng), y = pos(rng);
+        lines.emplace_back(x, y, x + step(rng), y + step(rng));
+    }
+    auto colorOf = [](int i) { return qRgb(i % 251, (i / 7) % 253, 90); };
+    QImage under = Background();
+    CUnderLayer layer;
+    layer.Begin(under);
+    for (int i = 0; i < kLines / 2; ++i) layer.Draw(&lines[size_t(i)], 1, 1, colorOf(i), false);  // a pen each
+    layer.Draw(&lines[kLines / 2], kLines / 2, 1, qRgb(0, 0, 0), false);                          // one pen
+    layer.Finish();
+    QImage expected = Background();
+    for (int i = kLines - 1; i >= kLines / 2; --i)
+        DrawCapsules(expected, &lines[size_t(i)], 1, 1, qRgb(0, 0, 0), false);
+    for (int i = kLines / 2 - 1; i >= 0; --i) DrawCapsules(expected, &lines[size_t(i)], 1, 1, colorOf(i), false);
+    EXPECT_EQ(under, expected) << "crisp lines cover whole pixels: nearest first beneath is exact";
+}
+
 TEST(UnderLayer, APixelCoveredWholeTakesTheNearestColourExactly) {
     QImage over = Background(), under = Background();
     const QLineF far(20, 60, 100, 60), near(60, 20, 60, 100);
