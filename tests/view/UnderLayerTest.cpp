@@ -186,24 +186,28 @@ TEST(UnderLayer, SpacePictureLooksTheSameDrawnEitherWay) {
     doc.Sample3D();
     doc.m_dAngle = 0.7;
 
-    auto paint = [&](bool beneath) {
-        QImage image(300, 300, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        CPicture3D picture;
-        if (beneath) {
-            CPainterSurface surface(painter, image.rect());
-            DrawPicture(surface, &doc, picture);
-        } else {
-            CFarthestFirstSurface surface(painter, image.rect());
-            DrawPicture(surface, &doc, picture);
-        }
-        return image;
-    };
-    const QImage beneath = paint(true), over = paint(false);
-    int differing = 0;
-    EXPECT_LE(LargestDifference(beneath, over, &differing), 10);
-    EXPECT_LT(differing, 300 * 300 / 10);
+    // At two pixels a point as well: the layer draws into the image's pixels.
+    for (const double ratio : {1.0, 2.0}) {
+        auto paint = [&](bool beneath) {
+            QImage image(QSize(300, 300) * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            CPicture3D picture;
+            if (beneath) {
+                CPainterSurface surface(painter, QRect(0, 0, 300, 300));
+                DrawPicture(surface, &doc, picture);
+            } else {
+                CFarthestFirstSurface surface(painter, QRect(0, 0, 300, 300));
+                DrawPicture(surface, &doc, picture);
+            }
+            return image;
+        };
+        const QImage beneath = paint(true), over = paint(false);
+        int differing = 0;
+        EXPECT_LE(LargestDifference(beneath, over, &differing), 10) << ratio;
+        EXPECT_LT(differing, beneath.width() * beneath.height() / 10) << ratio;
+    }
 }
 
 }  // namespace
