@@ -176,9 +176,12 @@ bool CPainterSurface::BeginUnderLayer(size_t lines) {
     CUnderLayer& layer = CUnderLayer::ForThisThread();
     if (!image || layer.Active()) return false;  // another surface of this thread holds it
     // The layer pays off once lines pile up over the same pixels; measured
-    // on a space picture, from about one line per twenty pixels.
-    constexpr double kLinesPerPixel = 1.0 / 20;
-    if (double(lines) < kLinesPerPixel * double(image->width()) * double(image->height())) return false;
+    // on a space picture, from about one line per twenty pixels at one pixel
+    // a point. Lines grow with the pixels a point as the image does, so
+    // they pile up as much at any ratio: counted per point.
+    constexpr double kLinesPerPoint = 1.0 / 20;
+    const QSizeF points = image->deviceIndependentSize();
+    if (double(lines) < kLinesPerPoint * points.width() * points.height()) return false;
     try {
         layer.Begin(*image);
     } catch (const std::bad_alloc&) {

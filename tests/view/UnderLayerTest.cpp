@@ -159,6 +159,10 @@ TEST(UnderLayer, OnlyAPlainImageSurfaceDrawsBeneathAndOneAtATime) {
     EXPECT_EQ(image.pixel(25, 25), qRgb(0, 0, 0));
     EXPECT_TRUE(CPainterSurface(painter, image.rect()).BeginUnderLayer(kMany)) << "free again";
     EXPECT_FALSE(CPainterSurface(painter, image.rect()).BeginUnderLayer(20)) << "too few to pay off";
+    painter.end();
+    image.setDevicePixelRatio(2);  // a quarter of the points: lines four times the pixels each
+    painter.begin(&image);
+    EXPECT_TRUE(CPainterSurface(painter, QRect(0, 0, 25, 25)).BeginUnderLayer(100)) << "as many per point";
 
     QPicture recorded;
     QPainter recorder(&recorded);
