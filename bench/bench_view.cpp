@@ -1,6 +1,8 @@
 // The space picture painted into a 1000 × 1000 image: turning, depth sort,
 // shading and the lines themselves, for about 10 thousand, 1 million and
-// 4 million segments. The surface is sampled once, outside the timing.
+// 4 million segments; and, as the window paints it on a screen of one and
+// of two pixels a point, for 160 thousand. The surface is sampled once,
+// outside the timing.
 
 #include <benchmark/benchmark.h>
 
@@ -38,6 +40,31 @@ void BM_Paint3D(benchmark::State& state) {
         benchmark::Counter(double(doc.m_graphs[0].m_nPoints) * state.iterations(), benchmark::Counter::kIsRate);
     state.counters["records_MB"] = recordBytes / 1e6;
     state.counters["paint_extra_MB"] = (PeakResidentBytes() - residentBefore) / 1e6;
+}
+
+// As the window paints: an image of the screen's pixels, 1000 × 1000 points
+// at the ratio of state.range(1) pixels a point, drawn in points.
+void BM_PaintAtRatio(benchmark::State& state) {
+    constexpr int kPoints = 1000;
+    CCurvilinearscopeDoc doc;
+    DefineBenchSurface(doc, StepOf(state.range(0)));
+    doc.Sample3D();
+    const double ratio = double(state.range(1));
+    QImage image(QSize(kPoints, kPoints) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    CPicture3D picture;
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            CPainterSurface surface(painter, QRect(0, 0, kPoints, kPoints));
+            DrawPicture(surface, &doc, picture);
+        }
+        benchmark::DoNotOptimize(image.constBits());
+        doc.m_dAngle += 0.1;
+    }
+    state.counters["segments"] = doc.m_graphs[0].m_nPoints;
+    state.counters["pixels"] = double(image.width()) * image.height();
 }
 
 // Only turning and sorting, no pixels: what the picture costs on top of the
@@ -83,4 +110,12 @@ void BM_Order3D(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_Paint3D)->Arg(5)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+// Repeated, for medians: the two ratios are compared within one run.
+BENCHMARK(BM_PaintAtRatio)
+    ->Args({20, 1})
+    ->Args({20, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_Order3D)->Arg(5)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(2.0);

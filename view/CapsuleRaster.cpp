@@ -2,6 +2,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +27,10 @@ struct OverImage {
     struct Row {
         uint32_t* pixels;
         uint32_t solid;
-        bool Open(int) const { return true; }
+        template <class F>
+        void ForOpen(int first, int last, F f) const {
+            for (int i = first; i <= last; ++i) f(i);
+        }
         void Put(int i, uint32_t cover) { pixels[i] = Blend(pixels[i], solid, cover); }
         void Fill(int first, int last) { std::fill(pixels + first, pixels + last + 1, solid); }
     };
@@ -45,7 +49,7 @@ struct OverImage {
 
 bool CanDrawCapsules(const QImage& image) {
     return (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied) &&
-           image.devicePixelRatio() == 1.0 && !image.isNull();
+           !image.isNull();
 }
 
 void DrawCapsules(QImage& image, const QLineF* lines, int count, double width, QRgb color, bool smooth) {
@@ -58,9 +62,11 @@ void DrawCapsules(QImage& image, const QLineF* lines, int count, double width, Q
 QImage* DirectRasterTarget(QPainter& painter) {
     if (!painter.isActive() || !painter.device() || painter.device()->devType() != QInternal::Image) return nullptr;
     if (!painter.paintEngine() || painter.paintEngine()->type() != QPaintEngine::Raster) return nullptr;
-    if (!painter.deviceTransform().isIdentity() || painter.hasClipping() || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-        return nullptr;
     auto* image = static_cast<QImage*>(painter.device());
+    // The painter scales by the image's ratio itself; anything more is its own business.
+    const double ratio = image->devicePixelRatio();
+    if (painter.deviceTransform() != QTransform::fromScale(ratio, ratio) || painter.hasClipping() ||
+        painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
     return CanDrawCapsules(*image) ? image : nullptr;
 }

@@ -11,12 +11,15 @@
 class QPainter;
 
 // Whether lines can be drawn into this image directly: a 32-bit RGB or
-// premultiplied ARGB image at device pixel ratio 1.
+// premultiplied ARGB image. Lines go into its pixels whatever its device
+// pixel ratio.
 bool CanDrawCapsules(const QImage& image);
 
 // The image the painter paints on, when lines can go into it directly: an
-// image (not a widget or printer), no transform, no clip, plain opaque
-// drawing. Otherwise nullptr, and the painter must draw.
+// image (not a widget or printer), no transform but the image's own scaling
+// by its device pixel ratio, no clip, plain opaque drawing. Otherwise
+// nullptr, and the painter must draw. A point of the painter lies at its
+// coordinates times the image's devicePixelRatio() in the image's pixels.
 QImage* DirectRasterTarget(QPainter& painter);
 
 // Draws the segments (device pixels, pixel (i, j) covering [i, i+1) ×

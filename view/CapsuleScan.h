@@ -8,7 +8,8 @@
 //   bool RowClosed(int j, int first, int last)  no pixel of row j from column
 //                                               first to last can change
 //   Row RowAt(int j)                            the pixels of row j, with
-//     bool Open(int i)                          whether pixel i can change
+//     void ForOpen(int first, int last, f)      f(i) for each pixel i from
+//                                               first to last that can change
 //     void Put(int i, uint32_t cover)           cover 1..255 (255: whole)
 //     void Fill(int first, int last)            cover 255 from first to last
 //
@@ -109,6 +110,40 @@ inline Interval RowInterval(const Segment& s, double py, double r) {
     return out;
 }
 
+// RowInterval with fewer branches, for smoothed pens: any larger interval
+// draws the same pixels (those it takes in needlessly get a cover of 0),
+// so it may round differently.
+inline void AddChord(Interval& in, double h, double cx) {
+    const double half = std::sqrt(std::max(h, 0.0));
+    const bool hit = h >= 0;
+    in.lo = std::min(in.lo, hit ? cx - half : INFINITY);
+    in.hi = std::max(in.hi, hit ? cx + half : -INFINITY);
+}
+
+inline Interval ReachInterval(const Segment& s, double py, double r) {
+    Interval out;
+    AddChord(out, r * r - py * py, 0);
+    AddChord(out, r * r - (py - s.dy) * (py - s.dy), s.dx);
+    double lo = -INFINITY, hi = INFINITY;
+    if (s.dx != 0) {
+        const double a = -py * s.dy * s.invDx, b = (s.len2 - py * s.dy) * s.invDx;
+        lo = std::min(a, b);
+        hi = std::max(a, b);
+    } else if (py * s.dy < 0 || py * s.dy > s.len2) {
+        return out;
+    }
+    if (s.dy != 0) {
+        const double c = py * s.dx * s.invDy, half = r * s.len * std::fabs(s.invDy);
+        lo = std::max(lo, c - half);
+        hi = std::min(hi, c + half);
+    } else if (std::fabs(py) > r) {
+        return out;
+    }
+    out.lo = std::min(out.lo, lo <= hi ? lo : INFINITY);
+    out.hi = std::max(out.hi, lo <= hi ? hi : -INFINITY);
+    return out;
+}
+
 // Pixel columns whose centres fall in the interval, cut to the image.
 inline void Columns(const Interval& in, double x0, int width, int& first, int& last) {
     first = std::max(CeilIndex(in.lo + x0 - 0.5, width), 0);
@@ -116,19 +151,53 @@ inline void Columns(const Interval& in, double x0, int width, int& first, int& l
     last = std::min(last, width - 1);
 }
 
-// Smoothed pixels at the rim: coverage from the exact distance, for the
-// pixels that can still change.
-template <class Row>
-void ScanRim(Row& row, int first, int last, double x0, double py, const Segment& s, double reach) {
-    const double invLen2 = 1.0 / s.len2;
-    for (int i = first; i <= last; ++i) {
-        if (!row.Open(i)) continue;
-        const double px = i + 0.5 - x0;
-        const double t = std::clamp((px * s.dx + py * s.dy) * invLen2, 0.0, 1.0);
-        const double ex = px - t * s.dx, ey = py - t * s.dy;
-        const double cover = reach - std::sqrt(ex * ex + ey * ey);  // 0 .. 1 across the rim
-        if (cover <= 0) continue;
-        row.Put(i, cover >= 1 ? 255u : static_cast<uint32_t>(cover * 255 + 0.5));
+// The rows from rowFirst to rowLast of a smoothed capsule, over the columns
+// colFirst to colLast. Each pixel within reach that can still change gets
+// its cover from the exact distance; those deep inside come out whole (255)
+// as a fill would make them. The layer's pixels are mostly final already,
+// so the few open ones are cheaper to compute than the inner span that
+// would spare them; and in the box of a short line, cheaper to test one by
+// one than each row's span is to compute.
+template <class Target>
+void ScanSmoothRows(Target& image, int rowFirst, int rowLast, int colFirst, int colLast, double x0, double y0,
+                    const Segment& s, double reach) {
+    // Boxes narrower than this are tested pixel by pixel.
+    constexpr int kNarrowColumns = 16;
+    const bool narrow = colLast - colFirst < kNarrowColumns;
+    const double invLen2 = 1.0 / s.len2, reach2 = reach * reach;
+    for (int j = rowFirst; j <= rowLast; ++j) {
+        const double py = j + 0.5 - y0, pyDy = py * s.dy;
+        int first = colFirst, last = colLast;
+        if (!narrow) {
+            if (j > rowFirst && image.RowClosed(j, colFirst, colLast)) continue;
+            Columns(ReachInterval(s, py, reach), x0, image.width, first, last);
+            if (first > last) continue;
+        }
+        auto row = image.RowAt(j);
+        row.ForOpen(first, last, [&](int i) {
+            const double px = i + 0.5 - x0;
+            const double t = std::clamp((px * s.dx + pyDy) * invLen2, 0.0, 1.0);
+            const double ex = px - t * s.dx, ey = py - t * s.dy;
+            const double distance2 = ex * ex + ey * ey;
+            if (distance2 >= reach2) return;                    // beyond reach: a cover of 0 at most
+            const double cover = reach - std::sqrt(distance2);  // 0 .. 1 across the rim
+            // Cover 0 would change nothing.
+            const uint32_t alpha = static_cast<uint32_t>(std::clamp(cover, 0.0, 1.0) * 255 + 0.5);
+            if (alpha) row.Put(i, alpha);
+        });
+    }
+}
+
+// The rows of a crisp capsule: pixels whose centres lie within the pen.
+template <class Target>
+void ScanCrispRows(Target& image, int rowFirst, int rowLast, int colFirst, int colLast, double x0, double y0,
+                   const Segment& s, double radius) {
+    for (int j = rowFirst; j <= rowLast; ++j) {
+        if (j > rowFirst && image.RowClosed(j, colFirst, colLast)) continue;
+        int first, last;
+        Columns(RowInterval(s, j + 0.5 - y0, radius), x0, image.width, first, last);
+        if (first > last || image.RowClosed(j, first, last)) continue;
+        image.RowAt(j).Fill(first, last);
     }
 }
 
@@ -139,9 +208,8 @@ void ScanCapsule(Target& image, const QLineF& line, const Shape& pen) {
     if (!(len2 > 0) || !std::isfinite(len2)) return;
     if (!pen.smooth && pen.radius <= 0.75) return ScanHairline(image, line);
     // Pixels whose centre is within reach of the segment: the pen plus half
-    // a pixel of smoothing. Those within inner are covered whole.
+    // a pixel of smoothing.
     const double reach = pen.radius + (pen.smooth ? 0.5 : 0.0);
-    const double inner = pen.smooth ? pen.radius - 0.5 : pen.radius;
     int rowFirst = std::max(image.top, FloorIndex(std::min(y0, y0 + dy) - reach, image.height));
     const int rowLast = std::min(image.bottom, CeilIndex(std::max(y0, y0 + dy) + reach, image.height));
     if (rowFirst > rowLast) return;
@@ -153,26 +221,10 @@ void ScanCapsule(Target& image, const QLineF& line, const Shape& pen) {
     while (rowFirst <= rowLast && image.RowClosed(rowFirst, colFirst, colLast)) ++rowFirst;
     if (rowFirst > rowLast) return;
     const Segment s{dx, dy, std::sqrt(len2), len2, dx != 0 ? 1 / dx : 0, dy != 0 ? 1 / dy : 0};
-    for (int j = rowFirst; j <= rowLast; ++j) {
-        if (j > rowFirst && image.RowClosed(j, colFirst, colLast)) continue;
-        const double py = j + 0.5 - y0;
-        int outFirst, outLast;
-        Columns(RowInterval(s, py, reach), x0, image.width, outFirst, outLast);
-        if (outFirst > outLast || image.RowClosed(j, outFirst, outLast)) continue;
-        auto row = image.RowAt(j);
-        int inFirst = outLast + 1, inLast = outLast;  // no inner part unless found
-        if (inner > 0) {
-            Columns(RowInterval(s, py, inner), x0, image.width, inFirst, inLast);
-            if (inFirst > inLast) inFirst = outLast + 1, inLast = outLast;
-        }
-        if (!pen.smooth) {
-            row.Fill(outFirst, outLast);
-            continue;
-        }
-        if (inFirst <= inLast) row.Fill(inFirst, inLast);
-        ScanRim(row, outFirst, std::min(inFirst - 1, outLast), x0, py, s, reach);
-        ScanRim(row, std::max(inLast + 1, inFirst), outLast, x0, py, s, reach);
-    }
+    if (pen.smooth)
+        ScanSmoothRows(image, rowFirst, rowLast, colFirst, colLast, x0, y0, s, reach);
+    else
+        ScanCrispRows(image, rowFirst, rowLast, colFirst, colLast, x0, y0, s, pen.radius);
 }
 
 }  // namespace capsule

@@ -47,22 +47,22 @@ void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
 }
 
 DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
-    if (devicePixelRatioF() == 1.0) {
-        // Through an image, whose pixels the surface can draw lines into
-        // directly: a space picture of a million segments turns in a
-        // fraction of a second instead of several.
-        QImage frame(size(), QImage::Format_RGB32);
-        if (!frame.isNull()) {  // otherwise no memory for it: straight onto the window
-            frame.fill(Qt::white);
-            DrawOutcome outcome;
-            {
-                QPainter framePainter(&frame);
-                CPainterSurface surface(framePainter, frame.rect());
-                outcome = DrawPicture(surface, m_pDocument, m_picture3D);
-            }
-            painter.drawImage(0, 0, frame);
-            return outcome;
+    // Through an image of the screen's own pixels, which the surface can
+    // draw lines into directly: a space picture of a million segments turns
+    // in a fraction of a second instead of several.
+    const qreal ratio = devicePixelRatioF();
+    QImage frame(size() * ratio, QImage::Format_RGB32);
+    if (!frame.isNull()) {  // otherwise no memory for it: straight onto the window
+        frame.setDevicePixelRatio(ratio);
+        frame.fill(Qt::white);
+        DrawOutcome outcome;
+        {
+            QPainter framePainter(&frame);
+            CPainterSurface surface(framePainter, rect());
+            outcome = DrawPicture(surface, m_pDocument, m_picture3D);
         }
+        painter.drawImage(0, 0, frame);
+        return outcome;
     }
     painter.fillRect(rect(), Qt::white);
     CPainterSurface surface(painter, rect());

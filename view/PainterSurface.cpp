@@ -145,28 +145,30 @@ void CPainterSurface::DrawLines(const SurfaceLine* lines, int count) { PaintLine
 
 void CPainterSurface::PaintLines(const SurfaceLine* lines, int count) {
     if (count <= 0) return;
+    QImage* direct = m_layer ? nullptr : DirectRasterTarget(m_painter);
+    // Lines drawn straight into an image land on its pixels: device points
+    // times the image's pixel ratio, as the painter would scale them.
+    const double ratio = m_layer ? m_layerRatio : direct ? direct->devicePixelRatio() : 1.0;
     m_lineBuffer.clear();
     for (int i = 0; i < count; ++i) {
         const SurfaceLine& l = lines[i];
         // A zero-length segment draws nothing (Qt would paint a round dot).
         if (l.x1 == l.x2 && l.y1 == l.y2) continue;
-        m_lineBuffer.emplace_back(Map(l.x1, l.y1), Map(l.x2, l.y2));
+        m_lineBuffer.emplace_back(Map(l.x1, l.y1) * ratio, Map(l.x2, l.y2) * ratio);
     }
     m_curX = lines[count - 1].x2;
     m_curY = lines[count - 1].y2;
     if (m_lineBuffer.empty()) return;
+    // As UseLinePen sets the painter's pen; smoothing follows the width in
+    // device points, as the painter's hint does.
     const double width = std::max(1.0, m_pen.width * std::abs(m_sx));
+    const bool smooth = width > 1.5;
     const QRgb color = qRgb(m_pen.color.r, m_pen.color.g, m_pen.color.b);
-    if (m_layer) {
-        m_layer->Draw(m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()), width, color, width > 1.5);
-        return;
-    }
-    if (QImage* image = DirectRasterTarget(m_painter)) {  // same look, a pixel at a time
-        DrawCapsules(*image, m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()), width, color, width > 1.5);
-        return;
-    }
+    const int drawn = static_cast<int>(m_lineBuffer.size());
+    if (m_layer) return m_layer->Draw(m_lineBuffer.data(), drawn, width * ratio, color, smooth);
+    if (direct) return DrawCapsules(*direct, m_lineBuffer.data(), drawn, width * ratio, color, smooth);
     UseLinePen();
-    m_painter.drawLines(m_lineBuffer.data(), static_cast<int>(m_lineBuffer.size()));
+    m_painter.drawLines(m_lineBuffer.data(), drawn);
 }
 
 bool CPainterSurface::BeginUnderLayer(size_t lines) {
@@ -175,9 +177,12 @@ bool CPainterSurface::BeginUnderLayer(size_t lines) {
     CUnderLayer& layer = CUnderLayer::ForThisThread();
     if (!image || layer.Active()) return false;  // another surface of this thread holds it
     // The layer pays off once lines pile up over the same pixels; measured
-    // on a space picture, from about one line per twenty pixels.
-    constexpr double kLinesPerPixel = 1.0 / 20;
-    if (double(lines) < kLinesPerPixel * double(image->width()) * double(image->height())) return false;
+    // on a space picture, from about one line per twenty pixels at one pixel
+    // a point. Lines grow with the pixels a point as the image does, so
+    // they pile up as much at any ratio: counted per point.
+    constexpr double kLinesPerPoint = 1.0 / 20;
+    const QSizeF points = image->deviceIndependentSize();
+    if (double(lines) < kLinesPerPoint * points.width() * points.height()) return false;
     try {
         layer.Begin(*image);
     } catch (const std::bad_alloc&) {
@@ -187,6 +192,7 @@ bool CPainterSurface::BeginUnderLayer(size_t lines) {
         return false;
     }
     m_layer = &layer;
+    m_layerRatio = image->devicePixelRatio();
     return true;
 }
 
@@ -217,6 +223,7 @@ void CPainterSurface::FillTextCell(const QRectF& cell) {
 }
 
 void CPainterSurface::TextOut(int x, int y, std::u16string_view text) {
+    if (m_layer) m_layer->DrawPending();  // the lines before the text are in the image before it
     QString s = ToQString(text);
     m_painter.setFont(CurrentFont());
     QFontMetricsF fm(m_painter.font(), m_painter.device());
@@ -239,6 +246,7 @@ void CPainterSurface::PaintText(const QPointF& baseline, const QString& text) {
 }
 
 void CPainterSurface::DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) {
+    if (m_layer) m_layer->DrawPending();
     QString s = ToQString(text);
     m_painter.setFont(CurrentFont());
     QRectF box = QRectF(Map(rect.left, rect.top), Map(rect.right, rect.bottom)).normalized();

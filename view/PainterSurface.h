@@ -76,6 +76,7 @@ private:
     QFont m_qfont;
     std::vector<QLineF> m_lineBuffer;  // reused between calls
     CUnderLayer* m_layer = nullptr;    // between BeginUnderLayer and EndUnderLayer
+    double m_layerRatio = 1;           // the layer's image pixels per device point
 };
 
 // Ends the painter as QPainter::end does. The SVG and PDF writers put their

@@ -11,6 +11,15 @@ namespace {
 
 using Cell = CUnderLayer::Cell;
 
+// Lines drawn at a time: enough to keep the threads busy for a while
+// between waits, 32 bytes each.
+constexpr int kPendingLines = 1 << 15;
+// Bands per thread: taken by whichever thread is free, they even out the
+// work of bands with many lines and bands with few.
+constexpr int kBandsPerThread = 16;
+// Fewer lines are not worth waking the workers for.
+constexpr int kParallelLines = 256;
+
 inline uint64_t WordMask(int first, int last, int w) {
     const int lo = std::max(first, w << 6) & 63, hi = std::min(last, (w << 6) + 63) & 63;
     return (~uint64_t(0) >> (63 - hi)) & (~uint64_t(0) << lo);
@@ -37,8 +46,8 @@ inline uint32_t Channel(uint32_t gathered, uint32_t beneath, uint32_t through) {
 // The pixels of the layer as a target for the capsule scan. A pixel is
 // untouched (the image holds what lies beneath), partly covered (its cell
 // holds the colour gathered and how much still shows through) or final (the
-// image holds its colour). Each part of a parallel drawing draws its own
-// stretch of rows, top to bottom.
+// image holds its colour). Each band of rows is drawn on its own, by
+// whichever thread takes it.
 struct UnderTarget {
     struct Row {
         QRgb* pixels;
@@ -47,7 +56,19 @@ struct UnderTarget {
         uint64_t* partial;
         uint32_t red, green, blue;
 
-        bool Open(int i) const { return !((closed[i >> 6] >> (i & 63)) & 1); }
+        template <class F>
+        void ForOpen(int first, int last, F f) const {
+            const int firstWord = first >> 6, lastWord = last >> 6;
+            if (firstWord == lastWord) {  // most lines span a few pixels
+                const uint64_t mask = (~uint64_t(0) >> (63 - (last & 63))) & (~uint64_t(0) << (first & 63));
+                for (uint64_t bits = mask & ~closed[firstWord]; bits; bits &= bits - 1)
+                    f((firstWord << 6) + std::countr_zero(bits));
+                return;
+            }
+            for (int w = firstWord; w <= lastWord; ++w)
+                for (uint64_t bits = WordMask(first, last, w) & ~closed[w]; bits; bits &= bits - 1)
+                    f((w << 6) + std::countr_zero(bits));
+        }
 
         void Close(int i, QRgb color) {
             pixels[i] = color;
@@ -129,6 +150,7 @@ void CUnderLayer::Begin(QImage& image) {
     m_cells.resize(size_t(image.width()) * image.height());
     m_closed.assign(size_t(wordsPerRow) * image.height(), 0);
     m_partial.assign(size_t(wordsPerRow) * image.height(), 0);
+    m_pending.Reserve(kPendingLines, image.height(), kBandsPerThread * ParallelWidth());
     m_image = &image;
     m_width = image.width();
     m_height = image.height();
@@ -142,48 +164,50 @@ void CUnderLayer::ReleaseMemory() {
     std::vector<Cell>().swap(m_cells);
     std::vector<uint64_t>().swap(m_closed);
     std::vector<uint64_t>().swap(m_partial);
+    m_pending.Release();
 }
 
 void CUnderLayer::Draw(const QLineF* lines, int count, double width, QRgb color, bool smooth) {
-    if (!m_image || count <= 0) return;
-    const capsule::Shape pen{std::max(1.0, width) / 2, smooth};
-    // A few lines are not worth waking the workers for.
-    const int parts = count < 256 ? 1 : std::min(ParallelWidth(), m_height);
-    SplitRows(lines, count, parts);
-    ForEachPart(parts, [&](int part) {
-        UnderTarget target{*this,
-                           m_width,
-                           m_height,
-                           m_split[part],
-                           m_split[part + 1] - 1,
-                           uint32_t(qRed(color)),
-                           uint32_t(qGreen(color)),
-                           uint32_t(qBlue(color))};
-        for (int k = 0; k < count; ++k) capsule::ScanCapsule(target, lines[k], pen);
-    });
+    if (!m_image) return;
+    const PendingPen pen{std::max(1.0, width), color, smooth};
+    while (count > 0) {
+        const int taken = m_pending.Add(lines, count, pen);
+        lines += taken;
+        count -= taken;
+        if (count > 0) DrawPending();  // full
+    }
 }
 
-void CUnderLayer::SplitRows(const QLineF* lines, int count, int parts) {
-    // Lines of one pen lie at one depth, often across a few rows of the
-    // picture only: equal shares of the lines, not of the rows, keep the
-    // parts equally busy.
-    m_split.assign(size_t(parts) + 1, m_height);
-    m_split[0] = 0;
-    if (parts == 1) return;
-    m_rowLines.assign(size_t(m_height), 0);
-    for (int k = 0; k < count; ++k) {
-        const double y = std::min(lines[k].y1(), lines[k].y2());
-        ++m_rowLines[size_t(y >= 0 ? std::min(y, m_height - 1.0) : 0.0)];
+void CUnderLayer::DrawPending() {
+    if (!m_image || m_pending.Empty()) return;
+    m_pending.Sort();
+    if (m_pending.Count() < kParallelLines) {
+        for (int band = 0; band < m_pending.Bands(); ++band) DrawBand(band);
+    } else {
+        ForEachPart(m_pending.Bands(), [this](int band) { DrawBand(band); });
     }
-    int part = 1, seen = 0;
-    for (int j = 0; j < m_height && part < parts; ++j) {
-        seen += m_rowLines[size_t(j)];
-        while (part < parts && seen >= int(int64_t(count) * part / parts)) m_split[size_t(part++)] = j + 1;
-    }
+    m_pending.Clear();
+}
+
+void CUnderLayer::DrawBand(int band) {
+    UnderTarget target{*this, m_width, m_height, m_pending.BandTop(band), m_pending.BandBottom(band), 0, 0, 0};
+    const PendingPen* current = nullptr;
+    capsule::Shape shape{};
+    m_pending.ForEachInBand(band, [&](const PendingPen& pen, const QLineF& line) {
+        if (&pen != current) {
+            current = &pen;
+            shape = {pen.width / 2, pen.smooth};
+            target.red = uint32_t(qRed(pen.color));
+            target.green = uint32_t(qGreen(pen.color));
+            target.blue = uint32_t(qBlue(pen.color));
+        }
+        capsule::ScanCapsule(target, line, shape);
+    });
 }
 
 void CUnderLayer::Finish() {
     if (!m_image) return;
+    DrawPending();
     // Pixels still partly covered: what lies beneath shows through.
     for (int j = 0; j < m_height; ++j) {
         const Cell* cells = m_cells.data() + size_t(j) * m_width;

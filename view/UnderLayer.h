@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "view/PendingLines.h"
+
 class CUnderLayer {
 public:
     // Starts a layer over the image, which must pass CanDrawCapsules and
@@ -26,7 +28,11 @@ public:
     // Gives back the memory kept for the next layer (not while active).
     void ReleaseMemory();
     // The lines, in order, each beneath all drawn before; as DrawCapsules.
+    // They may wait to be drawn with later ones, until DrawPending.
     void Draw(const QLineF* lines, int count, double width, QRgb color, bool smooth);
+    // Draws the lines still waiting: before anything else paints on the
+    // image while the layer is open.
+    void DrawPending();
     // Lays the layer over the image and ends it.
     void Finish();
     bool Active() const { return m_image != nullptr; }
@@ -41,7 +47,7 @@ public:
 
 private:
     friend struct UnderTarget;
-    void SplitRows(const QLineF* lines, int count, int parts);
+    void DrawBand(int band);
 
     QImage* m_image = nullptr;
     uchar* m_bits = nullptr;
@@ -51,6 +57,5 @@ private:
     std::vector<Cell> m_cells;
     std::vector<uint64_t> m_closed;   // a bit per pixel: final, in the image
     std::vector<uint64_t> m_partial;  // a bit per pixel: its cell is in use
-    std::vector<int> m_split;         // part p draws rows m_split[p] .. m_split[p+1]-1
-    std::vector<int> m_rowLines;      // lines starting in each row, for the split
+    CPendingLines m_pending;
 };

@@ -2,6 +2,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "view/PainterSurface.h"
 
@@ -146,4 +150,64 @@ TEST(PainterSurface, ASubclassMayDrawItsBatchesThroughLineTo) {
         dc.DrawLines(&line, 1);
     }
     EXPECT_TRUE(Dark(image, 100, 100));
+}
+
+namespace {
+
+// Wide smoothed lines, hairlines and a word over the logical square, drawn
+// on an image of `pixels` × `pixels` at the given device pixel ratio.
+// throughPainter: a clip keeps the surface from drawing into the image
+// itself, so QPainter draws every line.
+QImage PaintScene(double ratio, bool throughPainter) {
+    constexpr int kPoints = 200;
+    QImage image(QSize(kPoints, kPoints) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (throughPainter) painter.setClipRect(QRect(0, 0, kPoints, kPoints));
+    CPainterSurface dc(painter, QRect(0, 0, kPoints, kPoints));
+    dc.SetMapping(0, 0, kPoints, kPoints);
+    std::vector<SurfaceLine> lines;
+    for (int k = 0; k < 40; ++k) {
+        const int x = -950 + 47 * k, y = (k * 397) % 1800 - 900;
+        lines.push_back({x, y, x + 300 - 13 * k, y + (k % 5) * 70 - 140});
+    }
+    dc.SelectPen({31, {200, 30, 30}});  // 3.1 points: smoothed
+    dc.DrawLines(lines.data(), 20);
+    dc.SelectPen({10, {0, 0, 160}});  // 1 point: crisp
+    dc.DrawLines(lines.data() + 20, 20);
+    dc.SelectFont({150, 400});
+    dc.TextOut(-900, 900, u"Curve");
+    return image;
+}
+
+// Pixels painted in either image, and of them how many differ clearly.
+std::pair<int, int> PaintedAndDiffering(const QImage& a, const QImage& b, int threshold) {
+    int painted = 0, differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            painted += p != qRgb(255, 255, 255) || q != qRgb(255, 255, 255);
+            differing += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                   std::abs(qBlue(p) - qBlue(q))}) > threshold;
+        }
+    return {painted, differing};
+}
+
+}  // namespace
+
+// A screen of two pixels per point: the surface draws the lines into the
+// image's pixels itself, where the painter would put them, as wide as the
+// painter would make them.
+TEST(PainterSurface, AtTwoPixelsAPointLinesLandWhereThePainterPutsThem) {
+    const QImage direct = PaintScene(2, false), painted = PaintScene(2, true), single = PaintScene(1, false);
+    ASSERT_EQ(direct.size(), QSize(400, 400));
+    EXPECT_EQ(direct.devicePixelRatio(), 2.0);
+    const auto [painted2, differing2] = PaintedAndDiffering(direct, painted, 96);
+    EXPECT_GT(painted2, 4000);
+    EXPECT_LT(differing2, painted2 / 50) << differing2 << " of " << painted2;
+    // Halved, it is the picture at one pixel a point, up to the edges.
+    const QImage halved = direct.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto [painted1, differing1] = PaintedAndDiffering(halved, single, 96);
+    EXPECT_LT(differing1, painted1 / 6) << differing1 << " of " << painted1;
 }

@@ -99,6 +99,31 @@ TEST(UnderLayer, NearestFirstBeneathLooksLikeFarthestFirstOver) {
     EXPECT_NE(under, Background());
 }
 
+// Lines wait to be drawn a few thousand at a time; more lines, or more
+// pens, than fit at once are drawn in turns, in the same order.
+TEST(UnderLayer, LinesBeyondWhatWaitsAtOnceKeepTheirOrder) {
+    constexpr int kLines = 40000;
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> pos(-5, 125), step(-4, 4);
+    std::vector<QLineF> lines;
+    for (int i = 0; i < kLines; ++i) {
+        const double x = pos(rng), y = pos(rng);
+        lines.emplace_back(x, y, x + step(rng), y + step(rng));
+    }
+    auto colorOf = [](int i) { return qRgb(i % 251, (i / 7) % 253, 90); };
+    QImage under = Background();
+    CUnderLayer layer;
+    layer.Begin(under);
+    for (int i = 0; i < kLines / 2; ++i) layer.Draw(&lines[size_t(i)], 1, 1, colorOf(i), false);  // a pen each
+    layer.Draw(&lines[kLines / 2], kLines / 2, 1, qRgb(0, 0, 0), false);                          // one pen
+    layer.Finish();
+    QImage expected = Background();
+    for (int i = kLines - 1; i >= kLines / 2; --i)
+        DrawCapsules(expected, &lines[size_t(i)], 1, 1, qRgb(0, 0, 0), false);
+    for (int i = kLines / 2 - 1; i >= 0; --i) DrawCapsules(expected, &lines[size_t(i)], 1, 1, colorOf(i), false);
+    EXPECT_EQ(under, expected) << "crisp lines cover whole pixels: nearest first beneath is exact";
+}
+
 TEST(UnderLayer, APixelCoveredWholeTakesTheNearestColourExactly) {
     QImage over = Background(), under = Background();
     const QLineF far(20, 60, 100, 60), near(60, 20, 60, 100);
@@ -136,6 +161,10 @@ TEST(UnderLayer, OnlyAPlainImageSurfaceDrawsBeneathAndOneAtATime) {
     EXPECT_EQ(image.pixel(25, 25), qRgb(0, 0, 0));
     EXPECT_TRUE(CPainterSurface(painter, image.rect()).BeginUnderLayer(kMany)) << "free again";
     EXPECT_FALSE(CPainterSurface(painter, image.rect()).BeginUnderLayer(20)) << "too few to pay off";
+    painter.end();
+    image.setDevicePixelRatio(2);  // a quarter of the points: lines four times the pixels each
+    painter.begin(&image);
+    EXPECT_TRUE(CPainterSurface(painter, QRect(0, 0, 25, 25)).BeginUnderLayer(100)) << "as many per point";
 
     QPicture recorded;
     QPainter recorder(&recorded);
@@ -163,24 +192,28 @@ TEST(UnderLayer, SpacePictureLooksTheSameDrawnEitherWay) {
     doc.Sample3D();
     doc.m_dAngle = 0.7;
 
-    auto paint = [&](bool beneath) {
-        QImage image(300, 300, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        CPicture3D picture;
-        if (beneath) {
-            CPainterSurface surface(painter, image.rect());
-            DrawPicture(surface, &doc, picture);
-        } else {
-            CFarthestFirstSurface surface(painter, image.rect());
-            DrawPicture(surface, &doc, picture);
-        }
-        return image;
-    };
-    const QImage beneath = paint(true), over = paint(false);
-    int differing = 0;
-    EXPECT_LE(LargestDifference(beneath, over, &differing), 10);
-    EXPECT_LT(differing, 300 * 300 / 10);
+    // At two pixels a point as well: the layer draws into the image's pixels.
+    for (const double ratio : {1.0, 2.0}) {
+        auto paint = [&](bool beneath) {
+            QImage image(QSize(300, 300) * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            CPicture3D picture;
+            if (beneath) {
+                CPainterSurface surface(painter, QRect(0, 0, 300, 300));
+                DrawPicture(surface, &doc, picture);
+            } else {
+                CFarthestFirstSurface surface(painter, QRect(0, 0, 300, 300));
+                DrawPicture(surface, &doc, picture);
+            }
+            return image;
+        };
+        const QImage beneath = paint(true), over = paint(false);
+        int differing = 0;
+        EXPECT_LE(LargestDifference(beneath, over, &differing), 10) << ratio;
+        EXPECT_LT(differing, beneath.width() * beneath.height() / 10) << ratio;
+    }
 }
 
 }  // namespace

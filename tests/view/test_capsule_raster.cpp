@@ -93,4 +93,10 @@ TEST(CapsuleRaster, OnlyPlainImagesAreDrawnIntoDirectly) {
     painter.resetTransform();
     painter.setClipRect(0, 0, 5, 5);
     EXPECT_EQ(DirectRasterTarget(painter), nullptr);
+    painter.end();
+    rgb.setDevicePixelRatio(2);
+    painter.begin(&rgb);
+    EXPECT_EQ(DirectRasterTarget(painter), &rgb) << "the painter's scaling to the image's own pixels";
+    painter.scale(2, 2);
+    EXPECT_EQ(DirectRasterTarget(painter), nullptr);
 }
