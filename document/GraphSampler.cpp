@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "base/VectorState.h"
 #include "document/ParallelRows.h"
 #include "document/SampleCapacity.h"
 #include "document/SampleRow.h"
@@ -61,6 +62,7 @@ CGraphSampler::CGraphSampler(std::span<CGraphDef> graphs, Dimension dimension, i
       m_ticker(&progress, ExpectedEvaluations(graphs, dimension, range)) {}
 
 bool CGraphSampler::SampleShownSlots() {
+    ClearUpperVectorState();  // the caller may be a GUI thread with a dirty vector state
     for (size_t slot = 0; slot < m_graphs.size(); ++slot) {
         CGraphDef& graph = m_graphs[slot];
         if (!graph.m_bShow) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/VectorState.h"
 #include "document/SampleProgress.h"
 
 class SampleTicker {
@@ -47,7 +48,9 @@ public:
             return true;
         }
         const double done = m_dBlocks * kInterval + (kInterval - m_nCountdown);
-        return (*m_pProgress)(std::clamp(done / m_dExpected, 0.0, 1.0));
+        const bool goOn = (*m_pProgress)(std::clamp(done / m_dExpected, 0.0, 1.0));
+        ClearUpperVectorState();  // the callback runs the window's code, which may leave it dirty
+        return goOn;
     }
 
 private:
