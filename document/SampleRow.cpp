@@ -32,24 +32,42 @@ inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double 
     return !(v > range || v < -range);
 }
 
-// Stores the sample (x, y, z) at index i: from the previous record's end, or
-// from itself when it begins a new piece (as the first of a row always does).
-inline void StoreRecord(SamplePoint* out, int32_t i, bool newPiece, double x, double y, double z, int32_t number) {
-    SamplePoint& point = out[i];
-    point.x = x;
-    point.y = y;
-    point.z = z;
-    point.graphNumber = number;
-    if (newPiece) {
-        point.fromX = x;
-        point.fromY = y;
-        point.fromZ = z;
-    } else {
-        point.fromX = out[i - 1].x;
-        point.fromY = out[i - 1].y;
-        point.fromZ = out[i - 1].z;
+// Writes a row's records one after another, each from the end of the one
+// before, or from itself when it begins a new piece (as the first of a row
+// always does). The end is kept at hand rather than read back from the
+// record just written, which would wait for that record's memory.
+class RecordWriter {
+public:
+    RecordWriter(SamplePoint* out, int32_t number) : m_out(out), m_number(number) {}
+
+    void Store(bool newPiece, double x, double y, double z) {
+        if (newPiece) {
+            m_fromX = x;
+            m_fromY = y;
+            m_fromZ = z;
+        }
+        SamplePoint& point = m_out[m_count++];
+        point.fromX = m_fromX;
+        point.fromY = m_fromY;
+        point.fromZ = m_fromZ;
+        point.x = x;
+        point.y = y;
+        point.z = z;
+        point.graphNumber = m_number;
+        m_fromX = x;
+        m_fromY = y;
+        m_fromZ = z;
     }
-}
+    int32_t Count() const { return m_count; }
+
+private:
+    SamplePoint* const m_out;
+    const int32_t m_number;
+    int32_t m_count = 0;
+    double m_fromX = 0.0;
+    double m_fromY = 0.0;
+    double m_fromZ = 0.0;
+};
 
 // Counts nothing, for a row whose samples its caller counts in bulk.
 struct Uncounted {
@@ -93,7 +111,7 @@ public:
     static constexpr bool kPlane = kDimension == DIM_PLANE;
 
     ExplicitRecords(const ExplicitRows& rows, double y, SamplePoint* out, int32_t room)
-        : m_y(y), m_range(rows.range), m_leftSide(rows.leftSide), m_number(rows.number), m_out(out), m_room(room) {}
+        : m_y(y), m_range(rows.range), m_leftSide(rows.leftSide), m_room(room), m_writer(out, rows.number) {}
 
     // The sample f(x) = v; `valued` is false when it has no number.
     void Take(double x, double v, bool valued) {
@@ -103,24 +121,21 @@ public:
             return;
         }
         if constexpr (kPlane) {
-            StoreRecord(m_out, m_stored, m_newPiece, x, v, 0.0, m_number);  // z unused; 0 keeps files reproducible
+            m_writer.Store(m_newPiece, x, v, 0.0);  // z unused; 0 keeps files reproducible
         } else {
-            StoreRecord(m_out, m_stored, m_newPiece, x, m_y, v, m_number);
+            m_writer.Store(m_newPiece, x, m_y, v);
         }
-        ++m_stored;
         m_newPiece = false;
     }
-    bool HasRoom() const { return m_stored < m_room; }
-    int32_t Stored() const { return m_stored; }
+    bool HasRoom() const { return m_writer.Count() < m_room; }
+    int32_t Stored() const { return m_writer.Count(); }
 
 private:
     const double m_y;
     const double m_range;
     const int32_t m_leftSide;
-    const int32_t m_number;
-    SamplePoint* const m_out;
     const int32_t m_room;
-    int32_t m_stored = 0;
+    RecordWriter m_writer;
     bool m_newPiece = true;
 };
 
@@ -194,11 +209,10 @@ RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, doubl
                                   Ticker& ticker) {
     const double last = rows.last;
     const double step = rows.step;
-    const int32_t number = rows.number;
-    int32_t n = 0;
-    for (double u = rows.start; u <= last && n < room; u += step) {
+    RecordWriter writer(out, rows.number);
+    for (double u = rows.start; u <= last && writer.Count() < room; u += step) {
         if (!ticker.Tick()) {
-            return {n, false};
+            return {writer.Count(), false};
         }
         double x;
         double y;
@@ -209,10 +223,9 @@ RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, doubl
             }
             continue;
         }
-        StoreRecord(out, n, n == 0, x, y, z, number);
-        ++n;
+        writer.Store(writer.Count() == 0, x, y, z);
     }
-    return {n, true};
+    return {writer.Count(), true};
 }
 
 // The row programs of the coordinate formulas along t or u, with v set for
@@ -246,9 +259,9 @@ RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const Parame
             program->BeginRow();
         }
     }
-    int32_t n = 0;
+    RecordWriter writer(out, rows.number);
     RowAxis::Position at = rows.us.Begin();
-    while (n < room) {
+    while (writer.Count() < room) {
         double* us = programs[0]->Input();
         const int count = rows.us.Next(at, us, kBatch);
         if (count == 0) {
@@ -265,16 +278,15 @@ RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const Parame
             coordinates[k] = programs[k]->Run(count);
         }
         const bool finished = TakeBatch(
-            ticker, count, [&n, room] { return n < room; },
-            [&](int i) {
-                StoreRecord(out, n, n == 0, coordinates[0][i], coordinates[1][i], coordinates[2][i], rows.number);
-                ++n;
+            ticker, count, [&writer, room] { return writer.Count() < room; },
+            [&writer, &coordinates](int i) {
+                writer.Store(writer.Count() == 0, coordinates[0][i], coordinates[1][i], coordinates[2][i]);
             });
         if (!finished) {
-            return {n, false};
+            return {writer.Count(), false};
         }
     }
-    return {n, true};
+    return {writer.Count(), true};
 }
 
 template <class Formulas, class Ticker>
