@@ -169,6 +169,15 @@ bool CGraphSampler::SampleSurface(CGraphDef& graph, SamplePoint* points, int32_t
     const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, number};
     const double vStep = graph.m_dVStep;
     const double vLast = graph.m_dVEnd + graph.m_dVStep;  // one step beyond the end, as u's
+    switch (SampleParametricRowsInParallel(graph, f, rows, vLast, capacity, points, m_ticker)) {
+        case RowSampling::Done:
+            return true;
+        case RowSampling::Cancelled:
+            return false;
+        case RowSampling::NotSuited:
+            break;
+    }
+    // The rows one after another, each beginning where the one before ended.
     int32_t i = 0;
     for (double v = graph.m_dVStart; v <= vLast && i < capacity; v += vStep) {
         const RowSampled row = SampleParametricRow(f, rows, v, points + i, capacity - i, m_ticker);

@@ -342,3 +342,9 @@ RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, d
                                int32_t room, SampleTicker& ticker) {
     return ParametricRow(f, rows, v, out, room, ticker);
 }
+
+RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
+                               int32_t room) {
+    Uncounted uncounted;
+    return ParametricRow(f, rows, v, out, room, uncounted);
+}

@@ -104,3 +104,7 @@ RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, Sam
                                SampleTicker& ticker);
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
                                int32_t room, SampleTicker& ticker);
+// The same, uncounted and never cancelled, for a row sampled on a thread of
+// its own while its caller counts the rows in bulk.
+RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
+                               int32_t room);
