@@ -4,8 +4,10 @@
 // an array is dominated by page faults, so a block of 4 MiB or more gets
 // its own anonymous mapping marked for transparent huge pages. Pages are
 // still only taken when something is written to them, so room that is never
-// used costs (almost) nothing. Under AddressSanitizer every block comes
-// from malloc, so overruns are still caught.
+// used costs (almost) nothing. A freed block is kept for the next block of
+// about its size (a resampling at the same step gets its old memory back,
+// already in place) until newer ones push it out. Under AddressSanitizer
+// every block comes from malloc, so overruns are still caught.
 
 #include <cstddef>
 #include <new>

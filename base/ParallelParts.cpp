@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "base/VectorState.h"
 
 namespace {
 
@@ -81,11 +84,15 @@ private:
     }
 
     // Jobs come in quick succession while a picture is drawn (one per batch
-    // of lines): a thread that waits a few microseconds by spinning before
-    // it sleeps is back at work without a wake-up through the kernel.
+    // of lines): a thread that waits a little by spinning before it sleeps
+    // is back at work without a wake-up through the kernel. The wait is
+    // bounded in time, not in turns, so an idle program stops spending
+    // processor time within a few milliseconds of its last job whatever the
+    // machine's speed.
     template <class Condition>
     static void SpinWhile(Condition condition) {
-        for (int spin = 0; spin < kSpins && condition(); ++spin) std::this_thread::yield();
+        const auto deadline = std::chrono::steady_clock::now() + kSpinTime;
+        while (condition() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
     }
 
     void Serve() {
@@ -104,6 +111,9 @@ private:
                 context = m_context;
                 parts = m_parts;
             }
+            // The thread may have run code that left the vector state dirty
+            // (see VectorState.h); a part's maths runs at full speed.
+            ClearUpperVectorState();
             TakeParts(work, context, parts);
             std::lock_guard<std::mutex> lock(m_mutex);
             if (m_busy.fetch_sub(1) == 1) m_done.notify_one();
@@ -114,7 +124,7 @@ private:
     std::mutex m_jobMutex;  // held by the thread whose job runs
     std::mutex m_mutex;     // guards what follows
     std::condition_variable m_wake, m_done;
-    static constexpr int kSpins = 200;
+    static constexpr std::chrono::milliseconds kSpinTime{2};
     bool m_stopping = false;
     std::atomic<unsigned> m_generation{0};
     void (*m_work)(void*, int) = nullptr;

@@ -6,13 +6,19 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "bench_document_native.h"
 #include "document/Archive.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
+#include "document/SampleRow.h"
+#include "document/SampleTicker.h"
+#include "expr/GraphExpress.h"
 
 namespace {
 
@@ -34,6 +40,21 @@ double SideSamples(int32_t range, double step) {
     return n;
 }
 
+// Records that are in memory already, shared by every benchmark that fills
+// an array of its own: no side pays for touching fresh memory, nor gains
+// from memory another side just gave back.
+SamplePoint* WarmRecords(int32_t count) {
+    static PointArray records;
+    static int32_t capacity = 0;
+    if (count > capacity) {
+        records.reset();
+        records = PointArray::Allocate(static_cast<size_t>(count));
+        std::memset(static_cast<void*>(records.get()), 0, sizeof(SamplePoint) * static_cast<size_t>(count));
+        capacity = count;
+    }
+    return records.get();
+}
+
 void BM_Parabola(benchmark::State& state) {
     CCurvilinearscopeDoc doc;
     ShowOnly(doc, 0, 10);
@@ -51,11 +72,164 @@ void BM_Circle(benchmark::State& state) {
 }
 BENCHMARK(BM_Circle);
 
+// ---- One thread: the document's row loop against native loops ----------
+//
+// The rows one after another into warm records, as the sampling runs them
+// on one thread: each formula's rows batched (the sampling's way), one
+// sample after another (as before the row batches), and the same loop with
+// the formula as native code, inlined, so that the compiler computes what is
+// fixed along a row once.
+
+constexpr int32_t kRowRange = 10;
+constexpr double kRowStep = 0.02;  // 1001 x 1001 samples
+
+double SinCos(double x, double y) { return std::sin(x) * std::cos(y); }
+double Paraboloid(double x, double y) { return x * x + y * y; }
+double LongFormula(double x, double y) {
+    return ((x + 1) * (x - 1) + (y + 2) * (y - 2)) / (x * x + y * y + 0.5) + std::sin(x) * std::cos(y) -
+           std::atan(x * y);
+}
+
+struct RowFormula {
+    const char* name;
+    const char16_t* ours;
+};
+const RowFormula kRowFormulas[] = {
+    {"sin(x)*cos(y)", u"sin(x)*cos(y)"},
+    {"x*x+y*y", u"x*x+y*y"},
+    {"long", u"((x+1)*(x-1)+(y+2)*(y-2))/(x*x+y*y+0.5)+sin(x)*cos(y)-atan(x*y)"},
+};
+
+int32_t RowCapacity() { return SpaceExplicitCapacity(kRowRange, kRowStep, LS_PLAIN); }
+
+void SetSamples(benchmark::State& state, int32_t records) {
+    const double side = SideSamples(kRowRange, kRowStep);
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * side * side));
+    state.counters["records"] = records;
+}
+
+void BM_SurfaceRows(benchmark::State& state, const RowFormula& formula, RowEvaluation evaluation) {
+    CFunctionExpress f(formula.ours, 1, kRowRange);
+    if (!f.Compile() || !f.HasFastPath()) {
+        state.SkipWithError("no number-only program");
+        return;
+    }
+    const int32_t capacity = RowCapacity();
+    SamplePoint* out = WarmRecords(capacity);
+    const ExplicitRows rows{DIM_SPACE, kRowRange, kRowStep, LS_PLAIN, 1, evaluation};
+    SampleTicker ticker(nullptr, 0);
+    int32_t n = 0;
+    for (auto _ : state) {
+        n = 0;
+        for (double y = -kRowRange; y <= kRowRange && n < capacity; y += kRowStep)
+            n += SampleExplicitRow(f, rows, y, out + n, capacity - n, ticker).stored;
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
+    }
+    SetSamples(state, n);
+}
+
+template <double (*F)(double, double)>
+void BM_NativeSurfaceRows(benchmark::State& state) {
+    const int32_t capacity = RowCapacity();
+    SamplePoint* out = WarmRecords(capacity);
+    int32_t n = 0;
+    for (auto _ : state) {
+        n = NativeSurface(out, capacity, kRowRange, kRowStep, F);
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
+    }
+    SetSamples(state, n);
+}
+
+// The parametric sphere: 500 x 500 samples, u and v from 0 in steps of 0.01
+// up to 4.99.
+void SphereDefinition(CGraphDef& g) {
+    g.m_nKind = 1;
+    g.m_strX = u"cos(u)*sin(v)*5";
+    g.m_strY = u"sin(u)*sin(v)*5";
+    g.m_strZ = u"cos(v)*5";
+    g.m_dTStart = g.m_dVStart = 0;
+    g.m_dTEnd = g.m_dVEnd = 4.985;
+    g.m_dTStep = g.m_dVStep = 0.01;
+}
+
+void BM_SphereRows(benchmark::State& state, RowEvaluation evaluation) {
+    CGraphDef g;
+    SphereDefinition(g);
+    SurfaceFormulas f(g);
+    if (!f.Compile()) {
+        state.SkipWithError("does not compile");
+        return;
+    }
+    const int32_t capacity = SpaceParametricCapacity(g);
+    SamplePoint* out = WarmRecords(capacity);
+    const ParametricRows rows{g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep, 1, evaluation};
+    SampleTicker ticker(nullptr, 0);
+    int32_t n = 0;
+    for (auto _ : state) {
+        n = 0;
+        for (double v = g.m_dVStart; v <= g.m_dVEnd + g.m_dVStep && n < capacity; v += g.m_dVStep)
+            n += SampleParametricRow(f, rows, v, out + n, capacity - n, ticker).stored;
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+    state.counters["records"] = n;
+}
+
+void BM_NativeSphereRows(benchmark::State& state) {
+    CGraphDef g;
+    SphereDefinition(g);
+    const int32_t capacity = SpaceParametricCapacity(g);
+    SamplePoint* out = WarmRecords(capacity);
+    int32_t n = 0;
+    for (auto _ : state) {
+        n = NativeParametric(out, capacity, g, [](double u, double v, double& x, double& y, double& z) {
+            x = std::cos(u) * std::sin(v) * 5;
+            y = std::sin(u) * std::sin(v) * 5;
+            z = std::cos(v) * 5;
+        });
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+    state.counters["records"] = n;
+}
+
+void RegisterRowBenchmarks() {
+    void (*const nativeRuns[])(benchmark::State&) = {BM_NativeSurfaceRows<SinCos>, BM_NativeSurfaceRows<Paraboloid>,
+                                                     BM_NativeSurfaceRows<LongFormula>};
+    static_assert(std::size(nativeRuns) == std::size(kRowFormulas));
+    for (size_t k = 0; k < std::size(kRowFormulas); ++k) {
+        const RowFormula& formula = kRowFormulas[k];
+        const std::string name = std::string("BM_Rows ") + formula.name;
+        benchmark::RegisterBenchmark((name + " | batched").c_str(), BM_SurfaceRows, formula, RowEvaluation::Batched)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + " | per sample").c_str(), BM_SurfaceRows, formula,
+                                     RowEvaluation::PerSample)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + " | native").c_str(), nativeRuns[k])->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("BM_Rows sphere | batched", BM_SphereRows, RowEvaluation::Batched)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Rows sphere | per sample", BM_SphereRows, RowEvaluation::PerSample)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Rows sphere | native", BM_NativeSphereRows)->Unit(benchmark::kMillisecond);
+}
+
+// ---- The whole sampling, on all threads, as the program runs it ----------
+//
+// A document sampled again and again, as the program resamples it, after
+// one sampling before the clock starts. The native loops, one thread, fill
+// warm records.
+
 void BM_Surface(benchmark::State& state) {
     const int32_t range = static_cast<int32_t>(state.range(0));
     const double step = state.range(1) / 1000.0;
     CCurvilinearscopeDoc doc;
     SurfaceDocument(doc, range, step);
+    doc.Sample3D();
     for (auto _ : state) doc.Sample3D();
     const double side = SideSamples(range, step);
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * side * side));
@@ -66,11 +240,13 @@ BENCHMARK(BM_Surface)->Args({10, 200})->Args({20, 10})->Unit(benchmark::kMillise
 void BM_NativeSurface(benchmark::State& state) {
     const int32_t range = static_cast<int32_t>(state.range(0));
     const double step = state.range(1) / 1000.0;
-    PointArray points;
+    const int32_t capacity = SpaceExplicitCapacity(range, step, LS_PLAIN);
+    SamplePoint* out = WarmRecords(capacity);
     int32_t n = 0;
     for (auto _ : state) {
-        n = NativeSurface(points, range, step, [](double x, double y) { return std::sin(x) * std::cos(y); });
-        benchmark::DoNotOptimize(points.get());
+        n = NativeSurface(out, capacity, range, step, SinCos);
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
     }
     const double side = SideSamples(range, step);
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * side * side));
@@ -78,66 +254,16 @@ void BM_NativeSurface(benchmark::State& state) {
 }
 BENCHMARK(BM_NativeSurface)->Args({10, 200})->Args({20, 10})->Unit(benchmark::kMillisecond);
 
-// The same with the formula called through a pointer the compiler cannot see
-// through: cos(y) is then computed for every sample, as any evaluator of the
-// formula text must, instead of once per row.
-double SinCos(double x, double y) { return std::sin(x) * std::cos(y); }
-double (*volatile g_opaqueFormula)(double, double) = &SinCos;
-
-void BM_NativeSurfacePerSample(benchmark::State& state) {
-    const int32_t range = static_cast<int32_t>(state.range(0));
-    const double step = state.range(1) / 1000.0;
-    PointArray points;
-    int32_t n = 0;
-    for (auto _ : state) {
-        auto* formula = g_opaqueFormula;
-        n = NativeSurface(points, range, step, formula);
-        benchmark::DoNotOptimize(points.get());
-    }
-    const double side = SideSamples(range, step);
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * side * side));
-    state.counters["records"] = n;
-}
-BENCHMARK(BM_NativeSurfacePerSample)->Args({10, 200})->Args({20, 10})->Unit(benchmark::kMillisecond);
-
-// 500 x 500 samples: u and v from 0 in steps of 0.01 up to 4.99.
-void ParametricDefinition(CGraphDef& g) {
-    g.m_nKind = 1;
-    g.m_strX = u"cos(u)*sin(v)*5";
-    g.m_strY = u"sin(u)*sin(v)*5";
-    g.m_strZ = u"cos(v)*5";
-    g.m_dTStart = g.m_dVStart = 0;
-    g.m_dTEnd = g.m_dVEnd = 4.985;
-    g.m_dTStep = g.m_dVStep = 0.01;
-}
-
 void BM_ParametricSurface(benchmark::State& state) {
     CCurvilinearscopeDoc doc;
     ShowOnly(doc, 1, 10);
-    ParametricDefinition(doc.m_graphs[0]);
+    SphereDefinition(doc.m_graphs[0]);
+    doc.Sample3D();
     for (auto _ : state) doc.Sample3D();
     state.SetItemsProcessed(state.iterations() * doc.m_graphs[0].m_nPoints);
     state.counters["records"] = doc.m_graphs[0].m_nPoints;
 }
 BENCHMARK(BM_ParametricSurface)->Unit(benchmark::kMillisecond);
-
-void BM_NativeParametricSurface(benchmark::State& state) {
-    CGraphDef g;
-    ParametricDefinition(g);
-    PointArray points;
-    int32_t n = 0;
-    for (auto _ : state) {
-        n = NativeParametric(points, g, [](double u, double v, double& x, double& y, double& z) {
-            x = std::cos(u) * std::sin(v) * 5;
-            y = std::sin(u) * std::sin(v) * 5;
-            z = std::cos(v) * 5;
-        });
-        benchmark::DoNotOptimize(points.get());
-    }
-    state.SetItemsProcessed(state.iterations() * n);
-    state.counters["records"] = n;
-}
-BENCHMARK(BM_NativeParametricSurface)->Unit(benchmark::kMillisecond);
 
 // The R = 20, step 0.01 surface's file, through the page cache.
 struct BigFile {
@@ -191,4 +317,10 @@ BENCHMARK(BM_ReadBigFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RegisterRowBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,21 +1,16 @@
 #pragma once
 // The limit for the sampling benchmarks: the explicit surface's loop with the
-// formula as a native lambda, filling the same records into an array of the
-// same capacity (left untouched where no record lands).
+// formula as a native function, filling the same records into an array of
+// the same capacity (left untouched where no record lands).
 
 #include <cmath>
 #include <cstdint>
-#include <memory>
 
 #include "document/GraphDef.h"
 #include "document/SampleCapacity.h"
 
 template <typename F>
-int32_t NativeSurface(PointArray& points, int32_t range, double h, F f) {
-    const int32_t capacity = SpaceExplicitCapacity(range, h, 0);
-    points.reset();
-    points = PointArray::Allocate(static_cast<size_t>(capacity));
-    SamplePoint* p = points.get();
+int32_t NativeSurface(SamplePoint* p, int32_t capacity, int32_t range, double h, F f) {
     const double r = range;
     int32_t i = 0;
     for (double y = -r; y <= r && i < capacity; y += h) {
@@ -42,11 +37,7 @@ int32_t NativeSurface(PointArray& points, int32_t range, double h, F f) {
 
 // The parametric surface's loop with native coordinate functions.
 template <typename F>
-int32_t NativeParametric(PointArray& points, const CGraphDef& g, F f) {
-    const int32_t capacity = SpaceParametricCapacity(g);
-    points.reset();
-    points = PointArray::Allocate(static_cast<size_t>(capacity));
-    SamplePoint* p = points.get();
+int32_t NativeParametric(SamplePoint* p, int32_t capacity, const CGraphDef& g, F f) {
     int32_t i = 0;
     for (double v = g.m_dVStart; v <= g.m_dVEnd + g.m_dVStep && i < capacity; v += g.m_dVStep) {
         const int32_t row = i;

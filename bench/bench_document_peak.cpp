@@ -37,8 +37,10 @@ int main(int argc, char** argv) {
     const char* job = argc > 1 ? argv[1] : "sample";
     CCurvilinearscopeDoc doc;
     if (std::strcmp(job, "native") == 0) {
-        PointArray points;
-        int32_t n = NativeSurface(points, 20, 0.01, [](double x, double y) { return std::sin(x) * std::cos(y); });
+        const int32_t capacity = SpaceExplicitCapacity(20, 0.01, LS_PLAIN);
+        PointArray points = PointArray::Allocate(static_cast<size_t>(capacity));
+        int32_t n = NativeSurface(points.get(), capacity, 20, 0.01,
+                                  [](double x, double y) { return std::sin(x) * std::cos(y); });
         Report(job, n);
         return 0;
     }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The whole export of z = sin(x)*cos(y) at R = 10 and step 0.01 (about four
 # million segments) to a 1000 x 1000 PNG, beside gnuplot's splot of the same
-# function with 2001 iso-lines to a 1000 x 1000 pngcairo picture, in the
-# same run. Wall time and peak resident memory of each.
+# function to a 1000 x 1000 pngcairo picture with as many segments: 2001
+# iso-lines of 2001 samples each (and the two border lines across them).
+# Both segment counts are printed: gnuplot's counted in an SVG drawing of
+# the same plot. Wall time and peak resident memory of each.
 #   bash bench/export_vs_gnuplot.sh [BUILD_DIR]     (default build-bench)
 set -euo pipefail
 build=${1:-build-bench}
@@ -18,8 +20,18 @@ export QT_QPA_PLATFORM=offscreen
 timed() { /usr/bin/time -f "  wall %e s, cpu %U + %S s, peak %M KB" "$@"; }
 wall_of() { /usr/bin/time -f "%e" -o "$work/wall" "$@" >/dev/null 2>&1; cat "$work/wall"; }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-gnuplot_run=(gnuplot -e "set terminal pngcairo size 1000,1000; set output '$work/gnuplot.png'; \
-set isosamples 2001; splot [-10:10][-10:10] sin(x)*cos(y)")
+side=$((20 * per_unit + 1))
+# Left at its default of 100, "samples" would give each of the 2001 lines
+# 100 points: a tenth of the segments.
+gnuplot_plot="set samples $side; set isosamples $side,2; splot [-10:10][-10:10] sin(x)*cos(y)"
+gnuplot_run=(gnuplot -e "set terminal pngcairo size 1000,1000; set output '$work/gnuplot.png'; $gnuplot_plot")
+
+# gnuplot's segments: the line-tos of the plot's paths in an SVG drawing.
+gnuplot -e "set terminal svg size 1000,1000; set output '$work/gnuplot.svg'; unset key; $gnuplot_plot"
+gnuplot_segments=$(sed -n '/id="gnuplot_plot_1"/,$p' "$work/gnuplot.svg" | grep -o 'L[0-9.-]' | wc -l)
+rm -f "$work/gnuplot.svg"
+ours_segments=$("$bench" --once "$work/defined.png" "$per_unit" | awk '{ print $2 }')
+echo "== segments: ours $ours_segments, gnuplot $gnuplot_segments"
 
 echo "== from the definition, in one process (sampling, picture, PNG):"
 timed "$bench" --once "$work/defined.png" "$per_unit"
@@ -34,7 +46,7 @@ else
   echo "== $app not built: command-line export skipped"
 fi
 
-echo "== gnuplot splot, isosamples 2001, pngcairo 1000x1000:"
+echo "== gnuplot splot, samples $side, isosamples $side,2, pngcairo 1000x1000:"
 timed "${gnuplot_run[@]}"
 
 # This machine's speed drifts by a quarter within minutes: the two take

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "base/VectorState.h"
 #include "document/ParallelRows.h"
 #include "document/SampleCapacity.h"
 #include "document/SampleRow.h"
@@ -61,6 +62,7 @@ CGraphSampler::CGraphSampler(std::span<CGraphDef> graphs, Dimension dimension, i
       m_ticker(&progress, ExpectedEvaluations(graphs, dimension, range)) {}
 
 bool CGraphSampler::SampleShownSlots() {
+    ClearUpperVectorState();  // the caller may be a GUI thread with a dirty vector state
     for (size_t slot = 0; slot < m_graphs.size(); ++slot) {
         CGraphDef& graph = m_graphs[slot];
         if (!graph.m_bShow) {
@@ -164,6 +166,12 @@ bool CGraphSampler::SampleSurface(CGraphDef& graph, SamplePoint* points, int32_t
     const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, number};
     const double vStep = graph.m_dVStep;
     const double vLast = graph.m_dVEnd + graph.m_dVStep;  // one step beyond the end, as u's
+    switch (SampleParametricRowsInParallel(graph, f, rows, vLast, capacity, points, m_ticker)) {
+    case RowSampling::Done: return true;
+    case RowSampling::Cancelled: return false;
+    case RowSampling::NotSuited: break;
+    }
+    // The rows one after another, each beginning where the one before ended.
     int32_t i = 0;
     for (double v = graph.m_dVStart; v <= vLast && i < capacity; v += vStep) {
         const RowSampled row = SampleParametricRow(f, rows, v, points + i, capacity - i, m_ticker);

@@ -2,7 +2,8 @@
 // Resamples the shown slots of a picture, one after another: each slot's
 // old array goes, a new one of the slot's capacity comes (SampleCapacity.h),
 // and its formulas are sampled into it row by row (SampleRow.h). Big
-// explicit surfaces are sampled a row per thread (ParallelRows.h).
+// surfaces, explicit and parametric, are sampled a row per thread
+// (ParallelRows.h).
 
 #include <cstdint>
 #include <span>

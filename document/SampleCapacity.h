@@ -21,7 +21,8 @@ int32_t PlaneParametricCapacity(const CGraphDef& graph);
 int32_t SpaceExplicitCapacity(int32_t range, double step, int32_t leftSide);
 int32_t SpaceParametricCapacity(const CGraphDef& graph);
 
-// Frees the slot's array, then gives it a fresh one of `capacity` records.
+// Frees the slot's array, then gives it one of `capacity` records (the
+// freed memory itself when its size fits: see base/LargeMemory.h).
 // The records are left unwritten, so memory that no sample reaches is never
 // touched. On std::bad_alloc the slot has no array and a count of 0.
 SamplePoint* AllocatePoints(CGraphDef& graph, int32_t capacity);

@@ -10,11 +10,22 @@
 
 #include "document/Dimension.h"
 #include "document/GraphDef.h"
+#include "document/RowAxis.h"
 
 class CFunctionExpress;
 class CParameterExpress2d;
 class CParameterExpress3d;
 class SampleTicker;
+
+// How a row evaluates a formula that has the number-only program: a batch of
+// samples at a time, with what is fixed along the row computed once (the
+// sampling's way), or one sample after another (for comparison). Both store
+// the same records; a formula without that program is always evaluated one
+// sample after another.
+enum class RowEvaluation {
+    Batched,
+    PerSample,
+};
 
 struct RowSampled {
     int32_t stored;  // records written to out[0..stored)
@@ -25,11 +36,23 @@ struct RowSampled {
 // while x <= range. Plane records are (x, f(x), 0) with slot number 0,
 // space records (x, y, f(x, y)) with the slot's number.
 struct ExplicitRows {
+    ExplicitRows(Dimension dimension, int32_t range, double step, int32_t leftSide, int32_t number,
+                 RowEvaluation evaluation = RowEvaluation::Batched)
+        : dimension(dimension),
+          range(range),
+          step(step),
+          leftSide(leftSide),
+          number(number),
+          evaluation(evaluation),
+          xs(-static_cast<double>(range), range, step) {}
+
     Dimension dimension;
     int32_t range;
     double step;
     int32_t leftSide;
     int32_t number;
+    RowEvaluation evaluation;
+    RowAxis xs;  // x along every row
 };
 
 // Samples the compiled formula f along the row at y (unused in the plane),
@@ -44,10 +67,16 @@ RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, doub
 // `start` by `step` while u <= last. Records carry the slot's number in
 // space, 0 in the plane.
 struct ParametricRows {
+    ParametricRows(double start, double last, double step, int32_t number,
+                   RowEvaluation evaluation = RowEvaluation::Batched)
+        : start(start), last(last), step(step), number(number), evaluation(evaluation), us(start, last, step) {}
+
     double start;
     double last;
     double step;
     int32_t number;
+    RowEvaluation evaluation;
+    RowAxis us;  // u (t) along every row
 };
 
 // The coordinate formulas of a plane parametric curve, x(t) and y(t).
@@ -75,3 +104,7 @@ RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, Sam
                                SampleTicker& ticker);
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
                                SampleTicker& ticker);
+// The same, uncounted and never cancelled, for a row sampled on a thread of
+// its own while its caller counts the rows in bulk.
+RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
+                               int32_t room);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/VectorState.h"
 #include "document/SampleProgress.h"
 
 class SampleTicker {
@@ -28,6 +29,12 @@ public:
         return Report();
     }
 
+    // How many calls of Tick from now on return true without a report, and
+    // those calls made at once: a loop may count a stretch of samples that
+    // reaches no report in one go and call Tick only for the one that does.
+    int32_t Quiet() const { return m_nCountdown - 1; }
+    void Skip(int32_t count) { m_nCountdown -= count; }
+
     // As `count` calls of Tick, for work done in bulk.
     bool Advance(double count) {
         const double left = m_nCountdown - count;
@@ -47,7 +54,9 @@ public:
             return true;
         }
         const double done = m_dBlocks * kInterval + (kInterval - m_nCountdown);
-        return (*m_pProgress)(std::clamp(done / m_dExpected, 0.0, 1.0));
+        const bool goOn = (*m_pProgress)(std::clamp(done / m_dExpected, 0.0, 1.0));
+        ClearUpperVectorState();  // the callback runs the window's code, which may leave it dirty
+        return goOn;
     }
 
 private:

@@ -37,6 +37,10 @@ public:
     void EvaluateStepByStep(ExpressValue& result) const;
     // Whether Compile built the number-only program for this formula.
     bool HasFastPath() const { return m_program.HasFastPath(); }
+    // Rows of samples along one of this object's variables, `varying`, at
+    // once (ExpressRowProgram.h); null when the formula has no number-only
+    // program. The plan holds until the next Compile.
+    CExpressRowProgram* RowProgram(const double* varying) { return m_program.RowProgram(varying); }
     // The compiled form as the last Compile left it.
     const CExpressProgram& Program() const { return m_program; }
 

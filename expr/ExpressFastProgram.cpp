@@ -14,29 +14,8 @@
 #include <iterator>
 #include <utility>
 
-#include "expr/ExpressOperators.h"
-#include "expr/ExpressValueAccess.h"
+#include "expr/ExpressNumberOperation.h"
 #include "expr/ExpressVariables.h"
-
-namespace {
-
-inline double FastApply(int op, double a, double b) {
-    switch (op) {
-    case OP_NEG: return a * -1.0;
-    case OP_ADD: return a + b;
-    case OP_SUB: return a - b;
-    case OP_MUL: return a * b;
-    case OP_POW: return std::pow(a, b);
-    case OP_DIV: return a / (b + DIVISOR_OFFSET);
-    default: return ExpressMathFunction(op, a);
-    }
-}
-
-bool IsFastUnary(int op) { return op == OP_NEG || (op >= OP_SIN && op <= OP_LOG); }
-
-bool IsFastBinary(int op) { return op >= OP_ADD && op <= OP_DIV; }
-
-}  // namespace
 
 // Steps name their handler by a dense index: an operation together with
 // where its operands come from. "Last" is the previous step's result, which
@@ -54,7 +33,7 @@ namespace {
 
 int32_t StepIndex(int op, bool aLast, bool bLast) {
     if (op == OP_NEG) return aLast ? STEP_NEG_LAST : STEP_NEG;
-    if (IsFastBinary(op)) return STEP_BINARY + (op - OP_ADD) * 3 + (aLast ? 1 : bLast ? 2 : 0);
+    if (IsNumberBinary(op)) return STEP_BINARY + (op - OP_ADD) * 3 + (aLast ? 1 : bLast ? 2 : 0);
     return STEP_FUNCTION + (op - OP_SIN) * 2 + (aLast ? 1 : 0);
 }
 
@@ -81,13 +60,13 @@ void CExpressFastProgram::Build(const ExpressCode* code, int32_t codeCount, cons
             continue;
         }
         const int op = instruction.nOperator;
-        const bool unary = IsFastUnary(op);
-        if (instruction.nKind != IK_OPERATOR || (!unary && !IsFastBinary(op)) || n < (unary ? 1 : 2)) return;
+        const bool unary = IsNumberUnary(op);
+        if (instruction.nKind != IK_OPERATOR || (!unary && !IsNumberBinary(op)) || n < (unary ? 1 : 2)) return;
         const int at = unary ? n - 1 : n - 2;
         const double* a = operand[at];
         const double* b = operand[n - 1];
         if (constant[at] && constant[n - 1]) {
-            m_constants[constants] = FastApply(op, *a, *b);
+            m_constants[constants] = ApplyNumberOperation(op, *a, *b);
             operand[at] = &m_constants[constants++];
         } else {
             const bool aLast = last != nullptr && a == last;
@@ -198,8 +177,8 @@ template <int Step>
 inline double StepValue(const ExpressFastOp& op, double last) {
     constexpr int code = StepCode(Step), source = StepSource(Step);
     const double a = source == 1 ? last : *op.a;
-    const double b = IsFastBinary(code) ? (source == 2 ? last : *op.b) : a;
-    return FastApply(code, a, b);
+    const double b = IsNumberBinary(code) ? (source == 2 ? last : *op.b) : a;
+    return ApplyNumberOperation(code, a, b);
 }
 
 // Steps that read no earlier result, and steps that read the one before.
@@ -221,6 +200,19 @@ constexpr int IndexOf(const int (&steps)[N], int step) {
 }
 
 }  // namespace
+
+CExpressFastProgram::Step CExpressFastProgram::StepAt(int k) const {
+    const ExpressFastOp& op = m_ops[k];
+    return {StepCode(op.op), op.a, op.b, op.d};
+}
+
+int CExpressFastProgram::SlotOf(const double* p) const {
+    // Compared as addresses: p may point anywhere (a constant, a variable).
+    const auto address = reinterpret_cast<std::uintptr_t>(p);
+    const auto first = reinterpret_cast<std::uintptr_t>(&m_stack[0]);
+    if (address < first || address >= first + sizeof m_stack) return -1;
+    return static_cast<int>((address - first) / sizeof(double));
+}
 
 // Programs of one or two steps, the commonest short formulas ("x*x",
 // "5*cos(t)", "sin(x*y)"), skip the dispatch altogether: each shape has its

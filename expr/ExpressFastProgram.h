@@ -36,6 +36,21 @@ public:
     // so that the sampling loop reaches the runner with one call.
     double Run() const { return m_pRun(*this); }
 
+    // The steps as the row program (ExpressRowProgram.h) reads them: the
+    // operation and where its operands come from and its result goes.
+    struct Step {
+        int op;           // OP_NEG, OP_ADD .. OP_DIV or OP_SIN .. OP_LOG
+        const double* a;  // a constant, a variable or one of the slots
+        const double* b;  // the second operand; a again for one-operand steps
+        const double* d;  // the slot the result goes to
+    };
+    int StepCount() const { return m_nOpCount; }
+    Step StepAt(int k) const;
+    // Which slot p is, or -1 when it is a constant or a variable.
+    int SlotOf(const double* p) const;
+    // Where the result is after a run: a slot, a constant or a variable.
+    const double* Result() const { return m_pResult; }
+
 private:
     // Runners of the program; Build picks one.
     static double RunSlot(const CExpressFastProgram& p);

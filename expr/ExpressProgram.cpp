@@ -65,6 +65,7 @@ CExpressProgram::CExpressProgram() : m_nCodeCount(0) {
 void CExpressProgram::Clear() {
     m_nCodeCount = 0;
     m_fast.Forget();
+    m_rows.Forget();
 }
 
 ExpressCode* CExpressProgram::NextCode() {
@@ -127,7 +128,14 @@ void CExpressProgram::WidenIntegers() {
 }
 
 void CExpressProgram::BuildFastPath(const CExpressVariables& variables) {
+    m_rows.Forget();
     m_fast.Build(m_code, m_nCodeCount, variables);
+}
+
+CExpressRowProgram* CExpressProgram::RowProgram(const double* varying) {
+    if (!HasFastPath()) return nullptr;
+    if (!m_rows.IsPlannedFor(m_fast, varying)) m_rows.Plan(m_fast, varying);
+    return &m_rows;
 }
 
 void CExpressProgram::Evaluate(const CExpressVariables& variables, ExpressValue& result) const {

@@ -8,6 +8,7 @@
 
 #include "expr/ExpressCode.h"
 #include "expr/ExpressFastProgram.h"
+#include "expr/ExpressRowProgram.h"
 #include "expr/ExpressValue.h"
 
 class CExpressVariables;
@@ -52,6 +53,10 @@ public:
     }
     // The step-by-step rules alone, never the number-only program.
     void EvaluateStepByStep(const CExpressVariables& variables, ExpressValue& result) const;
+    // The number-only program planned for rows along the variable at
+    // `varying` (ExpressRowProgram.h), planned again only after a new
+    // compilation or for another variable; null when there is none.
+    CExpressRowProgram* RowProgram(const double* varying);
 
     ExpressCode m_code[EXPRESS_CODE_MAX];
     int32_t m_nCodeCount;
@@ -61,4 +66,5 @@ private:
     bool EvaluateNumberStepByStep(const CExpressVariables& variables, double& result) const;
 
     CExpressFastProgram m_fast;
+    CExpressRowProgram m_rows;
 };

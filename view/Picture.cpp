@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "base/VectorState.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "view/Picture2D.h"
 #include "view/Picture3D.h"
@@ -38,6 +39,7 @@ void DrawWithLittleMemory(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPi
 DrawOutcome DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPicture3D& picture3D,
                         const PictureTarget& target) {
     if (!doc) return DrawOutcome::Whole;
+    ClearUpperVectorState();  // the GUI's own code may have left it dirty: the drawing's maths would crawl
     PictureMapping m = target.printing ? PrintMapping(target.rectPrint, dc.DeviceWidthMM(), dc.DeviceHeightMM(),
                                                       dc.DeviceWidthPixels(), dc.DeviceHeightPixels())
                                        : ScreenMapping(dc.DeviceRect());

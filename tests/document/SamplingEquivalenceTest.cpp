@@ -52,6 +52,11 @@ const Definition kDefinitions[] = {
     {1, 10, 1, 0, u"cos(u)*sin(v)", u"sin(u)*sin(v)", u"cos(v)", 0, 0, 6.3, 0.05, 0, 3.2, 0.05},
     {1, 10, 1, 0, u"u", u"LN(v)", u"1/u", 0, -1, 1, 0.25, -1, 1, 0.25},
     {1, 10, 1, 0, u"u", u"v", u"u > v", 0, 0, 1, 0.1, 0, 1, 0.1},
+    // Parametric grids big enough to be sampled a row per thread, and one
+    // whose third formula is not number-only (every sample skipped).
+    {1, 10, 1, 0, u"cos(u)*sin(v)*5", u"sin(u)*sin(v)*5", u"cos(v)*5", 0, 0, 6.3, 0.01, 0, 3.2, 0.02},
+    {1, 10, 1, 0, u"u*v", u"LN(u)", u"1/(u-v)", 0, -3, 3, 0.013, -1, 1, 0.0071},
+    {1, 10, 1, 0, u"u", u"v", u"u > v", 0, 0, 3, 0.01, 0, 3, 0.01},
 };
 
 CCurvilinearscopeDoc* MakeDocument(const Definition& d) {
@@ -184,6 +189,19 @@ TEST(SamplingProgress, BigGridCancelledKeepsWholeRowsInOrder) {
     EXPECT_LT(partial.m_nPoints, doc->m_graphs[0].m_nPoints);
     EXPECT_EQ(partial.m_nPoints % 1001, 0) << "rows of 1001 samples, whole";
     ExpectSameFirstRecords(partial, doc->m_graphs[0]);
+
+    // A parametric grid of 632 x 322 samples.
+    Definition p{1, 10, 1, 0, u"cos(u)*sin(v)", u"sin(u)*sin(v)", u"cos(v)", 0, 0, 6.3, 0.01, 0, 3.2, 0.01};
+    std::unique_ptr<CCurvilinearscopeDoc> sphere(MakeDocument(p));
+    sphere->Sample3D();
+    std::unique_ptr<CCurvilinearscopeDoc> stopped(MakeDocument(p));
+    calls = 0;
+    EXPECT_FALSE(stopped->Sample3D([&](double) { return ++calls < 2; }));
+    const CGraphDef& rows = stopped->m_graphs[0];
+    EXPECT_GT(rows.m_nPoints, 0);
+    EXPECT_LT(rows.m_nPoints, sphere->m_graphs[0].m_nPoints);
+    EXPECT_EQ(rows.m_nPoints % 632, 0) << "rows of 632 samples, whole";
+    ExpectSameFirstRecords(rows, sphere->m_graphs[0]);
 }
 
 }  // namespace

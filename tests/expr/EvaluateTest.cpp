@@ -164,7 +164,8 @@ TEST(ExpressEvaluate, ConstantFormulasFoldToTheSameValue) {
 }
 
 // Every number-only formula is run both ways over a sweep of inputs that
-// includes zeros of both signs, tiny, huge, infinite and NaN values.
+// includes zeros of both signs, tiny, huge, infinite and NaN values, one
+// sample at a time and in whole batches of rows along x and along y.
 TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
     const std::u16string_view formulas[] = {
         u"x*x",
@@ -206,6 +207,13 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
         u"tan(x)/y",
         u"log(x)",
         u"2-x",
+        // rows: fixed parts before, between and after varying ones, results that do not vary
+        u"y",
+        u"2",
+        u"cos(y)*y+x",
+        u"sin(x)*cos(y)+cos(y)*2",
+        u"(y*y+1)*(x*x)-y^x",
+        u"x*(y*(y*(y*x)))",
     };
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
     const double inputs[] = {0.0,   -0.0,   1.0, -1.0, 0.5, -2.75, 3.0,   1e-310, -1e-308,
@@ -227,6 +235,26 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
                 ASSERT_EQ(slow.nType, EV_NUMBER);
                 ASSERT_TRUE(SameBits(fast.dValue, slow.dValue)) << Narrow(f) << " x=" << x << " y=" << y;
                 ASSERT_TRUE(SameBits(number, slow.dValue)) << Narrow(f);
+            }
+        }
+        for (double* varying : {&e.m_x, &e.m_y}) {
+            double* fixed = varying == &e.m_x ? &e.m_y : &e.m_x;
+            CExpressRowProgram* rows = e.RowProgram(varying);
+            ASSERT_NE(rows, nullptr);
+            constexpr int kCount = CExpressRowProgram::kBatch;
+            for (int i = 0; i < kCount; ++i) rows->Input()[i] = inputs[size_t(i) % std::size(inputs)];
+            for (double row : inputs) {
+                *fixed = row;
+                rows->BeginRow();
+                const double* results = rows->Run(kCount);
+                for (int i = 0; i < kCount; ++i) {
+                    *varying = rows->Input()[i];
+                    ExpressValue slow;
+                    e.EvaluateStepByStep(slow);
+                    ASSERT_TRUE(SameBits(results[i], slow.dValue))
+                        << Narrow(f) << " along " << (varying == &e.m_x ? "x" : "y") << " at " << *varying << ", row "
+                        << row;
+                }
             }
         }
     }
