@@ -9,7 +9,7 @@
 #include "app/ProductInfo.h"
 #include "app/Seams.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent, const QString& productPage) : QDialog(parent), m_productPage(productPage) {
     setWindowTitle(tr("バージョン情報 Curvilinearscope"));
     auto* icon = new QLabel(this);
     icon->setPixmap(IconFromSvg(QStringLiteral(":/icons/curvilinearscope.svg")).pixmap(32, 32));
@@ -17,8 +17,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* copyright = new QLabel(tr("Copyright (C) 2010-2026 Orvandel"), this);
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    m_pWebButton = new QPushButton(QStringLiteral(CRV_PRODUCT_URL), this);
+    m_pWebButton = new QPushButton(m_productPage, this);
     m_pWebButton->setAutoDefault(false);
+    // No page to open: no button that leads nowhere.
+    m_pWebButton->setVisible(!m_productPage.isEmpty());
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
@@ -33,4 +35,4 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     connect(m_pWebButton, &QPushButton::clicked, this, &CAboutDlg::OnWebButton);
 }
 
-void CAboutDlg::OnWebButton() { Desktop().Open(QUrl(QStringLiteral(CRV_PRODUCT_URL))); }
+void CAboutDlg::OnWebButton() { Desktop().Open(QUrl(m_productPage)); }

@@ -80,7 +80,7 @@ void CCommandMenus::CreateActions() {
     NewAction(ID_WINDOW_TILE_HORZ);
     NewAction(ID_WINDOW_ARRANGE);
     NewAction(ID_APP_ABOUT, QStringLiteral("about"));
-    NewAction(ID_HELP_CONTENTS);
+    NewAction(ID_HELP_CONTENTS)->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QToolBar* CCommandMenus::CreateToolBar() {

@@ -2,15 +2,13 @@
 
 #include <QDate>
 #include <QSettings>
-#include <QUrl>
 
 #include "app/DailyCheck.h"
 #include "app/MainFrame.h"
 #include "app/PrintCommands.h"
-#include "app/ProductInfo.h"
-#include "app/Seams.h"
 
-CCurvilinearscopeApp::CCurvilinearscopeApp(QSettings& settings) : m_settings(settings) {}
+CCurvilinearscopeApp::CCurvilinearscopeApp(QSettings& settings, const QString& productPage)
+    : m_settings(settings), m_productPage(productPage) {}
 
 CCurvilinearscopeApp::~CCurvilinearscopeApp() = default;
 
@@ -31,7 +29,7 @@ bool CCurvilinearscopeApp::InitInstance(const QStringList& files) {
 }
 
 int CCurvilinearscopeApp::ExitInstance(int exitCode) {
-    if (DailyCheck(m_settings, QDate::currentDate())) Desktop().Open(QUrl(QStringLiteral(CRV_PRODUCT_URL)));
+    OpenDailyPage(m_settings, QDate::currentDate(), m_productPage);
     m_settings.sync();
     return exitCode;
 }

@@ -7,13 +7,16 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/ProductPage.h"
+
 class CMainFrame;
 class QSettings;
 
 class CCurvilinearscopeApp {
 public:
-    // settings: the per-user settings store (tests pass a file of their own).
-    explicit CCurvilinearscopeApp(QSettings& settings);
+    // settings: the per-user settings store (tests pass a file of their own);
+    // productPage: the page of the daily rule, empty for none.
+    explicit CCurvilinearscopeApp(QSettings& settings, const QString& productPage = ProductPageAddress());
     ~CCurvilinearscopeApp();
     CCurvilinearscopeApp(const CCurvilinearscopeApp&) = delete;
     CCurvilinearscopeApp& operator=(const CCurvilinearscopeApp&) = delete;
@@ -32,5 +35,6 @@ public:
 
 private:
     QSettings& m_settings;
+    QString m_productPage;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };

@@ -1,7 +1,38 @@
 #include "app/HelpPath.h"
 
-QString HelpPathFor(const QString& executablePath) {
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kBesideProgram = QStringLiteral("/help/");
+const QString kInstalled = QStringLiteral("/../share/curvilinearscope/help/");
+const QString kStartPage = QStringLiteral("/index.html");
+}  // namespace
+
+QString ProgramFolderOf(const QString& executablePath) {
     const qsizetype slash = executablePath.lastIndexOf(QLatin1Char('/'));
-    const QString folder = slash >= 0 ? executablePath.left(slash) : QString();
-    return folder + QStringLiteral("/crv.chm");
+    return slash >= 0 ? executablePath.left(slash) : QString();
+}
+
+QString ManualLanguageFor(const QString& interfaceLanguage) {
+    return interfaceLanguage == QLatin1String("ja") ? QStringLiteral("ja") : QStringLiteral("en");
+}
+
+QStringList ManualCandidates(const QString& programFolder, const QString& manualLanguage) {
+    // Cleaned so the message names a real folder, not one with "..".
+    return {QDir::cleanPath(programFolder + kBesideProgram + manualLanguage + kStartPage),
+            QDir::cleanPath(programFolder + kInstalled + manualLanguage + kStartPage)};
+}
+
+QString FindManual(const QString& programFolder, const QString& manualLanguage) {
+    for (const QString& path : ManualCandidates(programFolder, manualLanguage)) {
+        if (QFileInfo(path).isFile()) return path;
+    }
+    return QString();
+}
+
+QString ManualMissingMessage(const QStringList& candidates) {
+    return QCoreApplication::translate("Help", "ヘルプが見つかりません。次の場所を探しました:") + QLatin1Char('\n') +
+           candidates.join(QLatin1Char('\n'));
 }

@@ -11,6 +11,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppDocument.h"
+#include "app/AppLanguage.h"
 #include "app/ChildFrame.h"
 #include "app/CommandMenus.h"
 #include "app/Commands.h"
@@ -235,8 +236,15 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::OnHelpContents() {
-    const QString path = HelpPathFor(QCoreApplication::applicationFilePath());
-    Desktop().Open(QUrl::fromLocalFile(path));
+    const QString folder = ProgramFolderOf(QCoreApplication::applicationFilePath());
+    const QString language =
+        ManualLanguageFor(IsChineseLanguage(QLocale::system()) ? QStringLiteral("zh") : QStringLiteral("ja"));
+    const QString manual = FindManual(folder, language);
+    if (manual.isEmpty()) {
+        Prompts().Message(this, ManualMissingMessage(ManualCandidates(folder, language)));
+        return;
+    }
+    Desktop().Open(QUrl::fromLocalFile(manual));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

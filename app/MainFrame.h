@@ -50,7 +50,9 @@ public:
     CAppDocument* OpenDocumentFile(const QString& path);
     // Opens the document files among dropped data; false when there were none.
     bool OpenDroppedFiles(const QMimeData* data);
-    // The help command: opens crv.chm beside the program.
+    // The help command (also F1): opens the manual in the interface's
+    // language, beside the program or installed; says where it looked when
+    // there is none.
     void OnHelpContents();
 
 protected:
