@@ -23,7 +23,8 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // settings: the per-user settings store, for the recent-file list.
+    // settings: the per-user settings store, for the recent-file list and
+    // the window's place.
     explicit CMainFrame(QSettings& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -54,7 +55,8 @@ public:
     void OnHelpContents();
 
 protected:
-    // Exit: asks about every modified document first.
+    // Exit: asks about every modified document first, then keeps the
+    // window's place.
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -76,6 +78,7 @@ private:
     void OnWindowArrange();
     void OnAppAbout();
 
+    QSettings& m_settings;
     CDocumentManager m_documents;
     CPrintCommands m_printing{this};
     QMdiArea* m_pMdiArea = nullptr;
