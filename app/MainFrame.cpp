@@ -67,7 +67,7 @@ QStringList DroppedDocuments(const QMimeData* data) {
 CMainFrame::CMainFrame(QSettings& settings, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_documents(settings) {
     setObjectName(QStringLiteral("MainFrame"));
-    setWindowIcon(IconFromSvg(QStringLiteral(":/icons/curvilinearscope.svg")));
+    setWindowIcon(IconFromSvg(QStringLiteral(":/icons/org.orvandel.Curvilinearscope.svg")));
     m_pMdiArea = new QMdiArea(this);
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
