@@ -13,7 +13,7 @@ SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all deps build test test-plain test-asan run bench fuzz clean
+.PHONY: all deps build test test-plain test-asan run bench fuzz clean package test-package uninstall
 
 all: build
 
@@ -33,6 +33,19 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCRV_SANITIZE=ON >/dev/null
 	@$(SAN_ENV) cmake --build $(ASAN_BUILD) -j$(JOBS)
 	$(SAN_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+# A Debian package of the program in $(BUILD)/.
+package: build
+	@cmake --build $(BUILD) --target package
+
+# Installs the package on this machine, runs it and removes it again (root or
+# sudo): not part of `make test`, which must leave the system alone.
+test-package: package
+	@bash scripts/test-package.sh $(BUILD)
+
+# Takes back a `cmake --install $(BUILD)`, the MIME and desktop databases included.
+uninstall:
+	@bash scripts/uninstall.sh $(BUILD)
 
 run: build
 	@bash scripts/run.sh $(BUILD)

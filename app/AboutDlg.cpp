@@ -12,7 +12,7 @@
 CAboutDlg::CAboutDlg(QWidget* parent, const QString& productPage) : QDialog(parent), m_productPage(productPage) {
     setWindowTitle(tr("バージョン情報 Curvilinearscope"));
     auto* icon = new QLabel(this);
-    icon->setPixmap(IconFromSvg(QStringLiteral(":/icons/curvilinearscope.svg")).pixmap(32, 32));
+    icon->setPixmap(IconFromSvg(QStringLiteral(":/icons/org.orvandel.Curvilinearscope.svg")).pixmap(32, 32));
     auto* name = new QLabel(QStringLiteral("Curvilinearscope Version " CRV_VERSION_TEXT), this);
     auto* copyright = new QLabel(tr("Copyright (C) 2010-2026 Orvandel"), this);
     auto* ok = new QPushButton(tr("OK"), this);

@@ -6,6 +6,7 @@
 #include "app/DocumentFileReport.h"
 #include "app/EditFunction.h"
 #include "app/Seams.h"
+#include "view/CurvilinearscopeView.h"
 
 CAppDocument::CAppDocument(const QString& untitledTitle, QObject* parent)
     : QObject(parent), m_pModel(std::make_unique<CCurvilinearscopeDoc>()), m_strTitle(untitledTitle) {}
@@ -106,7 +107,12 @@ QList<QWidget*> CAppDocument::Views() const {
 }
 
 void CAppDocument::UpdateAllViews() {
-    for (QWidget* view : Views()) view->update();
+    for (QWidget* view : Views()) {
+        if (auto* pictureView = qobject_cast<CCurvilinearscopeView*>(view))
+            pictureView->OnUpdate();  // the pointer's shape too
+        else
+            view->update();
+    }
 }
 
 QWidget* CAppDocument::DialogParent() const {

@@ -61,4 +61,9 @@ void CChildFrame::SetSystemMenuPrompts() {
     const QList<QAction*> actions = menu->actions();
     for (int i = 0; i < actions.size() && i < int(std::size(prompts)); ++i)
         if (prompts[i] && !actions[i]->isSeparator()) actions[i]->setStatusTip(UiText(prompts[i]));
+    // The menu is a window of its own, and Qt gives it the prompts it shows:
+    // they are passed on to the main window's status bar, and the idle text
+    // once the menu closes.
+    connect(menu, &QMenu::hovered, this, [this](QAction* action) { emit statusMessage(action->statusTip()); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { emit statusMessage(QString()); });
 }

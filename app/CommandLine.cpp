@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cmath>
 
@@ -8,7 +9,54 @@
 
 namespace {
 
-QString Text(const char* source) { return QCoreApplication::translate("CommandLine", source); }
+// The options Qt's application objects take away for themselves (with or
+// without a second dash). Only the first light look needs them: by the time
+// the line is parsed, the application object has removed them.
+const char* const kQtOptions[] = {
+    "platform",
+    "platformpluginpath",
+    "platformtheme",
+    "plugin",
+    "qwindowgeometry",
+    "qwindowicon",
+    "qwindowtitle",
+    "reverse",
+    "session",
+    "style",
+    "stylesheet",
+    "widgetcount",
+    "nograb",
+    "dograb",
+    "display",
+    "geometry",
+    "qmljsdebugger",
+    "name",
+    "title",
+    "visual",
+    "ncols",
+    "cmap",
+    "im",
+    "inputstyle",
+    "sync",
+    "fn",
+    "font",
+    "bg",
+    "background",
+    "fg",
+    "foreground",
+    "btn",
+    "button",
+    "qwindowscreen",
+    "enable-all-dark-mode",
+};
+
+bool IsQtOption(const QString& arg) {
+    QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+    name = name.section(QLatin1Char('='), 0, 0);
+    for (const char* option : kQtOptions)
+        if (name == QLatin1String(option)) return true;
+    return false;
+}
 
 CCommandLineInfo Failure(const QString& error) {
     CCommandLineInfo info;
@@ -20,78 +68,99 @@ CCommandLineInfo Failure(const QString& error) {
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
-        return Failure(Text("--size and --angle belong to --export."));
+        return Failure(QCoreApplication::translate("CommandLine", "--size and --angle belong to --export."));
     if (info.action == CCommandLineInfo::Export) {
-        if (info.files.size() != 1) return Failure(Text("--export needs exactly one document file."));
+        if (info.files.size() != 1)
+            return Failure(QCoreApplication::translate("CommandLine", "--export needs exactly one document file."));
         if (ExportFormatOf(info.exportPath) == ExportFormat::Unknown)
-            return Failure(Text("The picture file must end in .png, .svg or .pdf: %1").arg(info.exportPath));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "The picture file must end in .png, .svg or .pdf: %1")
+                    .arg(info.exportPath));
         if (!sizeGiven) info.exportSize = kExportDefaultSize;
     } else if (info.action == CCommandLineInfo::FilePrint) {
-        if (info.files.size() != 1) return Failure(Text("--print needs exactly one document file."));
+        if (info.files.size() != 1)
+            return Failure(QCoreApplication::translate("CommandLine", "--print needs exactly one document file."));
     } else if (!info.files.isEmpty()) {
         info.action = CCommandLineInfo::FileOpen;
     }
     return info;
 }
 
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
+    QCommandLineOption print{{QStringLiteral("p"), QStringLiteral("print")}};
+    QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
+    QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
+    QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
+};
+
+// The values of --size and --angle, when given.
+CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Options& options, CCommandLineInfo info) {
+    if (parser.isSet(options.size)) {
+        bool ok = false;
+        info.exportSize = parser.value(options.size).toInt(&ok);
+        if (!ok || info.exportSize < kExportMinSize || info.exportSize > kExportMaxSize)
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--size needs a whole number of pixels from %1 to %2.")
+                    .arg(kExportMinSize)
+                    .arg(kExportMaxSize));
+    }
+    if (parser.isSet(options.angle)) {
+        bool ok = false;
+        const double angle = parser.value(options.angle).toDouble(&ok);
+        if (!ok || !std::isfinite(angle))
+            return Failure(QCoreApplication::translate("CommandLine", "--angle needs a number of radians."));
+        info.exportAngle = angle;
+    }
+    return info;
+}
+
 }  // namespace
 
-CCommandLineInfo ParseCommandLine(const QStringList& args) {
-    CCommandLineInfo info;
-    bool sizeGiven = false, angleGiven = false, optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
-            info.files.append(arg);
-            continue;
-        }
-        auto value = [&](QString& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-        QString text;
-        if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
-            info.action = CCommandLineInfo::Help;
-            return info;
-        } else if (arg == QLatin1String("-v") || arg == QLatin1String("--version")) {
-            info.action = CCommandLineInfo::Version;
-            return info;
-        } else if (arg == QLatin1String("-p") || arg == QLatin1String("--print")) {
-            if (info.action == CCommandLineInfo::Export)
-                return Failure(Text("--print and --export cannot be combined."));
-            info.action = CCommandLineInfo::FilePrint;
-        } else if (arg == QLatin1String("--export")) {
-            if (info.action == CCommandLineInfo::FilePrint)
-                return Failure(Text("--print and --export cannot be combined."));
-            if (!value(info.exportPath)) return Failure(Text("--export needs the name of the picture file."));
-            info.action = CCommandLineInfo::Export;
-        } else if (arg == QLatin1String("--size")) {
-            bool ok = false;
-            if (!value(text) || (info.exportSize = text.toInt(&ok), !ok) || info.exportSize < kExportMinSize ||
-                info.exportSize > kExportMaxSize)
-                return Failure(Text("--size needs a whole number of pixels from %1 to %2.")
-                                   .arg(kExportMinSize)
-                                   .arg(kExportMaxSize));
-            sizeGiven = true;
-        } else if (arg == QLatin1String("--angle")) {
-            bool ok = false;
-            double angle = 0;
-            if (!value(text) || (angle = text.toDouble(&ok), !ok) || !std::isfinite(angle))
-                return Failure(Text("--angle needs a number of radians."));
-            info.exportAngle = angle;
-            angleGiven = true;
-        } else {
-            return Failure(Text("Unknown option: %1").arg(arg));
-        }
+bool CommandLineNeedsNoWindow(const QStringList& args) {
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--")) break;
+        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) continue;
+        if (arg == QLatin1String("-p") || arg == QLatin1String("--print") || IsQtOption(arg)) continue;
+        // --help, --version, --export, or a mistake to report: none of them
+        // opens a window.
+        return true;
     }
-    return Finish(info, sizeGiven, angleGiven);
+    return false;
+}
+
+CCommandLineInfo ParseCommandLine(const QStringList& args) {
+    QCommandLineParser parser;
+    const Options options;
+    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle});
+    const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
+    CCommandLineInfo info;
+    if (parser.isSet(options.help)) {
+        info.action = CCommandLineInfo::Help;
+        return info;
+    }
+    if (parser.isSet(options.version)) {
+        info.action = CCommandLineInfo::Version;
+        return info;
+    }
+    if (!parsed) return Failure(parser.errorText());
+    if (parser.isSet(options.print) && parser.isSet(options.exportTo))
+        return Failure(QCoreApplication::translate("CommandLine", "--print and --export cannot be combined."));
+    if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
+    if (parser.isSet(options.exportTo)) {
+        info.action = CCommandLineInfo::Export;
+        info.exportPath = parser.value(options.exportTo);
+    }
+    info = ReadExportValues(parser, options, info);
+    if (info.action == CCommandLineInfo::Error) return info;
+    info.files = parser.positionalArguments();
+    return Finish(info, parser.isSet(options.size), parser.isSet(options.angle));
 }
 
 QString CommandLineUsage() {
-    return Text(
+    return QCoreApplication::translate(
+               "CommandLine",
                "Usage:\n"
                "  curvilinearscope [FILE.crv...]\n"
                "  curvilinearscope -p|--print FILE.crv\n"

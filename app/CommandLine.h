@@ -7,6 +7,8 @@
 //                    [--angle RADIANS] FILE.crv
 //                                         writes the picture, no window needed
 //   curvilinearscope --help | --version
+// and Qt's own options (-style, -platform, -reverse, -session ...), which the
+// application object takes away before the line is parsed.
 
 #include <QString>
 #include <QStringList>
@@ -22,8 +24,14 @@ struct CCommandLineInfo {
     QString error;  // Error: what is wrong, for the user
 };
 
-// args: the arguments after the program's name.
+// args: the arguments after the program's name, without Qt's options.
 CCommandLineInfo ParseCommandLine(const QStringList& args);
+
+// A first light look, before any application object exists: true when the
+// line asks for something that opens no window (help, version, export, or a
+// mistake to report), so that no screen is needed. Qt's options may still be
+// among args.
+bool CommandLineNeedsNoWindow(const QStringList& args);
 
 QString CommandLineUsage();
 QString VersionText();

@@ -11,8 +11,6 @@
 
 namespace {
 
-QString Text(const char* source) { return QCoreApplication::translate("DocumentFile", source); }
-
 std::filesystem::path FsPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
@@ -30,14 +28,15 @@ QString FileFailureMessage(const QString& message, const QString& path, const QS
     return text;
 }
 
-QString OutOfMemoryText() { return Text("Out of memory."); }
+QString OutOfMemoryText() { return QCoreApplication::translate("DocumentFile", "Out of memory."); }
 
 QString LoadFailureMessage(int archiveCause) {
     switch (archiveCause) {
     case CArchiveException::badVersion:
-        return Text("ファイルバージョン1.0ではないので、ファイルを開くことができません。");
-    case CArchiveException::endOfFile: return Text("Unexpected file format.");
-    default: return Text("Failed to open document.");
+        return QCoreApplication::translate("DocumentFile",
+                                           "ファイルバージョン1.0ではないので、ファイルを開くことができません。");
+    case CArchiveException::endOfFile: return QCoreApplication::translate("DocumentFile", "Unexpected file format.");
+    default: return QCoreApplication::translate("DocumentFile", "Failed to open document.");
     }
 }
 
@@ -49,7 +48,8 @@ FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(Text("Failed to open document."), path, SystemReason(e)));
+        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to open document."), path,
+                                          SystemReason(e)));
     }
     return {};
 }
@@ -60,9 +60,11 @@ FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(Text("Failed to save document."), path, SystemReason(e)));
+        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to save document."), path,
+                                          SystemReason(e)));
     } catch (const std::exception&) {
-        return Failure(FileFailureMessage(Text("Failed to save document."), path));
+        return Failure(
+            FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to save document."), path));
     }
     return {};
 }

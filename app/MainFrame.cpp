@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
@@ -20,11 +21,12 @@
 #include "app/IconFactory.h"
 #include "app/MainStatusBar.h"
 #include "app/Seams.h"
+#include "app/WindowPlacement.h"
+#include "document/DocumentFormat.h"
 #include "view/CurvilinearscopeView.h"
 
 namespace {
 
-constexpr QSize kInitialSize(900, 700);
 // Before the main window is first shown its area has no size of its own
 // yet: the window's size less about the height of its bars stands in.
 constexpr int kBarsHeight = 90;
@@ -36,13 +38,26 @@ constexpr QSize kChildMinimumSize(320, 240);
 // stays in sight; after kCascadeSteps windows the steps start again.
 constexpr int kCascadeStep = 26, kCascadeSteps = 8;
 
-// The document files among dropped data: local files ending in .crv.
+// A document by its content, whatever its name: the desktop's file type
+// recognises documents so, and a dropped one opens as the file type says.
+bool BeginsLikeADocument(const QString& path) {
+    QFile file(path);
+    // Only plain files: reading from a pipe would wait for a writer.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(qint64(kDocumentMagicBytes));
+    return StartsWithDocumentMagic(reinterpret_cast<const unsigned char*>(head.constData()), size_t(head.size()));
+}
+
+// The document files among dropped data: local files ending in .crv or
+// beginning with a document's magic.
 QStringList DroppedDocuments(const QMimeData* data) {
     QStringList files;
     if (!data || !data->hasUrls()) return files;
     for (const QUrl& url : data->urls()) {
         const QString path = url.toLocalFile();
-        if (!path.isEmpty() && QFileInfo(path).suffix().compare(QLatin1String("crv"), Qt::CaseInsensitive) == 0)
+        if (path.isEmpty()) continue;
+        if (QFileInfo(path).suffix().compare(QLatin1String("crv"), Qt::CaseInsensitive) == 0 ||
+            BeginsLikeADocument(path))
             files.append(path);
     }
     return files;
@@ -50,9 +65,10 @@ QStringList DroppedDocuments(const QMimeData* data) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(QSettings& settings, QWidget* parent) : QMainWindow(parent), m_documents(settings) {
+CMainFrame::CMainFrame(QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_documents(settings) {
     setObjectName(QStringLiteral("MainFrame"));
-    setWindowIcon(IconFromSvg(QStringLiteral(":/icons/curvilinearscope.svg")));
+    setWindowIcon(IconFromSvg(QStringLiteral(":/icons/org.orvandel.Curvilinearscope.svg")));
     m_pMdiArea = new QMdiArea(this);
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -69,7 +85,7 @@ CMainFrame::CMainFrame(QSettings& settings, QWidget* parent) : QMainWindow(paren
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
     connect(&m_documents, &CDocumentManager::recentFilesChanged, this, [this] { UpdateMenus(); });
     UpdateMenus();
-    resize(kInitialSize);
+    RestoreWindowPlacement(*this, m_settings);
 }
 
 CMainFrame::~CMainFrame() {
@@ -257,6 +273,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         if (CAppDocument* document = frame->GetDocument()) document->SetModifiedFlag(false);
     }
     m_pMdiArea->closeAllSubWindows();
+    SaveWindowPlacement(*this, m_settings);
     event->accept();
 }
 

@@ -23,7 +23,8 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // settings: the per-user settings store, for the recent-file list.
+    // settings: the per-user settings store, for the recent-file list and
+    // the window's place.
     explicit CMainFrame(QSettings& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -56,7 +57,8 @@ public:
     void OnHelpContents();
 
 protected:
-    // Exit: asks about every modified document first.
+    // Exit: asks about every modified document first, then keeps the
+    // window's place.
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -78,6 +80,7 @@ private:
     void OnWindowArrange();
     void OnAppAbout();
 
+    QSettings& m_settings;
     CDocumentManager m_documents;
     CPrintCommands m_printing{this};
     QMdiArea* m_pMdiArea = nullptr;

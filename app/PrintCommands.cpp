@@ -16,8 +16,6 @@
 #include "view/PicturePrint.h"
 
 namespace {
-QString Text(const char* source) { return QCoreApplication::translate("Print", source); }
-
 // The preview covers most of the window it belongs to.
 constexpr double kPreviewShareOfWindow = 0.9;
 }  // namespace
@@ -41,7 +39,8 @@ void CPrintCommands::OnFilePrint(CCurvilinearscopeView* view) {
     QPrintDialog dialog(&Printer(), m_pParent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!view->PrintPage(Printer())) Prompts().Message(m_pParent, Text("印刷できませんでした。"));
+    if (!view->PrintPage(Printer()))
+        Prompts().Message(m_pParent, QCoreApplication::translate("Print", "印刷できませんでした。"));
     ForgetBusyPrinter();
 }
 
@@ -73,13 +72,15 @@ bool CPrintCommands::PrintFile(const QString& path) {
         return false;
     }
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        Prompts().Message(m_pParent, Text("プリンタがインストールされていません。"));
+        Prompts().Message(m_pParent, QCoreApplication::translate("Print", "プリンタがインストールされていません。"));
         return false;
     }
     CPicture3D picture3D;
     switch (PrintPicture(Printer(), model, picture3D)) {
     case PrintOutcome::Printed: return true;
-    case PrintOutcome::CannotPrint: Prompts().Message(m_pParent, Text("印刷できませんでした。")); return false;
+    case PrintOutcome::CannotPrint:
+        Prompts().Message(m_pParent, QCoreApplication::translate("Print", "印刷できませんでした。"));
+        return false;
     case PrintOutcome::OutOfMemory:
         // The page went out without what did not fit; the text is the one a
         // file too big to open gets.

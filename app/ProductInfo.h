@@ -1,6 +1,8 @@
 #pragma once
-// Who we are: names and addresses shown or opened by the program.
+// Who we are: the names the program and its settings go by.
+
+#include "app/ProductVersion.h"
 
 #define CRV_ORGANIZATION "Orvandel"
 #define CRV_APPLICATION "Curvilinearscope"
-#define CRV_VERSION_TEXT "2.1"
+#define CRV_APPLICATION_ID "org.orvandel.Curvilinearscope"

@@ -64,4 +64,4 @@ CDesktopOpener* SetDesktop(CDesktopOpener* desktop) {
     return old;
 }
 
-QString DocumentFileFilter() { return QStringLiteral("Curvilinearscope Files (*.crv);;All Files (*.*)"); }
+QString DocumentFileFilter() { return QStringLiteral("Curvilinearscope Files (*.crv);;All Files (*)"); }

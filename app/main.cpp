@@ -1,9 +1,11 @@
-// The program's entry: reads the command line, then either answers it
+// The program's entry: makes the application object (which takes Qt's own
+// options off the command line), reads the rest, then either answers it
 // without any window (--help, --version, --export) or runs the application.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QSettings>
 #include <cstdio>
+#include <memory>
 
 #include "app/AppLanguage.h"
 #include "app/CommandLine.h"
@@ -14,6 +16,9 @@
 #include "app/Seams.h"
 
 namespace {
+
+// Exit codes: 0 done, 1 the work failed (already said), 2 a wrong command line.
+constexpr int kExitBadCommandLine = 2;
 
 QStringList Arguments(int argc, char** argv) {
     QStringList args;
@@ -26,29 +31,37 @@ void Print(FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-void SetNames() {
-    QCoreApplication::setOrganizationName(QStringLiteral(CRV_ORGANIZATION));
-    QCoreApplication::setApplicationName(QStringLiteral(CRV_APPLICATION));
+int ReportMistake(const QString& error) {
+    Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n') + CommandLineUsage());
+    return kExitBadCommandLine;
 }
 
-int RunExport(int argc, char** argv, const CCommandLineInfo& info) {
-    // The picture needs fonts and painting but no screen: this works on a
-    // machine without any display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    SetNames();
-    InstallTranslations(app, QLocale::system());
+std::unique_ptr<QGuiApplication> MakeApplication(int& argc, char** argv, bool windows) {
+    std::unique_ptr<QGuiApplication> app;
+    if (windows) {
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        // Pictures need fonts and painting but no screen: this works on a
+        // machine without any display (a -platform option still wins).
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    QCoreApplication::setOrganizationName(QStringLiteral(CRV_ORGANIZATION));
+    QCoreApplication::setApplicationName(QStringLiteral(CRV_APPLICATION));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CRV_VERSION_TEXT));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CRV_APPLICATION_ID));
+    InstallTranslations(*app, QLocale::system());
+    return app;
+}
+
+int RunExport(const CCommandLineInfo& info) {
     QString error;
     const int code = RunExportCommand(info, error);
     if (code != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
     return code;
 }
 
-int RunWindows(int argc, char** argv, const CCommandLineInfo& info) {
-    QApplication app(argc, argv);
-    SetNames();
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvandel.Curvilinearscope"));
-    InstallTranslations(app, QLocale::system());
+int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
     InstallEnginePlatform(QLocale::system());
     QSettings settings;
     CCurvilinearscopeApp application(settings);
@@ -61,14 +74,20 @@ int RunWindows(int argc, char** argv, const CCommandLineInfo& info) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CCommandLineInfo info = ParseCommandLine(Arguments(argc, argv));
+    const bool windows = !CommandLineNeedsNoWindow(Arguments(argc, argv));
+    const std::unique_ptr<QGuiApplication> app = MakeApplication(argc, argv, windows);
+    const CCommandLineInfo info = ParseCommandLine(QCoreApplication::arguments().mid(1));
     switch (info.action) {
-    case CCommandLineInfo::Error:
-        Print(stderr, QStringLiteral("curvilinearscope: ") + info.error + QLatin1Char('\n') + CommandLineUsage());
-        return 2;
+    case CCommandLineInfo::Error: return ReportMistake(info.error);
     case CCommandLineInfo::Help: Print(stdout, CommandLineUsage()); return 0;
     case CCommandLineInfo::Version: Print(stdout, VersionText()); return 0;
-    case CCommandLineInfo::Export: return RunExport(argc, argv, info);
-    default: return RunWindows(argc, argv, info);
+    case CCommandLineInfo::Export: return RunExport(info);
+    default:
+        // Only an option of Qt's that the first look did not know ends here
+        // without windows.
+        if (!windows)
+            return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
+                                     .arg(Arguments(argc, argv).join(QLatin1Char(' '))));
+        return RunWindows(*app, info);
     }
 }

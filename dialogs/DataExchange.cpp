@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -60,8 +61,8 @@ void DataExchange::Number(QLineEdit* edit, double& value, double low, double hig
         return;
     }
     if (ReadNumber(edit, value) && (value < low || value > high)) {
-        Fail(edit,
-             QStringLiteral("Please enter a number between %1 and %2.").arg(NumberToText(low), NumberToText(high)));
+        Fail(edit, QCoreApplication::translate("DataExchange", "Please enter a number between %1 and %2.")
+                       .arg(NumberToText(low), NumberToText(high)));
     }
 }
 

@@ -38,6 +38,16 @@ void ReadPointRecords(CArchive& ar, SamplePoint* points, int32_t count) {
 
 }  // namespace
 
+bool StartsWithDocumentMagic(const unsigned char* bytes, size_t size) {
+    static_assert(kDocumentMagicBytes == 2 * kMagicUnits);
+    if (size < kDocumentMagicBytes) return false;
+    for (int i = 0; i < kMagicUnits; ++i) {
+        const unsigned unit = bytes[2 * i] | (unsigned(bytes[2 * i + 1]) << 8);
+        if (unit != kMagic[i]) return false;
+    }
+    return true;
+}
+
 void WriteDocumentHeader(CArchive& ar, int32_t dimension, int32_t range) {
     for (int i = 0; i < kMagicUnits; ++i) {
         ar.WriteUInt16(kMagic[i]);

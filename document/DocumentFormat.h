@@ -3,6 +3,7 @@
 // each with its definition and, for a shown slot, its point records. All
 // values are little-endian; the strings are the archive's.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "document/GraphDef.h"
@@ -12,6 +13,11 @@ class CArchive;
 // Point records in the file: six float64 and one int32, 52 bytes, without the
 // alignment gap the record has in memory.
 constexpr uint64_t kPointRecordBytes = 52;
+
+// A document's first bytes: the magic "CURVILINEARSCOPE1.0" in UTF-16LE.
+constexpr size_t kDocumentMagicBytes = 38;
+// Whether bytes begin with the magic; fewer than kDocumentMagicBytes never do.
+bool StartsWithDocumentMagic(const unsigned char* bytes, size_t size);
 
 // The magic, then the dimension and the range.
 void WriteDocumentHeader(CArchive& ar, int32_t dimension, int32_t range);

@@ -11,6 +11,7 @@ packages=(
   libgl-dev
   xvfb xauth
   fonts-dejavu-core fonts-wqy-microhei
+  dpkg-dev desktop-file-utils shared-mime-info
 )
 [ "${1:-}" = "--bench" ] && packages+=(gnuplot-nox time)
 

@@ -9,8 +9,6 @@
 
 namespace {
 
-QString Text(const char* source) { return QCoreApplication::translate("CCurvilinearscopeView", source); }
-
 constexpr double kTurnStep = 0.1;
 constexpr int kCommands[] = {ID_ARROW_RIGHT, ID_ARROW_LEFT, ID_ARROW_UP, ID_ARROW_DOWN};
 
@@ -28,10 +26,15 @@ int ArrowCommandOfKey(int key) {
 
 QString ArrowCommandPrompt(int id) {
     switch (id) {
-    case ID_ARROW_RIGHT: return Text("カーソル右に移動、またはZ軸右に回転\nカーソル右に移動、またはZ軸右に回転");
-    case ID_ARROW_LEFT: return Text("カーソル左に移動、またはZ軸左に回転\nカーソル左に移動、またはZ軸左に回転");
-    case ID_ARROW_UP: return Text("カーソル上に移動\nカーソル上に移動");
-    case ID_ARROW_DOWN: return Text("カーソル下に移動\nカーソル下に移動");
+    case ID_ARROW_RIGHT:
+        return QCoreApplication::translate("CCurvilinearscopeView",
+                                           "カーソル右に移動、またはZ軸右に回転\nカーソル右に移動、またはZ軸右に回転");
+    case ID_ARROW_LEFT:
+        return QCoreApplication::translate("CCurvilinearscopeView",
+                                           "カーソル左に移動、またはZ軸左に回転\nカーソル左に移動、またはZ軸左に回転");
+    case ID_ARROW_UP: return QCoreApplication::translate("CCurvilinearscopeView", "カーソル上に移動\nカーソル上に移動");
+    case ID_ARROW_DOWN:
+        return QCoreApplication::translate("CCurvilinearscopeView", "カーソル下に移動\nカーソル下に移動");
     }
     return {};
 }
@@ -40,8 +43,8 @@ QString ArrowCommandMenuText(int id) {
     switch (id) {
     case ID_ARROW_RIGHT: return QStringLiteral("→");
     case ID_ARROW_LEFT: return QStringLiteral("←");
-    case ID_ARROW_UP: return Text("カーソル上に移動\t(↑キー)");
-    case ID_ARROW_DOWN: return Text("カーソル下に移動\t(↓キー)");
+    case ID_ARROW_UP: return QCoreApplication::translate("CCurvilinearscopeView", "カーソル上に移動\t(↑キー)");
+    case ID_ARROW_DOWN: return QCoreApplication::translate("CCurvilinearscopeView", "カーソル下に移動\t(↓キー)");
     }
     return {};
 }
@@ -49,8 +52,14 @@ QString ArrowCommandMenuText(int id) {
 ArrowCommandState ArrowCommandUpdate(int id, int dimension) {
     const bool space = dimension == DIM_SPACE;
     switch (id) {
-    case ID_ARROW_RIGHT: return {space ? Text("Z軸右に回転\t(→キー)") : Text("カーソル右に移動\t(→キー)"), true};
-    case ID_ARROW_LEFT: return {space ? Text("Z軸左に回転\t(←キー)") : Text("カーソル左に移動\t(←キー)"), true};
+    case ID_ARROW_RIGHT:
+        return {space ? QCoreApplication::translate("CCurvilinearscopeView", "Z軸右に回転\t(→キー)")
+                      : QCoreApplication::translate("CCurvilinearscopeView", "カーソル右に移動\t(→キー)"),
+                true};
+    case ID_ARROW_LEFT:
+        return {space ? QCoreApplication::translate("CCurvilinearscopeView", "Z軸左に回転\t(←キー)")
+                      : QCoreApplication::translate("CCurvilinearscopeView", "カーソル左に移動\t(←キー)"),
+                true};
     case ID_ARROW_UP:
     case ID_ARROW_DOWN: return {QString(), !space};
     }

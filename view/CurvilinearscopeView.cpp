@@ -30,10 +30,23 @@ CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
     m_memoryNotice.Forget();
+    UpdateCursor();
     update();
 }
 
-void CCurvilinearscopeView::OnUpdate() { update(); }
+void CCurvilinearscopeView::OnUpdate() {
+    // The picture may have changed between plane and space with the pointer
+    // at rest over it: its shape follows at once, not at the next move.
+    UpdateCursor();
+    update();
+}
+
+void CCurvilinearscopeView::UpdateCursor() {
+    if (m_pDocument && m_pDocument->m_nDimension == DIM_PLANE)
+        setCursor(Qt::CrossCursor);
+    else
+        unsetCursor();
+}
 
 void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -108,17 +121,20 @@ QMenu* CCurvilinearscopeView::CreateArrowMenu(QWidget* parent) {
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         if (m_pDocument) UpdateArrowMenu(*menu, m_pDocument->m_nDimension);
     });
+    // Qt gives the prompt of a pop-up menu to the menu itself, a window of its
+    // own, where no status bar sees it: the view passes it on instead, and
+    // the idle text once the menu is gone.
+    connect(menu, &QMenu::hovered, this, [this](QAction* action) { emit statusMessage(action->statusTip()); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { emit statusMessage(QString()); });
     return menu;
 }
 
 void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    UpdateCursor();
     if (m_pDocument && m_pDocument->m_nDimension == DIM_PLANE) {
-        setCursor(Qt::CrossCursor);
         if (const auto world = PointerToWorld(width(), height(), at.x(), at.y(), m_pDocument->m_nRange))
             emit statusMessage(PointerReadoutText(*world));
-    } else {
-        unsetCursor();
     }
     if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE && at.x() != m_nDragX) {
         TurnPicture((at.x() - m_nDragX) * kDragRadiansPerPixel);

@@ -46,7 +46,8 @@ public slots:
     void OnUpdate();
 
 signals:
-    // A text for the main window's status-bar message pane.
+    // A text for the main window's status-bar message pane; an empty text
+    // asks for the idle text.
     void statusMessage(const QString& text);
     // The document's rotation angle changed; other views of the same
     // document should repaint.
@@ -72,6 +73,8 @@ protected:
 private:
     DrawOutcome PaintPicture(QPainter& painter);
     void NoteOutcome(DrawOutcome outcome);
+    // The cross-hair over a plane picture, the usual arrow otherwise.
+    void UpdateCursor();
     // Turns the space picture of the document by delta radians and repaints
     // this view; other views of the document repaint on angleChanged.
     void TurnPicture(double delta);

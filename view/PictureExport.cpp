@@ -18,10 +18,8 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PictureExport", text); }
-
 QString CannotWrite(const QString& path, const QString& reason) {
-    return Tr("ファイルを書き込めません: %1 (%2)").arg(path, reason);
+    return QCoreApplication::translate("PictureExport", "ファイルを書き込めません: %1 (%2)").arg(path, reason);
 }
 
 QString OutOfMemory(const QString& path) {
@@ -139,9 +137,11 @@ void LoadPictureFonts() {
 QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels, std::optional<double> angle) {
     ExportFormat format = ExportFormatOf(path);
     if (format == ExportFormat::Unknown)
-        return Tr("エクスポートの形式が分かりません: %1 (拡張子は .png、.svg、.pdf のいずれか)").arg(path);
+        return QCoreApplication::translate(
+                   "PictureExport", "エクスポートの形式が分かりません: %1 (拡張子は .png、.svg、.pdf のいずれか)")
+            .arg(path);
     if (sizePixels < kExportMinSize || sizePixels > kExportMaxSize)
-        return Tr("画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)")
+        return QCoreApplication::translate("PictureExport", "画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)")
             .arg(sizePixels)
             .arg(kExportMinSize)
             .arg(kExportMaxSize);

@@ -35,6 +35,8 @@ private:
 };
 
 void DrawLegendOf(LegendWriter& out, const CGraphDef& graph, bool space) {
+    // Only a damaged file holds another kind: it has no formula to show.
+    if (graph.m_nKind != GK_EXPLICIT && graph.m_nKind != GK_PARAMETRIC) return;
     if (graph.m_nKind == GK_PARAMETRIC) {
         out.Line(u" x = ", graph.m_strX);
         out.Line(u" y = ", graph.m_strY);

@@ -26,6 +26,8 @@ TEST(CommandLine, ActionsAndFiles) {
         {{"-h"}, CCommandLineInfo::Help, {}},
         {{"--version"}, CCommandLineInfo::Version, {}},
         {{"--", "-odd-name.crv"}, CCommandLineInfo::FileOpen, {"-odd-name.crv"}},
+        {{"-"}, CCommandLineInfo::FileOpen, {"-"}},
+        {{"-p", "--", "-a.crv"}, CCommandLineInfo::FilePrint, {"-a.crv"}},
     };
     for (const Case& c : cases) {
         const CCommandLineInfo info = Parse(c.args);
@@ -49,6 +51,20 @@ TEST(CommandLine, ExportWithSizeAndAngle) {
     ASSERT_EQ(info.action, CCommandLineInfo::Export);
     EXPECT_EQ(info.exportSize, kExportDefaultSize);
     EXPECT_FALSE(info.exportAngle.has_value());
+}
+
+TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
+    auto noWindow = [](std::initializer_list<const char*> args) {
+        QStringList list;
+        for (const char* arg : args) list.append(QString::fromUtf8(arg));
+        return CommandLineNeedsNoWindow(list);
+    };
+    EXPECT_FALSE(noWindow({}));
+    EXPECT_FALSE(noWindow({"-style", "Fusion", "--reverse", "-p", "a.crv", "--qwindowgeometry=9x9"}));
+    EXPECT_FALSE(noWindow({"--", "--help"}));
+    EXPECT_TRUE(noWindow({"-platform", "offscreen", "--export", "o.png", "a.crv"}));
+    EXPECT_TRUE(noWindow({"a.crv", "--version"}));
+    EXPECT_TRUE(noWindow({"--frobnicate"}));
 }
 
 TEST(CommandLine, MistakesAreErrorsWithAMessage) {

@@ -36,6 +36,20 @@ TEST(MainFrameDrop, DroppedDocumentFilesOpenOthersAreIgnored) {
     QMimeData text;
     text.setUrls({QUrl::fromLocalFile(dir.filePath("notes.txt"))});
     EXPECT_FALSE(app.MainFrame()->OpenDroppedFiles(&text));
+    // A document is known by its first bytes too, as the desktop's file type
+    // knows it; a file that is only named like one still opens (and says
+    // what is wrong with it), one almost like a document does not.
+    WriteSampleDocument(dir.filePath("graph-without-suffix"));
+    QByteArray almost = ReadBytes(dir.filePath("graph-without-suffix"));
+    almost[36] = 'X';  // the last unit of "1.0"
+    WriteBytes(dir.filePath("almost"), almost);
+    QMimeData byContent;
+    byContent.setUrls({QUrl::fromLocalFile(dir.filePath("almost")),
+                       QUrl::fromLocalFile(dir.filePath("graph-without-suffix")), QUrl::fromLocalFile(dir.path())});
+    EXPECT_TRUE(app.MainFrame()->OpenDroppedFiles(&byContent));
+    ASSERT_EQ(app.MainFrame()->DocumentManager().Documents().size(), 4);
+    EXPECT_EQ(app.MainFrame()->DocumentManager().Documents()[3]->GetTitle(), "graph-without-suffix");
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST(EngineDates, EngineFormatsAndTheUsersOwnFormats) {

@@ -26,8 +26,10 @@
 #include "app/CurvilinearscopeApp.h"
 #include "app/ExportCommand.h"
 #include "app/MainFrame.h"
+#include "app/ProductInfo.h"
 #include "base/LargeMemory.h"
 #include "view/CurvilinearscopeView.h"
+#include "view/PictureExport.h"
 
 namespace {
 int Export(const QStringList& args, QString& error) {
@@ -141,6 +143,29 @@ TEST(ExportCommand, TheProgramExportsWithoutAnyDisplay) {
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_NE(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardError().contains("missing.crv"));
+}
+
+// Qt's own options are Qt's: the application object takes them, the program
+// reads the rest, and its own mistakes still end with exit code 2.
+TEST(ExportCommand, TheProgramLeavesQtItsOwnOptions) {
+    if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
+    QTemporaryDir dir;
+    const QString example = QStringLiteral(CRV_SOURCE_DIR "/examples/plane-functions.crv");
+    const QString out = dir.filePath("o.png");
+    Outcome run = RunProgram({"-style", "Fusion", "-platform", "offscreen", "-reverse", "--qwindowgeometry",
+                              "300x200+10+10", "-session", "s1", "--export", out, example},
+                             ProgramEnvironment());
+    EXPECT_EQ(run.code, 0) << run.errorText.toStdString();
+    EXPECT_EQ(QImage(out).size(), QSize(kExportDefaultSize, kExportDefaultSize));
+    QProcess version;
+    version.setProcessEnvironment(ProgramEnvironment());
+    version.start(Program(), {"-style", "Fusion", "--version"});
+    ASSERT_TRUE(version.waitForFinished(60000));
+    EXPECT_EQ(version.exitCode(), 0);
+    EXPECT_EQ(version.readAllStandardOutput(), "Curvilinearscope " CRV_VERSION_TEXT "\n");
+    run = RunProgram({"-style", "Fusion", "--frobnicate"}, ProgramEnvironment());
+    EXPECT_EQ(run.code, 2);
+    EXPECT_TRUE(run.errorText.contains("frobnicate")) << run.errorText.toStdString();
 }
 
 // A disk that fills up during the export: the devices underneath write part

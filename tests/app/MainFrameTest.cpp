@@ -2,9 +2,11 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -17,6 +19,9 @@
 #include "app/Commands.h"
 #include "app/CurvilinearscopeApp.h"
 #include "app/MainFrame.h"
+#include "app/WindowPlacement.h"
+#include "view/ArrowCommands.h"
+#include "view/CurvilinearscopeView.h"
 
 namespace {
 struct Fixture {
@@ -123,4 +128,55 @@ TEST(MainFrame, RecentFilesAreRememberedAcrossRuns) {
     CRecentFileList reloaded;
     reloaded.Load(f.settings);
     EXPECT_EQ(reloaded.Files(), expected);
+}
+
+// Qt gives a pop-up's prompts to the pop-up; the user must see them in the
+// status bar all the same, and the idle text once the menu is gone.
+TEST(MainFrame, PopUpMenuPromptsReachTheStatusBar) {
+    Fixture f;
+    ASSERT_TRUE(f.app.InitInstance({}));
+    CMainFrame* frame = f.app.MainFrame();
+    CChildFrame* child = frame->ChildFrames().first();
+    auto hoverIn = [&](QMenu* menu, const QString& prompt) {
+        menu->popup(frame->mapToGlobal(QPoint(10, 10)));
+        for (QAction* action : menu->actions())
+            if (action->statusTip() == prompt) action->hover();
+        EXPECT_EQ(frame->MessageText(), prompt);
+        menu->hide();
+        EXPECT_EQ(frame->MessageText(), "レディ");
+    };
+    hoverIn(child->systemMenu(), "ウィンドウを最大化する");
+    hoverIn(child->systemMenu(), "作業中のウィンドウを閉じ、変更したファイルの保存を指示");
+    QMenu* arrows = child->GetView()->CreateArrowMenu(child->GetView());
+    hoverIn(arrows, "カーソル上に移動");
+    hoverIn(arrows, "カーソル左に移動、またはZ軸左に回転");
+}
+
+TEST(MainFrame, TheWindowComesBackWhereItWasLeftAndFitsTheScreen) {
+    EXPECT_EQ(FitIntoScreen({100, 50, 1800, 1400}, {0, 0, 1600, 1200}), QRect(0, 0, 1600, 1200));
+    EXPECT_EQ(FitIntoScreen({1500, -20, 300, 200}, {0, 0, 1600, 1200}), QRect(1300, 0, 300, 200));
+    EXPECT_EQ(FitIntoScreen({10, 20, 300, 200}, {0, 0, 1600, 1200}), QRect(10, 20, 300, 200));
+
+    Fixture f;
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    // The first start fits the screen too (the offscreen screen is smaller
+    // than the first size).
+    {
+        CMainFrame frame(f.settings);
+        EXPECT_TRUE(available.contains(frame.geometry())) << frame.width() << "x" << frame.height();
+        frame.show();
+        frame.resize(available.size() / 2);
+        frame.addToolBar(Qt::LeftToolBarArea, frame.ToolBar());
+        EXPECT_TRUE(frame.close());
+    }
+    {
+        CMainFrame frame(f.settings);
+        EXPECT_EQ(frame.size(), available.size() / 2);
+        EXPECT_EQ(frame.toolBarArea(frame.ToolBar()), Qt::LeftToolBarArea);
+        frame.show();
+        frame.resize(available.size() * 2);  // as kept on a bigger screen
+        EXPECT_TRUE(frame.close());
+    }
+    CMainFrame frame(f.settings);
+    EXPECT_TRUE(available.contains(frame.geometry())) << frame.width() << "x" << frame.height();
 }

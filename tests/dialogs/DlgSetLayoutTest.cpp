@@ -104,7 +104,7 @@ class DlgSetLayout : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
     const LayoutCase& c = GetParam();
-    TsTranslator chinese(QStringLiteral(CRV_SOURCE_DIR "/res/translations/dialogs_zh_CN.ts"));
+    TsTranslator chinese(QStringLiteral(CRV_SOURCE_DIR "/res/translations/curvilinearscope_zh_CN.ts"));
     if (c.chinese) {
         ASSERT_GT(chinese.size(), 20);
         QCoreApplication::installTranslator(&chinese);

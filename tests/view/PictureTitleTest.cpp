@@ -77,6 +77,8 @@ TEST(DrawTitle, LegendLinesPerKindAndDimension) {
         {"3D z", 1, 0, 0, {u" z = sin(x)"}},
         {"3D z*z", 1, 0, 1, {u" z*z = sin(x)"}},
         {"3D parametric", 1, 1, 0, {u" x = cos(t)", u" y = t", u" z = u+v"}},
+        {"2D unknown kind (a damaged file)", 0, 2, 0, {}},
+        {"3D unknown kind (a damaged file)", 1, -1, 0, {}},
     };
     for (const Case& c : cases) {
         CCurvilinearscopeDoc doc;

@@ -83,6 +83,14 @@ TEST_F(ViewFixture, NoReadoutIn3DOrInAViewWithoutRoom) {
     doc.m_nDimension = 1;
     EXPECT_EQ(ReadoutAt({860, 40}), QString());
     EXPECT_NE(view.cursor().shape(), Qt::CrossCursor);
+    // OK in the function dialog switches the picture with the pointer at
+    // rest: the shape follows the document's update.
+    doc.m_nDimension = 0;
+    view.OnUpdate();
+    EXPECT_EQ(view.cursor().shape(), Qt::CrossCursor);
+    doc.m_nDimension = 1;
+    view.OnUpdate();
+    EXPECT_NE(view.cursor().shape(), Qt::CrossCursor);
     doc.m_nDimension = 0;
     view.resize(1, 800);
     EXPECT_EQ(ReadoutAt({0, 40}), QString());

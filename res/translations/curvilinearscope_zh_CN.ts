@@ -1,0 +1,663 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="ja_JP">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>バージョン情報 Curvilinearscope</source>
+        <translation>关于 Curvilinearscope</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2010-2026 Orvandel</source>
+        <translation>版权所有 (C) 2010-2026 Orvandel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CAppDocument</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗?</translation>
+    </message>
+</context>
+<context>
+    <name>CCurvilinearscopeView</name>
+    <message>
+        <source>カーソル右に移動、またはZ軸右に回転
+カーソル右に移動、またはZ軸右に回転</source>
+        <translation>光标右移，或绕Z轴右转
+光标右移，或绕Z轴右转</translation>
+    </message>
+    <message>
+        <source>カーソル左に移動、またはZ軸左に回転
+カーソル左に移動、またはZ軸左に回転</source>
+        <translation>光标左移，或绕Z轴左转
+光标左移，或绕Z轴左转</translation>
+    </message>
+    <message>
+        <source>カーソル上に移動
+カーソル上に移動</source>
+        <translation>光标上移
+光标上移</translation>
+    </message>
+    <message>
+        <source>カーソル下に移動
+カーソル下に移動</source>
+        <translation>光标下移
+光标下移</translation>
+    </message>
+    <message>
+        <source>カーソル上に移動	(↑キー)</source>
+        <translation>光标上移	(↑键)</translation>
+    </message>
+    <message>
+        <source>カーソル下に移動	(↓キー)</source>
+        <translation>光标下移	(↓键)</translation>
+    </message>
+    <message>
+        <source>Z軸右に回転	(→キー)</source>
+        <translation>绕Z轴右转	(→键)</translation>
+    </message>
+    <message>
+        <source>カーソル右に移動	(→キー)</source>
+        <translation>光标右移	(→键)</translation>
+    </message>
+    <message>
+        <source>Z軸左に回転	(←キー)</source>
+        <translation>绕Z轴左转	(←键)</translation>
+    </message>
+    <message>
+        <source>カーソル左に移動	(←キー)</source>
+        <translation>光标左移	(←键)</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgSet</name>
+    <message>
+        <source>関数編集</source>
+        <translation>函数编辑</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)</source>
+        <translation>参数方程式 x=f(u,v), y=g(u,v), z=k(u,v)</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式 x=f(t), y=g(t), z=k(t)</source>
+        <translation>参数方程式 x=f(t), y=g(t), z=k(t)</translation>
+    </message>
+    <message>
+        <source>２次元</source>
+        <translation>二维</translation>
+    </message>
+    <message>
+        <source>３次元</source>
+        <translation>三维</translation>
+    </message>
+    <message>
+        <source>次元数選択</source>
+        <translation>维数选择</translation>
+    </message>
+    <message>
+        <source>関数式</source>
+        <translation>函数式</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式</source>
+        <translation>参数方程式</translation>
+    </message>
+    <message>
+        <source>表示式選択</source>
+        <translation>表达式选择</translation>
+    </message>
+    <message>
+        <source>表示しますか？</source>
+        <translation>是否显示？</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source> 間隔</source>
+        <translation> 间隔</translation>
+    </message>
+    <message>
+        <source>開始値</source>
+        <translation>起始值</translation>
+    </message>
+    <message>
+        <source>終了値</source>
+        <translation>终止值</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>座標範囲</source>
+        <translation>坐标范围</translation>
+    </message>
+    <message>
+        <source>グラフ%1</source>
+        <translation>图形%1</translation>
+    </message>
+    <message>
+        <source>グラフ%1の関数式の間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的函数式的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1の関数表示式に文法エラーがあります。</source>
+        <translation>图形%1的函数表达式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のtの値開始＜終了値のように設定してください。</source>
+        <translation>请将图形%1的t值设置为起始值＜终止值。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のtの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的t的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のxのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>图形%1的x的参数方程式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のyのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>图形%1的y的参数方程式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のuの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的u的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のvの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>请正确设置图形%1的v的间隔值(0.01-1.0)。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のzのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>图形%1的z的参数方程式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のuの値開始＜終了値のように設定してください。</source>
+        <translation>请将图形%1的u值设置为起始值＜终止值。</translation>
+    </message>
+    <message>
+        <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
+        <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--size and --angle belong to --export.</source>
+        <translation>--size 和 --angle 只能与 --export 一起使用。</translation>
+    </message>
+    <message>
+        <source>--export needs exactly one document file.</source>
+        <translation>--export 需要且只需要一个文档文件。</translation>
+    </message>
+    <message>
+        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <translation>图像文件的扩展名必须是 .png、.svg 或 .pdf：%1</translation>
+    </message>
+    <message>
+        <source>--print needs exactly one document file.</source>
+        <translation>--print 需要且只需要一个文档文件。</translation>
+    </message>
+    <message>
+        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <translation>--size 需要 %1 到 %2 之间的整数像素值。</translation>
+    </message>
+    <message>
+        <source>--angle needs a number of radians.</source>
+        <translation>--angle 需要一个弧度值。</translation>
+    </message>
+    <message>
+        <source>--print and --export cannot be combined.</source>
+        <translation>--print 和 --export 不能同时使用。</translation>
+    </message>
+    <message>
+        <source>Usage:
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --help | --version
+
+Without a file the program starts with a new document. --print prints the file on the
+default printer. --export writes the picture of the file as a square image of PIXELS
+(default %1) without opening a window; --angle turns a space picture.
+</source>
+        <translation>用法：
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --help | --version
+
+不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
+--export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
+(默认 %1)；--angle 旋转空间图形。
+</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>新規作成	Ctrl+N(&amp;N)</source>
+        <translation>新建	Ctrl+N(&amp;N)</translation>
+    </message>
+    <message>
+        <source>開く...	Ctrl+O(&amp;O)</source>
+        <translation>打开...	Ctrl+O(&amp;O)</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>上書き保存	Ctrl+S(&amp;S)</source>
+        <translation>保存	Ctrl+S(&amp;S)</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>エクスポート...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>印刷...	Ctrl+P(&amp;P)</source>
+        <translation>打印...	Ctrl+P(&amp;P)</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー(&amp;V)</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>プリンタの設定(&amp;R)...</source>
+        <translation>打印设置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>最近使用的文件</translation>
+    </message>
+    <message>
+        <source>アプリケーションの終了(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>関数編集	Ctrl+M(&amp;M)</source>
+        <translation>函数编辑	Ctrl+M(&amp;M)</translation>
+    </message>
+    <message>
+        <source>ツール バー(&amp;T)</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>ステータス バー(&amp;S)</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>新しいウィンドウを開く(&amp;N)</source>
+        <translation>新建窗口(&amp;N)</translation>
+    </message>
+    <message>
+        <source>重ねて表示(&amp;C)</source>
+        <translation>层叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>並べて表示(&amp;T)</source>
+        <translation>平铺(&amp;T)</translation>
+    </message>
+    <message>
+        <source>アイコンの整列(&amp;A)</source>
+        <translation>排列图标(&amp;A)</translation>
+    </message>
+    <message>
+        <source>バージョン情報 Curvilinearscope(&amp;A)...</source>
+        <translation>关于 Curvilinearscope(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>新規にファイルを作成</source>
+        <translation>创建新文件</translation>
+    </message>
+    <message>
+        <source>既存のファイルを開く</source>
+        <translation>打开现有文件</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを閉じる</source>
+        <translation>关闭当前文件</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを上書きして保存</source>
+        <translation>保存当前文件</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを新しい名前で保存</source>
+        <translation>以新名称保存当前文件</translation>
+    </message>
+    <message>
+        <source>図を画像 (PNG, SVG, PDF) に書き出す</source>
+        <translation>将图形导出为图像 (PNG, SVG, PDF)</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを印刷</source>
+        <translation>打印当前文件</translation>
+    </message>
+    <message>
+        <source>印刷イメージを表示</source>
+        <translation>显示打印预览</translation>
+    </message>
+    <message>
+        <source>プリンタおよび印刷オプションの変更</source>
+        <translation>更改打印机和打印选项</translation>
+    </message>
+    <message>
+        <source>指定のファイルを開く</source>
+        <translation>打开此文件</translation>
+    </message>
+    <message>
+        <source>アプリケーションを終了し、ファイルの保存を指示\終了</source>
+        <translation>退出应用程序并提示保存文件</translation>
+    </message>
+    <message>
+        <source>関数作成また編集</source>
+        <translation>创建或编辑函数</translation>
+    </message>
+    <message>
+        <source>直前に行った動作を元に戻す</source>
+        <translation>撤消上一步操作</translation>
+    </message>
+    <message>
+        <source>選択範囲を切り取ってクリップボードに保存</source>
+        <translation>剪切所选内容并放到剪贴板上</translation>
+    </message>
+    <message>
+        <source>選択範囲をコピーしてクリップボードに保存</source>
+        <translation>复制所选内容并放到剪贴板上</translation>
+    </message>
+    <message>
+        <source>クリップボードの内容を貼り付け</source>
+        <translation>粘贴剪贴板内容</translation>
+    </message>
+    <message>
+        <source>ツール バーの 表示/非表示</source>
+        <translation>显示或隐藏工具栏</translation>
+    </message>
+    <message>
+        <source>ステータス バーの 表示/非表示</source>
+        <translation>显示或隐藏状态栏</translation>
+    </message>
+    <message>
+        <source>作業中のウィンドウを複写して表示</source>
+        <translation>为当前文档打开另一个窗口</translation>
+    </message>
+    <message>
+        <source>ウィンドウを重ねて表示</source>
+        <translation>层叠窗口</translation>
+    </message>
+    <message>
+        <source>ウィンドウを並べて表示</source>
+        <translation>平铺窗口</translation>
+    </message>
+    <message>
+        <source>ウィンドウの下部にアイコンを整列</source>
+        <translation>在窗口底部排列图标</translation>
+    </message>
+    <message>
+        <source>次のウィンドウに切り替える</source>
+        <translation>切换到下一个窗口</translation>
+    </message>
+    <message>
+        <source>前のウィンドウに切り替える</source>
+        <translation>切换到上一个窗口</translation>
+    </message>
+    <message>
+        <source>プログラム情報、バージョン、著作権を表示します。</source>
+        <translation>显示程序信息、版本号和版权。</translation>
+    </message>
+    <message>
+        <source>新規ファイル</source>
+        <translation>新建文件</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>名前をつけて保存</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>エクスポート</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>印刷設定</source>
+        <translation>打印设置</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>撤消</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>ツール バーの表示切り替え</source>
+        <translation>切换工具栏</translation>
+    </message>
+    <message>
+        <source>ステータス バーの表示切り替え</source>
+        <translation>切换状态栏</translation>
+    </message>
+    <message>
+        <source>新規ウィンドウ</source>
+        <translation>新建窗口</translation>
+    </message>
+    <message>
+        <source>重ねて表示</source>
+        <translation>层叠</translation>
+    </message>
+    <message>
+        <source>並べて表示</source>
+        <translation>平铺</translation>
+    </message>
+    <message>
+        <source>アイコンの整列</source>
+        <translation>排列图标</translation>
+    </message>
+    <message>
+        <source>次のペイン</source>
+        <translation>下一窗格</translation>
+    </message>
+    <message>
+        <source>前のペイン</source>
+        <translation>上一窗格</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>请输入 %1 到 %2 之间的数。</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFile</name>
+    <message>
+        <source>ファイルバージョン1.0ではないので、ファイルを開くことができません。</source>
+        <translation>文件版本不是1.0，无法打开文件。</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>意外的文件格式。</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>打开文档失败。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>内存不足。</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>保存文档失败。</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>ヘルプが見つかりません。次の場所を探しました:</source>
+        <translation>找不到帮助。查找过以下位置:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>ファイルを書き込めません: %1 (%2)</source>
+        <translation>无法写入文件：%1 (%2)</translation>
+    </message>
+    <message>
+        <source>エクスポートの形式が分かりません: %1 (拡張子は .png、.svg、.pdf のいずれか)</source>
+        <translation>无法识别导出格式：%1 (扩展名须为 .png、.svg 或 .pdf)</translation>
+    </message>
+    <message>
+        <source>画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)</source>
+        <translation>图像大小 %1 超出范围 (%2 到 %3 像素)</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>无法打印。</translation>
+    </message>
+    <message>
+        <source>プリンタがインストールされていません。</source>
+        <translation>未安装打印机。</translation>
+    </message>
+</context>
+<context>
+    <name>SampleProgress</name>
+    <message>
+        <source>グラフを計算しています...</source>
+        <translation>正在计算图形...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>関数編集</source>
+        <translation>函数编辑</translation>
+    </message>
+    <message>
+        <source>メモリが不足しているため、グラフを計算できません。</source>
+        <translation>内存不足，无法计算图形。</translation>
+    </message>
+</context>
+<context>
+    <name>Ui</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>ウィンドウ(&amp;W)</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>レディ</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>ツール バー</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>ウィンドウのサイズを変更</source>
+        <translation>改变窗口大小</translation>
+    </message>
+    <message>
+        <source>ウィンドウの位置を変更</source>
+        <translation>改变窗口位置</translation>
+    </message>
+    <message>
+        <source>ウィンドウを最小化する</source>
+        <translation>将窗口缩小为图标</translation>
+    </message>
+    <message>
+        <source>ウィンドウを最大化する</source>
+        <translation>将窗口放大到最大</translation>
+    </message>
+    <message>
+        <source>ウィンドウを通常のサイズに戻す</source>
+        <translation>将窗口恢复到正常大小</translation>
+    </message>
+    <message>
+        <source>作業中のウィンドウを閉じ、変更したファイルの保存を指示</source>
+        <translation>关闭活动窗口并提示保存文件</translation>
+    </message>
+    <message>
+        <source>ウィンドウをアクティブにする</source>
+        <translation>激活此窗口</translation>
+    </message>
+</context>
+</TS>
