@@ -17,9 +17,6 @@
 #include "expr/ExpressNumberOperation.h"
 #include "expr/ExpressVariables.h"
 
-// Steps name their handler by a dense index: an operation together with
-// where its operands come from. "Last" is the previous step's result, which
-// the loop keeps in a register instead of reading it back from its slot.
 // The functions numbered densely: SIN .. LOG, then SQRT .. TANH.
 constexpr int CLASSIC_FUNCTIONS = OP_LOG - OP_SIN + 1;
 constexpr int FUNCTIONS = CLASSIC_FUNCTIONS + (OP_TANH - OP_SQRT + 1);
@@ -30,6 +27,9 @@ constexpr int FunctionOfIndex(int index) {
     return index < CLASSIC_FUNCTIONS ? OP_SIN + index : OP_SQRT + (index - CLASSIC_FUNCTIONS);
 }
 
+// Steps name their handler by a dense index: an operation together with
+// where its operands come from. "Last" is the previous step's result, which
+// the loop keeps in a register instead of reading it back from its slot.
 enum : int32_t {
     STEP_NEG,
     STEP_NEG_LAST,
