@@ -85,6 +85,7 @@ constexpr double kRowStep = 0.02;  // 1001 x 1001 samples
 
 double SinCos(double x, double y) { return std::sin(x) * std::cos(y); }
 double Paraboloid(double x, double y) { return x * x + y * y; }
+double Cone(double x, double y) { return std::sqrt(x * x + y * y); }
 double LongFormula(double x, double y) {
     return ((x + 1) * (x - 1) + (y + 2) * (y - 2)) / (x * x + y * y + 0.5) + std::sin(x) * std::cos(y) -
            std::atan(x * y);
@@ -97,6 +98,7 @@ struct RowFormula {
 const RowFormula kRowFormulas[] = {
     {"sin(x)*cos(y)", u"sin(x)*cos(y)"},
     {"x*x+y*y", u"x*x+y*y"},
+    {"sqrt(x*x+y*y)", u"sqrt(x*x+y*y)"},
     {"long", u"((x+1)*(x-1)+(y+2)*(y-2))/(x*x+y*y+0.5)+sin(x)*cos(y)-atan(x*y)"},
 };
 
@@ -127,6 +129,9 @@ void BM_SurfaceRows(benchmark::State& state, const RowFormula& formula, RowEvalu
         benchmark::ClobberMemory();
     }
     SetSamples(state, n);
+    // Time per sample over this gives the time per instruction, to compare
+    // formulas of different lengths.
+    state.counters["instructions"] = f.Program().m_nCodeCount;
 }
 
 template <double (*F)(double, double)>
@@ -199,7 +204,7 @@ void BM_NativeSphereRows(benchmark::State& state) {
 
 void RegisterRowBenchmarks() {
     void (*const nativeRuns[])(benchmark::State&) = {BM_NativeSurfaceRows<SinCos>, BM_NativeSurfaceRows<Paraboloid>,
-                                                     BM_NativeSurfaceRows<LongFormula>};
+                                                     BM_NativeSurfaceRows<Cone>, BM_NativeSurfaceRows<LongFormula>};
     static_assert(std::size(nativeRuns) == std::size(kRowFormulas));
     for (size_t k = 0; k < std::size(kRowFormulas); ++k) {
         const RowFormula& formula = kRowFormulas[k];

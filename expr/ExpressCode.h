@@ -33,7 +33,20 @@ enum {
     OP_LE,
     OP_NE,
     OP_LIKE,
+    // Functions beyond the classic six, numbered after the comparisons so
+    // that every earlier code keeps its number.
+    OP_SQRT,
+    OP_ABS,
+    OP_EXP,
+    OP_ASIN,
+    OP_ACOS,
+    OP_SINH,
+    OP_COSH,
+    OP_TANH,
 };
+
+// The one-operand functions: OP_SIN .. OP_LOG and OP_SQRT .. OP_TANH.
+constexpr bool IsFunctionOperator(int op) { return (op >= OP_SIN && op <= OP_LOG) || (op >= OP_SQRT && op <= OP_TANH); }
 
 constexpr int EXPRESS_CODE_MAX = 1000;  // instructions per compiled formula
 constexpr int EXPRESS_STACK_MAX = 64;   // values pending at once while evaluating

@@ -37,4 +37,13 @@ enum ExpressError {
     EE_CANNOT_NOT = 33,
     EE_SIGN_BEFORE_TEXT = 34,
     EE_MISPLACED_SIGN = 35,
+    // An operand that a function beyond the classic six cannot take.
+    EE_CANNOT_SQRT = 36,
+    EE_CANNOT_ABS = 37,
+    EE_CANNOT_EXP = 38,
+    EE_CANNOT_ASIN = 39,
+    EE_CANNOT_ACOS = 40,
+    EE_CANNOT_SINH = 41,
+    EE_CANNOT_COSH = 42,
+    EE_CANNOT_TANH = 43,
 };

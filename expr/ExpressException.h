@@ -26,7 +26,7 @@ public:
 };
 
 // The message of an engine error code in Japanese or Chinese, or an empty
-// view for a code outside the table (EE_NONE to EE_MISPLACED_SIGN).
+// view for a code outside the table (EE_NONE to EE_CANNOT_TANH).
 std::u16string_view ExpressMessage(int error, bool chinese);
 // The text shown for a code outside the table.
 std::u16string_view ExpressUnexpectedErrorText();

@@ -17,16 +17,26 @@
 #include "expr/ExpressNumberOperation.h"
 #include "expr/ExpressVariables.h"
 
+// The functions numbered densely: SIN .. LOG, then SQRT .. TANH.
+constexpr int CLASSIC_FUNCTIONS = OP_LOG - OP_SIN + 1;
+constexpr int FUNCTIONS = CLASSIC_FUNCTIONS + (OP_TANH - OP_SQRT + 1);
+
+constexpr int FunctionIndex(int op) { return op >= OP_SQRT ? CLASSIC_FUNCTIONS + (op - OP_SQRT) : op - OP_SIN; }
+
+constexpr int FunctionOfIndex(int index) {
+    return index < CLASSIC_FUNCTIONS ? OP_SIN + index : OP_SQRT + (index - CLASSIC_FUNCTIONS);
+}
+
 // Steps name their handler by a dense index: an operation together with
 // where its operands come from. "Last" is the previous step's result, which
 // the loop keeps in a register instead of reading it back from its slot.
 enum : int32_t {
     STEP_NEG,
     STEP_NEG_LAST,
-    STEP_BINARY = 2,                     // ADD .. DIV: plain, left from last, right from last
-    STEP_FUNCTION = STEP_BINARY + 15,    // SIN .. LOG: plain, argument from last
-    STEP_END_SLOT = STEP_FUNCTION + 12,  // the result is a variable or a constant
-    STEP_END_LAST,                       // the result is the last step's
+    STEP_BINARY = 2,                                // ADD .. DIV: plain, left from last, right from last
+    STEP_FUNCTION = STEP_BINARY + 15,               // the functions: plain, argument from last
+    STEP_END_SLOT = STEP_FUNCTION + 2 * FUNCTIONS,  // the result is a variable or a constant
+    STEP_END_LAST,                                  // the result is the last step's
 };
 
 namespace {
@@ -34,7 +44,7 @@ namespace {
 int32_t StepIndex(int op, bool aLast, bool bLast) {
     if (op == OP_NEG) return aLast ? STEP_NEG_LAST : STEP_NEG;
     if (IsNumberBinary(op)) return STEP_BINARY + (op - OP_ADD) * 3 + (aLast ? 1 : bLast ? 2 : 0);
-    return STEP_FUNCTION + (op - OP_SIN) * 2 + (aLast ? 1 : 0);
+    return STEP_FUNCTION + FunctionIndex(op) * 2 + (aLast ? 1 : 0);
 }
 
 }  // namespace
@@ -126,9 +136,11 @@ __attribute__((optimize("no-crossjumping")))
 double
 CExpressFastProgram::RunThreaded(const CExpressFastProgram& p) {
     static const void* const handlers[] = {
-        &&NEG,   &&NEG_A, &&ADD,    &&ADD_A, &&ADD_B, &&SUB,   &&SUB_A, &&SUB_B,    &&MUL,      &&MUL_A, &&MUL_B,
-        &&POW,   &&POW_A, &&POW_B,  &&DIV,   &&DIV_A, &&DIV_B, &&SIN,   &&SIN_A,    &&COS,      &&COS_A, &&TAN,
-        &&TAN_A, &&ATAN,  &&ATAN_A, &&LN,    &&LN_A,  &&LOG,   &&LOG_A, &&END_SLOT, &&END_LAST,
+        &&NEG,    &&NEG_A, &&ADD,    &&ADD_A, &&ADD_B,  &&SUB,      &&SUB_A,    &&SUB_B, &&MUL,    &&MUL_A,
+        &&MUL_B,  &&POW,   &&POW_A,  &&POW_B, &&DIV,    &&DIV_A,    &&DIV_B,    &&SIN,   &&SIN_A,  &&COS,
+        &&COS_A,  &&TAN,   &&TAN_A,  &&ATAN,  &&ATAN_A, &&LN,       &&LN_A,     &&LOG,   &&LOG_A,  &&SQRT,
+        &&SQRT_A, &&ABS,   &&ABS_A,  &&EXP,   &&EXP_A,  &&ASIN,     &&ASIN_A,   &&ACOS,  &&ACOS_A, &&SINH,
+        &&SINH_A, &&COSH,  &&COSH_A, &&TANH,  &&TANH_A, &&END_SLOT, &&END_LAST,
     };
     static_assert(sizeof handlers / sizeof handlers[0] == STEP_END_LAST + 1);
     const ExpressFastOp* op = p.m_ops;
@@ -146,6 +158,14 @@ CExpressFastProgram::RunThreaded(const CExpressFastProgram& p) {
     CRV_UNARY(ATAN, std::atan(a))
     CRV_UNARY(LN, std::log(a))
     CRV_UNARY(LOG, std::log10(a))
+    CRV_UNARY(SQRT, std::sqrt(a))
+    CRV_UNARY(ABS, std::fabs(a))
+    CRV_UNARY(EXP, std::exp(a))
+    CRV_UNARY(ASIN, std::asin(a))
+    CRV_UNARY(ACOS, std::acos(a))
+    CRV_UNARY(SINH, std::sinh(a))
+    CRV_UNARY(COSH, std::cosh(a))
+    CRV_UNARY(TANH, std::tanh(a))
 END_SLOT:
     return *p.m_pResult;
 END_LAST:
@@ -163,7 +183,7 @@ namespace {
 constexpr int StepCode(int step) {
     return step < STEP_BINARY     ? OP_NEG
            : step < STEP_FUNCTION ? OP_ADD + (step - STEP_BINARY) / 3
-                                  : OP_SIN + (step - STEP_FUNCTION) / 2;
+                                  : FunctionOfIndex((step - STEP_FUNCTION) / 2);
 }
 
 // 0: operands from their slots; 1: the left one is the last result; 2: the right one.
@@ -181,18 +201,29 @@ inline double StepValue(const ExpressFastOp& op, double last) {
     return ApplyNumberOperation(code, a, b);
 }
 
-// Steps that read no earlier result, and steps that read the one before.
-constexpr int FIRST_STEPS[] = {STEP_NEG,          STEP_BINARY,       STEP_BINARY + 3,   STEP_BINARY + 6,
-                               STEP_BINARY + 9,   STEP_BINARY + 12,  STEP_FUNCTION,     STEP_FUNCTION + 2,
-                               STEP_FUNCTION + 4, STEP_FUNCTION + 6, STEP_FUNCTION + 8, STEP_FUNCTION + 10};
-constexpr int SECOND_STEPS[] = {
-    STEP_NEG_LAST,     STEP_BINARY + 1,   STEP_BINARY + 2,   STEP_BINARY + 4,   STEP_BINARY + 5,   STEP_BINARY + 7,
-    STEP_BINARY + 8,   STEP_BINARY + 10,  STEP_BINARY + 11,  STEP_BINARY + 13,  STEP_BINARY + 14,  STEP_FUNCTION + 1,
-    STEP_FUNCTION + 3, STEP_FUNCTION + 5, STEP_FUNCTION + 7, STEP_FUNCTION + 9, STEP_FUNCTION + 11};
+// Steps that read no earlier result (the first of a program), and steps
+// that read the one before (the second of a two-step program).
+template <bool ReadsLast>
+constexpr auto StepsBySource() {
+    constexpr int count = [] {
+        int n = 0;
+        for (int step = 0; step < STEP_END_SLOT; ++step) n += (StepSource(step) != 0) == ReadsLast;
+        return n;
+    }();
+    std::array<int, count> steps{};
+    int n = 0;
+    for (int step = 0; step < STEP_END_SLOT; ++step) {
+        if ((StepSource(step) != 0) == ReadsLast) steps[static_cast<size_t>(n++)] = step;
+    }
+    return steps;
+}
+
+constexpr auto FIRST_STEPS = StepsBySource<false>();
+constexpr auto SECOND_STEPS = StepsBySource<true>();
 constexpr int FIRST_COUNT = std::size(FIRST_STEPS), SECOND_COUNT = std::size(SECOND_STEPS);
 
 template <size_t N>
-constexpr int IndexOf(const int (&steps)[N], int step) {
+constexpr int IndexOf(const std::array<int, N>& steps, int step) {
     for (size_t i = 0; i < N; ++i) {
         if (steps[i] == step) return static_cast<int>(i);
     }

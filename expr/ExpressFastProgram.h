@@ -39,7 +39,7 @@ public:
     // The steps as the row program (ExpressRowProgram.h) reads them: the
     // operation and where its operands come from and its result goes.
     struct Step {
-        int op;           // OP_NEG, OP_ADD .. OP_DIV or OP_SIN .. OP_LOG
+        int op;           // OP_NEG, OP_ADD .. OP_DIV or a function (IsFunctionOperator)
         const double* a;  // a constant, a variable or one of the slots
         const double* b;  // the second operand; a again for one-operand steps
         const double* d;  // the slot the result goes to

@@ -10,7 +10,7 @@
 #include "expr/ExpressValue.h"
 
 // Token kinds. TK_SIN..TK_LOG map in order onto OP_SIN..OP_LOG, TK_EQ..TK_NE
-// and TK_LIKE onto OP_EQ..OP_LIKE.
+// and TK_LIKE onto OP_EQ..OP_LIKE, TK_SQRT..TK_TANH onto OP_SQRT..OP_TANH.
 enum {
     TK_END = 0,
     TK_PLUS,
@@ -38,7 +38,21 @@ enum {
     TK_LE,
     TK_NE,
     TK_LIKE,
+    // Functions beyond the classic six, after every earlier kind.
+    TK_SQRT,
+    TK_ABS,
+    TK_EXP,
+    TK_ASIN,
+    TK_ACOS,
+    TK_SINH,
+    TK_COSH,
+    TK_TANH,
 };
+
+// A function name: TK_SIN .. TK_LOG or TK_SQRT .. TK_TANH.
+constexpr bool IsFunctionToken(int token) {
+    return (token >= TK_SIN && token <= TK_LOG) || (token >= TK_SQRT && token <= TK_TANH);
+}
 
 class CExpressLexer {
 public:

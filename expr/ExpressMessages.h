@@ -9,5 +9,5 @@ struct ExpressMessage_t {
     const char16_t* szChinese;
 };
 
-constexpr int EXPRESS_MESSAGE_COUNT = EE_MISPLACED_SIGN + 1;
+constexpr int EXPRESS_MESSAGE_COUNT = EE_CANNOT_TANH + 1;
 extern const ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT];

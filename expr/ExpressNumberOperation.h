@@ -11,11 +11,11 @@
 #include "expr/ExpressOperators.h"
 #include "expr/ExpressValueAccess.h"
 
-// The sign and the six functions take one operand.
-inline bool IsNumberUnary(int op) { return op == OP_NEG || (op >= OP_SIN && op <= OP_LOG); }
+// The sign and the functions take one operand.
+constexpr bool IsNumberUnary(int op) { return op == OP_NEG || IsFunctionOperator(op); }
 
 // "+", "-", "*", "^" and "/" take two.
-inline bool IsNumberBinary(int op) { return op >= OP_ADD && op <= OP_DIV; }
+constexpr bool IsNumberBinary(int op) { return op >= OP_ADD && op <= OP_DIV; }
 
 // One operation; b is ignored by the one-operand ones.
 inline double ApplyNumberOperation(int op, double a, double b) {

@@ -1,4 +1,4 @@
-// Arithmetic operators: sign, +, -, *, ^, / and the six functions.
+// Arithmetic operators: sign, +, -, *, ^, / and the functions.
 
 #include "expr/ExpressOperators.h"
 
@@ -163,6 +163,57 @@ void ValueLn(const ExpressValue& operand, ExpressValue& result) {
 
 void ValueLog(const ExpressValue& operand, ExpressValue& result) {
     TestedFunction(operand, result, std::log10, EE_CANNOT_LOG);
+}
+
+void ValueSqrt(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::sqrt, EE_CANNOT_SQRT);
+}
+
+void ValueAbs(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::fabs, EE_CANNOT_ABS);
+}
+
+void ValueExp(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::exp, EE_CANNOT_EXP);
+}
+
+void ValueAsin(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::asin, EE_CANNOT_ASIN);
+}
+
+void ValueAcos(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::acos, EE_CANNOT_ACOS);
+}
+
+void ValueSinh(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::sinh, EE_CANNOT_SINH);
+}
+
+void ValueCosh(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::cosh, EE_CANNOT_COSH);
+}
+
+void ValueTanh(const ExpressValue& operand, ExpressValue& result) {
+    TestedFunction(operand, result, std::tanh, EE_CANNOT_TANH);
+}
+
+void ValueTestedFunction(int nOperator, const ExpressValue& operand, ExpressValue& result) {
+    switch (nOperator) {
+    case OP_SIN: ValueSin(operand, result); break;
+    case OP_COS: ValueCos(operand, result); break;
+    case OP_TAN: ValueTan(operand, result); break;
+    case OP_ATAN: ValueAtan(operand, result); break;
+    case OP_LN: ValueLn(operand, result); break;
+    case OP_LOG: ValueLog(operand, result); break;
+    case OP_SQRT: ValueSqrt(operand, result); break;
+    case OP_ABS: ValueAbs(operand, result); break;
+    case OP_EXP: ValueExp(operand, result); break;
+    case OP_ASIN: ValueAsin(operand, result); break;
+    case OP_ACOS: ValueAcos(operand, result); break;
+    case OP_SINH: ValueSinh(operand, result); break;
+    case OP_COSH: ValueCosh(operand, result); break;
+    default: ValueTanh(operand, result); break;
+    }
 }
 
 void ValueApplyFunction(int nOperator, ExpressValue& value) {

@@ -21,15 +21,27 @@ void ValuePower(ExpressValue& left, const ExpressValue& right);  // in place: le
 void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_DIVIDE
 
 // Type-testing forms of the functions (the compiler's): a number or an
-// integer gives a number; anything else errors EE_CANNOT_SIN to EE_CANNOT_LOG.
+// integer gives a number; anything else errors with the function's own code,
+// EE_CANNOT_SIN to EE_CANNOT_LOG and EE_CANNOT_SQRT to EE_CANNOT_TANH.
 void ValueSin(const ExpressValue& operand, ExpressValue& result);
 void ValueCos(const ExpressValue& operand, ExpressValue& result);
 void ValueTan(const ExpressValue& operand, ExpressValue& result);
 void ValueAtan(const ExpressValue& operand, ExpressValue& result);
 void ValueLn(const ExpressValue& operand, ExpressValue& result);
 void ValueLog(const ExpressValue& operand, ExpressValue& result);
+void ValueSqrt(const ExpressValue& operand, ExpressValue& result);
+void ValueAbs(const ExpressValue& operand, ExpressValue& result);
+void ValueExp(const ExpressValue& operand, ExpressValue& result);
+void ValueAsin(const ExpressValue& operand, ExpressValue& result);
+void ValueAcos(const ExpressValue& operand, ExpressValue& result);
+void ValueSinh(const ExpressValue& operand, ExpressValue& result);
+void ValueCosh(const ExpressValue& operand, ExpressValue& result);
+void ValueTanh(const ExpressValue& operand, ExpressValue& result);
+// The type-testing form of the function with operator code nOperator
+// (IsFunctionOperator).
+void ValueTestedFunction(int nOperator, const ExpressValue& operand, ExpressValue& result);
 
-// The direct form of functions 7 to 12 (OP_SIN .. OP_LOG) used at run time,
+// The direct form of the functions (IsFunctionOperator) used at run time,
 // where the compiler has already tested the type: applies the function to the
 // double and makes the value a number.
 void ValueApplyFunction(int nOperator, ExpressValue& value);

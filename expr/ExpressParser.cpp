@@ -42,6 +42,9 @@ int ComparisonOperator(int token) { return token == TK_LIKE ? OP_LIKE : OP_EQ + 
 
 bool IsComparison(int token) { return (token >= TK_EQ && token <= TK_NE) || token == TK_LIKE; }
 
+// The operator of a function name (IsFunctionToken).
+int FunctionOperator(int token) { return token >= TK_SQRT ? OP_SQRT + (token - TK_SQRT) : OP_SIN + (token - TK_SIN); }
+
 }  // namespace
 
 CExpressParser::CExpressParser(CExpressLexer& lexer, CExpressProgram& program, const CExpressVariables& variables)
@@ -226,13 +229,9 @@ ExpressValue CExpressParser::ParsePrimary() {
         return v;
     }
     case TK_LPAREN: return ParseParenthesis();
-    case TK_SIN:
-    case TK_COS:
-    case TK_TAN:
-    case TK_ATAN:
-    case TK_LN:
-    case TK_LOG: return ParseFunction();
-    default: return Cleared();  // the level that wanted an operand reports it
+    default:
+        if (IsFunctionToken(m_lexer.m_nToken)) return ParseFunction();
+        return Cleared();  // the level that wanted an operand reports it
     }
 }
 
@@ -248,10 +247,11 @@ ExpressValue CExpressParser::ParseParenthesis() {
     return v;
 }
 
-// function := (SIN | COS | TAN | ATAN | LN | LOG) "(" or ")"
+// function := (SIN | COS | TAN | ATAN | LN | LOG | SQRT | ABS | EXP | ASIN | ACOS | SINH | COSH | TANH)
+//             "(" or ")"
 ExpressValue CExpressParser::ParseFunction() {
     if (++m_nNesting > EXPRESS_NEST_MAX) ThrowCapacity();
-    const int op = OP_SIN + (m_lexer.m_nToken - TK_SIN);
+    const int op = FunctionOperator(m_lexer.m_nToken);
     m_lexer.NextToken();
     if (m_lexer.m_nToken != TK_LPAREN) throw CExpressException(nullptr, EE_NO_LEFT_PAREN);
     m_lexer.NextToken();
@@ -259,14 +259,7 @@ ExpressValue CExpressParser::ParseFunction() {
     if (m_lexer.m_nToken != TK_RPAREN) throw CExpressException(nullptr, EE_NO_RIGHT_PAREN);
     m_lexer.NextToken();
     CheckFollow();
-    switch (op) {
-    case OP_SIN: ValueSin(v, v); break;
-    case OP_COS: ValueCos(v, v); break;
-    case OP_TAN: ValueTan(v, v); break;
-    case OP_ATAN: ValueAtan(v, v); break;
-    case OP_LN: ValueLn(v, v); break;
-    default: ValueLog(v, v); break;
-    }
+    ValueTestedFunction(op, v, v);
     EmitOperator(op);
     --m_nNesting;
     return v;
@@ -294,8 +287,7 @@ void CExpressParser::EmitVariable(const std::u16string& name) {
 // formula up to and including the offending token.
 void CExpressParser::CheckFollow() {
     const int token = m_lexer.m_nToken;
-    const bool operand =
-        (token >= TK_SIN && token <= TK_LOG) || token == TK_LPAREN || token == TK_VARIABLE || token == TK_VALUE;
+    const bool operand = IsFunctionToken(token) || token == TK_LPAREN || token == TK_VARIABLE || token == TK_VALUE;
     if (operand || (token == TK_RPAREN && m_lexer.m_nParenDepth < 0))
         throw CExpressException(std::u16string_view(m_lexer.m_strExpress).substr(0, m_lexer.m_nPos), EE_UNEXPECTED);
 }

@@ -17,7 +17,7 @@ namespace {
 
 // Arity of an operator code; 0 for codes the evaluator ignores.
 int OperatorArity(int op) {
-    if (op == OP_NEG || (op >= OP_SIN && op <= OP_NOT)) return 1;
+    if (op == OP_NEG || op == OP_NOT || IsFunctionOperator(op)) return 1;
     if (op >= OP_ADD && op <= OP_LIKE) return 2;
     return 0;
 }

@@ -23,7 +23,7 @@ void RunOverBatch(const double* a, const double* b, double* d, int count) {
 
 template <int Op>
 auto KernelOf(bool aVaries, bool bVaries) {
-    if constexpr (Op == OP_NEG || Op >= OP_SIN)
+    if constexpr (IsNumberUnary(Op))
         return &RunOverBatch<Op, true, false>;  // a one-operand step varies through its operand
     else if (aVaries && bVaries)
         return &RunOverBatch<Op, true, true>;
@@ -46,7 +46,15 @@ auto KernelFor(int op, bool aVaries, bool bVaries) {
     case OP_TAN: return KernelOf<OP_TAN>(aVaries, bVaries);
     case OP_ATAN: return KernelOf<OP_ATAN>(aVaries, bVaries);
     case OP_LN: return KernelOf<OP_LN>(aVaries, bVaries);
-    default: return KernelOf<OP_LOG>(aVaries, bVaries);
+    case OP_LOG: return KernelOf<OP_LOG>(aVaries, bVaries);
+    case OP_SQRT: return KernelOf<OP_SQRT>(aVaries, bVaries);
+    case OP_ABS: return KernelOf<OP_ABS>(aVaries, bVaries);
+    case OP_EXP: return KernelOf<OP_EXP>(aVaries, bVaries);
+    case OP_ASIN: return KernelOf<OP_ASIN>(aVaries, bVaries);
+    case OP_ACOS: return KernelOf<OP_ACOS>(aVaries, bVaries);
+    case OP_SINH: return KernelOf<OP_SINH>(aVaries, bVaries);
+    case OP_COSH: return KernelOf<OP_COSH>(aVaries, bVaries);
+    default: return KernelOf<OP_TANH>(aVaries, bVaries);
     }
 }
 

@@ -43,8 +43,8 @@ inline int TextLength(const ExpressValue& v) {
     return n;
 }
 
-// Functions OP_SIN .. OP_LOG on a double; the one definition that both the
-// step-by-step evaluator and the number-only program use.
+// The functions (IsFunctionOperator) on a double; the one definition that
+// both the step-by-step evaluator and the number-only program use.
 inline double ExpressMathFunction(int nOperator, double x) {
     switch (nOperator) {
     case OP_SIN: return std::sin(x);
@@ -53,6 +53,14 @@ inline double ExpressMathFunction(int nOperator, double x) {
     case OP_ATAN: return std::atan(x);
     case OP_LN: return std::log(x);
     case OP_LOG: return std::log10(x);
+    case OP_SQRT: return std::sqrt(x);
+    case OP_ABS: return std::fabs(x);
+    case OP_EXP: return std::exp(x);
+    case OP_ASIN: return std::asin(x);
+    case OP_ACOS: return std::acos(x);
+    case OP_SINH: return std::sinh(x);
+    case OP_COSH: return std::cosh(x);
+    case OP_TANH: return std::tanh(x);
     default: return x;
     }
 }

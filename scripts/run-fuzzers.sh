@@ -11,6 +11,10 @@ for f in "$build"/fuzz/fuzz_*; do
   mkdir -p "$corpus"
   seeds="fuzz/seeds/${name#fuzz_}"
   [ -d "$seeds" ] || seeds=""
+  # A target's words (fuzz/<name>.dict), so that mutations reach the keywords.
+  dict="fuzz/${name#fuzz_}.dict"
+  dict_option=""
+  [ -f "$dict" ] && dict_option="-dict=$dict"
   echo "== $name for ${seconds}s"
-  "$f" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 "$corpus" $seeds
+  "$f" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 $dict_option "$corpus" $seeds
 done

@@ -41,11 +41,14 @@ const Definition kDefinitions[] = {
     {1, 20, 0, 1, u"25-x*x-y*y", u"", u"", 0.5, 0, 0, 0, 0, 0, 0},
     {1, 10, 0, 1, u"x*y", u"", u"", 0.3, 0, 0, 0, 0, 0, 0},
     {1, 10, 0, 0, u"LN(x*y)", u"", u"", 0.4, 0, 0, 0, 0, 0, 0},
+    {1, 10, 0, 0, u"SQRT(ABS(x*y))", u"", u"", 0.4, 0, 0, 0, 0, 0, 0},
+    {1, 5, 0, 0, u"sqrt(9-x*x-y*y)", u"", u"", 0.1, 0, 0, 0, 0, 0, 0},  // NaN outside the disc
     // Grids big enough to be sampled a row per thread: rows with gaps, a
     // mirrored half, values out of range, and a formula that is not
     // number-only.
     {1, 10, 0, 0, u"LN(x*y)", u"", u"", 0.05, 0, 0, 0, 0, 0, 0},
     {1, 10, 0, 1, u"25-x*x-y*y", u"", u"", 0.05, 0, 0, 0, 0, 0, 0},
+    {1, 10, 0, 0, u"exp(-(x*x+y*y)/10)*cos(x)+asin(y/10)-tanh(x)", u"", u"", 0.05, 0, 0, 0, 0, 0, 0},
     {1, 5, 0, 0, u"1/(x*y)", u"", u"", 0.02, 0, 0, 0, 0, 0, 0},
     {1, 10, 0, 0, u"x > y", u"", u"", 0.05, 0, 0, 0, 0, 0, 0},
     {1, 10, 1, 0, u"u", u"v", u"u*v", 0, 0, 6.361725123519331, 0.1, 0, 3.141592653589793, 0.2},

@@ -244,6 +244,22 @@ TEST(Sample3D, ExplicitSurfaceBreaksAtEveryRowAndMirrors) {
     }
 }
 
+TEST(Sample3D, SurfaceOfSqrtAndAbsStandsOnEverySample) {
+    OneSlot s(5, u"SQRT(ABS(x*y))", 0.5);
+    constexpr int kSide = 21;  // -5 to 5 in steps of 0.5
+    s.doc.Sample3D();
+    ASSERT_EQ(s.g.m_nPoints, kSide * kSide);  // every value lies within the range: no gaps
+    for (int k = 0; k < s.g.m_nPoints; ++k) {
+        EXPECT_EQ(s[k].z, std::sqrt(std::fabs(s[k].x * s[k].y))) << k;
+        EXPECT_GE(s[k].z, 0.0);
+        if (k % kSide == 0) {
+            EXPECT_EQ(s[k].fromX, s[k].x);  // a row begins its own piece
+        }
+    }
+    EXPECT_EQ(s[0].z, 5.0);                                // the corner (-5, -5)
+    EXPECT_EQ(s[kSide * (kSide / 2) + kSide / 2].z, 0.0);  // the centre
+}
+
 TEST(Sampling, OddLeftSidesAndKindsAreHarmless) {
     for (int32_t left : {-1, 2, INT32_MIN, INT32_MAX}) {
         OneSlot s(10, u"x", 0.2, left);

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 #include "expr/ExprTestSupport.h"
@@ -70,6 +72,12 @@ TEST(ExpressEvaluate, Results) {
         {u"#2010-07-15# + x", 1.5, EV_DATE, 40375.5},
         {u"#06:00# - x", 1, EV_DATE, -1.25},
         {u"pi", 0, EV_NUMBER, 3.141592653589793},
+        {u"SQRT(x)", -1, EV_NUMBER, nan},
+        {u"abs(x)", -3, EV_NUMBER, 3},
+        {u"exp(x)", 1000, EV_NUMBER, HUGE_VAL},
+        {u"asin(x)", 2, EV_NUMBER, nan},
+        {u"acos(x)", -1, EV_NUMBER, 3.141592653589793},
+        {u"sqrt(abs(x))", -16, EV_NUMBER, 4},
     };
     for (const Case& c : cases) {
         CFunctionExpress e(c.formula, 0, 10);
@@ -152,7 +160,8 @@ TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack) {
 }
 
 TEST(ExpressEvaluate, ConstantFormulasFoldToTheSameValue) {
-    for (std::u16string_view f : {u"2*3+1", u"sin(1)/3", u"-(2^0.5)", u"10/3-1/3", u"ln(2)*log(5)+atan(1)-tan(0.3)"}) {
+    for (std::u16string_view f : {u"2*3+1", u"sin(1)/3", u"-(2^0.5)", u"10/3-1/3", u"ln(2)*log(5)+atan(1)-tan(0.3)",
+                                  u"sqrt(2)+abs(-1.5)*exp(0.5)-asin(0.3)/acos(-0.2)+sinh(1)*cosh(2)-tanh(0.7)"}) {
         CExpress e(f);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
         ASSERT_TRUE(e.HasFastPath());
@@ -214,6 +223,17 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
         u"sin(x)*cos(y)+cos(y)*2",
         u"(y*y+1)*(x*x)-y^x",
         u"x*(y*(y*(y*x)))",
+        // the functions beyond the classic six, alone, in pairs and mixed
+        u"sqrt(x*x+y*y)",
+        u"sqrt(abs(x))",
+        u"abs(x)-y",
+        u"exp(-(x*x+y*y)/10)*cos(x)",
+        u"asin(x/10)+acos(y/10)",
+        u"asin(x)*acos(y)",
+        u"sinh(x)-cosh(y)*tanh(x*y)",
+        u"tanh(y)",
+        u"exp(y)*sqrt(y)+x",
+        u"sqrt(2)*exp(1)+abs(-3)*x",
     };
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
     const double inputs[] = {0.0,   -0.0,   1.0, -1.0, 0.5, -2.75, 3.0,   1e-310, -1e-308,
@@ -256,6 +276,57 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
                         << row;
                 }
             }
+        }
+    }
+}
+
+// Each function beyond the classic six gives the library's bits at ordinary
+// values, at the edges of its domain and beyond them, whichever way it runs.
+TEST(ExpressEvaluate, NewerFunctionsGiveTheLibraryBitsEveryWay) {
+    const struct {
+        std::u16string_view formula;
+        double (*lib)(double);
+    } functions[] = {{u"sqrt(x)", std::sqrt}, {u"abs(x)", std::fabs},  {u"exp(x)", std::exp},
+                     {u"asin(x)", std::asin}, {u"acos(x)", std::acos}, {u"sinh(x)", std::sinh},
+                     {u"cosh(x)", std::cosh}, {u"tanh(x)", std::tanh}};
+    const double inputs[] = {0.0,
+                             -0.0,
+                             0.25,
+                             -0.25,
+                             1.0,
+                             -1.0,
+                             1.0000000000000002,
+                             -1.0000000000000002,
+                             2.0,
+                             -9.5,
+                             709.5,
+                             710.5,
+                             -745.5,
+                             1e-310,
+                             1e300,
+                             -1e300,
+                             HUGE_VAL,
+                             -HUGE_VAL,
+                             std::numeric_limits<double>::quiet_NaN()};
+    constexpr int kCount = static_cast<int>(std::size(inputs));
+    for (const auto& fn : functions) {
+        CFunctionExpress e(fn.formula, 0, 10);
+        ASSERT_EQ(CompileError(e), 0) << Narrow(fn.formula);
+        ASSERT_TRUE(e.HasFastPath()) << Narrow(fn.formula);
+        CExpressRowProgram* rows = e.RowProgram(&e.m_x);
+        ASSERT_NE(rows, nullptr);
+        std::copy(std::begin(inputs), std::end(inputs), rows->Input());
+        rows->BeginRow();
+        const double* batch = rows->Run(kCount);
+        for (int i = 0; i < kCount; ++i) {
+            e.m_x = inputs[i];
+            ExpressValue fast, slow;
+            e.Evaluate(fast);
+            e.EvaluateStepByStep(slow);
+            const double expected = fn.lib(inputs[i]);
+            EXPECT_TRUE(SameBits(slow.dValue, expected)) << Narrow(fn.formula) << " at " << inputs[i];
+            EXPECT_TRUE(SameBits(fast.dValue, expected)) << Narrow(fn.formula) << " at " << inputs[i];
+            EXPECT_TRUE(SameBits(batch[i], expected)) << Narrow(fn.formula) << " at " << inputs[i];
         }
     }
 }

@@ -6,4 +6,4 @@ struct ExpectedMessage {
     const char16_t* chinese;
 };
 
-extern const ExpectedMessage EXPECTED_MESSAGES[36];
+extern const ExpectedMessage EXPECTED_MESSAGES[44];

@@ -69,6 +69,12 @@ TEST(ExpressLexer, TokenKinds) {
         {u"3 x", {TK_VALUE, TK_VARIABLE, TK_END}},
         {u"sin Sin SIN cos tan atan ln log", {TK_SIN, TK_SIN, TK_SIN, TK_COS, TK_TAN, TK_ATAN, TK_LN, TK_LOG, TK_END}},
         {u"not Or and Like", {TK_NOT, TK_OR, TK_AND, TK_LIKE, TK_END}},
+        {u"sqrt Abs EXP asin ACOS sinh Cosh tanh",
+         {TK_SQRT, TK_ABS, TK_EXP, TK_ASIN, TK_ACOS, TK_SINH, TK_COSH, TK_TANH, TK_END}},
+        // Only whole words are keywords: these stay names.
+        {u"sqrtx absolute expo sq asinh e2 Tanh_ sin2",
+         {TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE,
+          TK_END}},
         {u"Sinus x1 _t T_2", {TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_END}},
         {u"a-b/c*d", {TK_VARIABLE, TK_MINUS, TK_VARIABLE, TK_DIV, TK_VARIABLE, TK_MUL, TK_VARIABLE, TK_END}},
         {u"1.2.3", {TK_VALUE, TK_VALUE, TK_END}},

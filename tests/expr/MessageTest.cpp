@@ -50,6 +50,14 @@ const Trigger TRIGGERS[] = {
     {33, u"NOT 5", u""},
     {34, u"1+\"a\"", u""},
     {35, u"-TRUE", u""},
+    {36, u"sqrt(\"a\")", u""},
+    {37, u"ABS(TRUE)", u""},
+    {38, u"Exp(#2010-07-15#)", u""},
+    {39, u"ASIN(1=1)", u""},
+    {40, u"acos(\"1\")", u""},
+    {41, u"SINH(TRUE)", u""},
+    {42, u"x+COSH(x>1)", u""},
+    {43, u"TANH(\"x\" LIKE \"*\")", u""},
 };
 
 std::u16string Expected(const Trigger& t, bool chinese) {
@@ -88,7 +96,7 @@ TEST(ExpressMessages, KnownTexts) {
 
 TEST(ExpressMessages, UnknownCodesShowTheUnexpectedErrorText) {
     for (bool chinese : {false, true}) {
-        for (int code : {36, -1, 117, 1000}) {
+        for (int code : {44, -1, 117, 1000}) {
             MessageCapture capture(chinese);
             EXPECT_EQ(CExpressException(u"ctx", code).ReportError(), 0);
             ASSERT_EQ(capture.shown.size(), 1u);

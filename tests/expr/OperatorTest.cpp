@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <functional>
 
 #include "expr/ExprTestSupport.h"
@@ -207,14 +208,31 @@ TEST(ExpressOperators, FunctionsTestTheirOperand) {
         Unary f;
         double (*lib)(double);
         int error;
-    } functions[] = {{ValueSin, std::sin, 23},   {ValueCos, std::cos, 24}, {ValueTan, std::tan, 25},
-                     {ValueAtan, std::atan, 26}, {ValueLn, std::log, 27},  {ValueLog, std::log10, 28}};
+    } functions[] = {{ValueSin, std::sin, 23},   {ValueCos, std::cos, 24},   {ValueTan, std::tan, 25},
+                     {ValueAtan, std::atan, 26}, {ValueLn, std::log, 27},    {ValueLog, std::log10, 28},
+                     {ValueSqrt, std::sqrt, 36}, {ValueAbs, std::fabs, 37},  {ValueExp, std::exp, 38},
+                     {ValueAsin, std::asin, 39}, {ValueAcos, std::acos, 40}, {ValueSinh, std::sinh, 41},
+                     {ValueCosh, std::cosh, 42}, {ValueTanh, std::tanh, 43}};
+    // Ordinary values, the domains' edges and what lies beyond them: the
+    // library's own bits, NaN and infinities included.
+    const double inputs[] = {2.0,      0.5,       -0.5,        0.0,   -0.0,   1.0,    -1.0,  1.0000000000000002,
+                             -3.0,     1e-310,    709.78,      710.0, -745.2, -746.0, 1e300, -1e300,
+                             HUGE_VAL, -HUGE_VAL, std::nan("")};
     for (const auto& fn : functions) {
         ExpressValue r;
-        fn.f(I(2), r);
-        ExpectValue(r, EV_NUMBER, fn.lib(2.0));
-        fn.f(N(0.5), r);
-        ExpectValue(r, EV_NUMBER, fn.lib(0.5));
+        fn.f(I(1), r);
+        ExpectValue(r, EV_NUMBER, fn.lib(1.0));
+        for (double in : inputs) {
+            fn.f(N(in), r);
+            ASSERT_EQ(r.nType, EV_NUMBER);
+            const double expected = fn.lib(in);
+            EXPECT_TRUE(std::isnan(expected) ? std::isnan(r.dValue)
+                                             : std::memcmp(&r.dValue, &expected, sizeof expected) == 0)
+                << "code " << fn.error << " at " << in;
+        }
+        fn.f(I(-7), r);  // widened: the number's result, NaN included
+        const double widened = fn.lib(-7.0);
+        EXPECT_TRUE(std::isnan(widened) ? std::isnan(r.dValue) : r.dValue == widened) << fn.error;
         for (const ExpressValue& bad : {B(true), T(u"1"), D(1)}) {
             try {
                 fn.f(bad, r);
@@ -229,6 +247,17 @@ TEST(ExpressOperators, FunctionsTestTheirOperand) {
     EXPECT_TRUE(std::isnan(r.dValue));
     ValueLog(I(0), r);
     EXPECT_EQ(r.dValue, -HUGE_VAL);
+    // The newer functions' domain errors, as LN's: a NaN or an infinity.
+    ValueSqrt(I(-1), r);
+    EXPECT_TRUE(std::isnan(r.dValue));
+    ValueAsin(N(1.5), r);
+    EXPECT_TRUE(std::isnan(r.dValue));
+    ValueAcos(I(-2), r);
+    EXPECT_TRUE(std::isnan(r.dValue));
+    ValueExp(I(1000), r);
+    EXPECT_EQ(r.dValue, HUGE_VAL);
+    ValueAbs(I(INT_MIN), r);
+    EXPECT_EQ(r.dValue, 2147483648.0);  // widened first, so no integer overflow
 }
 
 TEST(ExpressOperators, EqualityHasATolerance) {

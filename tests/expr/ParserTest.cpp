@@ -12,8 +12,9 @@ namespace {
 // after the integer pass, shown as %g), variables by name, operators by
 // their symbol.
 std::string Form(const CExpress& e) {
-    static const char* const ops[] = {"?",   "neg", "+",  "-",   "*", "^", "/",  "sin", "cos", "tan", "atan", "ln",
-                                      "log", "not", "or", "and", "=", ">", ">=", "<",   "<=",  "<>",  "like"};
+    static const char* const ops[] = {
+        "?", "neg", "+",  "-", "*",  "^",  "/",    "sin",  "cos", "tan", "atan", "ln",   "log",  "not",  "or",  "and",
+        "=", ">",   ">=", "<", "<=", "<>", "like", "sqrt", "abs", "exp", "asin", "acos", "sinh", "cosh", "tanh"};
     const CExpressProgram& program = e.Program();
     std::string out;
     for (int i = 0; i < program.m_nCodeCount; ++i) {
@@ -22,7 +23,7 @@ std::string Form(const CExpress& e) {
         if (c.nKind == IK_VARIABLE) {
             out += Narrow(c.szName);
         } else if (c.nKind == IK_OPERATOR) {
-            out += c.nOperator >= 1 && c.nOperator <= OP_LIKE ? ops[c.nOperator] : "?";
+            out += c.nOperator >= 1 && c.nOperator <= OP_TANH ? ops[c.nOperator] : "?";
         } else if (c.value.nType == EV_NUMBER) {
             char buffer[32];
             std::snprintf(buffer, sizeof buffer, "%g", c.value.dValue);
@@ -62,6 +63,10 @@ TEST(ExpressParser, CompiledForms) {
         {u"+x", "x"},
         {u"sin(x)*cos(x)", "x sin x cos *"},
         {u"log(ln(atan(tan(x))))", "x tan atan ln log"},
+        {u"sqrt(x*x+1)", "x x * 1 + sqrt"},
+        {u"-ABS(x)^2", "x abs 2 ^ neg"},
+        {u"exp(-(x*x)/10)*cos(x)", "x x * 10 / neg exp x cos *"},
+        {u"tanh(cosh(sinh(acos(asin(x)))))", "x asin acos sinh cosh tanh"},
         {u"(x+1)*(x-1)", "x 1 + x 1 - *"},
         {u"2**3", "2 3 ^"},
         {u"\"ab\" LIKE \"a*\"", "\"ab\" \"a*\" like"},
@@ -123,6 +128,13 @@ TEST(ExpressParser, Errors) {
         {u"(x", 8},
         {u"((x)", 8},
         {u"SIN()", 9},
+        {u"SQRT x", 7},
+        {u"tanh", 7},
+        {u"abs(x", 8},
+        {u"EXP()", 9},
+        {u"x sqrt(y)", 12},
+        {u"sq(x)", 16},
+        {u"sqrtx", 16},
         {u"()", 9},
         {u"--2", 9},
         {u"1---2", 9},
@@ -165,8 +177,8 @@ TEST(ExpressParser, UnexpectedTokenContextIsTheFormulaUpToIt) {
         std::u16string_view formula, context;
     };
     const Case cases[] = {
-        {u"2 x", u"2 x"},     {u"2 x + 1", u"2 x"},    {u"1) + 2", u"1)"},
-        {u"(1)(2)", u"(1)("}, {u"x SIN(y)", u"x SIN"}, {u"1 \"abc\" 2", u"1 \"abc\""},
+        {u"2 x", u"2 x"},        {u"2 x + 1", u"2 x"},           {u"1) + 2", u"1)"},        {u"(1)(2)", u"(1)("},
+        {u"x SIN(y)", u"x SIN"}, {u"1 \"abc\" 2", u"1 \"abc\""}, {u"x Acos(y)", u"x Acos"},
     };
     for (const Case& c : cases) {
         CFunctionExpress e(c.formula, 1, 10);
