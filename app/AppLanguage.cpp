@@ -4,43 +4,115 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTranslator>
 
 namespace {
-const QString kTranslationFile = QStringLiteral("curvilinearscope_zh_CN.qm");
+
+const QString kJapanese = QStringLiteral("ja");
+const QString kChinese = QStringLiteral("zh");
+const QString kEnglish = QStringLiteral("en");
+const QString kLanguageKey = QStringLiteral("User/language");
+const char* const kNoticeContext = "Language";
+const char* const kChangeNotice = QT_TRANSLATE_NOOP("Language", "表示言語の変更は、次回の起動時から有効になります。");
+
+QString& RunningLanguage() {
+    static QString language = kJapanese;
+    return language;
 }
 
+// The name of Qt's own translation of its dialogs and buttons; empty for
+// English, the language Qt's texts are written in.
+QString QtTranslationName(const QString& language) {
+    if (language == kChinese) return QStringLiteral("qtbase_zh_CN");
+    if (language == kEnglish) return QString();
+    return QStringLiteral("qtbase_ja");
+}
+
+// Loads our translation for language into translator; false when there is
+// none to load.
+bool LoadTranslation(QTranslator& translator, const QString& language) {
+    const QString fileName = TranslationFileName(language);
+    if (fileName.isEmpty()) return false;
+    const QString path = FindTranslationFile(TranslationFolders(QCoreApplication::applicationDirPath()), fileName);
+    return !path.isEmpty() && translator.load(path);
+}
+
+}  // namespace
+
 bool IsChineseLanguage(const QLocale& locale) { return locale.language() == QLocale::Chinese; }
+
+QStringList InterfaceLanguages() { return {kJapanese, kChinese, kEnglish}; }
+
+bool IsInterfaceLanguage(const QString& language) { return InterfaceLanguages().contains(language); }
+
+QString InterfaceLanguageName(const QString& language) {
+    if (language == kChinese) return QStringLiteral("中文");
+    if (language == kEnglish) return QStringLiteral("English");
+    return QStringLiteral("日本語");
+}
+
+QString SystemInterfaceLanguage(const QLocale& system) { return IsChineseLanguage(system) ? kChinese : kJapanese; }
+
+QString ChooseInterfaceLanguage(const QString& option, const QString& saved, const QLocale& system) {
+    if (IsInterfaceLanguage(option)) return option;
+    if (IsInterfaceLanguage(saved)) return saved;
+    return SystemInterfaceLanguage(system);
+}
+
+QString SavedInterfaceLanguage(const QSettings& settings) { return settings.value(kLanguageKey).toString(); }
+
+void SaveInterfaceLanguage(QSettings& settings, const QString& language) { settings.setValue(kLanguageKey, language); }
 
 QStringList TranslationFolders(const QString& applicationDir) {
     return {applicationDir,
             QDir::cleanPath(applicationDir + QStringLiteral("/../share/curvilinearscope/translations"))};
 }
 
-QString FindTranslationFile(const QStringList& folders) {
+QString TranslationFileName(const QString& language) {
+    if (language == kChinese) return QStringLiteral("curvilinearscope_zh_CN.qm");
+    if (language == kEnglish) return QStringLiteral("curvilinearscope_en.qm");
+    return QString();
+}
+
+QString FindTranslationFile(const QStringList& folders, const QString& fileName) {
     for (const QString& folder : folders) {
-        const QString path = folder + QLatin1Char('/') + kTranslationFile;
+        const QString path = folder + QLatin1Char('/') + fileName;
         if (QFileInfo(path).isFile()) return path;
     }
     return QString();
 }
 
-bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
-    const bool chinese = IsChineseLanguage(locale);
-    bool ours = false;
-    if (chinese) {
-        const QString path = FindTranslationFile(TranslationFolders(QCoreApplication::applicationDirPath()));
+bool InstallTranslations(QCoreApplication& app, const QString& language) {
+    SetCurrentInterfaceLanguage(language);
+    bool ours = language == kJapanese;
+    if (!ours) {
         auto* translator = new QTranslator(&app);
         // A missing or unreadable translation is no error: the program runs
         // in its own language.
-        ours = !path.isEmpty() && translator->load(path) && QCoreApplication::installTranslator(translator);
+        ours = LoadTranslation(*translator, language) && QCoreApplication::installTranslator(translator);
         if (!ours) delete translator;
     }
     // Qt's standard dialogs and buttons in the language our texts are shown in.
+    const QString qtName = QtTranslationName(ours ? language : kJapanese);
+    if (qtName.isEmpty()) return ours;
     auto* qtTranslator = new QTranslator(&app);
-    const QString qtName = ours ? QStringLiteral("qtbase_zh_CN") : QStringLiteral("qtbase_ja");
     if (!qtTranslator->load(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(qtTranslator))
         delete qtTranslator;
     return ours;
+}
+
+QString CurrentInterfaceLanguage() { return RunningLanguage(); }
+
+void SetCurrentInterfaceLanguage(const QString& language) { RunningLanguage() = language; }
+
+QString LanguageChangeNotice(const QString& newLanguage) {
+    // The notice speaks the new language, which is not installed yet.
+    QTranslator translator;
+    if (LoadTranslation(translator, newLanguage)) {
+        const QString translated = translator.translate(kNoticeContext, kChangeNotice);
+        if (!translated.isEmpty()) return translated;
+    }
+    return QString::fromUtf8(kChangeNotice);
 }

@@ -1,23 +1,51 @@
 #pragma once
-// The language of the user interface follows the system's default language:
-// Chinese loads our Chinese translation, anything else keeps the program's
-// own Japanese texts.
+// The language of the user interface: Japanese (the language of the texts in
+// the sources), Chinese or English, named "ja", "zh" and "en". The user's
+// choice (the command line's --language, else the one kept in the settings)
+// wins; without one a Chinese system gets Chinese and any other Japanese.
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
 class QCoreApplication;
+class QSettings;
 
 bool IsChineseLanguage(const QLocale& locale);
 
-// The folders searched for our translation, in order: beside the program,
+// "ja", "zh" and "en", in the order the View menu lists them.
+QStringList InterfaceLanguages();
+bool IsInterfaceLanguage(const QString& language);
+// The language's own name for itself, as the View menu shows it.
+QString InterfaceLanguageName(const QString& language);
+
+// The language of a system without any choice of the user's.
+QString SystemInterfaceLanguage(const QLocale& system);
+// The first valid of option and saved, else the system's language.
+QString ChooseInterfaceLanguage(const QString& option, const QString& saved, const QLocale& system);
+
+// The choice kept in the settings, empty when there is none.
+QString SavedInterfaceLanguage(const QSettings& settings);
+void SaveInterfaceLanguage(QSettings& settings, const QString& language);
+
+// The folders searched for our translations, in order: beside the program,
 // then the installed data folder relative to it.
 QStringList TranslationFolders(const QString& applicationDir);
-// The first existing translation file in folders, or an empty text.
-QString FindTranslationFile(const QStringList& folders);
+// Our translation file's name for language; empty for Japanese, which needs
+// none.
+QString TranslationFileName(const QString& language);
+// The first existing file named fileName in folders, or an empty text.
+QString FindTranslationFile(const QStringList& folders, const QString& fileName);
 
-// Installs our translation (Chinese systems only) and Qt's own translation
-// of its standard dialogs in the language shown. Returns true when the
-// Chinese texts are in use.
-bool InstallTranslations(QCoreApplication& app, const QLocale& locale);
+// Installs our translation for language and Qt's own translation of its
+// standard dialogs in the language shown, and remembers language as the
+// running one. Returns false when the translation could not be loaded: the
+// texts then stay Japanese.
+bool InstallTranslations(QCoreApplication& app, const QString& language);
+// The language the program was started in ("ja" before any was installed).
+QString CurrentInterfaceLanguage();
+void SetCurrentInterfaceLanguage(const QString& language);
+
+// Says, in newLanguage itself, that the newly chosen language applies from
+// the next start.
+QString LanguageChangeNotice(const QString& newLanguage);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
+#include "app/AppLanguage.h"
 #include "app/ProductInfo.h"
 #include "view/PictureExport.h"
 
@@ -93,7 +94,10 @@ struct Options {
     QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
     QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
+    QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
 };
+
+const QString kLanguageOption = QStringLiteral("--language");
 
 // The values of --size and --angle, when given.
 CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Options& options, CCommandLineInfo info) {
@@ -119,10 +123,19 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
 }  // namespace
 
 bool CommandLineNeedsNoWindow(const QStringList& args) {
-    for (const QString& arg : args) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
         if (arg == QLatin1String("--")) break;
         if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) continue;
         if (arg == QLatin1String("-p") || arg == QLatin1String("--print") || IsQtOption(arg)) continue;
+        // A valid language opens windows as usual; its value is no file.
+        if (arg == kLanguageOption && IsInterfaceLanguage(args.value(i + 1))) {
+            ++i;
+            continue;
+        }
+        if (arg.startsWith(kLanguageOption + QLatin1Char('=')) &&
+            IsInterfaceLanguage(arg.mid(kLanguageOption.size() + 1)))
+            continue;
         // --help, --version, --export, or a mistake to report: none of them
         // opens a window.
         return true;
@@ -133,7 +146,8 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
 CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
-    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle});
+    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle,
+                       options.language});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -145,6 +159,12 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
         return info;
     }
     if (!parsed) return Failure(parser.errorText());
+    if (parser.isSet(options.language)) {
+        info.language = parser.value(options.language);
+        if (!IsInterfaceLanguage(info.language))
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--language needs ja, zh or en: %1").arg(info.language));
+    }
     if (parser.isSet(options.print) && parser.isSet(options.exportTo))
         return Failure(QCoreApplication::translate("CommandLine", "--print and --export cannot be combined."));
     if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
@@ -158,6 +178,16 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     return Finish(info, parser.isSet(options.size), parser.isSet(options.angle));
 }
 
+QString LanguageOnCommandLine(const QStringList& args) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--")) break;
+        if (arg == kLanguageOption) return args.value(i + 1);
+        if (arg.startsWith(kLanguageOption + QLatin1Char('='))) return arg.mid(kLanguageOption.size() + 1);
+    }
+    return QString();
+}
+
 QString CommandLineUsage() {
     return QCoreApplication::translate(
                "CommandLine",
@@ -169,7 +199,8 @@ QString CommandLineUsage() {
                "\n"
                "Without a file the program starts with a new document. --print prints the file on the\n"
                "default printer. --export writes the picture of the file as a square image of PIXELS\n"
-               "(default %1) without opening a window; --angle turns a space picture.\n")
+               "(default %1) without opening a window; --angle turns a space picture.\n"
+               "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n")
         .arg(kExportDefaultSize);
 }
 

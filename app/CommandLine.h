@@ -7,6 +7,7 @@
 //                    [--angle RADIANS] FILE.crv
 //                                         writes the picture, no window needed
 //   curvilinearscope --help | --version
+//   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
 // application object takes away before the line is parsed.
 
@@ -21,7 +22,8 @@ struct CCommandLineInfo {
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;
-    QString error;  // Error: what is wrong, for the user
+    QString language;  // --language, empty when not given
+    QString error;     // Error: what is wrong, for the user
 };
 
 // args: the arguments after the program's name, without Qt's options.
@@ -32,6 +34,10 @@ CCommandLineInfo ParseCommandLine(const QStringList& args);
 // mistake to report), so that no screen is needed. Qt's options may still be
 // among args.
 bool CommandLineNeedsNoWindow(const QStringList& args);
+
+// The value of --language as written (or empty), found before the line is
+// parsed so that its texts, mistakes included, are in that language.
+QString LanguageOnCommandLine(const QStringList& args);
 
 QString CommandLineUsage();
 QString VersionText();

@@ -1,6 +1,7 @@
 #include "app/CommandMenus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "app/AppLanguage.h"
 #include "app/CommandTexts.h"
 #include "app/Commands.h"
 #include "app/IconFactory.h"
@@ -34,6 +36,7 @@ constexpr int kNumberedWindows = 9;
 
 CCommandMenus::CCommandMenus(QMainWindow& window, QMdiArea& area) : QObject(&window), m_window(window), m_area(area) {
     CreateActions();
+    CreateLanguageActions();
 }
 
 QAction* CCommandMenus::NewAction(int id, const QString& iconName) {
@@ -81,6 +84,29 @@ void CCommandMenus::CreateActions() {
     NewAction(ID_WINDOW_ARRANGE);
     NewAction(ID_APP_ABOUT, QStringLiteral("about"));
     NewAction(ID_HELP_CONTENTS)->setShortcut(QKeySequence(Qt::Key_F1));
+}
+
+void CCommandMenus::CreateLanguageActions() {
+    // Each language is named in its own words, so that a user who cannot
+    // read the current one still finds theirs; the running one is checked.
+    auto* group = new QActionGroup(this);
+    for (const QString& language : InterfaceLanguages()) {
+        auto* action = new QAction(InterfaceLanguageName(language), group);
+        action->setCheckable(true);
+        action->setChecked(language == CurrentInterfaceLanguage());
+        action->setStatusTip(UiText("表示言語を選びます。"));
+        connect(action, &QAction::triggered, this, [this, language] { emit languageChosen(language); });
+        m_languageActions.insert(language, action);
+    }
+}
+
+void CCommandMenus::AddViewMenu() {
+    QMenu* view = m_window.menuBar()->addMenu(UiText("表示(&V)"));
+    view->addAction(m_actions[ID_VIEW_TOOLBAR]);
+    view->addAction(m_actions[ID_VIEW_STATUS_BAR]);
+    view->addSeparator();
+    QMenu* languages = view->addMenu(UiText("言語(&L)"));
+    for (const QString& language : InterfaceLanguages()) languages->addAction(m_languageActions[language]);
 }
 
 QToolBar* CCommandMenus::CreateToolBar() {
@@ -163,9 +189,7 @@ void CCommandMenus::BuildMainMenu() {
     bar->clear();
     m_pWindowMenu = nullptr;
     AddFileMenu(false);
-    QMenu* view = bar->addMenu(UiText("表示(&V)"));
-    view->addAction(m_actions[ID_VIEW_TOOLBAR]);
-    view->addAction(m_actions[ID_VIEW_STATUS_BAR]);
+    AddViewMenu();
     QMenu* help = bar->addMenu(UiText("ヘルプ(&H)"));
     help->addAction(m_actions[ID_APP_ABOUT]);
     help->addAction(m_actions[ID_HELP_CONTENTS]);
@@ -177,10 +201,7 @@ void CCommandMenus::BuildDocumentMenu() {
     AddFileMenu(true);
     QMenu* edit = bar->addMenu(UiText("編集(&E)"));
     edit->addAction(m_actions[ID_EDIT_FUNCTION]);
-    QMenu* view = bar->addMenu(UiText("表示(&V)"));
-    view->addAction(m_actions[ID_VIEW_TOOLBAR]);
-    view->addAction(m_actions[ID_VIEW_STATUS_BAR]);
-    view->addSeparator();
+    AddViewMenu();
     m_pWindowMenu = bar->addMenu(UiText("ウィンドウ(&W)"));
     connect(m_pWindowMenu, &QMenu::aboutToShow, this, &CCommandMenus::FillWindowMenu);
     FillWindowMenu();

@@ -36,6 +36,8 @@ public:
 signals:
     // An entry of the recent-file list was chosen.
     void recentFileChosen(const QString& path);
+    // An interface language was chosen in the View menu.
+    void languageChosen(const QString& language);
 
 private:
     void CreateActions();
@@ -44,11 +46,14 @@ private:
     void BuildDocumentMenu();
     QMenu* AddFileMenu(bool withDocument);
     void AddRecentFiles(QMenu* menu);
+    void CreateLanguageActions();
+    void AddViewMenu();
     void FillWindowMenu();
 
     QMainWindow& m_window;
     QMdiArea& m_area;
     QHash<int, QAction*> m_actions;
+    QHash<QString, QAction*> m_languageActions;
     QMenu* m_pWindowMenu = nullptr;
     QStringList m_recentFiles;  // as the menu shows them
     bool m_bDocumentMenu = false;

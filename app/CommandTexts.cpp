@@ -75,6 +75,8 @@ const char* const kUiTexts[] = {
     QT_TRANSLATE_NOOP("Ui", "表示(&V)"),
     QT_TRANSLATE_NOOP("Ui", "ウィンドウ(&W)"),
     QT_TRANSLATE_NOOP("Ui", "ヘルプ(&H)"),
+    QT_TRANSLATE_NOOP("Ui", "言語(&L)"),
+    QT_TRANSLATE_NOOP("Ui", "表示言語を選びます。"),
     QT_TRANSLATE_NOOP("Ui", "レディ"),
     QT_TRANSLATE_NOOP("Ui", "ツール バー"),
     QT_TRANSLATE_NOOP("Ui", "ウィンドウのサイズを変更"),

@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QLocale>
 
-#include "app/AppLanguage.h"
 #include "app/Seams.h"
 #include "expr/ExpressDate.h"
 #include "expr/ExpressPlatform.h"
@@ -41,9 +40,15 @@ bool ParseDateWithLocale(std::u16string_view text, double& date) {
     return false;
 }
 
-void InstallEnginePlatform(const QLocale& system) {
+ExpressLanguage EngineLanguageOf(const QString& interfaceLanguage) {
+    if (interfaceLanguage == QLatin1String("zh")) return ExpressLanguage::Chinese;
+    if (interfaceLanguage == QLatin1String("en")) return ExpressLanguage::English;
+    return ExpressLanguage::Japanese;
+}
+
+void InstallEnginePlatform(const QString& interfaceLanguage) {
     ExpressPlatform platform;
-    platform.chinese = IsChineseLanguage(system);
+    platform.language = EngineLanguageOf(interfaceLanguage);
     platform.showMessage = [](std::u16string_view text) {
         Prompts().Message(QApplication::activeWindow(), QString::fromUtf16(text.data(), qsizetype(text.size())));
     };

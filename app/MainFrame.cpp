@@ -123,6 +123,7 @@ void CMainFrame::ConnectCommands() {
     connect(Action(ID_WINDOW_CASCADE), &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
     connect(Action(ID_WINDOW_TILE_HORZ), &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);
     connect(m_pMenus, &CCommandMenus::recentFileChosen, this, [this](const QString& path) { OpenDocumentFile(path); });
+    connect(m_pMenus, &CCommandMenus::languageChosen, this, &CMainFrame::OnLanguageChosen);
 }
 
 void CMainFrame::UpdateMenus() {
@@ -253,14 +254,20 @@ void CMainFrame::OnAppAbout() {
 
 void CMainFrame::OnHelpContents() {
     const QString folder = ProgramFolderOf(QCoreApplication::applicationFilePath());
-    const QString language =
-        ManualLanguageFor(IsChineseLanguage(QLocale::system()) ? QStringLiteral("zh") : QStringLiteral("ja"));
+    const QString language = ManualLanguageFor(CurrentInterfaceLanguage());
     const QString manual = FindManual(folder, language);
     if (manual.isEmpty()) {
         Prompts().Message(this, ManualMissingMessage(ManualCandidates(folder, language)));
         return;
     }
     Desktop().Open(QUrl::fromLocalFile(manual));
+}
+
+void CMainFrame::OnLanguageChosen(const QString& language) {
+    // Every window builds its texts once; the new language shows from the
+    // next start, and the choice is kept for it.
+    SaveInterfaceLanguage(m_settings, language);
+    if (language != CurrentInterfaceLanguage()) Prompts().Message(this, LanguageChangeNotice(language));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

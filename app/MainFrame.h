@@ -55,6 +55,9 @@ public:
     // language, beside the program or installed; says where it looked when
     // there is none.
     void OnHelpContents();
+    // A language chosen in the View menu: kept in the settings and, when it
+    // is not the running one, a notice that it shows from the next start.
+    void OnLanguageChosen(const QString& language);
 
 protected:
     // Exit: asks about every modified document first, then keeps the

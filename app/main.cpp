@@ -50,8 +50,15 @@ std::unique_ptr<QGuiApplication> MakeApplication(int& argc, char** argv, bool wi
     QCoreApplication::setApplicationName(QStringLiteral(CRV_APPLICATION));
     QCoreApplication::setApplicationVersion(QStringLiteral(CRV_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral(CRV_APPLICATION_ID));
-    InstallTranslations(*app, QLocale::system());
     return app;
+}
+
+// The command line's --language for this run (not remembered), else the
+// choice kept in the settings, else the system's language.
+QString StartLanguage() {
+    const QSettings settings;
+    return ChooseInterfaceLanguage(LanguageOnCommandLine(QCoreApplication::arguments().mid(1)),
+                                   SavedInterfaceLanguage(settings), QLocale::system());
 }
 
 int RunExport(const CCommandLineInfo& info) {
@@ -62,7 +69,7 @@ int RunExport(const CCommandLineInfo& info) {
 }
 
 int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
-    InstallEnginePlatform(QLocale::system());
+    InstallEnginePlatform(CurrentInterfaceLanguage());
     QSettings settings;
     CCurvilinearscopeApp application(settings);
     if (info.action == CCommandLineInfo::FilePrint)
@@ -76,6 +83,7 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
 int main(int argc, char** argv) {
     const bool windows = !CommandLineNeedsNoWindow(Arguments(argc, argv));
     const std::unique_ptr<QGuiApplication> app = MakeApplication(argc, argv, windows);
+    InstallTranslations(*app, StartLanguage());
     const CCommandLineInfo info = ParseCommandLine(QCoreApplication::arguments().mid(1));
     switch (info.action) {
     case CCommandLineInfo::Error: return ReportMistake(info.error);

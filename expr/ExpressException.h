@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "expr/ExpressError.h"
+#include "expr/ExpressPlatform.h"
 
 // The text between a context and the message.
 inline constexpr std::u16string_view EXPRESS_CONTEXT_SEPARATOR = u" <-???\r\n";
@@ -25,8 +26,8 @@ public:
     std::u16string m_strContext;
 };
 
-// The message of an engine error code in Japanese or Chinese, or an empty
+// The message of an engine error code in the given language, or an empty
 // view for a code outside the table (EE_NONE to EE_CANNOT_TANH).
-std::u16string_view ExpressMessage(int error, bool chinese);
+std::u16string_view ExpressMessage(int error, ExpressLanguage language);
 // The text shown for a code outside the table.
-std::u16string_view ExpressUnexpectedErrorText();
+std::u16string_view ExpressUnexpectedErrorText(ExpressLanguage language);

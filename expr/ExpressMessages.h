@@ -7,6 +7,7 @@ struct ExpressMessage_t {
     int nCode;
     const char16_t* szJapanese;
     const char16_t* szChinese;
+    const char16_t* szEnglish;
 };
 
 constexpr int EXPRESS_MESSAGE_COUNT = EE_CANNOT_TANH + 1;

@@ -5,9 +5,12 @@
 #include <functional>
 #include <string_view>
 
+// The language of the messages: the interface language the user sees.
+enum class ExpressLanguage { Japanese, Chinese, English };
+
 struct ExpressPlatform {
     std::function<void(std::u16string_view text)> showMessage;              // empty: UTF-8 to standard error
-    bool chinese = false;                                                   // the system's default language is Chinese
+    ExpressLanguage language = ExpressLanguage::Japanese;                   // the language of the messages
     std::function<bool(std::u16string_view text, double& date)> parseDate;  // empty: the built-in converter
 };
 

@@ -226,6 +226,14 @@ Do you want to replace it?</source>
         <translation>--print 和 --export 不能同时使用。</translation>
     </message>
     <message>
+        <source>Unknown option: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <source>--language needs ja, zh or en: %1</source>
+        <translation>--language 需要 ja、zh 或 en：%1</translation>
+    </message>
+    <message>
         <source>Usage:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
@@ -235,6 +243,7 @@ Do you want to replace it?</source>
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture.
+--language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
@@ -245,11 +254,8 @@ default printer. --export writes the picture of the file as a square image of PI
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
 --export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
 (默认 %1)；--angle 旋转空间图形。
+--language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 </translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>未知选项：%1</translation>
     </message>
 </context>
 <context>
@@ -557,6 +563,13 @@ default printer. --export writes the picture of the file as a square image of PI
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>表示言語の変更は、次回の起動時から有効になります。</source>
+        <translation>界面语言的更改将在下次启动时生效。</translation>
+    </message>
+</context>
+<context>
     <name>PictureExport</name>
     <message>
         <source>ファイルを書き込めません: %1 (%2)</source>
@@ -658,6 +671,14 @@ default printer. --export writes the picture of the file as a square image of PI
     <message>
         <source>ウィンドウをアクティブにする</source>
         <translation>激活此窗口</translation>
+    </message>
+    <message>
+        <source>言語(&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>表示言語を選びます。</source>
+        <translation>选择界面语言。</translation>
     </message>
 </context>
 </TS>

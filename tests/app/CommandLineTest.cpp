@@ -28,6 +28,8 @@ TEST(CommandLine, ActionsAndFiles) {
         {{"--", "-odd-name.crv"}, CCommandLineInfo::FileOpen, {"-odd-name.crv"}},
         {{"-"}, CCommandLineInfo::FileOpen, {"-"}},
         {{"-p", "--", "-a.crv"}, CCommandLineInfo::FilePrint, {"-a.crv"}},
+        {{"--language", "en", "a.crv"}, CCommandLineInfo::FileOpen, {"a.crv"}},
+        {{"--language=zh"}, CCommandLineInfo::FileNew, {}},
     };
     for (const Case& c : cases) {
         const CCommandLineInfo info = Parse(c.args);
@@ -65,6 +67,23 @@ TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
     EXPECT_TRUE(noWindow({"-platform", "offscreen", "--export", "o.png", "a.crv"}));
     EXPECT_TRUE(noWindow({"a.crv", "--version"}));
     EXPECT_TRUE(noWindow({"--frobnicate"}));
+    EXPECT_FALSE(noWindow({"--language", "en", "a.crv"}));
+    EXPECT_FALSE(noWindow({"--language=ja"}));
+    EXPECT_TRUE(noWindow({"--language", "fr"}));
+    EXPECT_TRUE(noWindow({"--language"}));
+}
+
+TEST(CommandLine, TheLanguageIsReadAsWrittenAndOnlyJaZhOrEnPass) {
+    EXPECT_EQ(Parse({"--language", "en"}).language, "en");
+    EXPECT_EQ(Parse({"a.crv"}).language, QString());
+    EXPECT_EQ(LanguageOnCommandLine({"a.crv", "--language", "zh"}), "zh");
+    EXPECT_EQ(LanguageOnCommandLine({"--language=en"}), "en");
+    EXPECT_EQ(LanguageOnCommandLine({"--language=fr"}), "fr");  // the parser reports it
+    EXPECT_EQ(LanguageOnCommandLine({"--", "--language", "en"}), QString());
+    EXPECT_EQ(LanguageOnCommandLine({"--language"}), QString());
+    const CCommandLineInfo bad = Parse({"--language", "fr"});
+    EXPECT_EQ(bad.action, CCommandLineInfo::Error);
+    EXPECT_TRUE(bad.error.contains("fr")) << bad.error.toStdString();
 }
 
 TEST(CommandLine, MistakesAreErrorsWithAMessage) {
@@ -82,6 +101,9 @@ TEST(CommandLine, MistakesAreErrorsWithAMessage) {
         {"-p"},
         {"-p", "a.crv", "--export", "o.png"},
         {"--frobnicate"},
+        {"--language", "fr"},
+        {"--language", "EN"},
+        {"--language"},
     };
     for (const auto& args : bad) {
         const CCommandLineInfo info = Parse(args);

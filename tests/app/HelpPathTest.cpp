@@ -19,10 +19,8 @@ void MakePage(const QString& path) {
     QFile page(path);
     ASSERT_TRUE(page.open(QIODevice::WriteOnly)) << path.toStdString();
 }
-// The manual language the main window picks on this system.
-QString SystemManualLanguage() {
-    return ManualLanguageFor(IsChineseLanguage(QLocale::system()) ? QStringLiteral("zh") : QStringLiteral("ja"));
-}
+// The manual language the main window picks for the running interface.
+QString SystemManualLanguage() { return ManualLanguageFor(CurrentInterfaceLanguage()); }
 }  // namespace
 
 TEST(HelpPath, TheProgramsFolderIsEverythingBeforeTheLastSlash) {
@@ -108,4 +106,14 @@ TEST(HelpPath, HelpCommandAndF1SayWhereTheyLookedThenOpenTheManualOnceItIsBeside
     ASSERT_EQ(desktop.opened.size(), 1);
     EXPECT_EQ(desktop.opened[0].toLocalFile(), page);
     EXPECT_EQ(prompts.messages.size(), 2);
+
+    // An English interface opens the English manual.
+    const QString running = CurrentInterfaceLanguage();
+    SetCurrentInterfaceLanguage("en");
+    const QString english = folder + "/help/en/index.html";
+    MakePage(english);
+    QTest::keyClick(frame, Qt::Key_F1);
+    SetCurrentInterfaceLanguage(running);
+    ASSERT_EQ(desktop.opened.size(), 2);
+    EXPECT_EQ(desktop.opened[1].toLocalFile(), english);
 }

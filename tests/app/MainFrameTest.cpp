@@ -75,6 +75,32 @@ TEST(MainFrame, ToolbarTipsAndStatusPrompts) {
     EXPECT_EQ(frame->MessageText(), "レディ");
 }
 
+// The View menu lists every language in its own words, the running one
+// checked; a choice is kept for the next start, which a notice in the chosen
+// language announces.
+TEST(MainFrame, TheLanguageChosenInTheViewMenuIsKeptForTheNextStart) {
+    Fixture f;
+    ASSERT_TRUE(f.app.InitInstance({}));
+    QMenu* view = f.app.MainFrame()->menuBar()->actions().at(2)->menu();
+    ASSERT_TRUE(view);
+    QMenu* languages = view->actions().last()->menu();
+    ASSERT_TRUE(languages);
+    EXPECT_EQ(view->actions().last()->text(), "言語(&L)");
+    QStringList names;
+    for (QAction* action : languages->actions()) {
+        names.append(action->text());
+        EXPECT_EQ(action->isChecked(), action->text() == "日本語") << action->text().toStdString();
+    }
+    EXPECT_EQ(names, QStringList({"日本語", "中文", "English"}));
+    languages->actions().at(2)->trigger();
+    EXPECT_EQ(f.settings.value("User/language").toString(), "en");
+    EXPECT_TRUE(languages->actions().at(2)->isChecked());
+    ASSERT_EQ(f.prompts.messages.size(), 1);
+    languages->actions().at(0)->trigger();  // back to the running language: nothing to announce
+    EXPECT_EQ(f.settings.value("User/language").toString(), "ja");
+    EXPECT_EQ(f.prompts.messages.size(), 1);
+}
+
 TEST(MainFrame, NewDocumentsAndWindowsAreTitledInTurn) {
     Fixture f;
     ASSERT_TRUE(f.app.InitInstance({}));

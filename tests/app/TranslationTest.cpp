@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -56,11 +57,32 @@ QStringList ShippedLanguages() {
 }
 }  // namespace
 
-TEST(Translation, ChineseOnlyForChineseSystems) {
-    EXPECT_TRUE(IsChineseLanguage(QLocale(QLocale::Chinese, QLocale::China)));
-    EXPECT_TRUE(IsChineseLanguage(QLocale(QLocale::Chinese, QLocale::Taiwan)));
-    EXPECT_FALSE(IsChineseLanguage(QLocale(QLocale::Japanese, QLocale::Japan)));
-    EXPECT_FALSE(IsChineseLanguage(QLocale(QLocale::English, QLocale::UnitedStates)));
+// The command line's choice, else the kept one, else Chinese on a Chinese
+// system and Japanese on any other; a value that is no language is ignored.
+TEST(Translation, TheLanguageIsTheUsersChoiceElseTheSystems) {
+    const QLocale china(QLocale::Chinese, QLocale::China), taiwan(QLocale::Chinese, QLocale::Taiwan);
+    const QLocale japan(QLocale::Japanese, QLocale::Japan), us(QLocale::English, QLocale::UnitedStates);
+    struct Case {
+        const char* option;
+        const char* saved;
+        QLocale system;
+        const char* chosen;
+    } cases[] = {
+        {"", "", china, "zh"},   {"", "", taiwan, "zh"},       {"", "", japan, "ja"},     {"", "", us, "ja"},
+        {"", "en", china, "en"}, {"", "ja", china, "ja"},      {"en", "zh", japan, "en"}, {"ja", "en", us, "ja"},
+        {"fr", "", us, "ja"},    {"", "english", china, "zh"}, {"zh", "", us, "zh"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChooseInterfaceLanguage(c.option, c.saved, c.system), c.chosen)
+            << c.option << "/" << c.saved << "/" << c.system.name().toStdString();
+
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    EXPECT_EQ(SavedInterfaceLanguage(settings), QString());
+    SaveInterfaceLanguage(settings, "en");
+    EXPECT_EQ(SavedInterfaceLanguage(settings), "en");
+    EXPECT_EQ(TranslationFileName("ja"), QString());  // the sources' own language
+    EXPECT_EQ(TranslationFileName("en"), "curvilinearscope_en.qm");
 }
 
 TEST(Translation, FoundBesideTheProgramFirstThenInTheDataFolder) {
@@ -68,13 +90,16 @@ TEST(Translation, FoundBesideTheProgramFirstThenInTheDataFolder) {
     QDir(root.path()).mkpath("bin");
     QDir(root.path()).mkpath("share/curvilinearscope/translations");
     const QStringList folders = TranslationFolders(root.filePath("bin"));
-    EXPECT_EQ(FindTranslationFile(folders), QString());
+    const QString name = "curvilinearscope_zh_CN.qm";
+    EXPECT_EQ(FindTranslationFile(folders, name), QString());
     const QString installed = root.filePath("share/curvilinearscope/translations/curvilinearscope_zh_CN.qm");
     QFile(installed).open(QIODevice::WriteOnly);
-    EXPECT_EQ(QFileInfo(FindTranslationFile(folders)).canonicalFilePath(), QFileInfo(installed).canonicalFilePath());
+    EXPECT_EQ(QFileInfo(FindTranslationFile(folders, name)).canonicalFilePath(),
+              QFileInfo(installed).canonicalFilePath());
     const QString beside = root.filePath("bin/curvilinearscope_zh_CN.qm");
     QFile(beside).open(QIODevice::WriteOnly);
-    EXPECT_EQ(FindTranslationFile(folders), beside);
+    EXPECT_EQ(FindTranslationFile(folders, name), beside);
+    EXPECT_EQ(FindTranslationFile(folders, "curvilinearscope_en.qm"), QString());
 }
 
 TEST(Translation, EveryWindowTextHasAChineseTranslation) {
@@ -101,6 +126,7 @@ TEST(Translation, EveryShippedLanguageHasEveryTextOfTheSources) {
     ASSERT_GT(texts.size(), 140u);  // the program's texts, not some of them
     const QStringList languages = ShippedLanguages();
     ASSERT_TRUE(languages.contains("zh_CN"));
+    ASSERT_TRUE(languages.contains("en"));
     for (const QString& language : languages) {
         QTranslator translator;
         ASSERT_TRUE(translator.load(BuiltTranslation(language))) << language.toStdString();
@@ -112,6 +138,10 @@ TEST(Translation, EveryShippedLanguageHasEveryTextOfTheSources) {
     QTranslator chinese;
     ASSERT_TRUE(chinese.load(BuiltTranslation()));
     EXPECT_EQ(chinese.translate("CCurvilinearscopeView", "Z軸右に回転\t(→キー)"), QString("绕Z轴右转\t(→键)"));
+    QTranslator english;
+    ASSERT_TRUE(english.load(BuiltTranslation("en")));
+    EXPECT_EQ(english.translate("Ui", "表示(&V)"), QString("&View"));
+    EXPECT_EQ(english.translate("CDlgSet", "表示しますか？"), QString("Show?"));
 }
 
 TEST(RecentFiles, NewestFirstFourAtMostNoDuplicates) {

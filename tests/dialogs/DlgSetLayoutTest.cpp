@@ -95,8 +95,8 @@ bool IsFrame(const QWidget* w) {
 
 struct LayoutCase {
     const char* name;
-    bool chinese;
-    int pointSize;  // 0: the application's font
+    const char* translation;  // "": the sources' Japanese, else the language of a .ts file
+    int pointSize;            // 0: the application's font
     int dimension;
 };
 
@@ -104,10 +104,12 @@ class DlgSetLayout : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
     const LayoutCase& c = GetParam();
-    TsTranslator chinese(QStringLiteral(CRV_SOURCE_DIR "/res/translations/curvilinearscope_zh_CN.ts"));
-    if (c.chinese) {
-        ASSERT_GT(chinese.size(), 20);
-        QCoreApplication::installTranslator(&chinese);
+    const QString language = QString::fromUtf8(c.translation);
+    const bool chinese = language == "zh_CN", translated = !language.isEmpty();
+    TsTranslator translator(CRV_SOURCE_DIR "/res/translations/curvilinearscope_" + language + ".ts");
+    if (translated) {
+        ASSERT_GT(translator.size(), 20);
+        QCoreApplication::installTranslator(&translator);
     }
     const QFont previous = QApplication::font();
     if (c.pointSize) {
@@ -126,7 +128,7 @@ TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
             EXPECT_TRUE(dialog.contains(w->geometry())) << what;
             EXPECT_LE(NeededWidth(w), w->width()) << what;
             EXPECT_LE(w->fontMetrics().height(), w->height()) << what;
-            if (c.chinese) {
+            if (translated) {
                 EXPECT_FALSE(HasKana(ShownTexts(w).join(' '))) << "untranslated: " << what;
             }
             for (const QWidget* other : children) {
@@ -137,7 +139,7 @@ TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
                 }
             }
         }
-        if (c.chinese) {
+        if (chinese) {
             EXPECT_EQ(d.dlg.windowTitle(), QStringLiteral("函数编辑"));
             EXPECT_EQ(d.Tabs()->tabText(0), QStringLiteral("图形1"));
             EXPECT_EQ(DlgSetGraphText(IDS_V_START_NOT_BELOW_END, 2),
@@ -145,14 +147,16 @@ TEST_P(DlgSetLayout, TextsFitAndNothingOverlaps) {
         }
     }
     QApplication::setFont(previous);
-    QCoreApplication::removeTranslator(&chinese);
+    QCoreApplication::removeTranslator(&translator);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, DlgSetLayout,
-    testing::Values(LayoutCase{"JapanesePlane", false, 0, 0}, LayoutCase{"JapaneseSpace", false, 0, 1},
-                    LayoutCase{"ChineseSpace", true, 0, 1}, LayoutCase{"JapaneseLarge", false, 16, 1},
-                    LayoutCase{"ChineseLarge", true, 16, 0}, LayoutCase{"JapaneseSmall", false, 7, 1}),
-    [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Languages, DlgSetLayout,
+                         testing::Values(LayoutCase{"JapanesePlane", "", 0, 0}, LayoutCase{"JapaneseSpace", "", 0, 1},
+                                         LayoutCase{"ChineseSpace", "zh_CN", 0, 1},
+                                         LayoutCase{"JapaneseLarge", "", 16, 1},
+                                         LayoutCase{"ChineseLarge", "zh_CN", 16, 0},
+                                         LayoutCase{"JapaneseSmall", "", 7, 1}, LayoutCase{"EnglishPlane", "en", 0, 0},
+                                         LayoutCase{"EnglishLarge", "en", 16, 1}),
+                         [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -16,9 +16,9 @@
 // and restores the default platform afterwards.
 class MessageCapture {
 public:
-    explicit MessageCapture(bool chinese = false) {
+    explicit MessageCapture(ExpressLanguage language = ExpressLanguage::Japanese) {
         ExpressPlatform platform;
-        platform.chinese = chinese;
+        platform.language = language;
         platform.showMessage = [this](std::u16string_view text) { shown.emplace_back(text); };
         SetExpressPlatform(platform);
     }
@@ -32,7 +32,7 @@ public:
 inline int CompileError(CExpress& e, std::u16string* context = nullptr) {
     const ExpressPlatform saved = GetExpressPlatform();
     ExpressPlatform platform = saved;
-    platform.chinese = false;
+    platform.language = ExpressLanguage::Japanese;
     std::vector<std::u16string> shown;
     platform.showMessage = [&shown](std::u16string_view text) { shown.emplace_back(text); };
     SetExpressPlatform(platform);
@@ -47,8 +47,8 @@ inline int CompileError(CExpress& e, std::u16string* context = nullptr) {
         message.remove_prefix(separator + EXPRESS_CONTEXT_SEPARATOR.size());
     }
     if (context) *context = shownContext;
-    for (int code = 0; !ExpressMessage(code, false).empty(); ++code) {
-        if (ExpressMessage(code, false) == message) return code;
+    for (int code = 0; !ExpressMessage(code, ExpressLanguage::Japanese).empty(); ++code) {
+        if (ExpressMessage(code, ExpressLanguage::Japanese) == message) return code;
     }
     return -1;
 }

@@ -60,53 +60,67 @@ const Trigger TRIGGERS[] = {
     {43, u"TANH(\"x\" LIKE \"*\")", u""},
 };
 
-std::u16string Expected(const Trigger& t, bool chinese) {
-    const ExpectedMessage& m = EXPECTED_MESSAGES[t.code];
+const ExpressLanguage LANGUAGES[] = {ExpressLanguage::Japanese, ExpressLanguage::Chinese, ExpressLanguage::English};
+
+const char16_t* ExpectedText(const ExpectedMessage& m, ExpressLanguage language) {
+    switch (language) {
+    case ExpressLanguage::Chinese: return m.chinese;
+    case ExpressLanguage::English: return m.english;
+    case ExpressLanguage::Japanese: break;
+    }
+    return m.japanese;
+}
+
+std::u16string Expected(const Trigger& t, ExpressLanguage language) {
     std::u16string text;
     if (!t.context.empty()) text = std::u16string(t.context) + u" <-???\r\n";
-    return text + (chinese ? m.chinese : m.japanese);
+    return text + ExpectedText(EXPECTED_MESSAGES[t.code], language);
 }
 
 }  // namespace
 
-TEST(ExpressMessages, EveryRaisedCodeShowsItsTextInBothLanguages) {
-    for (bool chinese : {false, true}) {
+TEST(ExpressMessages, EveryRaisedCodeShowsItsTextInEveryLanguage) {
+    for (ExpressLanguage language : LANGUAGES) {
         for (const Trigger& t : TRIGGERS) {
-            MessageCapture capture(chinese);
+            MessageCapture capture(language);
             CFunctionExpress e(t.formula, 0, 10);
             EXPECT_EQ(e.Compile(), 0) << t.code;
             ASSERT_EQ(capture.shown.size(), 1u) << t.code;
-            EXPECT_EQ(capture.shown[0], Expected(t, chinese)) << "code " << t.code << (chinese ? " zh" : " ja");
+            EXPECT_EQ(capture.shown[0], Expected(t, language)) << "code " << t.code << " language " << int(language);
         }
     }
 }
 
-TEST(ExpressMessages, TableHoldsEveryCodeInBothLanguages) {
+TEST(ExpressMessages, TableHoldsEveryCodeInEveryLanguage) {
     for (const ExpectedMessage& m : EXPECTED_MESSAGES) {
-        EXPECT_EQ(ExpressMessage(m.code, false), m.japanese) << m.code;
-        EXPECT_EQ(ExpressMessage(m.code, true), m.chinese) << m.code;
+        for (ExpressLanguage language : LANGUAGES) {
+            EXPECT_FALSE(ExpressMessage(m.code, language).empty()) << m.code << " language " << int(language);
+            EXPECT_EQ(ExpressMessage(m.code, language), ExpectedText(m, language)) << m.code;
+        }
     }
 }
 
 TEST(ExpressMessages, KnownTexts) {
-    EXPECT_EQ(ExpressMessage(3, true), u"<*>或</>的右面没有数或式子。");
-    EXPECT_EQ(ExpressMessage(3, false), u"「*」あるいは「/」の後に、オペランドがありません。");
-    EXPECT_EQ(ExpressMessage(13, false), u"文字列の右「\"」がありません。");
+    EXPECT_EQ(ExpressMessage(3, ExpressLanguage::Chinese), u"<*>或</>的右面没有数或式子。");
+    EXPECT_EQ(ExpressMessage(3, ExpressLanguage::Japanese), u"「*」あるいは「/」の後に、オペランドがありません。");
+    EXPECT_EQ(ExpressMessage(13, ExpressLanguage::Japanese), u"文字列の右「\"」がありません。");
+    EXPECT_EQ(ExpressMessage(18, ExpressLanguage::English), u"Found an operand that cannot be added.");
 }
 
 TEST(ExpressMessages, UnknownCodesShowTheUnexpectedErrorText) {
-    for (bool chinese : {false, true}) {
+    for (ExpressLanguage language : LANGUAGES) {
         for (int code : {44, -1, 117, 1000}) {
-            MessageCapture capture(chinese);
+            MessageCapture capture(language);
             EXPECT_EQ(CExpressException(u"ctx", code).ReportError(), 0);
             ASSERT_EQ(capture.shown.size(), 1u);
-            EXPECT_EQ(capture.shown[0], u"予期できないエラーが発生しました。");
+            EXPECT_EQ(capture.shown[0], language == ExpressLanguage::English ? u"An unexpected error has occurred."
+                                                                             : u"予期できないエラーが発生しました。");
         }
     }
 }
 
 TEST(ExpressMessages, CodesNeverRaisedStillHaveTheirTexts) {
-    MessageCapture capture(true);
+    MessageCapture capture(ExpressLanguage::Chinese);
     CExpressException(nullptr, 17).ReportError();
     CExpressException(u"", 0).ReportError();
     ASSERT_EQ(capture.shown.size(), 2u);

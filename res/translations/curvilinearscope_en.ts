@@ -1,0 +1,684 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja_JP">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>バージョン情報 Curvilinearscope</source>
+        <translation>About Curvilinearscope</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2010-2026 Orvandel</source>
+        <translation>Copyright (C) 2010-2026 Orvandel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAppDocument</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>CCurvilinearscopeView</name>
+    <message>
+        <source>カーソル右に移動、またはZ軸右に回転
+カーソル右に移動、またはZ軸右に回転</source>
+        <translation>Move the cursor right, or turn right about the Z axis
+Move the cursor right, or turn right about the Z axis</translation>
+    </message>
+    <message>
+        <source>カーソル左に移動、またはZ軸左に回転
+カーソル左に移動、またはZ軸左に回転</source>
+        <translation>Move the cursor left, or turn left about the Z axis
+Move the cursor left, or turn left about the Z axis</translation>
+    </message>
+    <message>
+        <source>カーソル上に移動
+カーソル上に移動</source>
+        <translation>Move the cursor up
+Move the cursor up</translation>
+    </message>
+    <message>
+        <source>カーソル下に移動
+カーソル下に移動</source>
+        <translation>Move the cursor down
+Move the cursor down</translation>
+    </message>
+    <message>
+        <source>カーソル上に移動	(↑キー)</source>
+        <translation>Move the cursor up	(Up key)</translation>
+    </message>
+    <message>
+        <source>カーソル下に移動	(↓キー)</source>
+        <translation>Move the cursor down	(Down key)</translation>
+    </message>
+    <message>
+        <source>Z軸右に回転	(→キー)</source>
+        <translation>Turn right about the Z axis	(Right key)</translation>
+    </message>
+    <message>
+        <source>カーソル右に移動	(→キー)</source>
+        <translation>Move the cursor right	(Right key)</translation>
+    </message>
+    <message>
+        <source>Z軸左に回転	(←キー)</source>
+        <translation>Turn left about the Z axis	(Left key)</translation>
+    </message>
+    <message>
+        <source>カーソル左に移動	(←キー)</source>
+        <translation>Move the cursor left	(Left key)</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgSet</name>
+    <message>
+        <source>関数編集</source>
+        <translation>Edit Functions</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)</source>
+        <translation>Parametric x=f(u,v), y=g(u,v), z=k(u,v)</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式 x=f(t), y=g(t), z=k(t)</source>
+        <translation>Parametric x=f(t), y=g(t), z=k(t)</translation>
+    </message>
+    <message>
+        <source>２次元</source>
+        <translation>2D</translation>
+    </message>
+    <message>
+        <source>３次元</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>次元数選択</source>
+        <translation>Dimensions</translation>
+    </message>
+    <message>
+        <source>関数式</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>パラメータ変数式</source>
+        <translation>Parametric</translation>
+    </message>
+    <message>
+        <source>表示式選択</source>
+        <translation>Kind of formula</translation>
+    </message>
+    <message>
+        <source>表示しますか？</source>
+        <translation>Show?</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source> 間隔</source>
+        <translation> Step</translation>
+    </message>
+    <message>
+        <source>開始値</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>終了値</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>座標範囲</source>
+        <translation>Ranges</translation>
+    </message>
+    <message>
+        <source>グラフ%1</source>
+        <translation>Graph %1</translation>
+    </message>
+    <message>
+        <source>グラフ%1の関数式の間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>Please set the step of graph %1&apos;s function (0.01-1.0) correctly.</translation>
+    </message>
+    <message>
+        <source>グラフ%1の関数表示式に文法エラーがあります。</source>
+        <translation>The function of graph %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のtの値開始＜終了値のように設定してください。</source>
+        <translation>Please set t of graph %1 so that its start is less than its end.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のtの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>Please set the step of t of graph %1 (0.01-1.0) correctly.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のxのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>The parametric formula for x of graph %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のyのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>The parametric formula for y of graph %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のuの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>Please set the step of u of graph %1 (0.01-1.0) correctly.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のvの間隔値(0.01-1.0)を正しく設定してください。</source>
+        <translation>Please set the step of v of graph %1 (0.01-1.0) correctly.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のzのためのパラメータ変数式に文法エラーがあります。</source>
+        <translation>The parametric formula for z of graph %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のuの値開始＜終了値のように設定してください。</source>
+        <translation>Please set u of graph %1 so that its start is less than its end.</translation>
+    </message>
+    <message>
+        <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
+        <translation>Please set v of graph %1 so that its start is less than its end.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--size and --angle belong to --export.</source>
+        <translation>--size and --angle belong to --export.</translation>
+    </message>
+    <message>
+        <source>--export needs exactly one document file.</source>
+        <translation>--export needs exactly one document file.</translation>
+    </message>
+    <message>
+        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <translation>The picture file must end in .png, .svg or .pdf: %1</translation>
+    </message>
+    <message>
+        <source>--print needs exactly one document file.</source>
+        <translation>--print needs exactly one document file.</translation>
+    </message>
+    <message>
+        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <translation>--size needs a whole number of pixels from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>--angle needs a number of radians.</source>
+        <translation>--angle needs a number of radians.</translation>
+    </message>
+    <message>
+        <source>--print and --export cannot be combined.</source>
+        <translation>--print and --export cannot be combined.</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>--language needs ja, zh or en: %1</source>
+        <translation>--language needs ja, zh or en: %1</translation>
+    </message>
+    <message>
+        <source>Usage:
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --help | --version
+
+Without a file the program starts with a new document. --print prints the file on the
+default printer. --export writes the picture of the file as a square image of PIXELS
+(default %1) without opening a window; --angle turns a space picture.
+--language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+</source>
+        <translation>Usage:
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --help | --version
+
+Without a file the program starts with a new document. --print prints the file on the
+default printer. --export writes the picture of the file as a square image of PIXELS
+(default %1) without opening a window; --angle turns a space picture.
+--language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>新規作成	Ctrl+N(&amp;N)</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>開く...	Ctrl+O(&amp;O)</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>上書き保存	Ctrl+S(&amp;S)</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>エクスポート...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>印刷...	Ctrl+P(&amp;P)</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー(&amp;V)</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>プリンタの設定(&amp;R)...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>Recent File</translation>
+    </message>
+    <message>
+        <source>アプリケーションの終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>関数編集	Ctrl+M(&amp;M)</source>
+        <translation>Edit &amp;Functions	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>ツール バー(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>ステータス バー(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>新しいウィンドウを開く(&amp;N)</source>
+        <translation>&amp;New Window</translation>
+    </message>
+    <message>
+        <source>重ねて表示(&amp;C)</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>並べて表示(&amp;T)</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source>アイコンの整列(&amp;A)</source>
+        <translation>&amp;Arrange Icons</translation>
+    </message>
+    <message>
+        <source>バージョン情報 Curvilinearscope(&amp;A)...</source>
+        <translation>&amp;About Curvilinearscope...</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>新規にファイルを作成</source>
+        <translation>Create a new document</translation>
+    </message>
+    <message>
+        <source>既存のファイルを開く</source>
+        <translation>Open an existing document</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを閉じる</source>
+        <translation>Close the active document</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを上書きして保存</source>
+        <translation>Save the active document</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを新しい名前で保存</source>
+        <translation>Save the active document with a new name</translation>
+    </message>
+    <message>
+        <source>図を画像 (PNG, SVG, PDF) に書き出す</source>
+        <translation>Export the picture as an image (PNG, SVG, PDF)</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを印刷</source>
+        <translation>Print the active document</translation>
+    </message>
+    <message>
+        <source>印刷イメージを表示</source>
+        <translation>Display the full pages as printed</translation>
+    </message>
+    <message>
+        <source>プリンタおよび印刷オプションの変更</source>
+        <translation>Change the printer and printing options</translation>
+    </message>
+    <message>
+        <source>指定のファイルを開く</source>
+        <translation>Open this document</translation>
+    </message>
+    <message>
+        <source>アプリケーションを終了し、ファイルの保存を指示\終了</source>
+        <translation>Quit the application; prompts to save documents</translation>
+    </message>
+    <message>
+        <source>関数作成また編集</source>
+        <translation>Create or edit the functions</translation>
+    </message>
+    <message>
+        <source>直前に行った動作を元に戻す</source>
+        <translation>Undo the last action</translation>
+    </message>
+    <message>
+        <source>選択範囲を切り取ってクリップボードに保存</source>
+        <translation>Cut the selection and put it on the Clipboard</translation>
+    </message>
+    <message>
+        <source>選択範囲をコピーしてクリップボードに保存</source>
+        <translation>Copy the selection and put it on the Clipboard</translation>
+    </message>
+    <message>
+        <source>クリップボードの内容を貼り付け</source>
+        <translation>Insert Clipboard contents</translation>
+    </message>
+    <message>
+        <source>ツール バーの 表示/非表示</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>ステータス バーの 表示/非表示</source>
+        <translation>Show or hide the status bar</translation>
+    </message>
+    <message>
+        <source>作業中のウィンドウを複写して表示</source>
+        <translation>Open another window for the active document</translation>
+    </message>
+    <message>
+        <source>ウィンドウを重ねて表示</source>
+        <translation>Arrange windows so they overlap</translation>
+    </message>
+    <message>
+        <source>ウィンドウを並べて表示</source>
+        <translation>Arrange windows as non-overlapping tiles</translation>
+    </message>
+    <message>
+        <source>ウィンドウの下部にアイコンを整列</source>
+        <translation>Arrange icons at the bottom of the window</translation>
+    </message>
+    <message>
+        <source>次のウィンドウに切り替える</source>
+        <translation>Switch to the next window pane</translation>
+    </message>
+    <message>
+        <source>前のウィンドウに切り替える</source>
+        <translation>Switch back to the previous window pane</translation>
+    </message>
+    <message>
+        <source>プログラム情報、バージョン、著作権を表示します。</source>
+        <translation>Display program information, version number and copyright</translation>
+    </message>
+    <message>
+        <source>新規ファイル</source>
+        <translation>New File</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>名前をつけて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>エクスポート</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>印刷設定</source>
+        <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>ツール バーの表示切り替え</source>
+        <translation>Toggle Toolbar</translation>
+    </message>
+    <message>
+        <source>ステータス バーの表示切り替え</source>
+        <translation>Toggle Status Bar</translation>
+    </message>
+    <message>
+        <source>新規ウィンドウ</source>
+        <translation>New Window</translation>
+    </message>
+    <message>
+        <source>重ねて表示</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>並べて表示</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>アイコンの整列</source>
+        <translation>Arrange Icons</translation>
+    </message>
+    <message>
+        <source>次のペイン</source>
+        <translation>Next Pane</translation>
+    </message>
+    <message>
+        <source>前のペイン</source>
+        <translation>Previous Pane</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFile</name>
+    <message>
+        <source>ファイルバージョン1.0ではないので、ファイルを開くことができません。</source>
+        <translation>The file is not of file version 1.0, so it cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Unexpected file format.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Failed to open document.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Out of memory.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Failed to save document.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>ヘルプが見つかりません。次の場所を探しました:</source>
+        <translation>The manual was not found. These places were looked at:</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>表示言語の変更は、次回の起動時から有効になります。</source>
+        <translation>The new display language takes effect the next time the program starts.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>ファイルを書き込めません: %1 (%2)</source>
+        <translation>Cannot write the file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>エクスポートの形式が分かりません: %1 (拡張子は .png、.svg、.pdf のいずれか)</source>
+        <translation>Unknown export format: %1 (the extension must be .png, .svg or .pdf)</translation>
+    </message>
+    <message>
+        <source>画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)</source>
+        <translation>The image size %1 is out of range (%2 to %3 pixels)</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>Printing failed.</translation>
+    </message>
+    <message>
+        <source>プリンタがインストールされていません。</source>
+        <translation>No printer is installed.</translation>
+    </message>
+</context>
+<context>
+    <name>SampleProgress</name>
+    <message>
+        <source>グラフを計算しています...</source>
+        <translation>Calculating the graphs...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>関数編集</source>
+        <translation>Edit Functions</translation>
+    </message>
+    <message>
+        <source>メモリが不足しているため、グラフを計算できません。</source>
+        <translation>There is not enough memory to calculate the graphs.</translation>
+    </message>
+</context>
+<context>
+    <name>Ui</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ウィンドウ(&amp;W)</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>レディ</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>ツール バー</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>ウィンドウのサイズを変更</source>
+        <translation>Change the window size</translation>
+    </message>
+    <message>
+        <source>ウィンドウの位置を変更</source>
+        <translation>Change the window position</translation>
+    </message>
+    <message>
+        <source>ウィンドウを最小化する</source>
+        <translation>Reduce the window to an icon</translation>
+    </message>
+    <message>
+        <source>ウィンドウを最大化する</source>
+        <translation>Enlarge the window to full size</translation>
+    </message>
+    <message>
+        <source>ウィンドウを通常のサイズに戻す</source>
+        <translation>Restore the window to normal size</translation>
+    </message>
+    <message>
+        <source>作業中のウィンドウを閉じ、変更したファイルの保存を指示</source>
+        <translation>Close the active window and prompt to save the documents</translation>
+    </message>
+    <message>
+        <source>ウィンドウをアクティブにする</source>
+        <translation>Activate this window</translation>
+    </message>
+    <message>
+        <source>言語(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>表示言語を選びます。</source>
+        <translation>Choose the display language.</translation>
+    </message>
+</context>
+</TS>
