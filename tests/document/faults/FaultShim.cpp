@@ -64,10 +64,10 @@ void ParseFault(char* text) {
 }
 
 __attribute__((constructor)) void ReadFaults() {
-    const char* spec = std::getenv("CRV_FAULT");
-    if (!spec) return;
+    const char* faults = std::getenv("CRV_FAULT");
+    if (!faults) return;
     static char copy[256];
-    std::snprintf(copy, sizeof copy, "%s", spec);
+    std::snprintf(copy, sizeof copy, "%s", faults);
     char* rest = copy;
     while (char* item = strsep(&rest, ",")) ParseFault(item);
 }
