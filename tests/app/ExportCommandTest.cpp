@@ -18,6 +18,7 @@
 #include <string>
 
 #include "FakeSeams.h"
+#include "SanitizerBuild.h"
 #include "TestDocuments.h"
 #include "app/AppDocument.h"
 #include "app/ChildFrame.h"
@@ -198,18 +199,6 @@ TEST(ExportCommand, AFullDiskFailsWithTheReasonAndKeepsTheOldPicture) {
 }
 
 namespace {
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-
 constexpr int kMiB = 1 << 20;
 
 // The program in an address space of `mebibytes`.

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "SamplingReference.h"
+#include "SanitizerBuild.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/SampleCapacity.h"
 
@@ -170,18 +171,6 @@ TEST(Sampling, HiddenSlotsKeepTheirArraysAndCounts) {
     EXPECT_EQ(hidden.m_nPoints, 77);
     EXPECT_FALSE(doc.m_graphs[2].m_pPoints);
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
 
 // A resampling, in place or into a copy that takes the old one's place (as
 // the edit dialog does), gets memory already in place: no page to fault in.
