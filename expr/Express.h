@@ -36,7 +36,7 @@ public:
     // The step-by-step rules alone, never the number-only program.
     void EvaluateStepByStep(ExpressValue& result) const;
     // Whether Compile built the number-only program for this formula.
-    bool HasFastPath() const { return m_program.HasFastPath(); }
+    bool HasFastProgram() const { return m_program.HasFastProgram(); }
     // Rows of samples along one of this object's variables, `varying`, at
     // once (ExpressRowProgram.h); null when the formula has no number-only
     // program. The plan holds until the next Compile.

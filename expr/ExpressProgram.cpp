@@ -127,19 +127,19 @@ void CExpressProgram::WidenIntegers() {
     }
 }
 
-void CExpressProgram::BuildFastPath(const CExpressVariables& variables) {
+void CExpressProgram::BuildFastProgram(const CExpressVariables& variables) {
     m_rows.Forget();
     m_fast.Build(m_code, m_nCodeCount, variables);
 }
 
 CExpressRowProgram* CExpressProgram::RowProgram(const double* varying) {
-    if (!HasFastPath()) return nullptr;
+    if (!HasFastProgram()) return nullptr;
     if (!m_rows.IsPlannedFor(m_fast, varying)) m_rows.Plan(m_fast, varying);
     return &m_rows;
 }
 
 void CExpressProgram::Evaluate(const CExpressVariables& variables, ExpressValue& result) const {
-    if (HasFastPath()) {
+    if (HasFastProgram()) {
         result.nType = EV_NUMBER;
         result.dValue = m_fast.Run();
         return;
