@@ -1,6 +1,6 @@
 #pragma once
 // The expression object: a formula compiled once into reverse Polish code and
-// evaluated for every sample point. Variables are asked of the object's
+// evaluated for every sample. Variables are asked of the object's
 // virtual GetVariable; the base object has none (see GraphExpress.h for the
 // classes that have).
 
