@@ -169,7 +169,7 @@ void BM_SphereRows(benchmark::State& state, RowEvaluation evaluation) {
     }
     const int32_t capacity = SpaceParametricCapacity(g);
     SamplePoint* out = WarmRecords(capacity);
-    const ParametricRows rows{g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep, 1, evaluation};
+    const ParametricRows rows{g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep, 1, DocumentPixel(10), evaluation};
     SampleTicker ticker(nullptr, 0);
     int32_t n = 0;
     for (auto _ : state) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
+#include "document/JumpWatch.h"
 #include "document/SampleTicker.h"
 #include "expr/GraphExpress.h"
 
@@ -103,20 +105,58 @@ bool TakeBatch(Ticker& ticker, int count, Room room, Take take) {
     return true;
 }
 
+template <Dimension kDimension>
+constexpr double kSquaredThreshold = kDimension == DIM_PLANE ? kPlaneSquaredThreshold : kSpaceSquaredThreshold;
+
+// An explicit row's curve between its samples: f at any x of the row,
+// through the same compiled formula, with the same rules as a sample.
+template <Dimension kDimension>
+class ExplicitProbe final : public CurveProbe {
+public:
+    ExplicitProbe(CFunctionExpress& f, const ExplicitRows& rows)
+        : m_f(f), m_range(rows.range), m_leftSide(rows.leftSide) {}
+
+    bool At(double x, CurvePoint& point) override {
+        m_f.m_x = x;
+        double v = 0.0;
+        if (!m_f.EvaluateNumber(v) || std::isnan(v) ||
+            !ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range)) {
+            return false;
+        }
+        point = {{v, 0.0, 0.0}};
+        return true;
+    }
+
+private:
+    CFunctionExpress& m_f;
+    const double m_range;
+    const int32_t m_leftSide;
+};
+
+// The rows sampled for comparison without the jump test.
+struct NoJumpWatch {
+    void Stored(bool, double, const CurvePoint&) {}
+    void End() {}
+};
+
 // The records of one explicit row as its samples come: the left side's rule,
 // the range test, and where a piece begins.
-template <Dimension kDimension>
+template <Dimension kDimension, class Watch>
 class ExplicitRecords {
 public:
     static constexpr bool kPlane = kDimension == DIM_PLANE;
 
-    ExplicitRecords(const ExplicitRows& rows, double y, SamplePoint* out, int32_t room)
-        : m_y(y), m_range(rows.range), m_leftSide(rows.leftSide), m_room(room), m_writer(out, rows.number) {}
+    ExplicitRecords(const ExplicitRows& rows, double y, SamplePoint* out, int32_t room, Watch& watch)
+        : m_y(y),
+          m_range(rows.range),
+          m_leftSide(rows.leftSide),
+          m_room(room),
+          m_writer(out, rows.number),
+          m_watch(watch) {}
 
     // The sample f(x) = v; `valued` is false when it has no number.
     void Take(double x, double v, bool valued) {
-        constexpr double threshold = kPlane ? kPlaneSquaredThreshold : kSpaceSquaredThreshold;
-        if (!valued || !ExplicitValue(v, m_leftSide, threshold, m_range)) {
+        if (!valued || !ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range)) {
             m_newPiece = true;
             return;
         }
@@ -125,10 +165,15 @@ public:
         } else {
             m_writer.Store(m_newPiece, x, m_y, v);
         }
+        m_watch.Stored(m_newPiece, x, {{v, 0.0, 0.0}});
         m_newPiece = false;
     }
     bool HasRoom() const { return m_writer.Count() < m_room; }
-    int32_t Stored() const { return m_writer.Count(); }
+    // The row ends, finished or not: its last interval is decided.
+    RowSampled End(bool finished) {
+        m_watch.End();
+        return {m_writer.Count(), finished};
+    }
 
 private:
     const double m_y;
@@ -136,30 +181,29 @@ private:
     const int32_t m_leftSide;
     const int32_t m_room;
     RecordWriter m_writer;
+    Watch& m_watch;
     bool m_newPiece = true;
 };
 
-template <Dimension kDimension, class Ticker>
-RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, ExplicitRecords<kDimension>& records,
-                                Ticker& ticker) {
+template <class Records, class Ticker>
+RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, Records& records, Ticker& ticker) {
     const double r = rows.range;
     for (double x = -r; x <= r && records.HasRoom(); x += rows.step) {
         if (!ticker.Tick()) {
-            return {records.Stored(), false};
+            return records.End(false);
         }
         f.m_x = x;
         double v = 0.0;
         const bool valued = f.EvaluateNumber(v);
         records.Take(x, v, valued);
     }
-    return {records.Stored(), true};
+    return records.End(true);
 }
 
 // The same samples with x a batch at a time: a number-only formula always
 // has a number.
-template <Dimension kDimension, class Ticker>
-RowSampled ExplicitRowBatched(CExpressRowProgram& program, const ExplicitRows& rows,
-                              ExplicitRecords<kDimension>& records, Ticker& ticker) {
+template <class Records, class Ticker>
+RowSampled ExplicitRowBatched(CExpressRowProgram& program, const ExplicitRows& rows, Records& records, Ticker& ticker) {
     program.BeginRow();
     RowAxis::Position at = rows.xs.Begin();
     while (records.HasRoom()) {
@@ -173,10 +217,19 @@ RowSampled ExplicitRowBatched(CExpressRowProgram& program, const ExplicitRows& r
             ticker, count, [&records] { return records.HasRoom(); },
             [&records, xs, values](int i) { records.Take(xs[i], values[i], true); });
         if (!finished) {
-            return {records.Stored(), false};
+            return records.End(false);
         }
     }
-    return {records.Stored(), true};
+    return records.End(true);
+}
+
+template <Dimension kDimension, class Watch, class Ticker>
+RowSampled ExplicitRowWatched(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
+                              Watch& watch, Ticker& ticker) {
+    ExplicitRecords<kDimension, Watch> records(rows, y, out, room, watch);
+    CExpressRowProgram* program = rows.evaluation == RowEvaluation::Batched ? f.RowProgram(&f.m_x) : nullptr;
+    return program ? ExplicitRowBatched(*program, rows, records, ticker)
+                   : ExplicitRowPerSample(f, rows, records, ticker);
 }
 
 template <Dimension kDimension, class Ticker>
@@ -185,10 +238,13 @@ RowSampled ExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, 
     if constexpr (kDimension != DIM_PLANE) {
         f.m_y = y;
     }
-    ExplicitRecords<kDimension> records(rows, y, out, room);
-    CExpressRowProgram* program = rows.evaluation == RowEvaluation::Batched ? f.RowProgram(&f.m_x) : nullptr;
-    return program ? ExplicitRowBatched(*program, rows, records, ticker)
-                   : ExplicitRowPerSample(f, rows, records, ticker);
+    if (rows.jumps == JumpTest::Off) {
+        NoJumpWatch none;
+        return ExplicitRowWatched<kDimension>(f, rows, y, out, room, none, ticker);
+    }
+    ExplicitProbe<kDimension> probe(f, rows);
+    JumpWatch<1> watch(out, probe, rows.pixel, rows.range);
+    return ExplicitRowWatched<kDimension>(f, rows, y, out, room, watch, ticker);
 }
 
 bool Evaluate(CurveFormulas& f, double t, double, double& x, double& y, double& z) {
@@ -204,15 +260,51 @@ bool Evaluate(SurfaceFormulas& f, double u, double v, double& x, double& y, doub
     return f.x->EvaluateNumber(x) && f.y->EvaluateNumber(y) && f.z->EvaluateNumber(z);
 }
 
-template <class Formulas, class Ticker>
-RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+// A parametric row's curve between its samples: the coordinate formulas at
+// any u of the row.
+template <class Formulas>
+class ParametricProbe final : public CurveProbe {
+public:
+    ParametricProbe(Formulas& f, double v) : m_f(f), m_v(v) {}
+
+    bool At(double u, CurvePoint& point) override { return Evaluate(m_f, u, m_v, point.c[0], point.c[1], point.c[2]); }
+
+private:
+    Formulas& m_f;
+    const double m_v;
+};
+
+// The records of one parametric row, each watched for a jump from the one
+// before.
+template <class Watch>
+class ParametricRecords {
+public:
+    ParametricRecords(SamplePoint* out, int32_t number, Watch& watch) : m_writer(out, number), m_watch(watch) {}
+
+    void Store(double u, double x, double y, double z) {
+        const bool begins = m_writer.Count() == 0;
+        m_writer.Store(begins, x, y, z);
+        m_watch.Stored(begins, u, {{x, y, z}});
+    }
+    int32_t Count() const { return m_writer.Count(); }
+    RowSampled End(bool finished) {
+        m_watch.End();
+        return {m_writer.Count(), finished};
+    }
+
+private:
+    RecordWriter m_writer;
+    Watch& m_watch;
+};
+
+template <class Formulas, class Records, class Ticker>
+RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, double v, Records& writer, int32_t room,
                                   Ticker& ticker) {
     const double last = rows.last;
     const double step = rows.step;
-    RecordWriter writer(out, rows.number);
     for (double u = rows.start; u <= last && writer.Count() < room; u += step) {
         if (!ticker.Tick()) {
-            return {writer.Count(), false};
+            return writer.End(false);
         }
         double x;
         double y;
@@ -223,9 +315,9 @@ RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, doubl
             }
             continue;
         }
-        writer.Store(writer.Count() == 0, x, y, z);
+        writer.Store(u, x, y, z);
     }
-    return {writer.Count(), true};
+    return writer.End(true);
 }
 
 // The row programs of the coordinate formulas along t or u, with v set for
@@ -250,8 +342,8 @@ bool BeginRows(SurfaceFormulas& f, double v, CoordinatePrograms& programs) {
 
 // The same samples with u a batch at a time: number-only formulas always
 // have numbers, so every sample is stored.
-template <class Ticker>
-RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const ParametricRows& rows, SamplePoint* out,
+template <class Records, class Ticker>
+RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const ParametricRows& rows, Records& writer,
                                 int32_t room, Ticker& ticker) {
     static constexpr double kNoZ[kBatch] = {};
     for (CExpressRowProgram* program : programs) {
@@ -259,7 +351,6 @@ RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const Parame
             program->BeginRow();
         }
     }
-    RecordWriter writer(out, rows.number);
     RowAxis::Position at = rows.us.Begin();
     while (writer.Count() < room) {
         double* us = programs[0]->Input();
@@ -279,24 +370,41 @@ RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const Parame
         }
         const bool finished = TakeBatch(
             ticker, count, [&writer, room] { return writer.Count() < room; },
-            [&writer, &coordinates](int i) {
-                writer.Store(writer.Count() == 0, coordinates[0][i], coordinates[1][i], coordinates[2][i]);
+            [&writer, &coordinates, us](int i) {
+                writer.Store(us[i], coordinates[0][i], coordinates[1][i], coordinates[2][i]);
             });
         if (!finished) {
-            return {writer.Count(), false};
+            return writer.End(false);
         }
     }
-    return {writer.Count(), true};
+    return writer.End(true);
 }
+
+template <class Formulas, class Watch, class Ticker>
+RowSampled ParametricRowWatched(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+                                Watch& watch, Ticker& ticker) {
+    ParametricRecords<Watch> records(out, rows.number, watch);
+    CoordinatePrograms programs;
+    if (rows.evaluation == RowEvaluation::Batched && BeginRows(f, v, programs)) {
+        return ParametricRowBatched(programs, rows, records, room, ticker);
+    }
+    return ParametricRowPerSample(f, rows, v, records, room, ticker);
+}
+
+// Only the coordinates a kind has count for a change.
+template <class Formulas>
+constexpr int kCoordinates = std::is_same_v<Formulas, CurveFormulas> ? 2 : 3;
 
 template <class Formulas, class Ticker>
 RowSampled ParametricRow(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
                          Ticker& ticker) {
-    CoordinatePrograms programs;
-    if (rows.evaluation == RowEvaluation::Batched && BeginRows(f, v, programs)) {
-        return ParametricRowBatched(programs, rows, out, room, ticker);
+    if (rows.jumps == JumpTest::Off) {
+        NoJumpWatch none;
+        return ParametricRowWatched(f, rows, v, out, room, none, ticker);
     }
-    return ParametricRowPerSample(f, rows, v, out, room, ticker);
+    ParametricProbe<Formulas> probe(f, v);
+    JumpWatch<kCoordinates<Formulas>> watch(out, probe, rows.pixel, JumpWatch<3>::kNoRange);
+    return ParametricRowWatched(f, rows, v, out, room, watch, ticker);
 }
 
 }  // namespace

@@ -141,6 +141,101 @@ TEST(Sample2D, NaNIsStoredAndInfinityDropped) {
     EXPECT_EQ(s.g.m_nPoints, 40);
 }
 
+// Whether a pole or a jump of a formula lies in (a, b] on the row at `row`.
+using JumpIn = bool (*)(double a, double b, double row);
+
+// A pole or jump at p + k * period for every integer k.
+bool Crosses(double a, double b, double p, double period) {
+    return std::floor((a - p) / period) != std::floor((b - p) / period);
+}
+bool AtZero(double a, double b, double) { return a < 0.0 && 0.0 <= b; }
+
+// How the pieces of a slot meet the jumps of its formula, walking the
+// records along x: `joined` continuing records drawn across a jump, and
+// `unexplained` pieces begun where neither a jump lies nor a sample was left
+// out (the next x is more than a step on).
+struct PieceCount {
+    int pieces = 0;
+    int joined = 0;
+    int unexplained = 0;
+};
+
+PieceCount CountPieces(const CGraphDef& g, double step, JumpIn jumpIn, bool space = false) {
+    PieceCount count;
+    for (int k = 0; k < g.m_nPoints; ++k) {
+        const SamplePoint& p = g.m_pPoints[k];
+        const double row = space ? p.y : 0.0;
+        const bool begins = p.fromX == p.x && p.fromY == p.y && p.fromZ == p.z;
+        if (!begins) {
+            count.joined += jumpIn(p.fromX, p.x, row);
+            continue;
+        }
+        ++count.pieces;
+        const SamplePoint* before = k > 0 ? &g.m_pPoints[k - 1] : nullptr;
+        if (before && (!space || before->y == p.y) && p.x - before->x < 1.5 * step && !jumpIn(before->x, p.x, row)) {
+            ++count.unexplained;
+        }
+    }
+    return count;
+}
+
+TEST(Sample2D, CurvesBreakAtPolesAndJumpsAndNowhereElse) {
+    struct Case {
+        const char16_t* formula;
+        int32_t range;
+        JumpIn jumpIn;
+        int pieces;  // 0: as the jumps and the range make them
+    };
+    const Case cases[] = {
+        {u"TAN(2*x)", 10, [](double a, double b, double) { return Crosses(a, b, M_PI / 4, M_PI / 2); }, 0},
+        {u"TAN(x)", 20, [](double a, double b, double) { return Crosses(a, b, M_PI / 2, M_PI); }, 0},
+        {u"1/SIN(x)", 20, [](double a, double b, double) { return Crosses(a, b, 0.0, M_PI); }, 0},
+        {u"1/(x-0.1)", 20, [](double a, double b, double) { return a < 0.1 && 0.1 <= b; }, 0},
+        {u"5*ABS(x)/x", 10, AtZero, 2},
+        {u"10*TANH(50*x)", 10, [](double, double, double) { return false; }, 1},
+        {u"x*x/4-6", 10, [](double, double, double) { return false; }, 1},
+        {u"5*SIN(x)", 10, [](double, double, double) { return false; }, 1},
+        {u"9*SIN(7*x)", 10, [](double, double, double) { return false; }, 1},
+    };
+    for (const Case& c : cases) {
+        OneSlot s(c.range, c.formula);
+        s.doc.Sample2D();
+        const PieceCount count = CountPieces(s.g, 0.2, c.jumpIn);
+        EXPECT_EQ(count.joined, 0) << "segments across a pole or jump";
+        EXPECT_EQ(count.unexplained, 0) << "pieces broken where the curve is continuous";
+        if (c.pieces > 0) {
+            EXPECT_EQ(count.pieces, c.pieces);
+        }
+    }
+}
+
+TEST(Sample2D, ParametricCurveBreaksAtItsPole) {
+    OneSlot s(10, u"");
+    s.g.m_nKind = GK_PARAMETRIC;
+    s.g.m_strX = u"t";
+    s.g.m_strY = u"TAN(t)";
+    s.g.m_dTStart = 0;
+    s.g.m_dTEnd = 3;
+    s.g.m_dTStep = 0.1;
+    s.doc.Sample2D();
+    const PieceCount count =
+        CountPieces(s.g, 0.1, [](double a, double b, double) { return a < M_PI / 2 && M_PI / 2 <= b; });
+    EXPECT_EQ(count.joined, 0);
+    EXPECT_EQ(count.unexplained, 0);
+    EXPECT_EQ(count.pieces, 2);
+}
+
+TEST(Sample3D, SurfaceRowsBreakWhereTheyMeetAPole) {
+    OneSlot s(10, u"TAN(x*y/4)");
+    s.doc.m_nDimension = DIM_SPACE;
+    s.doc.Sample3D();
+    const PieceCount count = CountPieces(
+        s.g, 0.2,
+        [](double a, double b, double y) { return y != 0.0 && Crosses(a * y / 4, b * y / 4, M_PI / 2, M_PI); }, true);
+    EXPECT_EQ(count.joined, 0);
+    EXPECT_EQ(count.unexplained, 0);
+}
+
 TEST(Sample2D, TextFormulaStoresNothingButHasAnArray) {
     OneSlot s(10, u"\"abc\"");
     s.doc.Sample2D();
