@@ -1,115 +1,98 @@
 #pragma once
-// Watches the samples of one row as they are stored and begins a new piece
-// at a sample that the curve jumps to: only an interval that looks
-// suspicious beside its neighbours is asked about (Continuity.h), so an
-// ordinary interval costs a few comparisons and no evaluation. An interval
-// is decided once the sample after it is known, and a jump turns the
-// record already stored for its end into the first record of a piece, as a
-// sample left out before it would have: no record is added or moved.
+// Watches the samples of a parametric row as they are stored and begins a
+// new piece at a sample that the curve jumps to: an interval is decided
+// once the sample after it is known, and only one that departs from its
+// neighbours is asked about (JumpSuspicion.h), so an ordinary interval costs
+// a few comparisons and no evaluation. A jump turns the record already
+// stored for its end into the first record of a piece, as a sample left out
+// before it would have: no record is added or moved.
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
-#include "document/Continuity.h"
 #include "document/GraphDef.h"
+#include "document/JumpSuspicion.h"
 
-// N coordinates of the points count for the change: the value alone for an
-// explicit graph (x only runs along the row), all of them for a parametric
-// one.
+// The N coordinates of the points count for the change: x and y of a
+// curve, x, y and z of a surface.
 template <int N>
 class JumpWatch {
 public:
-    static constexpr double kNoRange = std::numeric_limits<double>::infinity();
-
-    // Records go to out[0] onwards, one for each Stored. A finite `range`
-    // is the range of the one coordinate of an explicit graph.
-    JumpWatch(SamplePoint* out, CurveProbe& probe, double pixel, double range)
-        : m_out(out), m_probe(probe), m_pixel(pixel), m_range(range) {}
+    // Records go to out[0] onwards, one for each Stored.
+    JumpWatch(SamplePoint* out, CurveProbe& probe, double pixel) : m_out(out), m_probe(probe), m_pixel(pixel) {}
 
     // The sample at s, point p, was stored as the next record; `begins`
-    // when it begins a piece.
-    void Stored(bool begins, double s, const CurvePoint& p) {
+    // when it begins a piece. Inline and short: an interval is looked at
+    // closer only when its change departs from a neighbour's by half a
+    // pixel or more.
+    [[gnu::always_inline]] void Stored(bool begins, double s, const CurvePoint& p) {
         const int32_t index = m_next++;
-        if (begins) {
+        if (begins) [[unlikely]] {
             End();
-            m_hasBefore = false;
         } else {
-            CurvePoint d;
+            double after[N];
             for (int c = 0; c < N; ++c) {
-                d.c[c] = p.c[c] - m_b.c[c];
+                after[c] = p.c[c] - m_b[c];
             }
-            if (m_pending) {
-                const bool broken = Decide(&d);
-                m_hasBefore = !broken;
-                m_before = m_change;
-            } else {
-                m_hasBefore = false;
+            const bool broken = m_pending && Departs(m_hasBefore ? m_before : m_change, after) && Decide(after);
+            m_hasBefore = m_pending && !broken;
+            for (int c = 0; c < N; ++c) {
+                m_before[c] = m_change[c];
+                m_change[c] = after[c];
             }
             m_sA = m_sB;
-            m_a = m_b;
-            m_change = d;
+            for (int c = 0; c < N; ++c) {
+                m_a[c] = m_b[c];
+            }
             m_pending = true;
         }
         m_sB = s;
-        m_b = p;
+        for (int c = 0; c < N; ++c) {
+            m_b[c] = p.c[c];
+        }
         m_indexB = index;
     }
 
     // The row ends: the last interval is decided without a neighbour after it.
     void End() {
-        if (m_pending) {
+        if (m_pending && (m_hasBefore ? Departs(m_before, m_change) : Size(m_change) > m_pixel)) {
             Decide(nullptr);
-            m_pending = false;
         }
+        m_pending = false;
+        m_hasBefore = false;
     }
 
 private:
-    // A change this many times both neighbours' is suspicious by itself.
-    static constexpr double kLargeChange = 2.0;
-
-    static double Size(const CurvePoint& d) {
-        double size = std::fabs(d.c[0]);
+    static double Size(const double (&d)[N]) {
+        double size = std::fabs(d[0]);
         for (int c = 1; c < N; ++c) {
-            size = std::max(size, std::fabs(d.c[c]));
+            size = std::max(size, std::fabs(d[c]));
         }
         return size;
     }
 
-    // Whether the pending interval from a to b is worth a closer look, with
-    // the change before it (m_before, when m_hasBefore) and after it.
-    bool Suspicious(const CurvePoint* after) const {
-        const double size = Size(m_change);
-        if (!(size > m_pixel)) {
-            return false;  // too small to see, or not a number
+    // Whether the pending change departs from `before` or `after` (either
+    // may be the pending change itself when it has no such neighbour).
+    [[gnu::always_inline]] bool Departs(const double (&before)[N], const double (&after)[N]) const {
+        const double half = 0.5 * m_pixel;
+        bool departs = false;
+        for (int c = 0; c < N; ++c) {
+            departs |= std::fabs(m_change[c] - before[c]) > half;
+            departs |= std::fabs(m_change[c] - after[c]) > half;
         }
-        const double neighbours = std::max(m_hasBefore ? Size(m_before) : 0.0, after ? Size(*after) : 0.0);
-        if (size > kLargeChange * neighbours) {
-            return true;
-        }
-        if (m_range != kNoRange && std::max(std::fabs(m_a.c[0]), std::fabs(m_b.c[0])) + size > m_range) {
-            return true;  // the curve may leave the range inside
-        }
-        // The slope turns against a neighbour and does not follow the trend
-        // the two neighbours set, along the coordinate that changes most.
-        int c = 0;
-        for (int k = 1; k < N; ++k) {
-            if (std::fabs(m_change.c[k]) > std::fabs(m_change.c[c])) c = k;
-        }
-        const double change = m_change.c[c];
-        const bool turnsBefore = m_hasBefore && change * m_before.c[c] < 0.0;
-        const bool turnsAfter = after && change * after->c[c] < 0.0;
-        if (!turnsBefore && !turnsAfter) {
-            return false;
-        }
-        const double trend =
-            m_hasBefore && after ? 0.5 * (m_before.c[c] + after->c[c]) : (m_hasBefore ? m_before.c[c] : after->c[c]);
-        return std::fabs(change - trend) > m_pixel;
+        return departs;
     }
 
     // Decides the pending interval; true when its end now begins a piece.
-    bool Decide(const CurvePoint* after) {
-        if (!Suspicious(after) || !JumpsBetween(m_probe, m_sA, m_a, m_sB, m_b, m_pixel)) {
+    [[gnu::always_inline]] bool Decide(const double* after) {
+        Neighbourhood<N> n{m_sA, m_sB, {}, {}, {}, {}, {}, m_hasBefore, after != nullptr};
+        for (int c = 0; c < N; ++c) {
+            n.a.c[c] = m_a[c];
+            n.b.c[c] = m_b[c];
+            n.change[c] = m_change[c];
+            n.before[c] = m_before[c];
+            n.after[c] = after ? after[c] : 0.0;
+        }
+        if (!JumpsInside(n, m_probe, m_pixel, kNoRange)) {
             return false;
         }
         SamplePoint& end = m_out[m_indexB];
@@ -122,15 +105,14 @@ private:
     SamplePoint* const m_out;
     CurveProbe& m_probe;
     const double m_pixel;
-    const double m_range;
     int32_t m_next = 0;        // the index of the next record
     bool m_pending = false;    // an interval a..b waits for the sample after it
     bool m_hasBefore = false;  // m_before is the change of the interval before a..b
     double m_sA = 0.0;
     double m_sB = 0.0;
     int32_t m_indexB = 0;
-    CurvePoint m_a{};
-    CurvePoint m_b{};
-    CurvePoint m_change{};  // b - a
-    CurvePoint m_before{};
+    double m_a[N] = {};
+    double m_b[N] = {};
+    double m_change[N] = {};  // b - a
+    double m_before[N] = {};
 };

@@ -5,6 +5,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "document/ExplicitRowScan.h"
 #include "document/JumpWatch.h"
 #include "document/SampleTicker.h"
 #include "expr/GraphExpress.h"
@@ -135,28 +136,31 @@ private:
 
 // The rows sampled for comparison without the jump test.
 struct NoJumpWatch {
+    NoJumpWatch(SamplePoint*, CurveProbe&, double) {}
     void Stored(bool, double, const CurvePoint&) {}
     void End() {}
 };
+struct NoRowScan {
+    void Stored(int32_t, const double*, int32_t) {}
+    void End(int32_t) {}
+};
 
 // The records of one explicit row as its samples come: the left side's rule,
-// the range test, and where a piece begins.
-template <Dimension kDimension, class Watch>
+// the range test, and where a piece begins. kPlain: the left side is known
+// to be plain, so the loop does not ask for each sample.
+template <Dimension kDimension, bool kPlain>
 class ExplicitRecords {
 public:
     static constexpr bool kPlane = kDimension == DIM_PLANE;
 
-    ExplicitRecords(const ExplicitRows& rows, double y, SamplePoint* out, int32_t room, Watch& watch)
-        : m_y(y),
-          m_range(rows.range),
-          m_leftSide(rows.leftSide),
-          m_room(room),
-          m_writer(out, rows.number),
-          m_watch(watch) {}
+    ExplicitRecords(const ExplicitRows& rows, double y, SamplePoint* out, int32_t room)
+        : m_y(y), m_range(rows.range), m_leftSide(rows.leftSide), m_room(room), m_writer(out, rows.number) {}
 
     // The sample f(x) = v; `valued` is false when it has no number.
     void Take(double x, double v, bool valued) {
-        if (!valued || !ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range)) {
+        const bool kept = kPlain ? !(v > m_range || v < -m_range)
+                                 : ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range);
+        if (!valued || !kept) {
             m_newPiece = true;
             return;
         }
@@ -165,15 +169,12 @@ public:
         } else {
             m_writer.Store(m_newPiece, x, m_y, v);
         }
-        m_watch.Stored(m_newPiece, x, {{v, 0.0, 0.0}});
         m_newPiece = false;
     }
     bool HasRoom() const { return m_writer.Count() < m_room; }
-    // The row ends, finished or not: its last interval is decided.
-    RowSampled End(bool finished) {
-        m_watch.End();
-        return {m_writer.Count(), finished};
-    }
+    int32_t Stored() const { return m_writer.Count(); }
+    // Whether the values stored are those evaluated, unchanged.
+    static constexpr bool kStoresValues = kPlain;
 
 private:
     const double m_y;
@@ -181,55 +182,69 @@ private:
     const int32_t m_leftSide;
     const int32_t m_room;
     RecordWriter m_writer;
-    Watch& m_watch;
     bool m_newPiece = true;
 };
 
-template <class Records, class Ticker>
-RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, Records& records, Ticker& ticker) {
+// The records are taken by value, so that nothing outside the loop sees
+// them and the loop may keep them in registers; the scan looks at them
+// for jumps once they are stored (it is told of the last at the row's end).
+template <class Records, class Scan, class Ticker>
+RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, Records records, Scan& scan,
+                                Ticker& ticker) {
     const double r = rows.range;
+    bool finished = true;
     for (double x = -r; x <= r && records.HasRoom(); x += rows.step) {
         if (!ticker.Tick()) {
-            return records.End(false);
+            finished = false;
+            break;
         }
         f.m_x = x;
         double v = 0.0;
         const bool valued = f.EvaluateNumber(v);
         records.Take(x, v, valued);
     }
-    return records.End(true);
+    scan.End(records.Stored());
+    return {records.Stored(), finished};
 }
 
 // The same samples with x a batch at a time: a number-only formula always
-// has a number.
-template <class Records, class Ticker>
-RowSampled ExplicitRowBatched(CExpressRowProgram& program, const ExplicitRows& rows, Records& records, Ticker& ticker) {
+// has a number. Each batch's records are scanned while they are at hand.
+template <class Records, class Scan, class Ticker>
+RowSampled ExplicitRowBatched(CExpressRowProgram& program, const ExplicitRows& rows, Records records, Scan& scan,
+                              Ticker& ticker) {
     program.BeginRow();
     RowAxis::Position at = rows.xs.Begin();
-    while (records.HasRoom()) {
+    bool finished = true;
+    while (finished && records.HasRoom()) {
         double* xs = program.Input();
         const int count = rows.xs.Next(at, xs, kBatch);
         if (count == 0) {
             break;
         }
         const double* values = program.Run(count);
-        const bool finished = TakeBatch(
+        const int32_t before = records.Stored();
+        finished = TakeBatch(
             ticker, count, [&records] { return records.HasRoom(); },
             [&records, xs, values](int i) { records.Take(xs[i], values[i], true); });
-        if (!finished) {
-            return records.End(false);
-        }
+        const bool whole = Records::kStoresValues && records.Stored() - before == count;
+        scan.Stored(records.Stored(), whole ? values : nullptr, count);
     }
-    return records.End(true);
+    scan.End(records.Stored());
+    return {records.Stored(), finished};
 }
 
-template <Dimension kDimension, class Watch, class Ticker>
-RowSampled ExplicitRowWatched(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
-                              Watch& watch, Ticker& ticker) {
-    ExplicitRecords<kDimension, Watch> records(rows, y, out, room, watch);
+template <Dimension kDimension, class Scan, class Ticker>
+RowSampled ExplicitRowScanned(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
+                              Scan& scan, Ticker& ticker) {
     CExpressRowProgram* program = rows.evaluation == RowEvaluation::Batched ? f.RowProgram(&f.m_x) : nullptr;
-    return program ? ExplicitRowBatched(*program, rows, records, ticker)
-                   : ExplicitRowPerSample(f, rows, records, ticker);
+    if (rows.leftSide == LS_PLAIN) {
+        const ExplicitRecords<kDimension, true> records(rows, y, out, room);
+        return program ? ExplicitRowBatched(*program, rows, records, scan, ticker)
+                       : ExplicitRowPerSample(f, rows, records, scan, ticker);
+    }
+    const ExplicitRecords<kDimension, false> records(rows, y, out, room);
+    return program ? ExplicitRowBatched(*program, rows, records, scan, ticker)
+                   : ExplicitRowPerSample(f, rows, records, scan, ticker);
 }
 
 template <Dimension kDimension, class Ticker>
@@ -239,12 +254,13 @@ RowSampled ExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, 
         f.m_y = y;
     }
     if (rows.jumps == JumpTest::Off) {
-        NoJumpWatch none;
-        return ExplicitRowWatched<kDimension>(f, rows, y, out, room, none, ticker);
+        NoRowScan none;
+        return ExplicitRowScanned<kDimension>(f, rows, y, out, room, none, ticker);
     }
     ExplicitProbe<kDimension> probe(f, rows);
-    JumpWatch<1> watch(out, probe, rows.pixel, rows.range);
-    return ExplicitRowWatched<kDimension>(f, rows, y, out, room, watch, ticker);
+    ExplicitRowScan scan(out, kDimension == DIM_PLANE ? &SamplePoint::y : &SamplePoint::z, probe, rows.pixel,
+                         rows.range);
+    return ExplicitRowScanned<kDimension>(f, rows, y, out, room, scan, ticker);
 }
 
 bool Evaluate(CurveFormulas& f, double t, double, double& x, double& y, double& z) {
@@ -279,7 +295,8 @@ private:
 template <class Watch>
 class ParametricRecords {
 public:
-    ParametricRecords(SamplePoint* out, int32_t number, Watch& watch) : m_writer(out, number), m_watch(watch) {}
+    ParametricRecords(SamplePoint* out, const ParametricRows& rows, CurveProbe& probe)
+        : m_writer(out, rows.number), m_watch(out, probe, rows.pixel) {}
 
     void Store(double u, double x, double y, double z) {
         const bool begins = m_writer.Count() == 0;
@@ -294,11 +311,11 @@ public:
 
 private:
     RecordWriter m_writer;
-    Watch& m_watch;
+    Watch m_watch;
 };
 
 template <class Formulas, class Records, class Ticker>
-RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, double v, Records& writer, int32_t room,
+RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, double v, Records writer, int32_t room,
                                   Ticker& ticker) {
     const double last = rows.last;
     const double step = rows.step;
@@ -343,7 +360,7 @@ bool BeginRows(SurfaceFormulas& f, double v, CoordinatePrograms& programs) {
 // The same samples with u a batch at a time: number-only formulas always
 // have numbers, so every sample is stored.
 template <class Records, class Ticker>
-RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const ParametricRows& rows, Records& writer,
+RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const ParametricRows& rows, Records writer,
                                 int32_t room, Ticker& ticker) {
     static constexpr double kNoZ[kBatch] = {};
     for (CExpressRowProgram* program : programs) {
@@ -382,8 +399,9 @@ RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const Parame
 
 template <class Formulas, class Watch, class Ticker>
 RowSampled ParametricRowWatched(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
-                                Watch& watch, Ticker& ticker) {
-    ParametricRecords<Watch> records(out, rows.number, watch);
+                                Ticker& ticker) {
+    ParametricProbe<Formulas> probe(f, v);
+    const ParametricRecords<Watch> records(out, rows, probe);
     CoordinatePrograms programs;
     if (rows.evaluation == RowEvaluation::Batched && BeginRows(f, v, programs)) {
         return ParametricRowBatched(programs, rows, records, room, ticker);
@@ -398,13 +416,9 @@ constexpr int kCoordinates = std::is_same_v<Formulas, CurveFormulas> ? 2 : 3;
 template <class Formulas, class Ticker>
 RowSampled ParametricRow(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
                          Ticker& ticker) {
-    if (rows.jumps == JumpTest::Off) {
-        NoJumpWatch none;
-        return ParametricRowWatched(f, rows, v, out, room, none, ticker);
-    }
-    ParametricProbe<Formulas> probe(f, v);
-    JumpWatch<kCoordinates<Formulas>> watch(out, probe, rows.pixel, JumpWatch<3>::kNoRange);
-    return ParametricRowWatched(f, rows, v, out, room, watch, ticker);
+    return rows.jumps == JumpTest::On
+               ? ParametricRowWatched<Formulas, JumpWatch<kCoordinates<Formulas>>>(f, rows, v, out, room, ticker)
+               : ParametricRowWatched<Formulas, NoJumpWatch>(f, rows, v, out, room, ticker);
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <new>
+#include <string>
 
 #include "SamplingReference.h"
 #include "SanitizerBuild.h"
+#include "document/Continuity.h"
 #include "document/CurvilinearscopeDoc.h"
+#include "document/DocumentFile.h"
 #include "document/SampleCapacity.h"
 
 namespace {
@@ -234,6 +241,69 @@ TEST(Sample3D, SurfaceRowsBreakWhereTheyMeetAPole) {
         [](double a, double b, double y) { return y != 0.0 && Crosses(a * y / 4, b * y / 4, M_PI / 2, M_PI); }, true);
     EXPECT_EQ(count.joined, 0);
     EXPECT_EQ(count.unexplained, 0);
+}
+
+// The evaluations the plain loops make for the shown slots of a document.
+double LoopEvaluations(const CCurvilinearscopeDoc& doc) {
+    auto count = [](double start, double last, double step) {
+        double n = 0;
+        for (double s = start; s <= last && step > 0; s += step) ++n;
+        return n;
+    };
+    double total = 0;
+    const double r = doc.m_nRange;
+    for (const CGraphDef& g : doc.m_graphs) {
+        if (!g.m_bShow) continue;
+        const bool space = doc.m_nDimension == DIM_SPACE;
+        if (g.m_nKind == GK_EXPLICIT) {
+            const double side = count(-r, r, g.m_dStep);
+            total += space ? side * side : side;
+        } else {
+            const double row = count(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep);
+            total += space ? row * count(g.m_dVStart, g.m_dVEnd + g.m_dVStep, g.m_dVStep) : row;
+        }
+    }
+    return total;
+}
+
+// The fuzzer's seed formulas, each as the kind of formula its first byte
+// chooses (a parametric one as y(t) or z(u, v) beside x = t or u, y = v),
+// and the example documents: the jump test costs at most a tenth more
+// evaluations than the plain loops make, all of them together.
+TEST(Sampling, JumpTestCostsFewEvaluations) {
+    std::vector<std::unique_ptr<CCurvilinearscopeDoc>> docs;
+    const std::filesystem::path source(CRV_SOURCE_DIR);
+    for (const auto& entry : std::filesystem::directory_iterator(source / "fuzz/seeds/expr")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (bytes.empty() || (bytes[0] & 0x80)) continue;
+        const std::u16string formula(bytes.begin() + 1, bytes.end());
+        const int kind = static_cast<unsigned char>(bytes[0]) % 5;
+        auto& doc = *docs.emplace_back(std::make_unique<CCurvilinearscopeDoc>());
+        CGraphDef& g = doc.m_graphs[0];
+        g.m_bShow = 1;
+        doc.m_nDimension = kind == 2 || kind == 4 ? DIM_SPACE : DIM_PLANE;
+        g.m_nKind = kind >= 3 ? GK_PARAMETRIC : GK_EXPLICIT;
+        g.m_strFormula = formula;
+        g.m_strX = kind == 3 ? u"t" : u"u";
+        g.m_strY = kind == 3 ? formula : u"v";
+        g.m_strZ = formula;
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(source / "examples")) {
+        auto& doc = *docs.emplace_back(std::make_unique<CCurvilinearscopeDoc>());
+        OpenDocumentFile(entry.path(), doc);
+    }
+    ASSERT_GT(docs.size(), 20u);
+    double plain = 0;
+    const int64_t before = ContinuityEvaluations();
+    for (auto& doc : docs) {
+        plain += LoopEvaluations(*doc);
+        doc->m_nDimension == DIM_SPACE ? doc->Sample3D() : doc->Sample2D();
+    }
+    const double more = static_cast<double>(ContinuityEvaluations() - before);
+    std::printf("jump test: %.0f evaluations beside the loops' %.0f (%.1f %% more)\n", more, plain,
+                100.0 * more / plain);
+    EXPECT_LE(more, 0.1 * plain);
 }
 
 TEST(Sample2D, TextFormulaStoresNothingButHasAnArray) {
