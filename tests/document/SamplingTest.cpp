@@ -199,12 +199,17 @@ TEST(Sample2D, CurvesBreakAtPolesAndJumpsAndNowhereElse) {
         {u"1/SIN(x)", 20, [](double a, double b, double) { return Crosses(a, b, 0.0, M_PI); }, 0},
         {u"1/(x-0.1)", 20, [](double a, double b, double) { return a < 0.1 && 0.1 <= b; }, 0},
         {u"5*ABS(x)/x", 10, AtZero, 2},
+        {u"FLOOR(x)", 5, [](double a, double b, double) { return Crosses(a, b, 0.0, 1.0); }, 10},
+        {u"CEIL(x)", 5, [](double a, double b, double) { return std::ceil(a) != std::ceil(b); }, 11},
+        {u"ROUND(x)", 5, [](double a, double b, double) { return Crosses(a, b, 0.5, 1.0); }, 11},
+        {u"3*SIGN(x)", 5, AtZero, 2},
         {u"10*TANH(50*x)", 10, [](double, double, double) { return false; }, 1},
         {u"x*x/4-6", 10, [](double, double, double) { return false; }, 1},
         {u"5*SIN(x)", 10, [](double, double, double) { return false; }, 1},
         {u"9*SIN(7*x)", 10, [](double, double, double) { return false; }, 1},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         OneSlot s(c.range, c.formula);
         s.doc.Sample2D();
         const PieceCount count = CountPieces(s.g, 0.2, c.jumpIn);
