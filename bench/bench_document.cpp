@@ -15,11 +15,11 @@
 
 #include "bench_document_native.h"
 #include "document/Archive.h"
-#include "document/Continuity.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
-#include "document/SampleRow.h"
-#include "document/SampleTicker.h"
+#include "document/sampling/Continuity.h"
+#include "document/sampling/SampleRow.h"
+#include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"
 
 namespace {

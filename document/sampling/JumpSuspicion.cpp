@@ -1,4 +1,4 @@
-#include "document/JumpSuspicion.h"
+#include "document/sampling/JumpSuspicion.h"
 
 #include <algorithm>
 #include <cmath>

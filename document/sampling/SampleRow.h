@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "document/Continuity.h"
 #include "document/Dimension.h"
 #include "document/GraphDef.h"
-#include "document/RowAxis.h"
+#include "document/sampling/Continuity.h"
+#include "document/sampling/RowAxis.h"
 
 class CFunctionExpress;
 class CParameterExpress2d;

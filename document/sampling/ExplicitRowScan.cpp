@@ -1,9 +1,9 @@
-#include "document/ExplicitRowScan.h"
+#include "document/sampling/ExplicitRowScan.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "document/JumpSuspicion.h"
+#include "document/sampling/JumpSuspicion.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "document/Continuity.h"
+#include "document/sampling/Continuity.h"
 
 #include <algorithm>
 #include <atomic>

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "document/GraphDef.h"
-#include "document/JumpSuspicion.h"
+#include "document/sampling/JumpSuspicion.h"
 
 // The N coordinates of the points count for the change: x and y of a
 // curve, x, y and z of a surface.

@@ -1,13 +1,13 @@
-#include "document/SampleRow.h"
+#include "document/sampling/SampleRow.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <type_traits>
 
-#include "document/ExplicitRowScan.h"
-#include "document/JumpWatch.h"
-#include "document/SampleTicker.h"
+#include "document/sampling/ExplicitRowScan.h"
+#include "document/sampling/JumpWatch.h"
+#include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"
 
 namespace {

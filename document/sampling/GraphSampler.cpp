@@ -1,11 +1,11 @@
-#include "document/GraphSampler.h"
+#include "document/sampling/GraphSampler.h"
 
 #include <memory>
 
 #include "base/VectorState.h"
-#include "document/ParallelRows.h"
-#include "document/SampleCapacity.h"
-#include "document/SampleRow.h"
+#include "document/sampling/ParallelRows.h"
+#include "document/sampling/SampleCapacity.h"
+#include "document/sampling/SampleRow.h"
 #include "expr/GraphExpress.h"
 
 namespace {
