@@ -204,8 +204,10 @@ void BM_JumpTestCost(benchmark::State& state, const char16_t* formula) {
     state.counters["records"] = n;
     state.counters["probed"] = static_cast<double>(probed);  // evaluations inside intervals, one sampling
 }
-BENCHMARK_CAPTURE(BM_JumpTestCost, sin(x) * cos(y), u"sin(x)*cos(y)")->Unit(benchmark::kMillisecond)->MinTime(3.0);
-BENCHMARK_CAPTURE(BM_JumpTestCost, x* x + y * y, u"x*x+y*y")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+// clang-format off: the names are the formulas as written
+BENCHMARK_CAPTURE(BM_JumpTestCost, sin(x)*cos(y), u"sin(x)*cos(y)")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_JumpTestCost, x*x+y*y, u"x*x+y*y")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+// clang-format on
 
 // The parametric sphere: 500 x 500 samples, u and v from 0 in steps of 0.01
 // up to 4.99.
