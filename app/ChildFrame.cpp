@@ -22,6 +22,7 @@ CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent) : QMdiSubWindo
     // The window shows what could be drawn; the user learns why the rest is
     // missing. The text is the one a file too big to open gets.
     connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] { Prompts().Message(this, OutOfMemoryText()); });
+    ConnectSystemMenu();
     SetSystemMenuPrompts();
     UpdateTitle();
 }
@@ -35,7 +36,8 @@ void CChildFrame::UpdateTitle() {
     const QList<QWidget*> views = m_pDocument->Views();
     QString title = m_pDocument->GetTitle();
     if (views.size() > 1) title += QStringLiteral(":%1").arg(views.indexOf(m_pView) + 1);
-    setWindowTitle(title);
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(m_pDocument->IsModified());
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
@@ -61,6 +63,16 @@ void CChildFrame::SetSystemMenuPrompts() {
     const QList<QAction*> actions = menu->actions();
     for (int i = 0; i < actions.size() && i < int(std::size(prompts)); ++i)
         if (prompts[i] && !actions[i]->isSeparator()) actions[i]->setStatusTip(UiText(prompts[i]));
+}
+
+void CChildFrame::changeEvent(QEvent* event) {
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) SetSystemMenuPrompts();
+}
+
+void CChildFrame::ConnectSystemMenu() {
+    QMenu* menu = systemMenu();
+    if (!menu) return;
     // The menu is a window of its own, and Qt gives it the prompts it shows:
     // they are passed on to the main window's status bar, and the idle text
     // once the menu closes.

@@ -18,7 +18,8 @@ public:
     CCurvilinearscopeView* GetView() const { return m_pView; }
 
     // Sets the caption from the document's title: "title", or "title:n" while
-    // the document has several windows.
+    // the document has several windows, marked the desktop's way ("[*]")
+    // while the document has unsaved changes.
     void UpdateTitle();
 
 signals:
@@ -26,8 +27,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The system menu's prompts in a newly installed language.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void ConnectSystemMenu();
     void SetSystemMenuPrompts();
 
     QPointer<CAppDocument> m_pDocument;

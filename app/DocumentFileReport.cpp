@@ -28,15 +28,15 @@ QString FileFailureMessage(const QString& message, const QString& path, const QS
     return text;
 }
 
-QString OutOfMemoryText() { return QCoreApplication::translate("DocumentFile", "Out of memory."); }
+QString OutOfMemoryText() { return QCoreApplication::translate("DocumentFile", "メモリが不足しています。"); }
 
 QString LoadFailureMessage(int archiveCause) {
     switch (archiveCause) {
     case CArchiveException::badVersion:
         return QCoreApplication::translate("DocumentFile",
                                            "ファイルバージョン1.0ではないので、ファイルを開くことができません。");
-    case CArchiveException::endOfFile: return QCoreApplication::translate("DocumentFile", "Unexpected file format.");
-    default: return QCoreApplication::translate("DocumentFile", "Failed to open document.");
+    case CArchiveException::endOfFile: return QCoreApplication::translate("DocumentFile", "予期しないファイル形式です。");
+    default: return QCoreApplication::translate("DocumentFile", "ドキュメントを開けませんでした。");
     }
 }
 
@@ -48,7 +48,7 @@ FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to open document."), path,
+        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを開けませんでした。"), path,
                                           SystemReason(e)));
     }
     return {};
@@ -60,11 +60,11 @@ FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to save document."), path,
+        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"), path,
                                           SystemReason(e)));
     } catch (const std::exception&) {
         return Failure(
-            FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to save document."), path));
+            FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"), path));
     }
     return {};
 }

@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>Save changes to %1?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 already exists.
 Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
     </message>
 </context>
 <context>
@@ -528,8 +528,12 @@ default printer. --export writes the picture of the file as a square image of PI
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
+        <source>%1 から %2 までの数値を入力してください。</source>
         <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>Please enter a number.</translation>
     </message>
 </context>
 <context>
@@ -539,20 +543,31 @@ default printer. --export writes the picture of the file as a square image of PI
         <translation>The file is not of file version 1.0, so it cannot be opened.</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>Unexpected file format.</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>Failed to open document.</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>Out of memory.</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>Unexpected file format.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>Failed to open document.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>Failed to save document.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope Files (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 <context>
@@ -561,12 +576,9 @@ default printer. --export writes the picture of the file as a square image of PI
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>The manual was not found. These places were looked at:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>The new display language takes effect the next time the program starts.</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>No program was found to open the help. Please open this file in a web browser:</translation>
     </message>
 </context>
 <context>

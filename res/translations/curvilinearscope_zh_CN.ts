@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 已存在。
 要替换它吗?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>是否保存对 %1 的更改?</translation>
     </message>
 </context>
 <context>
@@ -528,8 +528,12 @@ default printer. --export writes the picture of the file as a square image of PI
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
-        <translation>请输入 %1 到 %2 之间的数。</translation>
+        <source>%1 から %2 までの数値を入力してください。</source>
+        <translation>请输入 %1 到 %2 之间的数字。</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>请输入数字。</translation>
     </message>
 </context>
 <context>
@@ -539,20 +543,31 @@ default printer. --export writes the picture of the file as a square image of PI
         <translation>文件版本不是1.0，无法打开文件。</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>意外的文件格式。</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>打开文档失败。</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>内存不足。</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>文件格式不正确。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>无法打开文档。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>保存文档失败。</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope 文件 (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -561,12 +576,9 @@ default printer. --export writes the picture of the file as a square image of PI
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>找不到帮助。查找过以下位置:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>界面语言的更改将在下次启动时生效。</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>找不到打开帮助的程序。请用网页浏览器打开下面的文件:</translation>
     </message>
 </context>
 <context>
