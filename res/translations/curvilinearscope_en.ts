@@ -194,6 +194,10 @@ Move the cursor down</translation>
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>Please set v of graph %1 so that its start is less than its end.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -194,6 +194,10 @@
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">确定</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
