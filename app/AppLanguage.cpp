@@ -66,9 +66,8 @@ QString QtTranslationName(const QString& language) {
 bool LoadTranslation(QTranslator& translator, const QString& language) {
     const QString fileName = TranslationFileName(language);
     if (fileName.isEmpty()) return false;
-    const QStringList folders = SearchFolders().isEmpty()
-                                    ? TranslationFolders(QCoreApplication::applicationDirPath())
-                                    : SearchFolders();
+    const QStringList folders =
+        SearchFolders().isEmpty() ? TranslationFolders(QCoreApplication::applicationDirPath()) : SearchFolders();
     const QString path = FindTranslationFile(folders, fileName);
     return !path.isEmpty() && translator.load(path);
 }

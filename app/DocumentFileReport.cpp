@@ -35,7 +35,8 @@ QString LoadFailureMessage(int archiveCause) {
     case CArchiveException::badVersion:
         return QCoreApplication::translate("DocumentFile",
                                            "ファイルバージョン1.0ではないので、ファイルを開くことができません。");
-    case CArchiveException::endOfFile: return QCoreApplication::translate("DocumentFile", "予期しないファイル形式です。");
+    case CArchiveException::endOfFile:
+        return QCoreApplication::translate("DocumentFile", "予期しないファイル形式です。");
     default: return QCoreApplication::translate("DocumentFile", "ドキュメントを開けませんでした。");
     }
 }
@@ -48,8 +49,8 @@ FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを開けませんでした。"), path,
-                                          SystemReason(e)));
+        return Failure(FileFailureMessage(
+            QCoreApplication::translate("DocumentFile", "ドキュメントを開けませんでした。"), path, SystemReason(e)));
     }
     return {};
 }
@@ -60,11 +61,12 @@ FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"), path,
-                                          SystemReason(e)));
-    } catch (const std::exception&) {
         return Failure(
-            FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"), path));
+            FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"),
+                               path, SystemReason(e)));
+    } catch (const std::exception&) {
+        return Failure(FileFailureMessage(
+            QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"), path));
     }
     return {};
 }

@@ -39,7 +39,7 @@ QString ManualMissingMessage(const QStringList& candidates) {
 }
 
 QString ManualNotOpenedMessage(const QString& manual) {
-    return QCoreApplication::translate("Help",
-                                       "ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:") +
+    return QCoreApplication::translate(
+               "Help", "ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:") +
            QLatin1Char('\n') + manual;
 }

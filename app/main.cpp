@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         // Only an option of Qt's that the first look did not know ends here
         // without windows.
         if (!windows)
-            return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
+            return ReportMistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
                                      .arg(Arguments(argc, argv).join(QLatin1Char(' '))));
         return RunWindows(*app, info);
     }

@@ -202,52 +202,48 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size and --angle belong to --export.</source>
+        <source>--size と --angle は --export と一緒に使います。</source>
         <translation>--size 和 --angle 只能与 --export 一起使用。</translation>
     </message>
     <message>
-        <source>--export needs exactly one document file.</source>
+        <source>--export には文書ファイルを一つだけ指定してください。</source>
         <translation>--export 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <source>画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1</source>
         <translation>图像文件的扩展名必须是 .png、.svg 或 .pdf：%1</translation>
     </message>
     <message>
-        <source>--print needs exactly one document file.</source>
+        <source>--print には文書ファイルを一つだけ指定してください。</source>
         <translation>--print 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <source>--size には %1 から %2 までのピクセル数 (整数) を指定してください。</source>
         <translation>--size 需要 %1 到 %2 之间的整数像素值。</translation>
     </message>
     <message>
-        <source>--angle needs a number of radians.</source>
+        <source>--angle にはラジアンの数値を指定してください。</source>
         <translation>--angle 需要一个弧度值。</translation>
     </message>
     <message>
-        <source>--print and --export cannot be combined.</source>
-        <translation>--print 和 --export 不能同时使用。</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>未知选项：%1</translation>
-    </message>
-    <message>
-        <source>--language needs ja, zh or en: %1</source>
+        <source>--language には ja、zh、en のいずれかを指定してください: %1</source>
         <translation>--language 需要 ja、zh 或 en：%1</translation>
     </message>
     <message>
-        <source>Usage:
+        <source>--print と --export は同時に指定できません。</source>
+        <translation>--print 和 --export 不能同时使用。</translation>
+    </message>
+    <message>
+        <source>使い方:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
   curvilinearscope --help | --version
 
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
@@ -260,6 +256,10 @@ default printer. --export writes the picture of the file as a square image of PI
 (默认 %1)；--angle 旋转空间图形。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 </translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>未知选项：%1</translation>
     </message>
 </context>
 <context>

@@ -68,8 +68,9 @@ TEST(SaveQuestion, AFailedSaveIsReportedAndKeepsTheDocumentOpen) {
     prompts.answer = CUserPrompts::Yes;
     prompts.saveName = "/nonexistent-folder/x.crv";
     EXPECT_FALSE(doc.SaveModified());
-    EXPECT_EQ(prompts.messages,
-              QStringList{"ドキュメントを保存できませんでした。\n/nonexistent-folder/x.crv: No such file or directory"});
+    EXPECT_EQ(
+        prompts.messages,
+        QStringList{"ドキュメントを保存できませんでした。\n/nonexistent-folder/x.crv: No such file or directory"});
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Curvilinearscope1");
 }

@@ -118,7 +118,8 @@ TEST(ExportCommand, ABadFileFailsWithAMessageAndWritesNothing) {
     // The file's name and the system's reason follow the message.
     QString missing;
     EXPECT_EQ(Export({"--export", dir.filePath("x.png"), dir.filePath("missing.crv")}, missing), 1);
-    EXPECT_EQ(missing, "ドキュメントを開けませんでした。\n" + dir.filePath("missing.crv") + ": No such file or directory");
+    EXPECT_EQ(missing,
+              "ドキュメントを開けませんでした。\n" + dir.filePath("missing.crv") + ": No such file or directory");
     for (const Case& c : cases) {
         QString error;
         EXPECT_EQ(Export({"--export", dir.filePath("x.png"), c.file}, error), 1);
@@ -150,7 +151,8 @@ TEST(ExportCommand, TheProgramExportsWithoutAnyDisplay) {
 
 // A damaged file is reported on standard error in the language of the run,
 // its name on the next line, and nothing of Qt's own precedes it (a missing
-// XDG_RUNTIME_DIR) unless the user asks with QT_LOGGING_RULES.
+// XDG_RUNTIME_DIR) unless the user asks with QT_LOGGING_RULES. A mistake on
+// the command line is told in that language too.
 TEST(ExportCommand, TheCommandLineSpeaksTheRunsLanguageAndKeepsQtsWarningsOut) {
     if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
     QTemporaryDir dir;
@@ -162,13 +164,21 @@ TEST(ExportCommand, TheCommandLineSpeaksTheRunsLanguageAndKeepsQtsWarningsOut) {
     env.remove("XDG_RUNTIME_DIR");
     env.remove("QT_LOGGING_RULES");
     struct Case {
-        const char *language, *message;
-    } cases[] = {{"ja", "予期しないファイル形式です。"}, {"zh", "文件格式不正确。"}, {"en", "Unexpected file format."}};
+        const char *language, *message, *mistake;
+    } cases[] = {
+        {"ja", "予期しないファイル形式です。", "--print と --export は同時に指定できません。"},
+        {"zh", "文件格式不正确。", "--print 和 --export 不能同时使用。"},
+        {"en", "Unexpected file format.", "--print and --export cannot be combined."},
+    };
     for (const Case& c : cases) {
         const Outcome run = RunProgram({"--language", c.language, "--export", png, damaged}, env);
         EXPECT_EQ(run.code, 1) << c.language;
         EXPECT_EQ(QString::fromUtf8(run.errorText),
                   "curvilinearscope: " + QString::fromUtf8(c.message) + "\n" + damaged + "\n");
+        const Outcome mistake = RunProgram({"--language", c.language, "-p", "--export", png, damaged}, env);
+        EXPECT_EQ(mistake.code, 2) << c.language;
+        EXPECT_TRUE(QString::fromUtf8(mistake.errorText).startsWith("curvilinearscope: " + QString::fromUtf8(c.mistake)))
+            << mistake.errorText.toStdString();
     }
     env.insert("QT_LOGGING_RULES", "default.warning=true");
     EXPECT_TRUE(RunProgram({"--export", png, damaged}, env).errorText.contains("XDG_RUNTIME_DIR"));

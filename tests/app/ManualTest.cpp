@@ -35,7 +35,9 @@ Outline OutlineOf(const QString& page) {
 }
 
 QString EngineMessage(const ExpressMessage_t& message, const QString& language) {
-    const char16_t* text = language == "ja" ? message.szJapanese : language == "zh" ? message.szChinese : message.szEnglish;
+    const char16_t* text = language == "ja"   ? message.szJapanese
+                           : language == "zh" ? message.szChinese
+                                              : message.szEnglish;
     return QString::fromUtf16(text);
 }
 }  // namespace

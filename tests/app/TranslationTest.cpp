@@ -110,7 +110,8 @@ TEST(Translation, EveryWindowTextHasAChineseTranslation) {
         EXPECT_FALSE(translated.isEmpty()) << context.toStdString() << ": " << source.toStdString();
     }
     EXPECT_FALSE(
-        translator.translate("DocumentFile", "ファイルバージョン1.0ではないので、ファイルを開くことができません。").isEmpty());
+        translator.translate("DocumentFile", "ファイルバージョン1.0ではないので、ファイルを開くことができません。")
+            .isEmpty());
     // The accelerator part after the tab survives translation.
     EXPECT_EQ(translator.translate("Commands", "新規作成\tCtrl+N(&N)"), QString("新建\tCtrl+N(&N)"));
 }
@@ -131,7 +132,8 @@ TEST(Translation, TheFrameworksMessagesSpeakEachInterfaceLanguage) {
         {"DataExchange", "数値を入力してください。", "请输入数字。", "Please enter a number."},
         {"DataExchange", "%1 から %2 までの数値を入力してください。", "请输入 %1 到 %2 之间的数字。",
          "Please enter a number between %1 and %2."},
-        {"FileDialog", "Curvilinearscope ファイル (*.crv)", "Curvilinearscope 文件 (*.crv)", "Curvilinearscope Files (*.crv)"},
+        {"FileDialog", "Curvilinearscope ファイル (*.crv)", "Curvilinearscope 文件 (*.crv)",
+         "Curvilinearscope Files (*.crv)"},
         {"FileDialog", "すべてのファイル (*)", "所有文件 (*)", "All Files (*)"},
     };
     QTranslator chinese, english;
