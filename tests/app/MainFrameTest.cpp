@@ -128,6 +128,11 @@ TEST(MainFrame, NewDocumentsAndWindowsAreTitledInTurn) {
     titles.sort();
     EXPECT_EQ(titles, QStringList({"Curvilinearscope1[*]", "Curvilinearscope2:1[*]", "Curvilinearscope2:2[*]"}));
     EXPECT_EQ(second->Views().size(), 2);
+    // The Window menu lists them without the unsaved-changes place holder.
+    QMenu* windows = frame->menuBar()->actions().at(3)->menu();
+    ASSERT_TRUE(windows);
+    emit windows->aboutToShow();
+    EXPECT_EQ(windows->actions().last()->text(), "&3 Curvilinearscope2:2");
     // The window's own menu prompts in the status bar like the others.
     QStringList prompts;
     for (QAction* action : frame->ChildFrames().first()->systemMenu()->actions())
