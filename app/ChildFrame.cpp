@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "app/AppDocument.h"
@@ -9,6 +10,29 @@
 #include "app/DocumentFileReport.h"
 #include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
+
+namespace {
+
+// Qt's own system-menu entries, in the order Qt creates them: Qt's text,
+// which Qt's translation translates (Qt words it once, so a new language
+// needs it again), and our prompt for the status bar.
+struct SystemMenuEntry {
+    const char* qtText;
+    const char* prompt;
+};
+constexpr char kQtContext[] = "QMdiSubWindow";
+constexpr SystemMenuEntry kSystemMenu[] = {
+    {"&Restore", "ウィンドウを通常のサイズに戻す"},
+    {"&Move", "ウィンドウの位置を変更"},
+    {"&Size", "ウィンドウのサイズを変更"},
+    {"Mi&nimize", "ウィンドウを最小化する"},
+    {"Ma&ximize", "ウィンドウを最大化する"},
+    {"Stay on &Top", nullptr},
+    {nullptr, nullptr},  // a separator
+    {"&Close", "作業中のウィンドウを閉じ、変更したファイルの保存を指示"},
+};
+
+}  // namespace
 
 CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent) : QMdiSubWindow(parent), m_pDocument(document) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -23,7 +47,7 @@ CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent) : QMdiSubWindo
     // missing. The text is the one a file too big to open gets.
     connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] { Prompts().Message(this, OutOfMemoryText()); });
     ConnectSystemMenu();
-    SetSystemMenuPrompts();
+    SetSystemMenuTexts(false);
     UpdateTitle();
 }
 
@@ -48,26 +72,21 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
-void CChildFrame::SetSystemMenuPrompts() {
+void CChildFrame::SetSystemMenuTexts(bool withQtTexts) {
     QMenu* menu = systemMenu();
     if (!menu) return;
-    // Qt's own system-menu entries, in the order Qt creates them.
-    const char* const prompts[] = {"ウィンドウを通常のサイズに戻す",
-                                   "ウィンドウの位置を変更",
-                                   "ウィンドウのサイズを変更",
-                                   "ウィンドウを最小化する",
-                                   "ウィンドウを最大化する",
-                                   nullptr,
-                                   nullptr,
-                                   "作業中のウィンドウを閉じ、変更したファイルの保存を指示"};
     const QList<QAction*> actions = menu->actions();
-    for (int i = 0; i < actions.size() && i < int(std::size(prompts)); ++i)
-        if (prompts[i] && !actions[i]->isSeparator()) actions[i]->setStatusTip(UiText(prompts[i]));
+    for (int i = 0; i < actions.size() && i < int(std::size(kSystemMenu)); ++i) {
+        const SystemMenuEntry& entry = kSystemMenu[i];
+        if (actions[i]->isSeparator()) continue;
+        if (withQtTexts && entry.qtText) actions[i]->setText(QCoreApplication::translate(kQtContext, entry.qtText));
+        if (entry.prompt) actions[i]->setStatusTip(UiText(entry.prompt));
+    }
 }
 
 void CChildFrame::changeEvent(QEvent* event) {
     QMdiSubWindow::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange) SetSystemMenuPrompts();
+    if (event->type() == QEvent::LanguageChange) SetSystemMenuTexts(true);
 }
 
 void CChildFrame::ConnectSystemMenu() {

@@ -27,12 +27,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // The system menu's prompts in a newly installed language.
+    // The system menu's texts and prompts in a newly installed language.
     void changeEvent(QEvent* event) override;
 
 private:
     void ConnectSystemMenu();
-    void SetSystemMenuPrompts();
+    // Our prompts on Qt's system menu, and with withQtTexts Qt's own texts
+    // again in the language now installed.
+    void SetSystemMenuTexts(bool withQtTexts);
 
     QPointer<CAppDocument> m_pDocument;
     CCurvilinearscopeView* m_pView = nullptr;

@@ -103,6 +103,10 @@ TEST(MainFrame, TheLanguageChosenInTheViewMenuShowsAtOnceAndIsKept) {
     EXPECT_TRUE(languages->actions().at(2)->isChecked());
     EXPECT_EQ(MenuTitles(frame), QStringList({"&File", "&Edit", "&View", "&Window", "&Help"}));
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->toolTip(), "New File");
+    // The document window's own menu too, Qt's texts and our prompts.
+    const QAction* close = frame->ChildFrames().first()->systemMenu()->actions().last();
+    EXPECT_EQ(close->text(), "&Close");
+    EXPECT_EQ(close->statusTip(), "Close the active window and prompt to save the documents");
     EXPECT_EQ(frame->MessageText(), "Ready");
     EXPECT_EQ(GetExpressPlatform().language, ExpressLanguage::English);
     languages->actions().at(0)->trigger();
