@@ -147,6 +147,12 @@ void CCommandMenus::Update(bool hasDocument, const QStringList& recentFiles) {
 }
 
 void CCommandMenus::BuildMenu() {
+    // The menu bar's clear() leaves the menus it made alive; they go with
+    // the events in hand (one of them may be what chose the new language).
+    QMenuBar* bar = m_window.menuBar();
+    for (QMenu* menu : bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) menu->deleteLater();
+    bar->clear();
+    m_pWindowMenu = nullptr;
     if (m_bDocumentMenu)
         BuildDocumentMenu();
     else
@@ -203,8 +209,6 @@ void CCommandMenus::AddRecentFiles(QMenu* menu) {
 
 void CCommandMenus::BuildMainMenu() {
     QMenuBar* bar = m_window.menuBar();
-    bar->clear();
-    m_pWindowMenu = nullptr;
     AddFileMenu(false);
     AddViewMenu();
     QMenu* help = bar->addMenu(UiText("ヘルプ(&H)"));
@@ -214,7 +218,6 @@ void CCommandMenus::BuildMainMenu() {
 
 void CCommandMenus::BuildDocumentMenu() {
     QMenuBar* bar = m_window.menuBar();
-    bar->clear();
     AddFileMenu(true);
     QMenu* edit = bar->addMenu(UiText("編集(&E)"));
     edit->addAction(m_actions[ID_EDIT_FUNCTION]);

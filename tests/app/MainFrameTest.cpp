@@ -114,6 +114,9 @@ TEST(MainFrame, TheLanguageChosenInTheViewMenuShowsAtOnceAndIsKept) {
     SetTranslationSearchFolders({});
     EXPECT_EQ(f.settings.value("User/language").toString(), "ja");
     EXPECT_EQ(MenuTitles(frame).first(), "ファイル(&F)");
+    // The menus each switch replaced are gone, not kept hidden.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), MenuTitles(frame).size());
     EXPECT_EQ(frame->MessageText(), "レディ");
     EXPECT_EQ(GetExpressPlatform().language, ExpressLanguage::Japanese);
     EXPECT_TRUE(f.prompts.messages.isEmpty());
