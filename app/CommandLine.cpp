@@ -69,18 +69,20 @@ CCommandLineInfo Failure(const QString& error) {
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
-        return Failure(QCoreApplication::translate("CommandLine", "--size and --angle belong to --export."));
+        return Failure(QCoreApplication::translate("CommandLine", "--size と --angle は --export と一緒に使います。"));
     if (info.action == CCommandLineInfo::Export) {
         if (info.files.size() != 1)
-            return Failure(QCoreApplication::translate("CommandLine", "--export needs exactly one document file."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--export には文書ファイルを一つだけ指定してください。"));
         if (ExportFormatOf(info.exportPath) == ExportFormat::Unknown)
             return Failure(
-                QCoreApplication::translate("CommandLine", "The picture file must end in .png, .svg or .pdf: %1")
+                QCoreApplication::translate("CommandLine", "画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1")
                     .arg(info.exportPath));
         if (!sizeGiven) info.exportSize = kExportDefaultSize;
     } else if (info.action == CCommandLineInfo::FilePrint) {
         if (info.files.size() != 1)
-            return Failure(QCoreApplication::translate("CommandLine", "--print needs exactly one document file."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--print には文書ファイルを一つだけ指定してください。"));
     } else if (!info.files.isEmpty()) {
         info.action = CCommandLineInfo::FileOpen;
     }
@@ -105,16 +107,17 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
         bool ok = false;
         info.exportSize = parser.value(options.size).toInt(&ok);
         if (!ok || info.exportSize < kExportMinSize || info.exportSize > kExportMaxSize)
-            return Failure(
-                QCoreApplication::translate("CommandLine", "--size needs a whole number of pixels from %1 to %2.")
-                    .arg(kExportMinSize)
-                    .arg(kExportMaxSize));
+            return Failure(QCoreApplication::translate(
+                               "CommandLine", "--size には %1 から %2 までのピクセル数 (整数) を指定してください。")
+                               .arg(kExportMinSize)
+                               .arg(kExportMaxSize));
     }
     if (parser.isSet(options.angle)) {
         bool ok = false;
         const double angle = parser.value(options.angle).toDouble(&ok);
         if (!ok || !std::isfinite(angle))
-            return Failure(QCoreApplication::translate("CommandLine", "--angle needs a number of radians."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--angle にはラジアンの数値を指定してください。"));
         info.exportAngle = angle;
     }
     return info;
@@ -162,11 +165,12 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     if (parser.isSet(options.language)) {
         info.language = parser.value(options.language);
         if (!IsInterfaceLanguage(info.language))
-            return Failure(
-                QCoreApplication::translate("CommandLine", "--language needs ja, zh or en: %1").arg(info.language));
+            return Failure(QCoreApplication::translate("CommandLine",
+                                                       "--language には ja、zh、en のいずれかを指定してください: %1")
+                               .arg(info.language));
     }
     if (parser.isSet(options.print) && parser.isSet(options.exportTo))
-        return Failure(QCoreApplication::translate("CommandLine", "--print and --export cannot be combined."));
+        return Failure(QCoreApplication::translate("CommandLine", "--print と --export は同時に指定できません。"));
     if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
     if (parser.isSet(options.exportTo)) {
         info.action = CCommandLineInfo::Export;
@@ -191,16 +195,16 @@ QString LanguageOnCommandLine(const QStringList& args) {
 QString CommandLineUsage() {
     return QCoreApplication::translate(
                "CommandLine",
-               "Usage:\n"
+               "使い方:\n"
                "  curvilinearscope [FILE.crv...]\n"
                "  curvilinearscope -p|--print FILE.crv\n"
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
                "  curvilinearscope --help | --version\n"
                "\n"
-               "Without a file the program starts with a new document. --print prints the file on the\n"
-               "default printer. --export writes the picture of the file as a square image of PIXELS\n"
-               "(default %1) without opening a window; --angle turns a space picture.\n"
-               "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n")
+               "ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで\n"
+               "印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル\n"
+               "(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。\n"
+               "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n")
         .arg(kExportDefaultSize);
 }
 

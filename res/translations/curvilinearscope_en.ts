@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>Save changes to %1?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 already exists.
 Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
     </message>
 </context>
 <context>
@@ -194,56 +194,56 @@ Move the cursor down</translation>
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>Please set v of graph %1 so that its start is less than its end.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size and --angle belong to --export.</source>
+        <source>--size と --angle は --export と一緒に使います。</source>
         <translation>--size and --angle belong to --export.</translation>
     </message>
     <message>
-        <source>--export needs exactly one document file.</source>
+        <source>--export には文書ファイルを一つだけ指定してください。</source>
         <translation>--export needs exactly one document file.</translation>
     </message>
     <message>
-        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <source>画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1</source>
         <translation>The picture file must end in .png, .svg or .pdf: %1</translation>
     </message>
     <message>
-        <source>--print needs exactly one document file.</source>
+        <source>--print には文書ファイルを一つだけ指定してください。</source>
         <translation>--print needs exactly one document file.</translation>
     </message>
     <message>
-        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <source>--size には %1 から %2 までのピクセル数 (整数) を指定してください。</source>
         <translation>--size needs a whole number of pixels from %1 to %2.</translation>
     </message>
     <message>
-        <source>--angle needs a number of radians.</source>
+        <source>--angle にはラジアンの数値を指定してください。</source>
         <translation>--angle needs a number of radians.</translation>
     </message>
     <message>
-        <source>--print and --export cannot be combined.</source>
-        <translation>--print and --export cannot be combined.</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
-        <source>--language needs ja, zh or en: %1</source>
+        <source>--language には ja、zh、en のいずれかを指定してください: %1</source>
         <translation>--language needs ja, zh or en: %1</translation>
     </message>
     <message>
-        <source>Usage:
+        <source>--print と --export は同時に指定できません。</source>
+        <translation>--print and --export cannot be combined.</translation>
+    </message>
+    <message>
+        <source>使い方:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
   curvilinearscope --help | --version
 
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
@@ -256,6 +256,10 @@ default printer. --export writes the picture of the file as a square image of PI
 (default %1) without opening a window; --angle turns a space picture.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
     </message>
 </context>
 <context>
@@ -528,8 +532,12 @@ default printer. --export writes the picture of the file as a square image of PI
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
+        <source>%1 から %2 までの数値を入力してください。</source>
         <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>Please enter a number.</translation>
     </message>
 </context>
 <context>
@@ -539,20 +547,31 @@ default printer. --export writes the picture of the file as a square image of PI
         <translation>The file is not of file version 1.0, so it cannot be opened.</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>Unexpected file format.</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>Failed to open document.</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>Out of memory.</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>Unexpected file format.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>Failed to open document.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>Failed to save document.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope Files (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 <context>
@@ -561,12 +580,9 @@ default printer. --export writes the picture of the file as a square image of PI
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>The manual was not found. These places were looked at:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>The new display language takes effect the next time the program starts.</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>No program was found to open the help. Please open this file in a web browser:</translation>
     </message>
 </context>
 <context>

@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 已存在。
 要替换它吗?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>是否保存对 %1 的更改?</translation>
     </message>
 </context>
 <context>
@@ -194,56 +194,56 @@ Do you want to replace it?</source>
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">确定</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size and --angle belong to --export.</source>
+        <source>--size と --angle は --export と一緒に使います。</source>
         <translation>--size 和 --angle 只能与 --export 一起使用。</translation>
     </message>
     <message>
-        <source>--export needs exactly one document file.</source>
+        <source>--export には文書ファイルを一つだけ指定してください。</source>
         <translation>--export 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <source>画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1</source>
         <translation>图像文件的扩展名必须是 .png、.svg 或 .pdf：%1</translation>
     </message>
     <message>
-        <source>--print needs exactly one document file.</source>
+        <source>--print には文書ファイルを一つだけ指定してください。</source>
         <translation>--print 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <source>--size には %1 から %2 までのピクセル数 (整数) を指定してください。</source>
         <translation>--size 需要 %1 到 %2 之间的整数像素值。</translation>
     </message>
     <message>
-        <source>--angle needs a number of radians.</source>
+        <source>--angle にはラジアンの数値を指定してください。</source>
         <translation>--angle 需要一个弧度值。</translation>
     </message>
     <message>
-        <source>--print and --export cannot be combined.</source>
-        <translation>--print 和 --export 不能同时使用。</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>未知选项：%1</translation>
-    </message>
-    <message>
-        <source>--language needs ja, zh or en: %1</source>
+        <source>--language には ja、zh、en のいずれかを指定してください: %1</source>
         <translation>--language 需要 ja、zh 或 en：%1</translation>
     </message>
     <message>
-        <source>Usage:
+        <source>--print と --export は同時に指定できません。</source>
+        <translation>--print 和 --export 不能同时使用。</translation>
+    </message>
+    <message>
+        <source>使い方:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
   curvilinearscope --help | --version
 
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
@@ -256,6 +256,10 @@ default printer. --export writes the picture of the file as a square image of PI
 (默认 %1)；--angle 旋转空间图形。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 </translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>未知选项：%1</translation>
     </message>
 </context>
 <context>
@@ -528,8 +532,12 @@ default printer. --export writes the picture of the file as a square image of PI
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
-        <translation>请输入 %1 到 %2 之间的数。</translation>
+        <source>%1 から %2 までの数値を入力してください。</source>
+        <translation>请输入 %1 到 %2 之间的数字。</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>请输入数字。</translation>
     </message>
 </context>
 <context>
@@ -539,20 +547,31 @@ default printer. --export writes the picture of the file as a square image of PI
         <translation>文件版本不是1.0，无法打开文件。</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>意外的文件格式。</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>打开文档失败。</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>内存不足。</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>文件格式不正确。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>无法打开文档。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>保存文档失败。</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope 文件 (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -561,12 +580,9 @@ default printer. --export writes the picture of the file as a square image of PI
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>找不到帮助。查找过以下位置:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>界面语言的更改将在下次启动时生效。</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>找不到打开帮助的程序。请用网页浏览器打开下面的文件:</translation>
     </message>
 </context>
 <context>
