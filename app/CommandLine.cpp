@@ -81,6 +81,10 @@ CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) 
     } else if (info.action == CCommandLineInfo::FilePrint) {
         if (info.files.size() != 1)
             return Failure(QCoreApplication::translate("CommandLine", "--print needs exactly one document file."));
+    } else if (info.action == CCommandLineInfo::Points) {
+        if (info.files.size() != 1)
+            return Failure(QCoreApplication::translate("CommandLine",
+                                                       "--points には文書ファイルをちょうど一つ指定してください。"));
     } else if (!info.files.isEmpty()) {
         info.action = CCommandLineInfo::FileOpen;
     }
@@ -92,6 +96,7 @@ struct Options {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption print{{QStringLiteral("p"), QStringLiteral("print")}};
     QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
+    QCommandLineOption points{QStringLiteral("points")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
     QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
     QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
@@ -146,8 +151,8 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
 CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
-    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle,
-                       options.language});
+    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.points, options.size,
+                       options.angle, options.language});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -167,7 +172,11 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     }
     if (parser.isSet(options.print) && parser.isSet(options.exportTo))
         return Failure(QCoreApplication::translate("CommandLine", "--print and --export cannot be combined."));
+    if (parser.isSet(options.points) && (parser.isSet(options.print) || parser.isSet(options.exportTo)))
+        return Failure(
+            QCoreApplication::translate("CommandLine", "--points は --print とも --export とも一緒に使えません。"));
     if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
+    if (parser.isSet(options.points)) info.action = CCommandLineInfo::Points;
     if (parser.isSet(options.exportTo)) {
         info.action = CCommandLineInfo::Export;
         info.exportPath = parser.value(options.exportTo);
@@ -195,11 +204,14 @@ QString CommandLineUsage() {
                "  curvilinearscope [FILE.crv...]\n"
                "  curvilinearscope -p|--print FILE.crv\n"
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
+               "  curvilinearscope --points FILE.crv\n"
                "  curvilinearscope --help | --version\n"
                "\n"
                "Without a file the program starts with a new document. --print prints the file on the\n"
                "default printer. --export writes the picture of the file as a square image of PIXELS\n"
                "(default %1) without opening a window; --angle turns a space picture.\n"
+               "--points prints the roots, minima, maxima, intersections and y-intercepts of the\n"
+               "explicit graphs of a 2D picture in its range, one tab-separated line each.\n"
                "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n")
         .arg(kExportDefaultSize);
 }

@@ -238,24 +238,38 @@ Do you want to replace it?</source>
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture.
+--points prints the roots, minima, maxima, intersections and y-intercepts of the
+explicit graphs of a 2D picture in its range, one tab-separated line each.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
 --export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
 (默认 %1)；--angle 旋转空间图形。
+--points 输出二维图形在其范围内各显式图形的根、极小值、极大值、交点和 y 轴截距，
+每个点一行，以制表符分隔。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 </translation>
+    </message>
+    <message>
+        <source>--points には文書ファイルをちょうど一つ指定してください。</source>
+        <translation>--points 需要且只需要一个文档文件。</translation>
+    </message>
+    <message>
+        <source>--points は --print とも --export とも一緒に使えません。</source>
+        <translation>--points 不能与 --print 或 --export 一起使用。</translation>
     </message>
 </context>
 <context>
@@ -679,6 +693,13 @@ default printer. --export writes the picture of the file as a square image of PI
     <message>
         <source>表示言語を選びます。</source>
         <translation>选择界面语言。</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 是三维图形：--points 只适用于二维图形。</translation>
     </message>
 </context>
 </TS>
