@@ -2,11 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <new>
 #include <numbers>
 #include <vector>
 
 #include "analysis/PointsOfInterest.h"
 #include "document/CurvilinearscopeDoc.h"
+
+namespace {
+long g_allocations = 0;  // blocks this program has asked for
+}  // namespace
+
+void* operator new(size_t size) {
+    ++g_allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -25,13 +39,6 @@ std::vector<PointOfInterest> Points(int32_t range, std::initializer_list<const c
         g.m_nLeftSide = squared ? LS_SQUARED : LS_PLAIN;
     }
     return FindPointsOfInterest(doc.m_graphs, range, RangeWindow(range));
-}
-
-std::vector<PointOfInterest> OfKind(const std::vector<PointOfInterest>& points, PointKind kind) {
-    std::vector<PointOfInterest> found;
-    std::copy_if(points.begin(), points.end(), std::back_inserter(found),
-                 [kind](const PointOfInterest& p) { return p.kind == kind; });
-    return found;
 }
 
 // The x of a root is the double where the function is 0 or changes sign
@@ -166,18 +173,39 @@ TEST(PointsOfInterest, IntersectionsOfEachPairOfGraphs) {
         const double a = -10 + 20.0 * i / kFine, b = -10 + 20.0 * (i + 1) / kFine;
         crossings += (f(a) - g(a) > 0) != (f(b) - g(b) > 0);
     }
-    const std::vector<PointOfInterest> found =
-        OfKind(Points(10, {u"x*x/4-6", u"5*SIN(x)", u"x*x/4-6"}), PointKind::Intersection);
     std::vector<PointOfInterest> ofOneAndTwo;
-    for (const PointOfInterest& p : found) {
+    int ofThreeAndTwo = 0;
+    for (const PointOfInterest& p : Points(10, {u"x*x/4-6", u"5*SIN(x)", u"x*x/4-6"})) {
+        if (p.kind != PointKind::Intersection) continue;
         EXPECT_NE(p.slot * 10 + p.otherSlot, 13) << p.x;  // slots 1 and 3 coincide everywhere
         if (p.slot == 1 && p.otherSlot == 2) ofOneAndTwo.push_back(p);
+        ofThreeAndTwo += p.slot == 2 && p.otherSlot == 3;
     }
     EXPECT_EQ(ofOneAndTwo.size(), size_t(crossings));
-    EXPECT_EQ(found.size(), 2 * size_t(crossings));  // slot 3 meets slot 2 where slot 1 does
+    EXPECT_EQ(ofThreeAndTwo, crossings);  // slot 3 meets slot 2 where slot 1 does
     for (const PointOfInterest& p : ofOneAndTwo) {
         const double scale = std::max({1.0, std::fabs(f(p.x)), std::fabs(g(p.x))});
         EXPECT_LE(std::fabs(f(p.x) - g(p.x)), 1e-12 * scale) << p.x;
         EXPECT_EQ(p.y, f(p.x)) << p.x;
     }
+}
+
+// The scan evaluates the formulas without allocating: a window of eight
+// times the pixels asks for no more blocks.
+TEST(PointsOfInterest, EvaluatingAllocatesNothing) {
+    CGraphDef graphs[3];
+    const char16_t* formulas[] = {u"x^3-3*x", u"TAN(x)", u"5*SIN(x)"};
+    for (int k = 0; k < 3; ++k) {
+        graphs[k].m_bShow = 1;
+        graphs[k].m_strFormula = formulas[k];
+    }
+    long blocks[2] = {};
+    size_t found[2] = {};
+    for (int fine : {0, 1}) {
+        const long before = g_allocations;
+        found[fine] = FindPointsOfInterest(graphs, 5, {-5, 5, -5, 5, fine ? 8 * kScanPixels : kScanPixels}).size();
+        blocks[fine] = g_allocations - before;
+    }
+    EXPECT_EQ(found[0], found[1]);  // the same points, so the same list to grow
+    EXPECT_EQ(blocks[0], blocks[1]);
 }
