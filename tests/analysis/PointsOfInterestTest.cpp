@@ -156,6 +156,13 @@ TEST(PointsOfInterest, TheWindowBoundsThePoints) {
         {{-5, 5, -1, 1}, {PointKind::Root, PointKind::Root, PointKind::Root, PointKind::YIntercept}},
         {{0.5, 5, -5, 5}, {PointKind::Root, PointKind::Minimum}},
         {{5, -5, -5, 5}, {}},
+        // Samples half a pixel and a third of a pixel off the points: each still once.
+        {{-5.005, 4.995, -5, 5},
+         {PointKind::Root, PointKind::Root, PointKind::Root, PointKind::Minimum, PointKind::Maximum,
+          PointKind::YIntercept}},
+        {{-4.99666, 5.00333, -5, 5},
+         {PointKind::Root, PointKind::Root, PointKind::Root, PointKind::Minimum, PointKind::Maximum,
+          PointKind::YIntercept}},
     };
     CGraphDef graphs[1];
     graphs[0].m_bShow = 1;
