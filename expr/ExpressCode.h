@@ -1,5 +1,5 @@
 #pragma once
-// The instruction set of the compiled form: one record per instruction, in
+// The instruction set of the compiled form: one instruction after another, in
 // reverse Polish order.
 
 #include <cstdint>

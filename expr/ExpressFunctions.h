@@ -4,7 +4,7 @@
 // operator code in the compiled form, its token code, the error code of an
 // operand it cannot take, and what it computes on a double. The codes, the
 // lexer's keywords, the parser's function rule, the type tests, the
-// step-by-step evaluator, the number-only program and the row batches all
+// step-by-step evaluator, the number-only program and the row programs all
 // expand this list, so a new function is a new row here plus its messages in
 // ExpressMessages.cpp.
 //

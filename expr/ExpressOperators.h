@@ -1,5 +1,5 @@
 #pragma once
-// The arithmetic of the expression language on ExpressValue records: sign,
+// The arithmetic of the expression language on ExpressValue values: sign,
 // "+", "-", "*", "^", "/" and the functions (ExpressCompare.h has the
 // logical operators and the comparisons). Each checks its operand types and
 // throws CExpressException with its own code when they do not fit; none

@@ -1,7 +1,7 @@
-// The row program: planning splits the one-sample program's steps into those
+// The row program: planning splits the number-only program's steps into those
 // fixed for a row and those that vary along it, and gives every slot that a
 // varying step writes an array of the batch. Slots are reused exactly as the
-// one-sample program reuses them, so a varying step finds its operands where
+// number-only program reuses them, so a varying step finds its operands where
 // the steps before it left them; fixed steps write values of their own, as
 // they all run before the row's varying ones.
 

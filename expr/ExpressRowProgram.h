@@ -5,7 +5,7 @@
 // that read only the fixed variables and constants run once per row; every
 // other step runs over the whole batch in a tight loop, one array per
 // pending value. Each sample meets exactly the operations, on the same
-// operands and in the same order, that the one-sample program gives it, so
+// operands and in the same order, that the number-only program gives it, so
 // the results are the same bits.
 //
 // The arrays are allocated once, when the row runs are planned: nothing is

@@ -44,7 +44,7 @@ inline int TextLength(const ExpressValue& v) {
 }
 
 // The functions (IsFunctionOperator) on a double; the one definition that
-// the step-by-step evaluator, the number-only program and the row batches
+// the step-by-step evaluator, the number-only program and the row programs
 // use.
 inline double ExpressMathFunction(int nOperator, double x) {
 #define CRV_FUNCTION_CALL(KEYWORD, Name, op, token, error, call) \

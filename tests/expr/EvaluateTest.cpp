@@ -169,7 +169,7 @@ TEST(ExpressEvaluate, ConstantFormulasFoldToTheSameValue) {
                                   u"floor(-2.5)*ceil(0.5)+round(-0.5)-sign(-3)"}) {
         CExpress e(f);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
-        ASSERT_TRUE(e.HasFastPath());
+        ASSERT_TRUE(e.HasFastProgram());
         ExpressValue fast, slow;
         e.Evaluate(fast);
         e.EvaluateStepByStep(slow);
@@ -251,7 +251,7 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
     for (std::u16string_view f : formulas) {
         CFunctionExpress e(f, 1, 10);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
-        ASSERT_TRUE(e.HasFastPath()) << Narrow(f);
+        ASSERT_TRUE(e.HasFastProgram()) << Narrow(f);
         for (double x : inputs) {
             for (double y : inputs) {
                 e.m_x = x;
@@ -329,7 +329,7 @@ TEST(ExpressEvaluate, NewerFunctionsGiveTheLibraryBitsEveryWay) {
     for (const auto& fn : functions) {
         CFunctionExpress e(fn.formula, 0, 10);
         ASSERT_EQ(CompileError(e), 0) << Narrow(fn.formula);
-        ASSERT_TRUE(e.HasFastPath()) << Narrow(fn.formula);
+        ASSERT_TRUE(e.HasFastProgram()) << Narrow(fn.formula);
         CExpressRowProgram* rows = e.RowProgram(&e.m_x);
         ASSERT_NE(rows, nullptr);
         std::copy(std::begin(inputs), std::end(inputs), rows->Input());
@@ -352,11 +352,11 @@ TEST(ExpressEvaluate, FormsWithOtherTypesTakeTheStepByStepPath) {
     for (std::u16string_view f : {u"x > 1", u"\"a\"", u"#2010-07-15# + x", u"NOT x > 1 OR TRUE"}) {
         CFunctionExpress e(f, 0, 10);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
-        EXPECT_FALSE(e.HasFastPath()) << Narrow(f);
+        EXPECT_FALSE(e.HasFastProgram()) << Narrow(f);
     }
     CParameterExpress3d uv(u"u*v");
     ASSERT_EQ(CompileError(uv), 0);
-    EXPECT_TRUE(uv.HasFastPath());
+    EXPECT_TRUE(uv.HasFastProgram());
 }
 
 TEST(ExpressEvaluate, EvaluateNumberReadsIntegersAndNumbersOnly) {
