@@ -11,7 +11,7 @@ constexpr int kHalvings = 12;
 constexpr double kKeptChange = 0.9;
 }  // namespace
 
-bool ContinuousBetween(RealFunction f, double a, double fa, double b, double fb, double pixel) {
+bool ContinuousBetween(CRealFunction f, double a, double fa, double b, double fb, double pixel) {
     double change = std::fabs(fb - fa);
     double ratio = 0.0, ratioBefore = 0.0;  // of the last two halvings
     for (int level = 0; level < kHalvings && change > pixel; ++level) {

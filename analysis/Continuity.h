@@ -8,4 +8,4 @@
 // Whether f is continuous between the samples (a, fa) and (b, fb), both
 // with values, a < b. `pixel` is the height of one pixel in f's units: a
 // change smaller than that is continuous whatever lies between.
-bool ContinuousBetween(RealFunction f, double a, double fa, double b, double fb, double pixel);
+bool ContinuousBetween(CRealFunction f, double a, double fa, double b, double fb, double pixel);

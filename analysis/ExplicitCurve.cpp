@@ -10,19 +10,19 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 constexpr int kPlaneFunction = 0;  // CFunctionExpress's useY for y = f(x)
 }  // namespace
 
-ExplicitFormula::ExplicitFormula(std::u16string_view formula, int32_t range)
-    : m_expression(std::make_unique<CFunctionExpress>(formula, kPlaneFunction, range)) {}
+CExplicitFormula::CExplicitFormula(std::u16string_view formula, int32_t range)
+    : m_pExpression(std::make_unique<CFunctionExpress>(formula, kPlaneFunction, range)) {}
 
-ExplicitFormula::~ExplicitFormula() = default;
-ExplicitFormula::ExplicitFormula(ExplicitFormula&&) noexcept = default;
-ExplicitFormula& ExplicitFormula::operator=(ExplicitFormula&&) noexcept = default;
+CExplicitFormula::~CExplicitFormula() = default;
+CExplicitFormula::CExplicitFormula(CExplicitFormula&&) noexcept = default;
+CExplicitFormula& CExplicitFormula::operator=(CExplicitFormula&&) noexcept = default;
 
-bool ExplicitFormula::Compile() { return m_expression->Compile() == 1; }
+bool CExplicitFormula::Compile() { return m_pExpression->Compile() == 1; }
 
-double ExplicitFormula::operator()(double x) const {
-    m_expression->m_x = x;
+double CExplicitFormula::operator()(double x) const {
+    m_pExpression->m_x = x;
     double v = 0.0;
-    if (!m_expression->EvaluateNumber(v) || !std::isfinite(v)) return kNoValue;
+    if (!m_pExpression->EvaluateNumber(v) || !std::isfinite(v)) return kNoValue;
     return v;
 }
 

@@ -12,13 +12,13 @@
 class CFunctionExpress;
 
 // A slot's formula, compiled once.
-class ExplicitFormula {
+class CExplicitFormula {
 public:
     // `range` is the document's R, which the engine's graph objects start from.
-    ExplicitFormula(std::u16string_view formula, int32_t range);
-    ~ExplicitFormula();
-    ExplicitFormula(ExplicitFormula&&) noexcept;
-    ExplicitFormula& operator=(ExplicitFormula&&) noexcept;
+    CExplicitFormula(std::u16string_view formula, int32_t range);
+    ~CExplicitFormula();
+    CExplicitFormula(CExplicitFormula&&) noexcept;
+    CExplicitFormula& operator=(CExplicitFormula&&) noexcept;
 
     // False when the formula does not compile; the engine has then said why.
     bool Compile();
@@ -26,7 +26,7 @@ public:
     double operator()(double x) const;
 
 private:
-    std::unique_ptr<CFunctionExpress> m_expression;
+    std::unique_ptr<CFunctionExpress> m_pExpression;
 };
 
 enum class CurvePart {
@@ -39,7 +39,7 @@ enum class CurvePart {
 // One part of a slot's graph; NaN where the part has no value (a half where
 // f is negative).
 struct ExplicitCurve {
-    const ExplicitFormula* formula;
+    const CExplicitFormula* formula;
     CurvePart part;
     int slot;  // 1..3
 

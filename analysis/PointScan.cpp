@@ -23,24 +23,24 @@ bool OppositeSigns(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0
 
 }  // namespace
 
-PointScan::PointScan(const AnalysisWindow& window)
-    : m_window(window), m_pixelHeight((window.yMax - window.yMin) / window.pixels), m_xs(window.pixels + 1) {
+CPointScan::CPointScan(const AnalysisWindow& window)
+    : m_window(window), m_dPixelHeight((window.yMax - window.yMin) / window.pixels), m_xs(window.pixels + 1) {
     const double width = window.xMax - window.xMin;
     for (int i = 0; i < window.pixels; ++i) m_xs[i] = window.xMin + width * i / window.pixels;
     m_xs[window.pixels] = window.xMax;
 }
 
-void PointScan::Sample(RealFunction f, std::vector<double>& values) const {
+void CPointScan::Sample(CRealFunction f, std::vector<double>& values) const {
     values.resize(m_xs.size());
     std::transform(m_xs.begin(), m_xs.end(), values.begin(), f);
 }
 
-bool PointScan::Continuous(RealFunction f, std::span<const double> values, size_t i) const {
-    return ContinuousBetween(f, m_xs[i], values[i], m_xs[i + 1], values[i + 1], m_pixelHeight);
+bool CPointScan::Continuous(CRealFunction f, std::span<const double> values, size_t i) const {
+    return ContinuousBetween(f, m_xs[i], values[i], m_xs[i + 1], values[i + 1], m_dPixelHeight);
 }
 
-void PointScan::AddZeros(RealFunction f, std::span<const double> values, PointKind kind, int slot, int otherSlot,
-                         RealFunction y) {
+void CPointScan::AddZeros(CRealFunction f, std::span<const double> values, PointKind kind, int slot, int otherSlot,
+                         CRealFunction y) {
     const size_t last = values.size() - 1;
     for (size_t i = 0; i <= last; ++i) {
         // A sample that is exactly 0 is a zero unless a neighbour is 0 too:
@@ -56,7 +56,7 @@ void PointScan::AddZeros(RealFunction f, std::span<const double> values, PointKi
     }
 }
 
-void PointScan::AddExtrema(RealFunction curve, std::span<const double> values, int slot) {
+void CPointScan::AddExtrema(CRealFunction curve, std::span<const double> values, int slot) {
     const auto negated = [curve](double x) { return -curve(x); };
     for (size_t i = 1; i + 1 < values.size(); ++i) {
         const double before = values[i] - values[i - 1];
@@ -72,15 +72,15 @@ void PointScan::AddExtrema(RealFunction curve, std::span<const double> values, i
     }
 }
 
-void PointScan::AddYIntercept(RealFunction curve, int slot) {
+void CPointScan::AddYIntercept(CRealFunction curve, int slot) {
     if (m_window.xMin <= 0.0 && 0.0 <= m_window.xMax) Add(PointKind::YIntercept, slot, 0, 0.0, curve(0.0));
 }
 
-void PointScan::Add(PointKind kind, int slot, int otherSlot, double x, double y) {
+void CPointScan::Add(PointKind kind, int slot, int otherSlot, double x, double y) {
     if (std::isfinite(y) && m_window.yMin <= y && y <= m_window.yMax) m_points.push_back({kind, slot, otherSlot, x, y});
 }
 
-std::vector<PointOfInterest> PointScan::Points() const {
+std::vector<PointOfInterest> CPointScan::Points() const {
     std::vector<PointOfInterest> points = m_points;
     const auto bySlotsThenX = [](const PointOfInterest& p, const PointOfInterest& q) {
         return std::tie(p.kind, p.slot, p.otherSlot, p.x, p.y) < std::tie(q.kind, q.slot, q.otherSlot, q.x, q.y);

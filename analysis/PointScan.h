@@ -11,33 +11,33 @@
 #include "analysis/PointsOfInterest.h"
 #include "analysis/RealFunction.h"
 
-class PointScan {
+class CPointScan {
 public:
-    explicit PointScan(const AnalysisWindow& window);
+    explicit CPointScan(const AnalysisWindow& window);
 
     // f at every column's x, from the window's left end to its right end.
-    void Sample(RealFunction f, std::vector<double>& values) const;
+    void Sample(CRealFunction f, std::vector<double>& values) const;
     std::span<const double> Xs() const { return m_xs; }
 
     // Where f, sampled as `values`, is 0: a point of `kind` at (x, y(x)).
-    void AddZeros(RealFunction f, std::span<const double> values, PointKind kind, int slot, int otherSlot,
-                  RealFunction y);
+    void AddZeros(CRealFunction f, std::span<const double> values, PointKind kind, int slot, int otherSlot,
+                  CRealFunction y);
     // Where the slope of the curve, sampled as `values`, changes sign inside
     // the window: a minimum or a maximum of the slot.
-    void AddExtrema(RealFunction curve, std::span<const double> values, int slot);
+    void AddExtrema(CRealFunction curve, std::span<const double> values, int slot);
     // Where the curve crosses the y axis, when the window holds it.
-    void AddYIntercept(RealFunction curve, int slot);
+    void AddYIntercept(CRealFunction curve, int slot);
 
     // The points found with a y inside the window, each once, sorted by kind
     // then x.
     std::vector<PointOfInterest> Points() const;
 
 private:
-    bool Continuous(RealFunction f, std::span<const double> values, size_t i) const;
+    bool Continuous(CRealFunction f, std::span<const double> values, size_t i) const;
     void Add(PointKind kind, int slot, int otherSlot, double x, double y);
 
     AnalysisWindow m_window;
-    double m_pixelHeight;
+    double m_dPixelHeight;
     std::vector<double> m_xs;
     std::vector<PointOfInterest> m_points;
 };

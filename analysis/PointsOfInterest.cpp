@@ -12,7 +12,7 @@ namespace {
 // squared one its two halves; `zeros` holds what each slot's roots are the
 // zeros of (the graph itself, or f of y*y = f(x)).
 struct ExplicitGraphs {
-    std::vector<ExplicitFormula> formulas;
+    std::vector<CExplicitFormula> formulas;
     std::vector<ExplicitCurve> curves;
     std::vector<ExplicitCurve> zeros;
 
@@ -22,10 +22,10 @@ struct ExplicitGraphs {
             const CGraphDef& g = slots[k];
             const bool squared = g.m_nLeftSide == LS_SQUARED;
             if (!g.m_bShow || g.m_nKind != GK_EXPLICIT || (!squared && g.m_nLeftSide != LS_PLAIN)) continue;
-            ExplicitFormula formula(g.m_strFormula, range);
+            CExplicitFormula formula(g.m_strFormula, range);
             if (!formula.Compile()) continue;
             formulas.push_back(std::move(formula));
-            const ExplicitFormula* f = &formulas.back();
+            const CExplicitFormula* f = &formulas.back();
             const int slot = static_cast<int>(k) + 1;
             if (squared) {
                 curves.push_back({f, CurvePart::UpperHalf, slot});
@@ -49,7 +49,7 @@ struct Difference {
     double operator()(double x) const { return f(x) - g(x); }
 };
 
-void AddIntersections(PointScan& scan, const std::vector<ExplicitCurve>& curves,
+void AddIntersections(CPointScan& scan, const std::vector<ExplicitCurve>& curves,
                       const std::vector<std::vector<double>>& samples) {
     std::vector<double> differences(scan.Xs().size());
     for (size_t i = 0; i < curves.size(); ++i) {
@@ -75,7 +75,7 @@ std::vector<PointOfInterest> FindPointsOfInterest(std::span<const CGraphDef> slo
                         std::isfinite(window.xMax - window.xMin) && std::isfinite(window.yMax - window.yMin);
     if (!usable) return {};
     const ExplicitGraphs graphs(slots, range);
-    PointScan scan(window);
+    CPointScan scan(window);
     std::vector<double> values;
     for (const ExplicitCurve& zeros : graphs.zeros) {
         scan.Sample(zeros, values);

@@ -4,15 +4,15 @@
 // The object referred to must outlive the reference. A value of NaN means
 // the function has no value there.
 
-class RealFunction {
+class CRealFunction {
 public:
     template <class F>
-    RealFunction(const F& f)  // NOLINT: meant to convert implicitly
-        : m_object(&f), m_call([](const void* object, double x) { return (*static_cast<const F*>(object))(x); }) {}
+    CRealFunction(const F& f)  // NOLINT: meant to convert implicitly
+        : m_pObject(&f), m_pCall([](const void* object, double x) { return (*static_cast<const F*>(object))(x); }) {}
 
-    double operator()(double x) const { return m_call(m_object, x); }
+    double operator()(double x) const { return m_pCall(m_pObject, x); }
 
 private:
-    const void* m_object;
-    double (*m_call)(const void*, double);
+    const void* m_pObject;
+    double (*m_pCall)(const void*, double);
 };

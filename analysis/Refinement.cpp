@@ -36,7 +36,7 @@ double PolishGrid(double from, double to, int k) { return from + (to - from) * k
 
 // The last double from `inside` (f there the least value) towards
 // `outside` (f there above it) where f still takes the least value.
-double EdgeOfLeast(RealFunction f, double least, double inside, double outside) {
+double EdgeOfLeast(CRealFunction f, double least, double inside, double outside) {
     while (!Neighbours(inside, outside)) {
         const double m = inside + (outside - inside) / 2;
         (f(m) <= least ? inside : outside) = m;
@@ -48,7 +48,7 @@ bool OppositeSigns(double fa, double fb) { return (fa < 0.0 && fb > 0.0) || (fa 
 
 // Halves the bracket [a, b] of a sign change until its ends are neighbouring
 // doubles; its end with the smaller |f|, or an x where f is 0.
-std::optional<double> Bisect(RealFunction f, double a, double fa, double b, double fb) {
+std::optional<double> Bisect(CRealFunction f, double a, double fa, double b, double fb) {
     while (!Neighbours(a, b)) {
         const double m = a + (b - a) / 2;
         const double fm = f(m);
@@ -69,7 +69,7 @@ std::optional<double> Bisect(RealFunction f, double a, double fa, double b, doub
 // densely across the method's uncertainty, then the ends of the run of
 // doubles that take the least value found by halving, and their middle. The
 // value there is then the least the doubles give, not one a rounding above.
-double PolishMinimum(RealFunction f, double x, double a, double b) {
+double PolishMinimum(CRealFunction f, double x, double a, double b) {
     const double reach = kPolishReach * std::max(1.0, std::fabs(x));
     const double from = std::max(a, x - reach), to = std::min(b, x + reach);
     double least = f(x);
@@ -95,7 +95,7 @@ double PolishMinimum(RealFunction f, double x, double a, double b) {
 
 }  // namespace
 
-std::optional<double> RefineRoot(RealFunction f, double a, double fa, double b, double fb) {
+std::optional<double> RefineRoot(CRealFunction f, double a, double fa, double b, double fb) {
     if (fa == 0.0) return a;
     if (fb == 0.0) return b;
     if (!OppositeSigns(fa, fb)) return std::nullopt;
@@ -115,7 +115,7 @@ std::optional<double> RefineRoot(RealFunction f, double a, double fa, double b, 
     return Bisect(f, a, fa, b, fb);
 }
 
-std::optional<double> RefineMinimum(RealFunction f, double a, double b) {
+std::optional<double> RefineMinimum(CRealFunction f, double a, double b) {
     std::uintmax_t iterations = kMinimumIterations;
     try {
         const auto [x, fx] = boost::math::tools::brent_find_minima(f, a, b, kMinimumBits, iterations);

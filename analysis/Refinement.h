@@ -10,9 +10,9 @@
 // opposite signs: an x where f is 0, or where its sign changes between x
 // and a neighbouring double (the one of the two with the smaller |f|).
 // Nothing when f has no value somewhere on the way.
-std::optional<double> RefineRoot(RealFunction f, double a, double fa, double b, double fb);
+std::optional<double> RefineRoot(CRealFunction f, double a, double fa, double b, double fb);
 
 // The x of the least value of f between a and b, within 1e-7 × max(1, |x|)
 // where the function allows. Nothing when the least value found is no less
 // than f at both ends (no minimum inside).
-std::optional<double> RefineMinimum(RealFunction f, double a, double b);
+std::optional<double> RefineMinimum(CRealFunction f, double a, double b);

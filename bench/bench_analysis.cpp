@@ -38,14 +38,14 @@ void BM_PointsOfThreeGraphs(benchmark::State& state) {
 BENCHMARK(BM_PointsOfThreeGraphs)->Unit(benchmark::kMillisecond);
 
 void BM_ThreeGraphsAtEveryColumn(benchmark::State& state) {
-    std::vector<ExplicitFormula> formulas;
+    std::vector<CExplicitFormula> formulas;
     for (const char16_t* formula : kFormulas) {
         formulas.emplace_back(formula, kRange);
         formulas.back().Compile();
     }
     for (auto _ : state) {
         double sum = 0.0;
-        for (const ExplicitFormula& f : formulas)
+        for (const CExplicitFormula& f : formulas)
             for (int i = 0; i <= kScanPixels; ++i) sum += f(-kRange + 2.0 * kRange * i / kScanPixels);
         benchmark::DoNotOptimize(sum);
     }
