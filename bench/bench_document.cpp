@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,8 +17,9 @@
 #include "document/Archive.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
-#include "document/SampleRow.h"
-#include "document/SampleTicker.h"
+#include "document/sampling/Continuity.h"
+#include "document/sampling/SampleRow.h"
+#include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"
 
 namespace {
@@ -147,6 +149,66 @@ void BM_NativeSurfaceRows(benchmark::State& state) {
     SetSamples(state, n);
 }
 
+// ---- The jump test's cost: the same rows with and without it ----------------
+//
+// 2001 x 2001 samples (R = 10, step 0.01) on one thread, the rows without
+// the test and with it taking turns in every iteration, so that both meet
+// the same minute of the machine; the CPU time of each, and their ratio.
+
+constexpr double kJumpStep = 0.01;
+
+double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
+// The CPU time of sampling all rows once, and the records stored.
+double TimedRows(CFunctionExpress& f, const ExplicitRows& rows, SamplePoint* out, int32_t capacity, int32_t& n) {
+    SampleTicker ticker(nullptr, 0);
+    const double start = ThreadCpuSeconds();
+    n = 0;
+    for (double y = -kRowRange; y <= kRowRange && n < capacity; y += kJumpStep)
+        n += SampleExplicitRow(f, rows, y, out + n, capacity - n, ticker).stored;
+    benchmark::DoNotOptimize(out);
+    benchmark::ClobberMemory();
+    return ThreadCpuSeconds() - start;
+}
+
+void BM_JumpTestCost(benchmark::State& state, const char16_t* formula) {
+    CFunctionExpress f(formula, 1, kRowRange);
+    if (!f.Compile() || !f.HasFastPath()) {
+        state.SkipWithError("no number-only program");
+        return;
+    }
+    const int32_t capacity = SpaceExplicitCapacity(kRowRange, kJumpStep, LS_PLAIN);
+    SamplePoint* out = WarmRecords(capacity);
+    const ExplicitRows without{DIM_SPACE, kRowRange, kJumpStep, LS_PLAIN, 1, RowEvaluation::Batched, JumpTest::Off};
+    const ExplicitRows with{DIM_SPACE, kRowRange, kJumpStep, LS_PLAIN, 1, RowEvaluation::Batched, JumpTest::On};
+    double secondsWithout = 0;
+    double secondsWith = 0;
+    int32_t n = 0;
+    int64_t probed = 0;
+    for (auto _ : state) {
+        secondsWithout += TimedRows(f, without, out, capacity, n);
+        const int64_t before = ContinuityEvaluations();
+        secondsWith += TimedRows(f, with, out, capacity, n);
+        probed = ContinuityEvaluations() - before;
+    }
+    const double side = SideSamples(kRowRange, kJumpStep);
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * side * side * 2));
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["ms_without"] = 1e3 * secondsWithout / iterations;
+    state.counters["ms_with"] = 1e3 * secondsWith / iterations;
+    state.counters["with/without"] = secondsWith / secondsWithout;  // goal: at most 1.05
+    state.counters["records"] = n;
+    state.counters["probed"] = static_cast<double>(probed);  // evaluations inside intervals, one sampling
+}
+// clang-format off: the names are the formulas as written
+BENCHMARK_CAPTURE(BM_JumpTestCost, sin(x)*cos(y), u"sin(x)*cos(y)")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_JumpTestCost, x*x+y*y, u"x*x+y*y")->Unit(benchmark::kMillisecond)->MinTime(3.0);
+// clang-format on
+
 // The parametric sphere: 500 x 500 samples, u and v from 0 in steps of 0.01
 // up to 4.99.
 void SphereDefinition(CGraphDef& g) {
@@ -169,7 +231,7 @@ void BM_SphereRows(benchmark::State& state, RowEvaluation evaluation) {
     }
     const int32_t capacity = SpaceParametricCapacity(g);
     SamplePoint* out = WarmRecords(capacity);
-    const ParametricRows rows{g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep, 1, evaluation};
+    const ParametricRows rows{g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep, 1, DocumentPixel(10), evaluation};
     SampleTicker ticker(nullptr, 0);
     int32_t n = 0;
     for (auto _ : state) {

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "document/GraphDef.h"
-#include "document/SampleCapacity.h"
+#include "document/sampling/SampleCapacity.h"
 
 template <typename F>
 int32_t NativeSurface(SamplePoint* p, int32_t capacity, int32_t range, double h, F f) {

@@ -2,7 +2,7 @@
 
 #include "document/Archive.h"
 #include "document/DocumentFormat.h"
-#include "document/GraphSampler.h"
+#include "document/sampling/GraphSampler.h"
 
 namespace {
 constexpr int32_t kDefaultRange = 10;  // the axes of a new picture run from -10 to 10

@@ -7,7 +7,7 @@
 
 #include "document/Dimension.h"
 #include "document/GraphDef.h"
-#include "document/SampleProgress.h"
+#include "document/sampling/SampleProgress.h"
 
 class CArchive;
 

@@ -19,7 +19,7 @@ enum {
     OP_MUL,
     OP_POW,
     OP_DIV,
-    OP_NOT = 13,
+    OP_NOT = 13,  // after the classic functions, 7 to 12
     OP_OR,
     OP_AND,
     OP_EQ,

@@ -20,7 +20,7 @@ enum {
     TK_MUL,
     TK_POWER,
     TK_DIV,
-    TK_NOT = 12,
+    TK_NOT = 12,  // after the classic functions, 6 to 11
     TK_OR,
     TK_AND,
     TK_LPAREN,

@@ -3,7 +3,7 @@
 
 #include "expr/ExpressMessages.h"
 
-const ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT] = {
+constexpr ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT] = {
     {EE_NONE, u"No Error.", u"没有语法错误。", u"No Error."},
     {EE_NUMBER_SYNTAX, u"常数の中に、数字以外キャラクタが見つかりました。", u"常数中出现数字以外的字符。",
      u"Found a character other than a digit in a constant."},
@@ -95,3 +95,13 @@ const ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT] = {
     {EE_CANNOT_SIGN, u"符号関数計算できないオペランドが見つかりました。", u"不能做符号函数运算。",
      u"Found an operand whose sign cannot be computed."},
 };
+
+// Every code in its place, with its three texts: a function's row without
+// its messages does not build.
+static_assert([] {
+    for (int code = 0; code < EXPRESS_MESSAGE_COUNT; ++code) {
+        const ExpressMessage_t& m = EXPRESS_MESSAGES[code];
+        if (m.nCode != code || !m.szJapanese || !m.szChinese || !m.szEnglish) return false;
+    }
+    return true;
+}());

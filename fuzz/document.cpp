@@ -12,8 +12,8 @@
 
 #include "document/Archive.h"
 #include "document/CurvilinearscopeDoc.h"
-#include "document/SampleCapacity.h"
-#include "document/SampleTicker.h"
+#include "document/sampling/SampleCapacity.h"
+#include "document/sampling/SampleTicker.h"
 #include "expr/ExpressPlatform.h"
 
 namespace {

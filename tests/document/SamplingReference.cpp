@@ -45,8 +45,13 @@ bool LeftSideAndRange(double& v, int32_t L, double threshold, double R) {
     return !(v > R || v < -R);
 }
 
-void Mirror(std::vector<SamplePoint>& p, bool space) {
+void Mirror(ReferenceSampling& out, bool space) {
+    std::vector<SamplePoint>& p = out.points;
     const size_t n = p.size();
+    for (std::vector<double>* where : {&out.along, &out.row}) {
+        const std::vector<double> half = *where;
+        where->insert(where->end(), half.begin(), half.end());
+    }
     for (size_t k = 0; k < n; ++k) {
         SamplePoint m = p[k];
         if (space) {
@@ -82,10 +87,11 @@ ReferenceSampling ReferencePlane(const CGraphDef& g, int32_t range) {
                 continue;
             }
             p.push_back(Record(p, newPiece, x, v, 0.0, 0));
+            out.along.push_back(x);
             newPiece = false;
             if (static_cast<int64_t>(p.size()) == half) break;
         }
-        if (L == 1) Mirror(p, false);
+        if (L == 1) Mirror(out, false);
     } else if (g.m_nKind == 1) {
         out.capacity = static_cast<int64_t>(std::trunc((g.m_dTEnd + g.m_dTStep - g.m_dTStart) / g.m_dTStep));
         CParameterExpress2d fx(g.m_strX), fy(g.m_strY);
@@ -96,6 +102,7 @@ ReferenceSampling ReferencePlane(const CGraphDef& g, int32_t range) {
             double x, y;
             if (!Number(fx, x) || !Number(fy, y)) continue;
             p.push_back(Record(p, false, x, y, 0.0, 0));
+            out.along.push_back(t);
             if (static_cast<int64_t>(p.size()) == out.capacity) break;
         }
     }
@@ -126,6 +133,8 @@ ReferenceSampling ReferenceSpace(const CGraphDef& g, int32_t range, int32_t numb
                     continue;
                 }
                 p.push_back(Record(p, newPiece, x, y, v, number));
+                out.along.push_back(x);
+                out.row.push_back(y);
                 newPiece = false;
                 if (static_cast<int64_t>(p.size()) == half) {
                     stop = true;
@@ -133,7 +142,7 @@ ReferenceSampling ReferenceSpace(const CGraphDef& g, int32_t range, int32_t numb
                 }
             }
         }
-        if (L == 1) Mirror(p, true);
+        if (L == 1) Mirror(out, true);
     } else if (g.m_nKind == 1) {
         const double cells =
             (g.m_dTEnd + g.m_dTStep - g.m_dTStart) / g.m_dTStep * (g.m_dVEnd + g.m_dVStep - g.m_dVStart) / g.m_dVStep;
@@ -151,6 +160,8 @@ ReferenceSampling ReferenceSpace(const CGraphDef& g, int32_t range, int32_t numb
                 double x, y, z;
                 if (!Number(fx, x) || !Number(fy, y) || !Number(fz, z)) continue;
                 p.push_back(Record(p, rowStart, x, y, z, number));
+                out.along.push_back(u);
+                out.row.push_back(v);
                 rowStart = false;
                 if (static_cast<int64_t>(p.size()) == out.capacity) {
                     stop = true;

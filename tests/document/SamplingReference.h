@@ -11,6 +11,9 @@
 struct ReferenceSampling {
     int64_t capacity = 0;
     std::vector<SamplePoint> points;
+    // Where each record was sampled: x (t, u) along its row, and the row's
+    // y (v); 0 in the plane.
+    std::vector<double> along, row;
 };
 
 ReferenceSampling ReferencePlane(const CGraphDef& graph, int32_t range);

@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <new>
+#include <string>
 
 #include "SamplingReference.h"
 #include "SanitizerBuild.h"
 #include "document/CurvilinearscopeDoc.h"
-#include "document/SampleCapacity.h"
+#include "document/DocumentFile.h"
+#include "document/sampling/Continuity.h"
+#include "document/sampling/SampleCapacity.h"
 
 namespace {
 
@@ -139,6 +146,169 @@ TEST(Sample2D, NaNIsStoredAndInfinityDropped) {
     }
     EXPECT_EQ(nan, 20);
     EXPECT_EQ(s.g.m_nPoints, 40);
+}
+
+// Whether a pole or a jump of a formula lies in (a, b] on the row at `row`.
+using JumpIn = bool (*)(double a, double b, double row);
+
+// A pole or jump at p + k * period for every integer k.
+bool Crosses(double a, double b, double p, double period) {
+    return std::floor((a - p) / period) != std::floor((b - p) / period);
+}
+bool AtZero(double a, double b, double) { return a < 0.0 && 0.0 <= b; }
+
+// How the pieces of a slot meet the jumps of its formula, walking the
+// records along x: `joined` continuing records drawn across a jump, and
+// `unexplained` pieces begun where neither a jump lies nor a sample was left
+// out (the next x is more than a step on).
+struct PieceCount {
+    int pieces = 0;
+    int joined = 0;
+    int unexplained = 0;
+};
+
+PieceCount CountPieces(const CGraphDef& g, double step, JumpIn jumpIn, bool space = false) {
+    PieceCount count;
+    for (int k = 0; k < g.m_nPoints; ++k) {
+        const SamplePoint& p = g.m_pPoints[k];
+        const double row = space ? p.y : 0.0;
+        const bool begins = p.fromX == p.x && p.fromY == p.y && p.fromZ == p.z;
+        if (!begins) {
+            count.joined += jumpIn(p.fromX, p.x, row);
+            continue;
+        }
+        ++count.pieces;
+        const SamplePoint* before = k > 0 ? &g.m_pPoints[k - 1] : nullptr;
+        if (before && (!space || before->y == p.y) && p.x - before->x < 1.5 * step && !jumpIn(before->x, p.x, row)) {
+            ++count.unexplained;
+        }
+    }
+    return count;
+}
+
+TEST(Sample2D, CurvesBreakAtPolesAndJumpsAndNowhereElse) {
+    struct Case {
+        const char16_t* formula;
+        int32_t range;
+        JumpIn jumpIn;
+        int pieces;  // 0: as the jumps and the range make them
+    };
+    const Case cases[] = {
+        {u"TAN(2*x)", 10, [](double a, double b, double) { return Crosses(a, b, M_PI / 4, M_PI / 2); }, 0},
+        {u"TAN(x)", 20, [](double a, double b, double) { return Crosses(a, b, M_PI / 2, M_PI); }, 0},
+        {u"1/SIN(x)", 20, [](double a, double b, double) { return Crosses(a, b, 0.0, M_PI); }, 0},
+        {u"1/(x-0.1)", 20, [](double a, double b, double) { return a < 0.1 && 0.1 <= b; }, 0},
+        {u"5*ABS(x)/x", 10, AtZero, 2},
+        {u"FLOOR(x)", 5, [](double a, double b, double) { return Crosses(a, b, 0.0, 1.0); }, 10},
+        {u"CEIL(x)", 5, [](double a, double b, double) { return std::ceil(a) != std::ceil(b); }, 11},
+        {u"ROUND(x)", 5, [](double a, double b, double) { return Crosses(a, b, 0.5, 1.0); }, 11},
+        {u"3*SIGN(x)", 5, AtZero, 2},
+        {u"10*TANH(50*x)", 10, [](double, double, double) { return false; }, 1},
+        {u"x*x/4-6", 10, [](double, double, double) { return false; }, 1},
+        {u"5*SIN(x)", 10, [](double, double, double) { return false; }, 1},
+        {u"9*SIN(7*x)", 10, [](double, double, double) { return false; }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        OneSlot s(c.range, c.formula);
+        s.doc.Sample2D();
+        const PieceCount count = CountPieces(s.g, 0.2, c.jumpIn);
+        EXPECT_EQ(count.joined, 0) << "segments across a pole or jump";
+        EXPECT_EQ(count.unexplained, 0) << "pieces broken where the curve is continuous";
+        if (c.pieces > 0) {
+            EXPECT_EQ(count.pieces, c.pieces);
+        }
+    }
+}
+
+TEST(Sample2D, ParametricCurveBreaksAtItsPole) {
+    OneSlot s(10, u"");
+    s.g.m_nKind = GK_PARAMETRIC;
+    s.g.m_strX = u"t";
+    s.g.m_strY = u"TAN(t)";
+    s.g.m_dTStart = 0;
+    s.g.m_dTEnd = 3;
+    s.g.m_dTStep = 0.1;
+    s.doc.Sample2D();
+    const PieceCount count =
+        CountPieces(s.g, 0.1, [](double a, double b, double) { return a < M_PI / 2 && M_PI / 2 <= b; });
+    EXPECT_EQ(count.joined, 0);
+    EXPECT_EQ(count.unexplained, 0);
+    EXPECT_EQ(count.pieces, 2);
+}
+
+TEST(Sample3D, SurfaceRowsBreakWhereTheyMeetAPole) {
+    OneSlot s(10, u"TAN(x*y/4)");
+    s.doc.m_nDimension = DIM_SPACE;
+    s.doc.Sample3D();
+    const PieceCount count = CountPieces(
+        s.g, 0.2,
+        [](double a, double b, double y) { return y != 0.0 && Crosses(a * y / 4, b * y / 4, M_PI / 2, M_PI); }, true);
+    EXPECT_EQ(count.joined, 0);
+    EXPECT_EQ(count.unexplained, 0);
+}
+
+// The evaluations the plain loops make for the shown slots of a document.
+double LoopEvaluations(const CCurvilinearscopeDoc& doc) {
+    auto count = [](double start, double last, double step) {
+        double n = 0;
+        for (double s = start; s <= last && step > 0; s += step) ++n;
+        return n;
+    };
+    double total = 0;
+    const double r = doc.m_nRange;
+    for (const CGraphDef& g : doc.m_graphs) {
+        if (!g.m_bShow) continue;
+        const bool space = doc.m_nDimension == DIM_SPACE;
+        if (g.m_nKind == GK_EXPLICIT) {
+            const double side = count(-r, r, g.m_dStep);
+            total += space ? side * side : side;
+        } else {
+            const double row = count(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep);
+            total += space ? row * count(g.m_dVStart, g.m_dVEnd + g.m_dVStep, g.m_dVStep) : row;
+        }
+    }
+    return total;
+}
+
+// The fuzzer's seed formulas, each as the kind of formula its first byte
+// chooses (a parametric one as y(t) or z(u, v) beside x = t or u, y = v),
+// and the example documents: the jump test costs at most a tenth more
+// evaluations than the plain loops make, all of them together.
+TEST(Sampling, JumpTestCostsFewEvaluations) {
+    std::vector<std::unique_ptr<CCurvilinearscopeDoc>> docs;
+    const std::filesystem::path source(CRV_SOURCE_DIR);
+    for (const auto& entry : std::filesystem::directory_iterator(source / "fuzz/seeds/expr")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (bytes.empty() || (bytes[0] & 0x80)) continue;
+        const std::u16string formula(bytes.begin() + 1, bytes.end());
+        const int kind = static_cast<unsigned char>(bytes[0]) % 5;
+        auto& doc = *docs.emplace_back(std::make_unique<CCurvilinearscopeDoc>());
+        CGraphDef& g = doc.m_graphs[0];
+        g.m_bShow = 1;
+        doc.m_nDimension = kind == 2 || kind == 4 ? DIM_SPACE : DIM_PLANE;
+        g.m_nKind = kind >= 3 ? GK_PARAMETRIC : GK_EXPLICIT;
+        g.m_strFormula = formula;
+        g.m_strX = kind == 3 ? u"t" : u"u";
+        g.m_strY = kind == 3 ? formula : u"v";
+        g.m_strZ = formula;
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(source / "examples")) {
+        auto& doc = *docs.emplace_back(std::make_unique<CCurvilinearscopeDoc>());
+        OpenDocumentFile(entry.path(), doc);
+    }
+    ASSERT_GT(docs.size(), 20u);
+    double plain = 0;
+    const int64_t before = ContinuityEvaluations();
+    for (auto& doc : docs) {
+        plain += LoopEvaluations(*doc);
+        doc->m_nDimension == DIM_SPACE ? doc->Sample3D() : doc->Sample2D();
+    }
+    const double more = static_cast<double>(ContinuityEvaluations() - before);
+    std::printf("jump test: %.0f evaluations beside the loops' %.0f (%.1f %% more)\n", more, plain,
+                100.0 * more / plain);
+    EXPECT_LE(more, 0.1 * plain);
 }
 
 TEST(Sample2D, TextFormulaStoresNothingButHasAnArray) {

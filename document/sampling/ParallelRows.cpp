@@ -1,4 +1,4 @@
-#include "document/ParallelRows.h"
+#include "document/sampling/ParallelRows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/ParallelParts.h"
-#include "document/SampleRow.h"
-#include "document/SampleTicker.h"
+#include "document/sampling/SampleRow.h"
+#include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"
 
 namespace {

@@ -10,7 +10,8 @@
 
 #include "document/Dimension.h"
 #include "document/GraphDef.h"
-#include "document/RowAxis.h"
+#include "document/sampling/Continuity.h"
+#include "document/sampling/RowAxis.h"
 
 class CFunctionExpress;
 class CParameterExpress2d;
@@ -27,6 +28,14 @@ enum class RowEvaluation {
     PerSample,
 };
 
+// Whether a row asks about the intervals that look like jumps and begins a
+// new piece after each jump it finds (JumpWatch.h), as every sampling does,
+// or joins every pair of neighbouring samples (for comparison).
+enum class JumpTest {
+    On,
+    Off,
+};
+
 struct RowSampled {
     int32_t stored;  // records written to out[0..stored)
     bool finished;   // false when the ticker asked to cancel
@@ -34,16 +43,19 @@ struct RowSampled {
 
 // What every row of an explicit graph shares: x runs from -range by `step`
 // while x <= range. Plane records are (x, f(x), 0) with slot number 0,
-// space records (x, y, f(x, y)) with the slot's number.
+// space records (x, y, f(x, y)) with the slot's number. A jump smaller than
+// `pixel` is not looked for: one pixel of the document's picture.
 struct ExplicitRows {
     ExplicitRows(Dimension dimension, int32_t range, double step, int32_t leftSide, int32_t number,
-                 RowEvaluation evaluation = RowEvaluation::Batched)
+                 RowEvaluation evaluation = RowEvaluation::Batched, JumpTest jumps = JumpTest::On)
         : dimension(dimension),
           range(range),
           step(step),
           leftSide(leftSide),
           number(number),
           evaluation(evaluation),
+          jumps(jumps),
+          pixel(DocumentPixel(range)),
           xs(-static_cast<double>(range), range, step) {}
 
     Dimension dimension;
@@ -52,11 +64,14 @@ struct ExplicitRows {
     int32_t leftSide;
     int32_t number;
     RowEvaluation evaluation;
+    JumpTest jumps;
+    double pixel;
     RowAxis xs;  // x along every row
 };
 
 // Samples the compiled formula f along the row at y (unused in the plane),
-// with the left side's rule and the range test.
+// with the left side's rule and the range test; a sample the curve jumps to
+// begins a new piece.
 RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
                              SampleTicker& ticker);
 // The same, uncounted and never cancelled, for a row sampled on a thread of
@@ -65,17 +80,27 @@ RowSampled SampleExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, doub
 
 // What every row of a parametric graph shares: u (t in the plane) runs from
 // `start` by `step` while u <= last. Records carry the slot's number in
-// space, 0 in the plane.
+// space, 0 in the plane. A jump smaller than `pixel` (in the coordinates of
+// the points) is not looked for.
 struct ParametricRows {
-    ParametricRows(double start, double last, double step, int32_t number,
-                   RowEvaluation evaluation = RowEvaluation::Batched)
-        : start(start), last(last), step(step), number(number), evaluation(evaluation), us(start, last, step) {}
+    ParametricRows(double start, double last, double step, int32_t number, double pixel,
+                   RowEvaluation evaluation = RowEvaluation::Batched, JumpTest jumps = JumpTest::On)
+        : start(start),
+          last(last),
+          step(step),
+          number(number),
+          pixel(pixel),
+          evaluation(evaluation),
+          jumps(jumps),
+          us(start, last, step) {}
 
     double start;
     double last;
     double step;
     int32_t number;
+    double pixel;
     RowEvaluation evaluation;
+    JumpTest jumps;
     RowAxis us;  // u (t) along every row
 };
 
@@ -99,7 +124,8 @@ struct SurfaceFormulas {
 
 // Samples the compiled formulas along the row at v (the curve has none). A
 // sample whose formulas have no value is skipped without breaking the
-// piece; when u no longer moves the row ends there.
+// piece, a sample the curve jumps to begins a new one; when u no longer
+// moves the row ends there.
 RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
                                SampleTicker& ticker);
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,

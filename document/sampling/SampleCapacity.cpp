@@ -1,4 +1,4 @@
-#include "document/SampleCapacity.h"
+#include "document/sampling/SampleCapacity.h"
 
 #include <cmath>
 #include <cstddef>

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "base/VectorState.h"
-#include "document/SampleProgress.h"
+#include "document/sampling/SampleProgress.h"
 
 class SampleTicker {
 public:

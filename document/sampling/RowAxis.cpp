@@ -1,4 +1,4 @@
-#include "document/RowAxis.h"
+#include "document/sampling/RowAxis.h"
 
 #include <algorithm>
 

@@ -10,8 +10,8 @@
 
 #include "document/Dimension.h"
 #include "document/GraphDef.h"
-#include "document/SampleProgress.h"
-#include "document/SampleTicker.h"
+#include "document/sampling/SampleProgress.h"
+#include "document/sampling/SampleTicker.h"
 
 class CFunctionExpress;
 struct ExplicitRows;

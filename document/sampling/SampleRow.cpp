@@ -1,10 +1,13 @@
-#include "document/SampleRow.h"
+#include "document/sampling/SampleRow.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
-#include "document/SampleTicker.h"
+#include "document/sampling/ExplicitRowScan.h"
+#include "document/sampling/JumpWatch.h"
+#include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"
 
 namespace {
@@ -103,9 +106,49 @@ bool TakeBatch(Ticker& ticker, int count, Room room, Take take) {
     return true;
 }
 
-// The records of one explicit row as its samples come: the left side's rule,
-// the range test, and where a piece begins.
 template <Dimension kDimension>
+constexpr double kSquaredThreshold = kDimension == DIM_PLANE ? kPlaneSquaredThreshold : kSpaceSquaredThreshold;
+
+// An explicit row's curve between its samples: f at any x of the row,
+// through the same compiled formula, with the same rules as a sample.
+template <Dimension kDimension>
+class ExplicitProbe final : public CurveProbe {
+public:
+    ExplicitProbe(CFunctionExpress& f, const ExplicitRows& rows)
+        : m_f(f), m_range(rows.range), m_leftSide(rows.leftSide) {}
+
+    bool At(double x, CurvePoint& point) override {
+        m_f.m_x = x;
+        double v = 0.0;
+        if (!m_f.EvaluateNumber(v) || std::isnan(v) ||
+            !ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range)) {
+            return false;
+        }
+        point = {{v, 0.0, 0.0}};
+        return true;
+    }
+
+private:
+    CFunctionExpress& m_f;
+    const double m_range;
+    const int32_t m_leftSide;
+};
+
+// The rows sampled for comparison without the jump test.
+struct NoJumpWatch {
+    NoJumpWatch(SamplePoint*, CurveProbe&, double) {}
+    void Stored(bool, double, const CurvePoint&) {}
+    void End() {}
+};
+struct NoRowScan {
+    void Stored(int32_t, const double*, int32_t) {}
+    void End(int32_t) {}
+};
+
+// The records of one explicit row as its samples come: the left side's rule,
+// the range test, and where a piece begins. kPlain: the left side is known
+// to be plain, so the loop does not ask for each sample.
+template <Dimension kDimension, bool kPlain>
 class ExplicitRecords {
 public:
     static constexpr bool kPlane = kDimension == DIM_PLANE;
@@ -115,8 +158,9 @@ public:
 
     // The sample f(x) = v; `valued` is false when it has no number.
     void Take(double x, double v, bool valued) {
-        constexpr double threshold = kPlane ? kPlaneSquaredThreshold : kSpaceSquaredThreshold;
-        if (!valued || !ExplicitValue(v, m_leftSide, threshold, m_range)) {
+        const bool kept = kPlain ? !(v > m_range || v < -m_range)
+                                 : ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range);
+        if (!valued || !kept) {
             m_newPiece = true;
             return;
         }
@@ -129,6 +173,8 @@ public:
     }
     bool HasRoom() const { return m_writer.Count() < m_room; }
     int32_t Stored() const { return m_writer.Count(); }
+    // Whether the values stored are those evaluated, unchanged.
+    static constexpr bool kStoresValues = kPlain;
 
 private:
     const double m_y;
@@ -139,44 +185,66 @@ private:
     bool m_newPiece = true;
 };
 
-template <Dimension kDimension, class Ticker>
-RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, ExplicitRecords<kDimension>& records,
+// The records are taken by value, so that nothing outside the loop sees
+// them and the loop may keep them in registers; the scan looks at them
+// for jumps once they are stored (it is told of the last at the row's end).
+template <class Records, class Scan, class Ticker>
+RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, Records records, Scan& scan,
                                 Ticker& ticker) {
     const double r = rows.range;
+    bool finished = true;
     for (double x = -r; x <= r && records.HasRoom(); x += rows.step) {
         if (!ticker.Tick()) {
-            return {records.Stored(), false};
+            finished = false;
+            break;
         }
         f.m_x = x;
         double v = 0.0;
         const bool valued = f.EvaluateNumber(v);
         records.Take(x, v, valued);
     }
-    return {records.Stored(), true};
+    scan.End(records.Stored());
+    return {records.Stored(), finished};
 }
 
 // The same samples with x a batch at a time: a number-only formula always
-// has a number.
-template <Dimension kDimension, class Ticker>
-RowSampled ExplicitRowBatched(CExpressRowProgram& program, const ExplicitRows& rows,
-                              ExplicitRecords<kDimension>& records, Ticker& ticker) {
+// has a number. Each batch's records are scanned while they are at hand.
+template <class Records, class Scan, class Ticker>
+RowSampled ExplicitRowBatched(CExpressRowProgram& program, const ExplicitRows& rows, Records records, Scan& scan,
+                              Ticker& ticker) {
     program.BeginRow();
     RowAxis::Position at = rows.xs.Begin();
-    while (records.HasRoom()) {
+    bool finished = true;
+    while (finished && records.HasRoom()) {
         double* xs = program.Input();
         const int count = rows.xs.Next(at, xs, kBatch);
         if (count == 0) {
             break;
         }
         const double* values = program.Run(count);
-        const bool finished = TakeBatch(
+        const int32_t before = records.Stored();
+        finished = TakeBatch(
             ticker, count, [&records] { return records.HasRoom(); },
             [&records, xs, values](int i) { records.Take(xs[i], values[i], true); });
-        if (!finished) {
-            return {records.Stored(), false};
-        }
+        const bool whole = Records::kStoresValues && records.Stored() - before == count;
+        scan.Stored(records.Stored(), whole ? values : nullptr, count);
     }
-    return {records.Stored(), true};
+    scan.End(records.Stored());
+    return {records.Stored(), finished};
+}
+
+template <Dimension kDimension, class Scan, class Ticker>
+RowSampled ExplicitRowScanned(CFunctionExpress& f, const ExplicitRows& rows, double y, SamplePoint* out, int32_t room,
+                              Scan& scan, Ticker& ticker) {
+    CExpressRowProgram* program = rows.evaluation == RowEvaluation::Batched ? f.RowProgram(&f.m_x) : nullptr;
+    if (rows.leftSide == LS_PLAIN) {
+        const ExplicitRecords<kDimension, true> records(rows, y, out, room);
+        return program ? ExplicitRowBatched(*program, rows, records, scan, ticker)
+                       : ExplicitRowPerSample(f, rows, records, scan, ticker);
+    }
+    const ExplicitRecords<kDimension, false> records(rows, y, out, room);
+    return program ? ExplicitRowBatched(*program, rows, records, scan, ticker)
+                   : ExplicitRowPerSample(f, rows, records, scan, ticker);
 }
 
 template <Dimension kDimension, class Ticker>
@@ -185,10 +253,14 @@ RowSampled ExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, 
     if constexpr (kDimension != DIM_PLANE) {
         f.m_y = y;
     }
-    ExplicitRecords<kDimension> records(rows, y, out, room);
-    CExpressRowProgram* program = rows.evaluation == RowEvaluation::Batched ? f.RowProgram(&f.m_x) : nullptr;
-    return program ? ExplicitRowBatched(*program, rows, records, ticker)
-                   : ExplicitRowPerSample(f, rows, records, ticker);
+    if (rows.jumps == JumpTest::Off) {
+        NoRowScan none;
+        return ExplicitRowScanned<kDimension>(f, rows, y, out, room, none, ticker);
+    }
+    ExplicitProbe<kDimension> probe(f, rows);
+    ExplicitRowScan scan(out, kDimension == DIM_PLANE ? &SamplePoint::y : &SamplePoint::z, probe, rows.pixel,
+                         rows.range);
+    return ExplicitRowScanned<kDimension>(f, rows, y, out, room, scan, ticker);
 }
 
 bool Evaluate(CurveFormulas& f, double t, double, double& x, double& y, double& z) {
@@ -204,15 +276,52 @@ bool Evaluate(SurfaceFormulas& f, double u, double v, double& x, double& y, doub
     return f.x->EvaluateNumber(x) && f.y->EvaluateNumber(y) && f.z->EvaluateNumber(z);
 }
 
-template <class Formulas, class Ticker>
-RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+// A parametric row's curve between its samples: the coordinate formulas at
+// any u of the row.
+template <class Formulas>
+class ParametricProbe final : public CurveProbe {
+public:
+    ParametricProbe(Formulas& f, double v) : m_f(f), m_v(v) {}
+
+    bool At(double u, CurvePoint& point) override { return Evaluate(m_f, u, m_v, point.c[0], point.c[1], point.c[2]); }
+
+private:
+    Formulas& m_f;
+    const double m_v;
+};
+
+// The records of one parametric row, each watched for a jump from the one
+// before.
+template <class Watch>
+class ParametricRecords {
+public:
+    ParametricRecords(SamplePoint* out, const ParametricRows& rows, CurveProbe& probe)
+        : m_writer(out, rows.number), m_watch(out, probe, rows.pixel) {}
+
+    void Store(double u, double x, double y, double z) {
+        const bool begins = m_writer.Count() == 0;
+        m_writer.Store(begins, x, y, z);
+        m_watch.Stored(begins, u, {{x, y, z}});
+    }
+    int32_t Count() const { return m_writer.Count(); }
+    RowSampled End(bool finished) {
+        m_watch.End();
+        return {m_writer.Count(), finished};
+    }
+
+private:
+    RecordWriter m_writer;
+    Watch m_watch;
+};
+
+template <class Formulas, class Records, class Ticker>
+RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, double v, Records writer, int32_t room,
                                   Ticker& ticker) {
     const double last = rows.last;
     const double step = rows.step;
-    RecordWriter writer(out, rows.number);
     for (double u = rows.start; u <= last && writer.Count() < room; u += step) {
         if (!ticker.Tick()) {
-            return {writer.Count(), false};
+            return writer.End(false);
         }
         double x;
         double y;
@@ -223,9 +332,9 @@ RowSampled ParametricRowPerSample(Formulas& f, const ParametricRows& rows, doubl
             }
             continue;
         }
-        writer.Store(writer.Count() == 0, x, y, z);
+        writer.Store(u, x, y, z);
     }
-    return {writer.Count(), true};
+    return writer.End(true);
 }
 
 // The row programs of the coordinate formulas along t or u, with v set for
@@ -250,8 +359,8 @@ bool BeginRows(SurfaceFormulas& f, double v, CoordinatePrograms& programs) {
 
 // The same samples with u a batch at a time: number-only formulas always
 // have numbers, so every sample is stored.
-template <class Ticker>
-RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const ParametricRows& rows, SamplePoint* out,
+template <class Records, class Ticker>
+RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const ParametricRows& rows, Records writer,
                                 int32_t room, Ticker& ticker) {
     static constexpr double kNoZ[kBatch] = {};
     for (CExpressRowProgram* program : programs) {
@@ -259,7 +368,6 @@ RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const Parame
             program->BeginRow();
         }
     }
-    RecordWriter writer(out, rows.number);
     RowAxis::Position at = rows.us.Begin();
     while (writer.Count() < room) {
         double* us = programs[0]->Input();
@@ -279,24 +387,38 @@ RowSampled ParametricRowBatched(const CoordinatePrograms& programs, const Parame
         }
         const bool finished = TakeBatch(
             ticker, count, [&writer, room] { return writer.Count() < room; },
-            [&writer, &coordinates](int i) {
-                writer.Store(writer.Count() == 0, coordinates[0][i], coordinates[1][i], coordinates[2][i]);
+            [&writer, &coordinates, us](int i) {
+                writer.Store(us[i], coordinates[0][i], coordinates[1][i], coordinates[2][i]);
             });
         if (!finished) {
-            return {writer.Count(), false};
+            return writer.End(false);
         }
     }
-    return {writer.Count(), true};
+    return writer.End(true);
 }
+
+template <class Formulas, class Watch, class Ticker>
+RowSampled ParametricRowWatched(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+                                Ticker& ticker) {
+    ParametricProbe<Formulas> probe(f, v);
+    const ParametricRecords<Watch> records(out, rows, probe);
+    CoordinatePrograms programs;
+    if (rows.evaluation == RowEvaluation::Batched && BeginRows(f, v, programs)) {
+        return ParametricRowBatched(programs, rows, records, room, ticker);
+    }
+    return ParametricRowPerSample(f, rows, v, records, room, ticker);
+}
+
+// Only the coordinates a kind has count for a change.
+template <class Formulas>
+constexpr int kCoordinates = std::is_same_v<Formulas, CurveFormulas> ? 2 : 3;
 
 template <class Formulas, class Ticker>
 RowSampled ParametricRow(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
                          Ticker& ticker) {
-    CoordinatePrograms programs;
-    if (rows.evaluation == RowEvaluation::Batched && BeginRows(f, v, programs)) {
-        return ParametricRowBatched(programs, rows, out, room, ticker);
-    }
-    return ParametricRowPerSample(f, rows, v, out, room, ticker);
+    return rows.jumps == JumpTest::On
+               ? ParametricRowWatched<Formulas, JumpWatch<kCoordinates<Formulas>>>(f, rows, v, out, room, ticker)
+               : ParametricRowWatched<Formulas, NoJumpWatch>(f, rows, v, out, room, ticker);
 }
 
 }  // namespace

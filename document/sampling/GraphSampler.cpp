@@ -1,11 +1,11 @@
-#include "document/GraphSampler.h"
+#include "document/sampling/GraphSampler.h"
 
 #include <memory>
 
 #include "base/VectorState.h"
-#include "document/ParallelRows.h"
-#include "document/SampleCapacity.h"
-#include "document/SampleRow.h"
+#include "document/sampling/ParallelRows.h"
+#include "document/sampling/SampleCapacity.h"
+#include "document/sampling/SampleRow.h"
 #include "expr/GraphExpress.h"
 
 namespace {
@@ -152,7 +152,8 @@ bool CGraphSampler::SampleCurve(CGraphDef& graph, SamplePoint* points, int32_t c
     if (!(graph.m_dTStep > 0) || !f.Compile()) {  // a step that is not positive never ends
         return true;
     }
-    const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, 0};
+    const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, 0,
+                              DocumentPixel(m_nRange)};
     const RowSampled row = SampleParametricRow(f, rows, points, capacity, m_ticker);  // the curve is one row
     graph.m_nPoints = row.stored;
     return row.finished;
@@ -163,7 +164,8 @@ bool CGraphSampler::SampleSurface(CGraphDef& graph, SamplePoint* points, int32_t
     if (!(graph.m_dTStep > 0) || !(graph.m_dVStep > 0) || !f.Compile()) {
         return true;
     }
-    const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, number};
+    const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, number,
+                              DocumentPixel(m_nRange)};
     const double vStep = graph.m_dVStep;
     const double vLast = graph.m_dVEnd + graph.m_dVStep;  // one step beyond the end, as u's
     switch (SampleParametricRowsInParallel(graph, f, rows, vLast, capacity, points, m_ticker)) {
