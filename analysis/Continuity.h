@@ -2,6 +2,8 @@
 // The one place the points of interest ask whether a curve is continuous
 // between two neighbouring samples of the scan, so that a sign change across
 // a pole or a jump is taken for a break, never for a root or an extremum.
+// The answer is the document library's continuity test (document/Continuity.h),
+// the same every sampling loop asks.
 
 #include "analysis/RealFunction.h"
 
