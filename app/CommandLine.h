@@ -6,6 +6,8 @@
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
 //                    [--angle RADIANS] FILE.crv
 //                                         writes the picture, no window needed
+//   curvilinearscope --points FILE.crv    prints the points of interest of a
+//                                         plane picture, no window needed
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
@@ -16,9 +18,9 @@
 #include <optional>
 
 struct CCommandLineInfo {
-    enum Action { FileNew, FileOpen, FilePrint, Export, Help, Version, Error };
+    enum Action { FileNew, FileOpen, FilePrint, Export, Points, Help, Version, Error };
     Action action = FileNew;
-    QStringList files;  // FileOpen: all; FilePrint and Export: the one
+    QStringList files;  // FileOpen: all; FilePrint, Export and Points: the one
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;

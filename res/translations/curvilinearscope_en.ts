@@ -238,24 +238,38 @@ Move the cursor down</translation>
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
 印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
 (既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
+一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture.
+--points prints the roots, minima, maxima, intersections and y-intercepts of the
+explicit graphs of a 2D picture in its range, one tab-separated line each.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </translation>
+    </message>
+    <message>
+        <source>--points には文書ファイルをちょうど一つ指定してください。</source>
+        <translation>--points needs exactly one document file.</translation>
+    </message>
+    <message>
+        <source>--points は --print とも --export とも一緒に使えません。</source>
+        <translation>--points cannot be combined with --print or --export.</translation>
     </message>
     <message>
         <source>不明なオプションです: %1</source>
@@ -695,6 +709,13 @@ default printer. --export writes the picture of the file as a square image of PI
     <message>
         <source>表示言語を選びます。</source>
         <translation>Choose the display language.</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 is a 3D picture: --points works on 2D pictures only.</translation>
     </message>
 </context>
 </TS>
