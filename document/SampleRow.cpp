@@ -15,12 +15,12 @@ namespace {
 constexpr double kPlaneSquaredThreshold = -0.01;
 constexpr double kSpaceSquaredThreshold = -0.02;
 
-// The left side's rule and the range test applied to the value v; false when
+// The left side's rule and the range test (low..high) applied to the value v; false when
 // the sample is skipped (and a new piece begins). A squared left side takes
 // the root as the power 0.5 of max(v, 0); a NaN passes the range test of a
 // plain left side and is kept. A left side other than plain or squared
 // stores nothing.
-inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double range) {
+inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double low, double high) {
     if (leftSide == LS_SQUARED) {
         if (v < threshold || std::isnan(v)) {
             return false;
@@ -29,7 +29,7 @@ inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double 
     } else if (leftSide != LS_PLAIN) {
         return false;
     }
-    return !(v > range || v < -range);
+    return !(v > high || v < low);
 }
 
 // Writes a row's records one after another, each from the end of the one
@@ -111,12 +111,17 @@ public:
     static constexpr bool kPlane = kDimension == DIM_PLANE;
 
     ExplicitRecords(const ExplicitRows& rows, double y, SamplePoint* out, int32_t room)
-        : m_y(y), m_range(rows.range), m_leftSide(rows.leftSide), m_room(room), m_writer(out, rows.number) {}
+        : m_y(y),
+          m_low(rows.spans.low),
+          m_high(rows.spans.high),
+          m_leftSide(rows.leftSide),
+          m_room(room),
+          m_writer(out, rows.number) {}
 
     // The sample f(x) = v; `valued` is false when it has no number.
     void Take(double x, double v, bool valued) {
         constexpr double threshold = kPlane ? kPlaneSquaredThreshold : kSpaceSquaredThreshold;
-        if (!valued || !ExplicitValue(v, m_leftSide, threshold, m_range)) {
+        if (!valued || !ExplicitValue(v, m_leftSide, threshold, m_low, m_high)) {
             m_newPiece = true;
             return;
         }
@@ -132,7 +137,8 @@ public:
 
 private:
     const double m_y;
-    const double m_range;
+    const double m_low;
+    const double m_high;
     const int32_t m_leftSide;
     const int32_t m_room;
     RecordWriter m_writer;
@@ -142,8 +148,7 @@ private:
 template <Dimension kDimension, class Ticker>
 RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, ExplicitRecords<kDimension>& records,
                                 Ticker& ticker) {
-    const double r = rows.range;
-    for (double x = -r; x <= r && records.HasRoom(); x += rows.step) {
+    for (double x = rows.spans.first; x <= rows.spans.last && records.HasRoom(); x += rows.step) {
         if (!ticker.Tick()) {
             return {records.Stored(), false};
         }

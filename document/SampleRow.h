@@ -33,18 +33,31 @@ struct RowSampled {
 };
 
 // What every row of an explicit graph shares: x runs from -range by `step`
-// while x <= range. Plane records are (x, f(x), 0) with slot number 0,
-// space records (x, y, f(x, y)) with the slot's number.
+// while x <= range, and a value outside -range..range is left out. Plane
+// records are (x, f(x), 0) with slot number 0, space records (x, y, f(x, y))
+// with the slot's number.
 struct ExplicitRows {
     ExplicitRows(Dimension dimension, int32_t range, double step, int32_t leftSide, int32_t number,
                  RowEvaluation evaluation = RowEvaluation::Batched)
+        : ExplicitRows(dimension, range, step, leftSide, number, evaluation,
+                       {-static_cast<double>(range), static_cast<double>(range), -static_cast<double>(range),
+                        static_cast<double>(range)}) {}
+
+    // The spans of a row when they are not the document's range: x from
+    // `first` while x <= `last`, values kept from `low` to `high`.
+    struct Spans {
+        double first, last, low, high;
+    };
+    ExplicitRows(Dimension dimension, int32_t range, double step, int32_t leftSide, int32_t number,
+                 RowEvaluation evaluation, const Spans& spans)
         : dimension(dimension),
           range(range),
           step(step),
           leftSide(leftSide),
           number(number),
           evaluation(evaluation),
-          xs(-static_cast<double>(range), range, step) {}
+          spans(spans),
+          xs(spans.first, spans.last, step) {}
 
     Dimension dimension;
     int32_t range;
@@ -52,6 +65,7 @@ struct ExplicitRows {
     int32_t leftSide;
     int32_t number;
     RowEvaluation evaluation;
+    Spans spans;
     RowAxis xs;  // x along every row
 };
 

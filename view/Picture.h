@@ -3,6 +3,7 @@
 // square, the plane or space picture, the title and legend. The screen, the
 // printer and the export all draw through here.
 
+#include "document/WindowSampling.h"
 #include "view/DrawSurface.h"
 
 class CCurvilinearscopeDoc;
@@ -11,6 +12,11 @@ class CPicture3D;
 struct PictureTarget {
     bool printing = false;  // the page's geometry and the printed grid colour
     SurfaceRect rectPrint;  // the page's drawing rectangle, device units (printing only)
+    // A plane picture's window when the view shows another than the
+    // document's own -R..R (nullptr or the home window: the document's own
+    // picture), and the samples made for it (nullptr: the stored records).
+    const PlaneBounds* window = nullptr;
+    const WindowRecords* windowRecords = nullptr;
 };
 
 // OutOfMemory: the memory ran out on the way (a big space picture needs
