@@ -68,7 +68,7 @@ DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
     // draw lines into directly: a space picture of a million segments turns
     // in a fraction of a second instead of several.
     PictureTarget target;
-    m_pNavigator->FillTarget(target);
+    target.plane = m_pNavigator->Shown();
     const qreal ratio = devicePixelRatioF();
     QImage frame(size() * ratio, QImage::Format_RGB32);
     if (!frame.isNull()) {  // otherwise no memory for it: straight onto the window
@@ -98,7 +98,7 @@ void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
     if (!m_pDocument) return false;
-    const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D);
+    const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D, m_pNavigator->Shown());
     if (outcome == PrintOutcome::CannotPrint) return false;
     NoteOutcome(outcome == PrintOutcome::Printed ? DrawOutcome::Whole : DrawOutcome::OutOfMemory);
     return true;

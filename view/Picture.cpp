@@ -16,7 +16,8 @@ namespace {
 const PlaneBounds* ZoomedWindow(const PictureTarget& target, int range) {
     const double r = range;
     const PlaneBounds home{-r, r, -r, r};
-    return target.window && !(*target.window == home) ? target.window : nullptr;
+    const PlaneBounds* window = target.plane.window;
+    return window && !(*window == home) ? window : nullptr;
 }
 
 void DrawGraphsAndAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
@@ -25,7 +26,7 @@ void DrawGraphsAndAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPictu
     if (doc.m_nDimension == DIM_PLANE) {
         if (const PlaneBounds* window = ZoomedWindow(target, doc.m_nRange)) {
             DrawAxes2DWindow(dc, *window, printing);
-            DrawGraphs2DWindow(dc, doc, *window, target.windowRecords);
+            DrawGraphs2DWindow(dc, doc, *window, target.plane.records);
             return;
         }
         DrawAxes2D(dc, doc, printing);

@@ -7,6 +7,9 @@
 #include <QString>
 #include <optional>
 
+#include "document/WindowSampling.h"
+#include "view/Picture.h"
+
 class CCurvilinearscopeDoc;
 class CPicture3D;
 
@@ -21,7 +24,8 @@ ExportFormat ExportFormatOf(const QString& path);
 
 // The picture on a white square image of the given side; a null image when
 // the memory ran out for the image or for the picture.
-QImage RenderPicture(const CCurvilinearscopeDoc& doc, int sizePixels, CPicture3D& picture3D);
+QImage RenderPicture(const CCurvilinearscopeDoc& doc, int sizePixels, CPicture3D& picture3D,
+                     const PlaneShown& plane = {});
 
 // Draws two small empty pictures (plane and space), so that the font
 // library reads its configuration and every face of the picture is loaded
@@ -36,5 +40,7 @@ void LoadPictureFonts();
 // success, otherwise a message naming the problem and the file: the
 // system's reason when the file cannot be written whole, "Out of memory."
 // when the picture cannot be made whole. The old file is then as it was.
+// window, when given, is the part of the plane a plane picture shows,
+// sampled for the picture's pixels.
 QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels,
-                      std::optional<double> angle = std::nullopt);
+                      std::optional<double> angle = std::nullopt, const std::optional<PlaneBounds>& window = {});

@@ -50,15 +50,17 @@ const CPlaneWindow& CPlaneNavigator::Window() {
     return m_window;
 }
 
-void CPlaneNavigator::FillTarget(PictureTarget& target) {
-    if (!Active() || Window().IsHome()) return;
-    target.window = &m_window.Bounds();
+PlaneShown CPlaneNavigator::Shown() {
+    PlaneShown shown;
+    if (!Active() || Window().IsHome()) return shown;
+    shown.window = &m_window.Bounds();
     // Samples of another window serve while they cover this one; the
     // stored records otherwise, until the new samples come.
     const PlaneBounds& b = m_window.Bounds();
     if (m_records && m_records->bounds.xMin <= b.xMin && m_records->bounds.xMax >= b.xMax &&
         m_records->bounds.yMin <= b.yMin && m_records->bounds.yMax >= b.yMax)
-        target.windowRecords = m_records.get();
+        shown.records = m_records.get();
+    return shown;
 }
 
 QString CPlaneNavigator::ReadoutText(QPoint at) {

@@ -21,7 +21,7 @@ class CCurvilinearscopeDoc;
 class QMouseEvent;
 class QRubberBand;
 class QWidget;
-struct PictureTarget;
+struct PlaneShown;
 
 class CPlaneNavigator : public QObject {
     Q_OBJECT
@@ -43,8 +43,8 @@ public:
     // Whether the view shows a plane picture that can zoom.
     bool Active() const;
     const CPlaneWindow& Window();
-    // Sets the window and the samples for drawing a plane picture.
-    void FillTarget(PictureTarget& target);
+    // The window and the samples to draw a plane picture with.
+    PlaneShown Shown();
     // The read-out of the pointer at `at`: the usual text at home.
     QString ReadoutText(QPoint at);
 

@@ -2,12 +2,12 @@
 // The plane picture's coordinate read-out: the world point under a pointer
 // position of the client area.
 
-#include <algorithm>
 #include <optional>
 
 #include <QString>
 
 #include "document/WindowSampling.h"
+#include "view/PictureGeometry.h"
 
 struct WorldPoint {
     double x, y;
@@ -29,5 +29,3 @@ std::optional<WorldPoint> PointerToWindow(int width, int height, double px, doub
 // (one at least) for a square of `side` pixels.
 QString WindowReadoutText(const WorldPoint& p, const PlaneBounds& window, int side);
 
-// The picture square's side in pixels for a client area.
-inline int PictureSide(int width, int height) { return std::min(width, height) * 9 / 10; }

@@ -47,14 +47,16 @@ TEST(MainFrame, MenusFollowWhetherADocumentIsOpen) {
     EXPECT_EQ(frame->windowTitle(), "Curvilinearscope - Curvilinearscope1");
     EXPECT_TRUE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
     EXPECT_EQ(frame->Action(ID_EDIT_FUNCTION)->shortcut(), QKeySequence("Ctrl+M"));
-    // Nothing cuts, copies or pastes, with or without a document.
-    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    // Copy takes the picture; nothing cuts or pastes, with or without a document.
+    for (int id : {ID_EDIT_CUT, ID_EDIT_PASTE}) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    for (int id : {ID_EDIT_COPY, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_HOME}) EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
 
     frame->MdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(MenuTitles(frame), QStringList({"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
     EXPECT_EQ(frame->windowTitle(), "Curvilinearscope");
     EXPECT_FALSE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
+    EXPECT_FALSE(frame->Action(ID_EDIT_COPY)->isEnabled());
     EXPECT_TRUE(frame->DocumentManager().Documents().isEmpty());
 }
 
