@@ -21,8 +21,8 @@ constexpr int kSquareEdge = 1000;  // logical units
 constexpr double kLeastGridSpacing = 100.0;
 // Label sizes in logical units for the label font: a character's width at
 // most (digits, point, minus), the gap between two labels, a label's height.
-constexpr double kLabelCharWidth = 34.0;
-constexpr double kLabelGap = 30.0;
+constexpr double kLabelCharWidth = 28.0;
+constexpr double kLabelGap = 16.0;
 constexpr double kLabelHeight = 50.0;
 // Where the labels sit beside their axis, as in the document's own picture:
 // x labels 19..79 below the x axis, 80 wide; y labels from 30 right of the

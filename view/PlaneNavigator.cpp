@@ -7,6 +7,7 @@
 #include <QRubberBand>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "document/CurvilinearscopeDoc.h"
@@ -194,14 +195,15 @@ bool CPlaneNavigator::MouseRelease(QMouseEvent& event) {
     const Drag drag = m_drag;
     m_drag = Drag::None;
     if (m_pRubberBand) m_pRubberBand->hide();
-    if (drag == Drag::Rectangle) ZoomIntoRectangle(QRect(m_pressAt, event.position().toPoint()).normalized());
+    if (drag == Drag::Rectangle) ZoomIntoRectangle(m_pressAt, event.position().toPoint());
     if (drag == Drag::MaybeRectangle && event.button() == Qt::RightButton)
         emit contextMenuAsked(event.globalPosition().toPoint());
     return drag != Drag::None;
 }
 
-void CPlaneNavigator::ZoomIntoRectangle(QRect rect) {
-    const auto topLeft = WorldAt(rect.topLeft()), bottomRight = WorldAt(rect.bottomRight());
-    if (!topLeft || !bottomRight) return;
-    if (m_window.Show({topLeft->x, bottomRight->x, bottomRight->y, topLeft->y})) WindowMoved();
+void CPlaneNavigator::ZoomIntoRectangle(QPoint corner, QPoint opposite) {
+    const auto a = WorldAt(corner), b = WorldAt(opposite);
+    if (!a || !b) return;
+    if (m_window.Show({std::min(a->x, b->x), std::max(a->x, b->x), std::min(a->y, b->y), std::max(a->y, b->y)}))
+        WindowMoved();
 }

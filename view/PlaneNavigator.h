@@ -72,7 +72,7 @@ private:
     bool MouseMove(QMouseEvent& event);
     bool MouseRelease(QMouseEvent& event);
     void ZoomAtPixel(QPointF at, double factor);
-    void ZoomIntoRectangle(QRect rect);
+    void ZoomIntoRectangle(QPoint corner, QPoint opposite);
     // After every change of the window: repaint, and samples anew once the
     // window rests (none at home).
     void WindowMoved();
