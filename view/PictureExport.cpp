@@ -29,23 +29,9 @@ QString OutOfMemory(const QString& path) {
     return QCoreApplication::translate("DocumentFile", "Out of memory.") + QLatin1Char('\n') + path;
 }
 
-constexpr int kPngQuality = 50;
-
 bool PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
              const PlaneShown& plane, bool textAsPaths = false) {
-    QPainter painter(&device);
-    if (!painter.isActive()) return false;  // no memory for the device's own buffers
-    DrawOutcome drawn = DrawOutcome::OutOfMemory;
-    try {
-        painter.fillRect(QRect(0, 0, size, size), Qt::white);
-        CPainterSurface surface(painter, QRect(0, 0, size, size));
-        surface.SetTextAsPaths(textAsPaths);
-        PictureTarget target;
-        target.plane = plane;
-        drawn = DrawPicture(surface, &doc, picture3D, target);
-    } catch (const std::bad_alloc&) {  // in the device's own drawing
-    }
-    return EndPainting(painter) == PaintingEnd::Ended && drawn == DrawOutcome::Whole;
+    return PaintPictureOn(device, QSize(size, size), doc, picture3D, plane, textAsPaths);
 }
 
 // Each format is made in memory first; only a whole picture reaches the file.
@@ -53,22 +39,7 @@ bool MakePng(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture
              const PlaneShown& plane) {
     QImage image = RenderPicture(doc, size, picture3D, plane);
     picture3D.ReleaseWorkMemory();  // the file is made with the keys gone
-    // zlib's middle levels: the default level takes twice as long for a
-    // file a tenth smaller.
-    return !image.isNull() && image.save(&out, "PNG", kPngQuality);
-}
-
-bool MakeSvg(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
-             const PlaneShown& plane) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&out);
-    // 96 per inch, as browsers and editors read the file's millimetres.
-    svg.setResolution(96);
-    svg.setSize(QSize(size, size));
-    svg.setViewBox(QRect(0, 0, size, size));
-    svg.setTitle(QStringLiteral("Curvilinearscope"));
-    // Outlines: a viewer without our fonts still shows the same letters.
-    return PaintOn(svg, size, doc, picture3D, plane, true);
+    return !image.isNull() && image.save(&out, "PNG", kPicturePngQuality);
 }
 
 bool MakePdf(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
@@ -92,7 +63,7 @@ QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& d
     try {
         switch (format) {
         case ExportFormat::Png: made = MakePng(buffer, size, doc, picture3D, plane); break;
-        case ExportFormat::Svg: made = MakeSvg(buffer, size, doc, picture3D, plane); break;
+        case ExportFormat::Svg: made = WritePictureSvg(buffer, QSize(size, size), doc, picture3D, plane); break;
         case ExportFormat::Pdf: made = MakePdf(buffer, size, doc, picture3D, plane); break;
         case ExportFormat::Unknown: break;
         }
@@ -125,6 +96,37 @@ std::optional<WindowRecords> SamplesFor(const CCurvilinearscopeDoc& doc, const s
 }
 
 }  // namespace
+
+bool PaintPictureOn(QPaintDevice& device, QSize size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                    const PlaneShown& plane, bool textAsPaths) {
+    QPainter painter(&device);
+    if (!painter.isActive()) return false;  // no memory for the device's own buffers
+    const QRect area(QPoint(0, 0), size);
+    DrawOutcome drawn = DrawOutcome::OutOfMemory;
+    try {
+        painter.fillRect(area, Qt::white);
+        CPainterSurface surface(painter, area);
+        surface.SetTextAsPaths(textAsPaths);
+        PictureTarget target;
+        target.plane = plane;
+        drawn = DrawPicture(surface, &doc, picture3D, target);
+    } catch (const std::bad_alloc&) {  // in the device's own drawing
+    }
+    return EndPainting(painter) == PaintingEnd::Ended && drawn == DrawOutcome::Whole;
+}
+
+bool WritePictureSvg(QIODevice& out, QSize size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                     const PlaneShown& plane) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    // 96 per inch, as browsers and editors read the file's millimetres.
+    svg.setResolution(96);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QStringLiteral("Curvilinearscope"));
+    // Outlines: a viewer without our fonts still shows the same letters.
+    return PaintPictureOn(svg, size, doc, picture3D, plane, true);
+}
 
 ExportFormat ExportFormatOf(const QString& path) {
     QString ext = QFileInfo(path).suffix().toLower();

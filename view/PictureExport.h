@@ -12,12 +12,28 @@
 
 class CCurvilinearscopeDoc;
 class CPicture3D;
+class QIODevice;
+class QPaintDevice;
 
 enum class ExportFormat { Unknown, Png, Svg, Pdf };
 
 constexpr int kExportMinSize = 16;
 constexpr int kExportMaxSize = 8192;
 constexpr int kExportDefaultSize = 1000;
+
+// zlib's middle levels for PNG: the default level takes twice as long for a
+// file a tenth smaller.
+constexpr int kPicturePngQuality = 50;
+
+// Draws the picture on a white device of `size` pixels (the image, the SVG
+// and the PDF of an export, and Copy's); false when the memory ran out for
+// the device or the picture. textAsPaths: letters as outlines.
+bool PaintPictureOn(QPaintDevice& device, QSize size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                    const PlaneShown& plane = {}, bool textAsPaths = false);
+
+// The picture as SVG of `size` pixels into out, letters as outlines.
+bool WritePictureSvg(QIODevice& out, QSize size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                     const PlaneShown& plane = {});
 
 // From the file name's extension, in any letter case.
 ExportFormat ExportFormatOf(const QString& path);
