@@ -256,6 +256,11 @@ TEST(DrawGraphs2DWindow, AZoomedSineIsDrawnFromItsOwnSamplesWithinHalfAPixel) {
     constexpr int kSide = 180;  // the square of a 200-pixel picture
     const std::optional<WindowRecords> records = SamplePlaneWindow(MakeWindowRequest(doc, window, kSide, kSide));
     ASSERT_TRUE(records && records->sampled[0]);
+    // A formula that no longer compiles keeps its stored records in view.
+    doc.m_graphs[1].m_bShow = 1;
+    doc.m_graphs[1].m_strFormula = u"5*";
+    EXPECT_FALSE(SamplePlaneWindow(MakeWindowRequest(doc, window, kSide, kSide))->sampled[1]);
+    doc.m_graphs[1].m_bShow = 0;
     const auto lines = WindowLines(doc, window, &*records);
     ASSERT_GE(lines.size(), size_t(kSide));  // a pixel's column apiece
     const double logicalPerPixel = 2000.0 / kSide;
