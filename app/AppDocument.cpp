@@ -12,7 +12,7 @@ CAppDocument::CAppDocument(const QString& untitledTitle, QObject* parent)
     : QObject(parent), m_pModel(std::make_unique<CCurvilinearscopeDoc>()), m_strTitle(untitledTitle) {}
 
 CAppDocument::~CAppDocument() {
-    // The model frees its point arrays here, whether it was ever shown or not.
+    // The model frees its record arrays here, whether it was ever shown or not.
     m_pModel->OnCloseDocument();
 }
 

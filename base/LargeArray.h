@@ -1,6 +1,6 @@
 #pragma once
 // An owned array of plain records in the memory of LargeMemory.h, for arrays
-// that may be big and are filled front to back (a graph's segment records).
+// that may be big and are filled front to back (a slot's records).
 // Allocated once at its final size; the records start unwritten, so room
 // that nothing reaches is never touched. Moves like std::unique_ptr<T[]>.
 

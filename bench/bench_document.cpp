@@ -107,7 +107,7 @@ BENCHMARK(BM_DocumentThreeCurves);
 //
 // The rows one after another into warm records, as the sampling runs them
 // on one thread: each formula's rows batched (the sampling's way), one
-// sample after another (as before the row batches), and the same loop with
+// sample after another (as before the row programs), and the same loop with
 // the formula as native code, inlined, so that the compiler computes what is
 // fixed along a row once.
 
@@ -143,7 +143,7 @@ void SetSamples(benchmark::State& state, int32_t records) {
 
 void BM_SurfaceRows(benchmark::State& state, const RowFormula& formula, RowEvaluation evaluation) {
     CFunctionExpress f(formula.ours, 1, kRowRange);
-    if (!f.Compile() || !f.HasFastPath()) {
+    if (!f.Compile() || !f.HasFastProgram()) {
         state.SkipWithError("no number-only program");
         return;
     }

@@ -90,7 +90,7 @@ void Loop(benchmark::State& state, Eval eval) {
 
 void Ours(benchmark::State& state, const Formula& f) {
     CFunctionExpress e(f.ours, 1, 10);
-    if (!e.Compile() || !e.HasFastPath()) {
+    if (!e.Compile() || !e.HasFastProgram()) {
         state.SkipWithError("no number-only program");
         return;
     }

@@ -5,7 +5,7 @@
 // libm's sin and cos then paid for a change of the register state.)
 // With the application it also times the window's own way to a sampled
 // surface: the function dialog's OK, which samples the edited definitions
-// on a copy of the document and hands the points over.
+// on a copy of the document and hands the records over.
 //   bench_sampling_qt [--qt-application] [benchmark flags]
 
 #include <benchmark/benchmark.h>

@@ -19,7 +19,7 @@ void LoadDlgSet(CDlgSet& dlg, const CCurvilinearscopeDoc& model) {
 
 bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* parent, int showProgressAfterMs) {
     // Sampled on a copy: a cancelled or failed sampling leaves the document's
-    // definitions and points untouched.
+    // definitions and records untouched.
     auto edited = std::make_unique<CCurvilinearscopeDoc>();
     edited->m_nDimension = dlg.m_nDimension;
     edited->m_nRange = RangeFromChoice(dlg.m_nRangeChoice);
@@ -38,7 +38,7 @@ bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* paren
         CGraphDef& target = model.m_graphs[i];
         CGraphDef& source = edited->m_graphs[i];
         target = source;
-        // Exactly the slots the sampling rebuilds take new points; the
+        // Exactly the slots the sampling rebuilds take new records; the
         // others keep theirs, as sampling in place would leave them.
         if (sampling && source.m_bShow && (source.m_nKind == GK_EXPLICIT || source.m_nKind == GK_PARAMETRIC)) {
             target.m_pPoints = std::move(source.m_pPoints);

@@ -10,8 +10,8 @@ class QWidget;
 void LoadDlgSet(CDlgSet& dlg, const CCurvilinearscopeDoc& model);
 
 // Applies an accepted dialog: the dimension, the range, the three slot
-// definitions, and the newly sampled points of every shown slot (a hidden
-// slot keeps its points). The sampling runs on a copy, so when it is
+// definitions, and the newly sampled records of every shown slot (a hidden
+// slot keeps its records). The sampling runs on a copy, so when it is
 // cancelled or runs out of memory the model is left exactly as it was and
 // the result is false.
 bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* parent, int showProgressAfterMs = 500);

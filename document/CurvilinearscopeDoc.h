@@ -20,7 +20,7 @@ public:
     CCurvilinearscopeDoc& operator=(const CCurvilinearscopeDoc&) = delete;
 
     virtual bool OnNewDocument();
-    virtual void OnCloseDocument();  // frees the point arrays of all slots
+    virtual void OnCloseDocument();  // frees the record arrays of all slots
     // Stores or loads the whole document. Loading throws CArchiveException
     // (badVersion for a foreign magic, endOfFile for a damaged or truncated
     // file, generic for an impossible string length); the document is then

@@ -5,6 +5,6 @@
 #include <cstdint>
 
 enum Dimension : int32_t {
-    DIM_PLANE = 0,  // a 2D picture
-    DIM_SPACE = 1,  // a 3D picture
+    DIM_PLANE = 0,  // a plane picture
+    DIM_SPACE = 1,  // a space picture
 };

@@ -10,7 +10,7 @@ namespace {
 constexpr char16_t kMagic[] = u"CURVILINEARSCOPE1.0";
 constexpr int kMagicUnits = 19;
 
-void WritePointRecords(CArchive& ar, const SamplePoint* points, int32_t count) {
+void WriteRecords(CArchive& ar, const SamplePoint* points, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
         const SamplePoint& point = points[i];
         ar.WriteDouble(point.fromX);
@@ -23,7 +23,7 @@ void WritePointRecords(CArchive& ar, const SamplePoint* points, int32_t count) {
     }
 }
 
-void ReadPointRecords(CArchive& ar, SamplePoint* points, int32_t count) {
+void ReadRecords(CArchive& ar, SamplePoint* points, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
         SamplePoint& point = points[i];
         point.fromX = ar.ReadDouble();
@@ -89,7 +89,7 @@ void WriteGraphSlot(CArchive& ar, const CGraphDef& graph) {
     const bool withRecords = graph.m_bShow != 0 && graph.m_nPoints > 0;
     ar.WriteInt32(withRecords && !graph.m_pPoints ? 0 : graph.m_nPoints);
     if (withRecords && graph.m_pPoints) {
-        WritePointRecords(ar, graph.m_pPoints.get(), graph.m_nPoints);
+        WriteRecords(ar, graph.m_pPoints.get(), graph.m_nPoints);
     }
 }
 
@@ -115,8 +115,8 @@ void ReadGraphSlot(CArchive& ar, CGraphDef& graph) {
     }
     // The count comes from the file: the file must hold the records before
     // any memory is set aside for them.
-    ar.RequireBytes(static_cast<uint64_t>(count) * kPointRecordBytes);
+    ar.RequireBytes(static_cast<uint64_t>(count) * kRecordBytes);
     PointArray points = PointArray::Allocate(static_cast<size_t>(count));
-    ReadPointRecords(ar, points.get(), count);
+    ReadRecords(ar, points.get(), count);
     graph.m_pPoints = std::move(points);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The .crv file: the magic, the dimension and range, then the three slots,
-// each with its definition and, for a shown slot, its point records. All
+// each with its definition and, for a shown slot, its records. All
 // values are little-endian; the strings are the archive's.
 
 #include <cstddef>
@@ -10,9 +10,9 @@
 
 class CArchive;
 
-// Point records in the file: six float64 and one int32, 52 bytes, without the
+// Records in the file: six float64 and one int32, 52 bytes, without the
 // alignment gap the record has in memory.
-constexpr uint64_t kPointRecordBytes = 52;
+constexpr uint64_t kRecordBytes = 52;
 
 // A document's first bytes: the magic "CURVILINEARSCOPE1.0" in UTF-16LE.
 constexpr size_t kDocumentMagicBytes = 38;

@@ -1,6 +1,6 @@
 #pragma once
-// One graph slot: what the user defines in the edit dialog, plus the segment
-// records the sampling computed from it.
+// One graph slot: what the user defines in the edit dialog, plus the records
+// the sampling computed from it.
 
 #include <cstddef>
 #include <cstdint>
@@ -40,8 +40,8 @@ enum LeftSide : int32_t {
 class CGraphDef {
 public:
     CGraphDef();
-    // Copies move the definition fields only; the point set never travels with
-    // them. Assigning keeps the target's own points (a hidden slot keeps its
+    // Copies move the definition fields only; the records never travel with
+    // them. Assigning keeps the target's own records (a hidden slot keeps its
     // old array when the edited definitions are applied).
     CGraphDef(const CGraphDef& other);
     CGraphDef& operator=(const CGraphDef& other);

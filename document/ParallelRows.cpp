@@ -103,7 +103,9 @@ RowSampling SampleGrid(CGraphDef& graph, const Grid& grid, const std::vector<For
     return RowSampling::Done;
 }
 
-bool HasFastPaths(const SurfaceFormulas& f) { return f.x->HasFastPath() && f.y->HasFastPath() && f.z->HasFastPath(); }
+bool HasFastPrograms(const SurfaceFormulas& f) {
+    return f.x->HasFastProgram() && f.y->HasFastProgram() && f.z->HasFastProgram();
+}
 
 }  // namespace
 
@@ -113,7 +115,7 @@ bool HasFastPaths(const SurfaceFormulas& f) { return f.x->HasFastPath() && f.y->
 RowSampling SampleExplicitRowsInParallel(CGraphDef& graph, CFunctionExpress& f, const ExplicitRows& rows, int32_t limit,
                                          SamplePoint* points, SampleTicker& ticker) {
     const int parts = ParallelWidth();
-    if (parts < 2 || !f.HasFastPath()) return RowSampling::NotSuited;
+    if (parts < 2 || !f.HasFastProgram()) return RowSampling::NotSuited;
     Grid grid;
     const double r = rows.range;
     if (!MakeGrid(-r, r, rows.step, -r, r, rows.step, limit, Overflow::Refuse, grid)) return RowSampling::NotSuited;
@@ -122,7 +124,7 @@ RowSampling SampleExplicitRowsInParallel(CGraphDef& graph, CFunctionExpress& f, 
     std::vector<CFunctionExpress*> formulas{&f};
     for (int p = 1; p < parts; ++p) {
         copies.push_back(std::make_unique<CFunctionExpress>(graph.m_strFormula, 1, rows.range));
-        if (!copies.back()->Compile() || !copies.back()->HasFastPath()) return RowSampling::NotSuited;
+        if (!copies.back()->Compile() || !copies.back()->HasFastProgram()) return RowSampling::NotSuited;
         formulas.push_back(copies.back().get());
     }
     return SampleGrid(graph, grid, formulas, points, ticker,
@@ -134,7 +136,7 @@ RowSampling SampleExplicitRowsInParallel(CGraphDef& graph, CFunctionExpress& f, 
 RowSampling SampleParametricRowsInParallel(CGraphDef& graph, SurfaceFormulas& f, const ParametricRows& rows,
                                            double vLast, int32_t limit, SamplePoint* points, SampleTicker& ticker) {
     const int parts = ParallelWidth();
-    if (parts < 2 || !HasFastPaths(f)) return RowSampling::NotSuited;
+    if (parts < 2 || !HasFastPrograms(f)) return RowSampling::NotSuited;
     // Number-only formulas always have a value: every row of the grid is
     // whole but where the limit cuts the last one, and the rows leave no gaps.
     Grid grid;
@@ -145,7 +147,7 @@ RowSampling SampleParametricRowsInParallel(CGraphDef& graph, SurfaceFormulas& f,
     std::vector<SurfaceFormulas*> formulas{&f};
     for (int p = 1; p < parts; ++p) {
         copies.push_back(std::make_unique<SurfaceFormulas>(graph));
-        if (!copies.back()->Compile() || !HasFastPaths(*copies.back())) return RowSampling::NotSuited;
+        if (!copies.back()->Compile() || !HasFastPrograms(*copies.back())) return RowSampling::NotSuited;
         formulas.push_back(copies.back().get());
     }
     return SampleGrid(graph, grid, formulas, points, ticker,

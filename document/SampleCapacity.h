@@ -1,5 +1,5 @@
 #pragma once
-// Capacities of the point arrays, computed in double precision from a slot's
+// Capacities of the record arrays, computed in double precision from a slot's
 // definition, and the one allocation of an array at its final capacity.
 
 #include <cstdint>

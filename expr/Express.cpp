@@ -13,7 +13,7 @@ void CExpress::SetFormula(std::u16string_view formula) { m_lexer.m_strExpress = 
 int CExpress::Compile() {
     try {
         CExpressParser(m_lexer, m_program, *this).Compile();
-        m_program.BuildFastPath(*this);
+        m_program.BuildFastProgram(*this);
         return 1;
     } catch (const CExpressException& e) {
         e.ReportError();

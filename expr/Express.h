@@ -1,6 +1,6 @@
 #pragma once
 // The expression object: a formula compiled once into reverse Polish code and
-// evaluated for every sample point. Variables are asked of the object's
+// evaluated for every sample. Variables are asked of the object's
 // virtual GetVariable; the base object has none (see GraphExpress.h for the
 // classes that have).
 
@@ -36,7 +36,7 @@ public:
     // The step-by-step rules alone, never the number-only program.
     void EvaluateStepByStep(ExpressValue& result) const;
     // Whether Compile built the number-only program for this formula.
-    bool HasFastPath() const { return m_program.HasFastPath(); }
+    bool HasFastProgram() const { return m_program.HasFastProgram(); }
     // Rows of samples along one of this object's variables, `varying`, at
     // once (ExpressRowProgram.h); null when the formula has no number-only
     // program. The plan holds until the next Compile.

@@ -1,8 +1,8 @@
 #pragma once
-// The logical operators, the comparisons and LIKE on ExpressValue records,
+// The logical operators, the comparisons and LIKE on values (ExpressValue),
 // with the same rules as the arithmetic of ExpressOperators.h: each throws
 // CExpressException with its own code when the operand types do not fit, and
-// a result may be the same record as an operand.
+// a result may be the same object as an operand.
 
 #include "expr/ExpressValue.h"
 

@@ -57,7 +57,7 @@ void ApplyUnary(int op, ExpressValue& top) {
 }  // namespace
 
 CExpressProgram::CExpressProgram() : m_nCodeCount(0) {
-    // Every byte, not just the fields a cleared record names: a form that
+    // Every byte, not just the fields a cleared instruction names: a form that
     // failed to compile and is evaluated anyway then reads nothing undefined.
     std::memset(m_code, 0, sizeof m_code);  // nKind 0, empty names, EV_NONE values
 }
@@ -93,7 +93,7 @@ bool CExpressProgram::EmitVariable(const std::u16string& name) {
     ExpressCode* code = NextCode();
     if (code == nullptr) return false;
     code->nKind = IK_VARIABLE;
-    // The lexer refuses longer names; the bound keeps the record safe anyway.
+    // The lexer refuses longer names; the bound keeps the instruction safe anyway.
     size_t i = 0;
     for (; i < name.size() && i < static_cast<size_t>(EXPRESS_TEXT_MAX); ++i) code->szName[i] = name[i];
     code->szName[i] = 0;
@@ -127,19 +127,19 @@ void CExpressProgram::WidenIntegers() {
     }
 }
 
-void CExpressProgram::BuildFastPath(const CExpressVariables& variables) {
+void CExpressProgram::BuildFastProgram(const CExpressVariables& variables) {
     m_rows.Forget();
     m_fast.Build(m_code, m_nCodeCount, variables);
 }
 
 CExpressRowProgram* CExpressProgram::RowProgram(const double* varying) {
-    if (!HasFastPath()) return nullptr;
+    if (!HasFastProgram()) return nullptr;
     if (!m_rows.IsPlannedFor(m_fast, varying)) m_rows.Plan(m_fast, varying);
     return &m_rows;
 }
 
 void CExpressProgram::Evaluate(const CExpressVariables& variables, ExpressValue& result) const {
-    if (HasFastPath()) {
+    if (HasFastProgram()) {
         result.nType = EV_NUMBER;
         result.dValue = m_fast.Run();
         return;

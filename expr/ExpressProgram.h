@@ -34,8 +34,8 @@ public:
     // evaluator meets numbers only.
     void WidenIntegers();
     // Builds the number-only program when the form holds nothing else.
-    void BuildFastPath(const CExpressVariables& variables);
-    bool HasFastPath() const { return m_fast.IsBuiltFor(m_nCodeCount); }
+    void BuildFastProgram(const CExpressVariables& variables);
+    bool HasFastProgram() const { return m_fast.IsBuiltFor(m_nCodeCount); }
 
     // Runs the form with the variables as they are now: the number-only
     // program where there is one, else the step-by-step rules. Errors are
@@ -45,7 +45,7 @@ public:
     // Evaluate, then the number out of the result: true with the number for
     // EV_INTEGER and EV_NUMBER, false for anything else.
     bool EvaluateNumber(const CExpressVariables& variables, double& result) const {
-        if (HasFastPath()) {
+        if (HasFastProgram()) {
             result = m_fast.Run();
             return true;
         }

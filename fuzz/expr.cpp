@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     e->EvaluateStepByStep(step);
     double number = 0;
     const bool isNumber = e->EvaluateNumber(number);
-    if (compiled && e->HasFastPath()) {
+    if (compiled && e->HasFastProgram()) {
         if (result.nType != EV_NUMBER || step.nType != EV_NUMBER || !isNumber || !Same(result.dValue, step.dValue) ||
             !Same(number, step.dValue) || !RowAgrees(*e, kind))
             std::abort();

@@ -83,7 +83,7 @@ public:
     }
     // Lines beneath lines: when BeginUnderLayer returns true, every line
     // drawn until EndUnderLayer goes under all lines drawn before it in the
-    // layer, so a picture that must be drawn farthest first may draw nearest
+    // under-layer, so a picture that must be drawn farthest first may draw nearest
     // first instead. `lines` says about how many will come: a surface may
     // decline when drawing over is as quick. Surfaces that decline or cannot
     // return false and draw as usual.

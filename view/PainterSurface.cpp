@@ -1,7 +1,7 @@
 #include "view/PainterSurface.h"
 
-#include "view/CapsuleRaster.h"
-#include "view/UnderLayer.h"
+#include "view/raster/CapsuleRaster.h"
+#include "view/raster/UnderLayer.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -57,7 +57,7 @@ CPainterSurface::CPainterSurface(QPainter& painter, const QRect& deviceRect)
 }
 
 CPainterSurface::~CPainterSurface() {
-    EndUnderLayer();  // a layer left open still reaches the image
+    EndUnderLayer();  // an under-layer left open still reaches the image
     // The SVG and PDF writers put out the restored pen at once, and may find
     // no memory for it; that must not leave a destructor.
     try {
@@ -145,10 +145,10 @@ void CPainterSurface::DrawLines(const SurfaceLine* lines, int count) { PaintLine
 
 void CPainterSurface::PaintLines(const SurfaceLine* lines, int count) {
     if (count <= 0) return;
-    QImage* direct = m_layer ? nullptr : DirectRasterTarget(m_painter);
+    QImage* direct = m_pUnderLayer ? nullptr : DirectRasterTarget(m_painter);
     // Lines drawn straight into an image land on its pixels: device points
     // times the image's pixel ratio, as the painter would scale them.
-    const double ratio = m_layer ? m_layerRatio : direct ? direct->devicePixelRatio() : 1.0;
+    const double ratio = m_pUnderLayer ? m_dUnderLayerRatio : direct ? direct->devicePixelRatio() : 1.0;
     m_lineBuffer.clear();
     for (int i = 0; i < count; ++i) {
         const SurfaceLine& l = lines[i];
@@ -165,41 +165,41 @@ void CPainterSurface::PaintLines(const SurfaceLine* lines, int count) {
     const bool smooth = width > 1.5;
     const QRgb color = qRgb(m_pen.color.r, m_pen.color.g, m_pen.color.b);
     const int drawn = static_cast<int>(m_lineBuffer.size());
-    if (m_layer) return m_layer->Draw(m_lineBuffer.data(), drawn, width * ratio, color, smooth);
+    if (m_pUnderLayer) return m_pUnderLayer->Draw(m_lineBuffer.data(), drawn, width * ratio, color, smooth);
     if (direct) return DrawCapsules(*direct, m_lineBuffer.data(), drawn, width * ratio, color, smooth);
     UseLinePen();
     m_painter.drawLines(m_lineBuffer.data(), drawn);
 }
 
 bool CPainterSurface::BeginUnderLayer(size_t lines) {
-    if (m_layer) return false;
+    if (m_pUnderLayer) return false;
     QImage* image = DirectRasterTarget(m_painter);
-    CUnderLayer& layer = CUnderLayer::ForThisThread();
-    if (!image || layer.Active()) return false;  // another surface of this thread holds it
-    // The layer pays off once lines pile up over the same pixels; measured
-    // on a space picture, from about one line per twenty pixels at one pixel
-    // a point. Lines grow with the pixels a point as the image does, so
-    // they pile up as much at any ratio: counted per point.
+    CUnderLayer& underLayer = CUnderLayer::ForThisThread();
+    if (!image || underLayer.Active()) return false;  // another surface of this thread holds it
+    // The under-layer pays off once lines pile up over the same pixels;
+    // measured on a space picture, from about one line per twenty pixels at
+    // one pixel a point. Lines grow with the pixels a point as the image
+    // does, so they pile up as much at any ratio: counted per point.
     constexpr double kLinesPerPoint = 1.0 / 20;
     const QSizeF points = image->deviceIndependentSize();
     if (double(lines) < kLinesPerPoint * points.width() * points.height()) return false;
     try {
-        layer.Begin(*image);
+        underLayer.Begin(*image);
     } catch (const std::bad_alloc&) {
-        // The layer only saves time: without room for it, lines are drawn
-        // over one another, farthest first.
-        layer.ReleaseMemory();
+        // The under-layer only saves time: without room for it, lines are
+        // drawn over one another, farthest first.
+        underLayer.ReleaseMemory();
         return false;
     }
-    m_layer = &layer;
-    m_layerRatio = image->devicePixelRatio();
+    m_pUnderLayer = &underLayer;
+    m_dUnderLayerRatio = image->devicePixelRatio();
     return true;
 }
 
 void CPainterSurface::EndUnderLayer() {
-    if (!m_layer) return;
-    m_layer->Finish();
-    m_layer = nullptr;
+    if (!m_pUnderLayer) return;
+    m_pUnderLayer->Finish();
+    m_pUnderLayer = nullptr;
 }
 
 const QFont& CPainterSurface::CurrentFont() {
@@ -223,7 +223,7 @@ void CPainterSurface::FillTextCell(const QRectF& cell) {
 }
 
 void CPainterSurface::TextOut(int x, int y, std::u16string_view text) {
-    if (m_layer) m_layer->DrawPending();  // the lines before the text are in the image before it
+    if (m_pUnderLayer) m_pUnderLayer->DrawPending();  // the lines before the text are in the image before it
     QString s = ToQString(text);
     m_painter.setFont(CurrentFont());
     QFontMetricsF fm(m_painter.font(), m_painter.device());
@@ -246,7 +246,7 @@ void CPainterSurface::PaintText(const QPointF& baseline, const QString& text) {
 }
 
 void CPainterSurface::DrawText(const SurfaceRect& rect, std::u16string_view text, unsigned format) {
-    if (m_layer) m_layer->DrawPending();
+    if (m_pUnderLayer) m_pUnderLayer->DrawPending();
     QString s = ToQString(text);
     m_painter.setFont(CurrentFont());
     QRectF box = QRectF(Map(rect.left, rect.top), Map(rect.right, rect.bottom)).normalized();

@@ -74,9 +74,9 @@ private:
     bool m_fontValid = false;
     bool m_textAsPaths = false;
     QFont m_qfont;
-    std::vector<QLineF> m_lineBuffer;  // reused between calls
-    CUnderLayer* m_layer = nullptr;    // between BeginUnderLayer and EndUnderLayer
-    double m_layerRatio = 1;           // the layer's image pixels per device point
+    std::vector<QLineF> m_lineBuffer;      // reused between calls
+    CUnderLayer* m_pUnderLayer = nullptr;  // between BeginUnderLayer and EndUnderLayer
+    double m_dUnderLayerRatio = 1;         // the under-layer's image pixels per device point
 };
 
 // Ends the painter as QPainter::end does. The SVG and PDF writers put their

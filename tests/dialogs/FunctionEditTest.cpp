@@ -48,7 +48,7 @@ TEST(FunctionEdit, DialogStartsFromTheDocument) {
 }
 
 // Confirming without a change resamples: the records are those of sampling
-// the document in place, and a hidden slot keeps the points it had.
+// the document in place, and a hidden slot keeps the records it had.
 TEST(FunctionEdit, ConfirmingWithoutChangesResamplesShownSlotsOnly) {
     for (int dimension : {0, 1}) {
         CCurvilinearscopeDoc model;
@@ -98,7 +98,7 @@ TEST(FunctionEdit, AppliesDimensionRangeAndDefinitions) {
 }
 
 // Cancel in the progress dialog of a long sampling: the document keeps its
-// definitions and its points, down to the arrays.
+// definitions and its records, down to the arrays.
 TEST(FunctionEdit, CancelledSamplingLeavesTheDocumentAsItWas) {
     CCurvilinearscopeDoc model;
     MakeModel(model, 1, 20, u"x*y");

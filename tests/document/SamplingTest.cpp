@@ -73,7 +73,7 @@ TEST(Sample2D, ParabolaKeepsTheRunAroundZero) {
     OneSlot s(10, u"x*x");
     s.doc.Sample2D();
     ASSERT_GT(s.g.m_nPoints, 10);
-    EXPECT_EQ(s[0].fromX, s[0].x);  // the run begins a piece
+    EXPECT_EQ(s[0].fromX, s[0].x);  // the first record begins a piece
     for (int k = 0; k < s.g.m_nPoints; ++k) {
         EXPECT_LE(s[k].y, 10.0);
         EXPECT_LE(std::fabs(s[k].x), 3.2);

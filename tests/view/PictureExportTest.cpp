@@ -119,7 +119,7 @@ TEST(RenderPicture, PlanePictureShowsGridCurvesAndTitle) {
     EXPECT_EQ(img.pixel(300, 150), qRgb(16, 16, 16));  // the y axis
 }
 
-// Smoke test of the space picture: whatever the 3D picture draws, the title
+// Smoke test of the space picture: whatever its graphs look like, the title
 // and legend are there and no grid is.
 TEST(RenderPicture, SpacePictureHasTitleAndLegendButNoGrid) {
     auto doc = CurvesDocument();

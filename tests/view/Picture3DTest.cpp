@@ -310,7 +310,7 @@ TEST(Picture3D, DocumentShowsOnlyShownSlotsWithPoints) {
         g.m_bShow = show;
     };
     give(doc.m_graphs[0], 3, 1, 1);
-    give(doc.m_graphs[1], 5, 0, 2);  // hidden: keeps its points, draws none
+    give(doc.m_graphs[1], 5, 0, 2);  // hidden: keeps its records, draws none
     give(doc.m_graphs[2], 2, 1, 3);
     doc.m_graphs[2].m_nPoints = -4;  // a count that cannot be walked
     CRecordingSurface dc;

@@ -1,7 +1,8 @@
 #pragma once
 // Which pixels a wide line with round ends covers, and how much: row by row,
 // shared by drawing over an image (CapsuleRaster.cpp) and drawing beneath
-// what a layer already holds (UnderLayer.cpp). The pixels go to a target:
+// what an under-layer already holds (UnderLayer.cpp). The pixels go to a
+// target:
 //
 //   int width, height;                          the image size in pixels
 //   int top, bottom;                            the rows this target draws
