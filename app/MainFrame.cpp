@@ -25,7 +25,6 @@
 #include "document/DocumentFormat.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/PictureCopy.h"
-#include "view/PlaneNavigator.h"
 
 namespace {
 
@@ -122,14 +121,14 @@ void CMainFrame::ConnectCommands() {
             [this] { m_printing.OnFilePrintPreview(ActiveView()); });
     connect(Action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, [this] { m_printing.OnFilePrintSetup(); });
     on(ID_EDIT_COPY, &CMainFrame::OnEditCopy);
-    auto onNavigator = [this](int id, void (CPlaneNavigator::*command)()) {
+    auto onView = [this](int id, void (CCurvilinearscopeView::*command)()) {
         connect(Action(id), &QAction::triggered, this, [this, command] {
-            if (CCurvilinearscopeView* view = ActiveView()) (view->Navigator().*command)();
+            if (CCurvilinearscopeView* view = ActiveView()) (view->*command)();
         });
     };
-    onNavigator(ID_VIEW_ZOOM_IN, &CPlaneNavigator::ZoomIn);
-    onNavigator(ID_VIEW_ZOOM_OUT, &CPlaneNavigator::ZoomOut);
-    onNavigator(ID_VIEW_ZOOM_HOME, &CPlaneNavigator::GoHome);
+    onView(ID_VIEW_ZOOM_IN, &CCurvilinearscopeView::ZoomIn);
+    onView(ID_VIEW_ZOOM_OUT, &CCurvilinearscopeView::ZoomOut);
+    onView(ID_VIEW_ZOOM_HOME, &CCurvilinearscopeView::ZoomHome);
     connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
     connect(Action(ID_WINDOW_CASCADE), &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
     connect(Action(ID_WINDOW_TILE_HORZ), &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);

@@ -111,6 +111,12 @@ void CCurvilinearscopeView::TurnPicture(double delta) {
     emit angleChanged();
 }
 
+void CCurvilinearscopeView::ZoomIn() { m_pNavigator->ZoomIn(); }
+
+void CCurvilinearscopeView::ZoomOut() { m_pNavigator->ZoomOut(); }
+
+void CCurvilinearscopeView::ZoomHome() { m_pNavigator->GoHome(); }
+
 void CCurvilinearscopeView::OnArrowCommand(int id) {
     if (!m_pDocument) return;
     const ArrowCommandEffect effect = ArrowCommandEffectOf(id, m_pDocument->m_nDimension);

@@ -45,6 +45,11 @@ public:
     // Zooming and panning the plane picture, this window's own (see
     // PlaneNavigator.h); the document never changes by it.
     CPlaneNavigator& Navigator() { return *m_pNavigator; }
+    // The View menu's zoom commands on this window's picture: about its
+    // centre, and back to the document's own view.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomHome();
 
 public slots:
     // The document changed: repaint the whole picture.
