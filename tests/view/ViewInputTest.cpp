@@ -289,3 +289,18 @@ TEST_F(ViewFixture, ABurstOfWheelStepsMakesOneSamplingAtTheEnd) {
     ASSERT_TRUE(records);
     EXPECT_EQ(records->bounds.xMin, 1.0);
 }
+
+// Zoom stops at a millionth of the home width and at ten times it; Home
+// comes back to the document's own picture exactly.
+TEST_F(ViewFixture, ZoomStopsAtItsLimitsAndHomeIsExact) {
+    CPlaneNavigator& navigator = view.Navigator();
+    for (int i = 0; i < 5; ++i) navigator.ZoomIn();
+    for (int i = 0; i < 5; ++i) navigator.ZoomOut();
+    EXPECT_TRUE(navigator.Window().IsHome()) << "as many steps out as in come home";
+    for (int i = 0; i < 100; ++i) navigator.ZoomIn();
+    EXPECT_DOUBLE_EQ(navigator.Window().Bounds().Width(), 20 * CPlaneWindow::kNarrowestFraction);
+    for (int i = 0; i < 200; ++i) navigator.ZoomOut();
+    EXPECT_DOUBLE_EQ(navigator.Window().Bounds().Width(), 20 * CPlaneWindow::kWidestFactor);
+    view.ZoomHome();
+    EXPECT_EQ(navigator.Window().Bounds(), (PlaneBounds{-10, 10, -10, 10}));
+}
