@@ -6,6 +6,7 @@
 
 #include "app/AppLanguage.h"
 #include "app/ProductInfo.h"
+#include "app/ViewOption.h"
 #include "view/PictureExport.h"
 
 namespace {
@@ -68,6 +69,8 @@ CCommandLineInfo Failure(const QString& error) {
 
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
+    if (info.view && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
+        return Failure(QCoreApplication::translate("CommandLine", "--view belongs to --export and --print."));
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
         return Failure(QCoreApplication::translate("CommandLine", "--size and --angle belong to --export."));
     if (info.action == CCommandLineInfo::Export) {
@@ -94,6 +97,7 @@ struct Options {
     QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
     QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
+    QCommandLineOption view{QStringLiteral("view"), QString(), QStringLiteral("XMIN,XMAX,YMIN,YMAX")};
     QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
 };
 
@@ -116,6 +120,10 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
         if (!ok || !std::isfinite(angle))
             return Failure(QCoreApplication::translate("CommandLine", "--angle needs a number of radians."));
         info.exportAngle = angle;
+    }
+    if (parser.isSet(options.view)) {
+        info.view = ParseViewOption(parser.value(options.view));
+        if (!info.view) return Failure(ViewOptionMistake());
     }
     return info;
 }
@@ -147,7 +155,7 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
     parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle,
-                       options.language});
+                       options.view, options.language});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -193,13 +201,15 @@ QString CommandLineUsage() {
                "CommandLine",
                "Usage:\n"
                "  curvilinearscope [FILE.crv...]\n"
-               "  curvilinearscope -p|--print FILE.crv\n"
-               "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
+               "  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv\n"
+               "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]\n"
+               "                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv\n"
                "  curvilinearscope --help | --version\n"
                "\n"
                "Without a file the program starts with a new document. --print prints the file on the\n"
                "default printer. --export writes the picture of the file as a square image of PIXELS\n"
-               "(default %1) without opening a window; --angle turns a space picture.\n"
+               "(default %1) without opening a window; --angle turns a space picture. --view shows the part\n"
+               "XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.\n"
                "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n")
         .arg(kExportDefaultSize);
 }

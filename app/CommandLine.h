@@ -2,9 +2,10 @@
 // The command line:
 //   curvilinearscope                      a new document
 //   curvilinearscope FILE.crv ...         opens the files
-//   curvilinearscope -p|--print FILE.crv  prints the file and ends
+//   curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+//                                         prints the file and ends
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
-//                    [--angle RADIANS] FILE.crv
+//                    [--angle RADIANS] [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
 //                                         writes the picture, no window needed
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
@@ -15,6 +16,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "document/WindowSampling.h"
+
 struct CCommandLineInfo {
     enum Action { FileNew, FileOpen, FilePrint, Export, Help, Version, Error };
     Action action = FileNew;
@@ -22,6 +25,7 @@ struct CCommandLineInfo {
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;
+    std::optional<PlaneBounds> view;  // --view, for --export and --print
     QString language;  // --language, empty when not given
     QString error;     // Error: what is wrong, for the user
 };

@@ -6,6 +6,9 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
+
+#include "document/WindowSampling.h"
 
 #include "app/ProductPage.h"
 
@@ -27,9 +30,10 @@ public:
     bool InitInstance(const QStringList& files);
     // Shutdown: the daily web page. Returns the exit code.
     int ExitInstance(int exitCode);
-    // The command line's print switch: prints path on the default printer
-    // without showing any window.
-    bool PrintFile(const QString& path);
+    // The command line's print switch: prints path (the part `window` of a
+    // plane picture, when given) on the default printer without showing any
+    // window. Returns the exit code, as CPrintCommands::PrintFile.
+    int PrintFile(const QString& path, const std::optional<PlaneBounds>& window = {});
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
 

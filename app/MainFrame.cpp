@@ -24,6 +24,7 @@
 #include "app/WindowPlacement.h"
 #include "document/DocumentFormat.h"
 #include "view/CurvilinearscopeView.h"
+#include "view/PictureCopy.h"
 
 namespace {
 
@@ -119,6 +120,15 @@ void CMainFrame::ConnectCommands() {
     connect(Action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this,
             [this] { m_printing.OnFilePrintPreview(ActiveView()); });
     connect(Action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, [this] { m_printing.OnFilePrintSetup(); });
+    on(ID_EDIT_COPY, &CMainFrame::OnEditCopy);
+    auto onView = [this](int id, void (CCurvilinearscopeView::*command)()) {
+        connect(Action(id), &QAction::triggered, this, [this, command] {
+            if (CCurvilinearscopeView* view = ActiveView()) (view->*command)();
+        });
+    };
+    onView(ID_VIEW_ZOOM_IN, &CCurvilinearscopeView::ZoomIn);
+    onView(ID_VIEW_ZOOM_OUT, &CCurvilinearscopeView::ZoomOut);
+    onView(ID_VIEW_ZOOM_HOME, &CCurvilinearscopeView::ZoomHome);
     connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
     connect(Action(ID_WINDOW_CASCADE), &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
     connect(Action(ID_WINDOW_TILE_HORZ), &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);
@@ -230,6 +240,13 @@ void CMainFrame::OnFileExport() {
 
 void CMainFrame::OnEditFunction() {
     if (CAppDocument* document = ActiveDocument()) document->OnEditFunction();
+}
+
+void CMainFrame::OnEditCopy() {
+    CCurvilinearscopeView* view = ActiveView();
+    // The one failure is a picture the memory ran out for.
+    if (view && !CopyShownPicture(*view))
+        Prompts().Message(this, QCoreApplication::translate("DocumentFile", "Out of memory."));
 }
 
 void CMainFrame::OnWindowNew() {

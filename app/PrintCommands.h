@@ -6,6 +6,9 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
+
+#include "document/WindowSampling.h"
 
 class CCurvilinearscopeView;
 class QPrinter;
@@ -26,9 +29,11 @@ public:
     // Nothing without a view.
     void OnFilePrint(CCurvilinearscopeView* view);
     void OnFilePrintPreview(CCurvilinearscopeView* view);
-    // Prints the file's picture on the default printer without showing any
-    // window; false (and a message) when it could not be printed whole.
-    bool PrintFile(const QString& path);
+    // Prints the file's picture (the part `window` of a plane picture, when
+    // given) on the default printer without showing any window. Returns the
+    // exit code: 0 printed, 1 not printed whole, 2 a window that does not
+    // suit the file; a message tells of the last two.
+    int PrintFile(const QString& path, const std::optional<PlaneBounds>& window = {});
 
 private:
     void ForgetBusyPrinter();

@@ -14,21 +14,24 @@
 #include "view/PainterSurface.h"
 #include "view/Picture.h"
 #include "view/PicturePrint.h"
-#include "view/PointerReadout.h"
+#include "view/PlaneNavigator.h"
 
 namespace {
 constexpr double kDragRadiansPerPixel = 0.01;
 }  // namespace
 
-CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) {
+CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent)
+    : QWidget(parent), m_pNavigator(new CPlaneNavigator(*this)) {
     // The picture is drawn whole at every paint and re-centred on resize.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    connect(m_pNavigator, &CPlaneNavigator::contextMenuAsked, this, &CCurvilinearscopeView::ShowArrowMenu);
 }
 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
+    m_pNavigator->SetDocument(doc);
     m_memoryNotice.Forget();
     UpdateCursor();
     update();
@@ -37,6 +40,7 @@ void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
 void CCurvilinearscopeView::OnUpdate() {
     // The picture may have changed between plane and space with the pointer
     // at rest over it: its shape follows at once, not at the next move.
+    m_pNavigator->DocumentChanged();
     UpdateCursor();
     update();
 }
@@ -63,6 +67,8 @@ DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
     // Through an image of the screen's own pixels, which the surface can
     // draw lines into directly: a space picture of a million segments turns
     // in a fraction of a second instead of several.
+    PictureTarget target;
+    target.plane = m_pNavigator->Shown();
     const qreal ratio = devicePixelRatioF();
     QImage frame(size() * ratio, QImage::Format_RGB32);
     if (!frame.isNull()) {  // otherwise no memory for it: straight onto the window
@@ -72,14 +78,14 @@ DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
         {
             QPainter framePainter(&frame);
             CPainterSurface surface(framePainter, rect());
-            outcome = DrawPicture(surface, m_pDocument, m_picture3D);
+            outcome = DrawPicture(surface, m_pDocument, m_picture3D, target);
         }
         painter.drawImage(0, 0, frame);
         return outcome;
     }
     painter.fillRect(rect(), Qt::white);
     CPainterSurface surface(painter, rect());
-    return DrawPicture(surface, m_pDocument, m_picture3D);
+    return DrawPicture(surface, m_pDocument, m_picture3D, target);
 }
 
 void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
@@ -92,7 +98,7 @@ void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
     if (!m_pDocument) return false;
-    const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D);
+    const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D, m_pNavigator->Shown());
     if (outcome == PrintOutcome::CannotPrint) return false;
     NoteOutcome(outcome == PrintOutcome::Printed ? DrawOutcome::Whole : DrawOutcome::OutOfMemory);
     return true;
@@ -104,6 +110,12 @@ void CCurvilinearscopeView::TurnPicture(double delta) {
     update();
     emit angleChanged();
 }
+
+void CCurvilinearscopeView::ZoomIn() { m_pNavigator->ZoomIn(); }
+
+void CCurvilinearscopeView::ZoomOut() { m_pNavigator->ZoomOut(); }
+
+void CCurvilinearscopeView::ZoomHome() { m_pNavigator->GoHome(); }
 
 void CCurvilinearscopeView::OnArrowCommand(int id) {
     if (!m_pDocument) return;
@@ -133,8 +145,8 @@ void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     UpdateCursor();
     if (m_pDocument && m_pDocument->m_nDimension == DIM_PLANE) {
-        if (const auto world = PointerToWorld(width(), height(), at.x(), at.y(), m_pDocument->m_nRange))
-            emit statusMessage(PointerReadoutText(*world));
+        const QString readout = m_pNavigator->ReadoutText(at);
+        if (!readout.isEmpty()) emit statusMessage(readout);
     }
     if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE && at.x() != m_nDragX) {
         TurnPicture((at.x() - m_nDragX) * kDragRadiansPerPixel);
@@ -165,8 +177,10 @@ void CCurvilinearscopeView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void CCurvilinearscopeView::contextMenuEvent(QContextMenuEvent* event) {
+void CCurvilinearscopeView::contextMenuEvent(QContextMenuEvent* event) { ShowArrowMenu(event->globalPos()); }
+
+void CCurvilinearscopeView::ShowArrowMenu(QPoint globalPos) {
     QMenu* menu = CreateArrowMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    menu->popup(globalPos);
 }

@@ -10,6 +10,7 @@
 #include "view/Picture3D.h"
 
 class CCurvilinearscopeDoc;
+class CPlaneNavigator;
 class QMenu;
 class QPrinter;
 
@@ -40,6 +41,15 @@ public:
     // commands out on this view and are brought up to date each time it is
     // about to show.
     QMenu* CreateArrowMenu(QWidget* parent);
+
+    // Zooming and panning the plane picture, this window's own (see
+    // PlaneNavigator.h); the document never changes by it.
+    CPlaneNavigator& Navigator() { return *m_pNavigator; }
+    // The View menu's zoom commands on this window's picture: about its
+    // centre, and back to the document's own view.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomHome();
 
 public slots:
     // The document changed: repaint the whole picture.
@@ -75,6 +85,7 @@ private:
     void NoteOutcome(DrawOutcome outcome);
     // The cross-hair over a plane picture, the usual arrow otherwise.
     void UpdateCursor();
+    void ShowArrowMenu(QPoint globalPos);
     // Turns the space picture of the document by delta radians and repaints
     // this view; other views of the document repaint on angleChanged.
     void TurnPicture(double delta);
@@ -82,6 +93,7 @@ private:
     CCurvilinearscopeDoc* m_pDocument = nullptr;
     CMemoryFailureNotice m_memoryNotice;
     CPicture3D m_picture3D;
+    CPlaneNavigator* m_pNavigator;  // a child of the view
     // Left-button drag in the space picture: the pointer's last x while
     // dragging. The angle itself lives in the document only.
     int m_nDragX = 0;

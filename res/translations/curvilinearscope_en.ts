@@ -236,26 +236,46 @@ Move the cursor down</translation>
     <message>
         <source>Usage:
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
+(default %1) without opening a window; --angle turns a space picture. --view shows the part
+XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
+(default %1) without opening a window; --angle turns a space picture. --view shows the part
+XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </translation>
+    </message>
+    <message>
+        <source>--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN &lt; XMAX and YMIN &lt; YMAX.</source>
+        <translation>--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN &lt; XMAX and YMIN &lt; YMAX.</translation>
+    </message>
+    <message>
+        <source>--view belongs to a plane picture; this is a space picture.</source>
+        <translation>--view belongs to a plane picture; this is a space picture.</translation>
+    </message>
+    <message>
+        <source>--view: each side must be from %1 to %2 wide and centred within %3 of 0 for a range of %4.</source>
+        <translation>--view: each side must be from %1 to %2 wide and centred within %3 of 0 for a range of %4.</translation>
+    </message>
+    <message>
+        <source>--view belongs to --export and --print.</source>
+        <translation>--view belongs to --export and --print.</translation>
     </message>
 </context>
 <context>
@@ -523,6 +543,46 @@ default printer. --export writes the picture of the file as a square image of PI
     <message>
         <source>バージョン情報</source>
         <translation>About</translation>
+    </message>
+    <message>
+        <source>コピー	Ctrl+C(&amp;C)</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>拡大	Ctrl++(&amp;I)</source>
+        <translation>Zoom &amp;In	Ctrl++</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に拡大 (Ctrl+ホイールでポインタを中心に、右ドラッグで囲んだ範囲を拡大)</source>
+        <translation>Zoom in about the centre of the picture (Ctrl+wheel zooms about the pointer, a right drag into its rectangle)</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>縮小	Ctrl+-(&amp;O)</source>
+        <translation>Zoom &amp;Out	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に縮小 (左ドラッグで図を移動)</source>
+        <translation>Zoom out about the centre of the picture (a left drag moves the picture)</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>元の表示	Ctrl+0(&amp;H)</source>
+        <translation>&amp;Home View	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>図を文書の範囲の表示に戻す (Home キーでも)</source>
+        <translation>Show the document&apos;s own range again (also the Home key)</translation>
+    </message>
+    <message>
+        <source>元の表示</source>
+        <translation>Home View</translation>
     </message>
 </context>
 <context>

@@ -236,26 +236,46 @@ Do you want to replace it?</source>
     <message>
         <source>Usage:
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
+(default %1) without opening a window; --angle turns a space picture. --view shows the part
+XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
   curvilinearscope --help | --version
 
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
 --export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
-(默认 %1)；--angle 旋转空间图形。
+(默认 %1)；--angle 旋转空间图形。--view 显示平面图形中 XMIN..XMAX、YMIN..YMAX
+的部分，如同放大后的窗口。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 </translation>
+    </message>
+    <message>
+        <source>--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN &lt; XMAX and YMIN &lt; YMAX.</source>
+        <translation>--view 需要四个数 XMIN,XMAX,YMIN,YMAX，且 XMIN &lt; XMAX、YMIN &lt; YMAX。</translation>
+    </message>
+    <message>
+        <source>--view belongs to a plane picture; this is a space picture.</source>
+        <translation>--view 只用于平面图形；此文件是空间图形。</translation>
+    </message>
+    <message>
+        <source>--view: each side must be from %1 to %2 wide and centred within %3 of 0 for a range of %4.</source>
+        <translation>--view：范围为 %4 时，每一边的宽度须在 %1 到 %2 之间，且中心与 0 的距离不超过 %3。</translation>
+    </message>
+    <message>
+        <source>--view belongs to --export and --print.</source>
+        <translation>--view 只用于 --export 和 --print。</translation>
     </message>
 </context>
 <context>
@@ -523,6 +543,46 @@ default printer. --export writes the picture of the file as a square image of PI
     <message>
         <source>バージョン情報</source>
         <translation>关于</translation>
+    </message>
+    <message>
+        <source>コピー	Ctrl+C(&amp;C)</source>
+        <translation>复制	Ctrl+C(&amp;C)</translation>
+    </message>
+    <message>
+        <source>拡大	Ctrl++(&amp;I)</source>
+        <translation>放大	Ctrl++(&amp;I)</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に拡大 (Ctrl+ホイールでポインタを中心に、右ドラッグで囲んだ範囲を拡大)</source>
+        <translation>以图的中心放大（Ctrl+滚轮以指针为中心放大，右键拖动放大所框的范围）</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>縮小	Ctrl+-(&amp;O)</source>
+        <translation>缩小	Ctrl+-(&amp;O)</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に縮小 (左ドラッグで図を移動)</source>
+        <translation>以图的中心缩小（左键拖动移动图）</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>元の表示	Ctrl+0(&amp;H)</source>
+        <translation>原始视图	Ctrl+0(&amp;H)</translation>
+    </message>
+    <message>
+        <source>図を文書の範囲の表示に戻す (Home キーでも)</source>
+        <translation>恢复文档自身范围的显示（也可按 Home 键）</translation>
+    </message>
+    <message>
+        <source>元の表示</source>
+        <translation>原始视图</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,12 @@ TEST(CommandLine, ExportWithSizeAndAngle) {
     ASSERT_EQ(info.action, CCommandLineInfo::Export);
     EXPECT_EQ(info.exportSize, kExportDefaultSize);
     EXPECT_FALSE(info.exportAngle.has_value());
+    EXPECT_FALSE(info.view.has_value());
+
+    info = Parse({"-p", "--view", "-1.5,2,-3e-2,4", "doc.crv"});
+    ASSERT_EQ(info.action, CCommandLineInfo::FilePrint) << info.error.toStdString();
+    ASSERT_TRUE(info.view.has_value());
+    EXPECT_EQ(*info.view, (PlaneBounds{-1.5, 2, -0.03, 4}));
 }
 
 TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
@@ -104,6 +110,11 @@ TEST(CommandLine, MistakesAreErrorsWithAMessage) {
         {"--language", "fr"},
         {"--language", "EN"},
         {"--language"},
+        {"--view", "0,1,0,1", "a.crv"},                                  // --view without --export or --print
+        {"--export", "o.png", "--view", "0,1,0", "a.crv"},                // three numbers
+        {"--export", "o.png", "--view", "1,0,0,1", "a.crv"},              // XMIN >= XMAX
+        {"--export", "o.png", "--view", "0,1,inf,2", "a.crv"},            // not finite
+        {"-p", "--view", "0,x,0,1", "a.crv"},                             // not a number
     };
     for (const auto& args : bad) {
         const CCommandLineInfo info = Parse(args);

@@ -100,6 +100,20 @@ TEST(ExportCommand, WritesAPictureOfTheAskedSize) {
     QSvgRenderer svg(dir.filePath("p.svg"));
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBox(), QRect(0, 0, 240, 240));
+
+    // A window of the plane: one that does not suit the document is a
+    // mistake of the command line, named, and writes nothing.
+    ASSERT_EQ(Export({"--export", dir.filePath("v.png"), "--size", "100", "--view", "-1,1,0,3", doc}, error), 0);
+    EXPECT_NE(QImage(dir.filePath("v.png")), image.scaled(100, 100));
+    for (const char* view : {"0,1e-9,0,1", "-150,150,0,1", "1e9,1000000001,0,1"}) {
+        EXPECT_EQ(Export({"--export", dir.filePath("w.png"), "--view", view, doc}, error), 2) << view;
+        EXPECT_TRUE(error.contains("--view")) << error.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("w.png")));
+    }
+    const QString surface = dir.filePath("surface.crv");
+    WriteSurfaceDocument(surface, 4);
+    EXPECT_EQ(Export({"--export", dir.filePath("w.png"), "--view", "0,1,0,1", surface}, error), 2);
+    EXPECT_TRUE(error.contains("--view")) << error.toStdString();
 }
 
 TEST(ExportCommand, ABadFileFailsWithAMessageAndWritesNothing) {

@@ -9,12 +9,15 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
+#include <cmath>
 #include <memory>
 
 #include "document/CurvilinearscopeDoc.h"
 #include "view/ArrowCommands.h"
 #include "view/CurvilinearscopeView.h"
+#include "view/PlaneNavigator.h"
 #include "view/PointerReadout.h"
 
 namespace {
@@ -211,4 +214,93 @@ TEST(ViewWithoutDocument, InputDoesNothing) {
     view.OnArrowCommand(ID_ARROW_UP);
     EXPECT_TRUE(status.isEmpty());
     EXPECT_TRUE(turned.isEmpty());
+}
+
+namespace {
+void SendMouse(QWidget& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent event(type, QPointF(at), view.mapToGlobal(QPointF(at)), button, buttons, modifiers);
+    QApplication::sendEvent(&view, &event);
+}
+}  // namespace
+
+// In a 1000 × 800 view the square is 720 pixels: the home window's 20 units.
+TEST_F(ViewFixture, DragsPanOrZoomIntoTheirRectangleAndClicksStayClicks) {
+    const int near = QApplication::startDragDistance() - 1;
+    struct Case {
+        const char* name;
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers modifiers;
+        QPoint from, to;
+        PlaneBounds window;
+        int menus;  // context menus asked for
+    } cases[] = {
+        {"left click", Qt::LeftButton, Qt::NoModifier, {500, 400}, {500 + near, 400}, {-10, 10, -10, 10}, 0},
+        {"left drag pans", Qt::LeftButton, Qt::NoModifier, {500, 400}, {572, 436}, {-12, 8, -9, 11}, 0},
+        {"right drag zooms", Qt::RightButton, Qt::NoModifier, {500, 400}, {860, 40}, {0, 10, 0, 10}, 0},
+        {"shift drag zooms", Qt::LeftButton, Qt::ShiftModifier, {140, 400}, {500, 580}, {-10, 0, -5, 0}, 0},
+        {"right click", Qt::RightButton, Qt::NoModifier, {500, 400}, {500, 400 + near}, {-10, 10, -10, 10}, 1},
+    };
+    for (const Case& c : cases) {
+        view.Navigator().GoHome();
+        QSignalSpy menus(&view.Navigator(), &CPlaneNavigator::contextMenuAsked);
+        SendMouse(view, QEvent::MouseButtonPress, c.from, c.button, c.button, c.modifiers);
+        SendMouse(view, QEvent::MouseMove, (c.from + c.to) / 2, Qt::NoButton, c.button, c.modifiers);
+        SendMouse(view, QEvent::MouseMove, c.to, Qt::NoButton, c.button, c.modifiers);
+        SendMouse(view, QEvent::MouseButtonRelease, c.to, c.button, Qt::NoButton, c.modifiers);
+        const PlaneBounds& b = view.Navigator().Window().Bounds();
+        EXPECT_NEAR(b.xMin, c.window.xMin, 1e-9) << c.name;
+        EXPECT_NEAR(b.xMax, c.window.xMax, 1e-9) << c.name;
+        EXPECT_NEAR(b.yMin, c.window.yMin, 1e-9) << c.name;
+        EXPECT_NEAR(b.yMax, c.window.yMax, 1e-9) << c.name;
+        EXPECT_EQ(menus.count(), c.menus) << c.name;
+    }
+}
+
+// A burst of wheel steps answers at once from the stored records and makes
+// one sampling when it ends; the read-out then shows the decimals the
+// window needs.
+TEST_F(ViewFixture, ABurstOfWheelStepsMakesOneSamplingAtTheEnd) {
+    doc.m_graphs[0].m_bShow = 1;
+    doc.m_graphs[0].m_strFormula = u"5*sin(x)";
+    doc.Sample2D();
+    CWindowResampler& resampler = view.Navigator().Resampler();
+    QSignalSpy sampled(&resampler, &CWindowResampler::sampled);
+    for (int i = 0; i < 50; ++i) {
+        QWheelEvent wheel(QPointF(600, 300), view.mapToGlobal(QPointF(600, 300)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+    }
+    EXPECT_FALSE(view.Navigator().Window().IsHome());
+    EXPECT_NEAR(view.Navigator().Window().Bounds().Width(), 20 / std::pow(1.25, 50), 1e-12);
+    ASSERT_TRUE(sampled.wait(30000));
+    EXPECT_EQ(resampler.SamplingsBegun(), 1);
+    EXPECT_TRUE(ReadoutAt({600, 300}).startsWith("X = 2.7777")) << ReadoutAt({600, 300}).toStdString();
+    // A request overtaken by a newer one delivers nothing; its records go
+    // where they were made.
+    CWindowResampler own;
+    QSignalSpy ownSampled(&own, &CWindowResampler::sampled);
+    own.Request(MakeWindowRequest(doc, {0, 1, 0, 1}, 720, 720));
+    own.Request(MakeWindowRequest(doc, {1, 2, 0, 1}, 720, 720));
+    ASSERT_TRUE(ownSampled.wait(30000));
+    QTest::qWait(50);  // room for a stray delivery of the first
+    EXPECT_EQ(ownSampled.count(), 1);
+    const auto records = own.TakeRecords();
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->bounds.xMin, 1.0);
+}
+
+// Zoom stops at a millionth of the home width and at ten times it; Home
+// comes back to the document's own picture exactly.
+TEST_F(ViewFixture, ZoomStopsAtItsLimitsAndHomeIsExact) {
+    CPlaneNavigator& navigator = view.Navigator();
+    for (int i = 0; i < 5; ++i) navigator.ZoomIn();
+    for (int i = 0; i < 5; ++i) navigator.ZoomOut();
+    EXPECT_TRUE(navigator.Window().IsHome()) << "as many steps out as in come home";
+    for (int i = 0; i < 100; ++i) navigator.ZoomIn();
+    EXPECT_DOUBLE_EQ(navigator.Window().Bounds().Width(), 20 * CPlaneWindow::kNarrowestFraction);
+    for (int i = 0; i < 200; ++i) navigator.ZoomOut();
+    EXPECT_DOUBLE_EQ(navigator.Window().Bounds().Width(), 20 * CPlaneWindow::kWidestFactor);
+    view.ZoomHome();
+    EXPECT_EQ(navigator.Window().Bounds(), (PlaneBounds{-10, 10, -10, 10}));
 }
