@@ -6,6 +6,9 @@
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
 //                    [--angle RADIANS] FILE.crv
 //                                         writes the picture, no window needed
+//   --zoom FACTOR --tilt RADIANS          with --export or --print: a space
+//                                         picture scaled and tilted as a
+//                                         window would show it
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
@@ -15,6 +18,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "view/SpaceWindow.h"
+
 struct CCommandLineInfo {
     enum Action { FileNew, FileOpen, FilePrint, Export, Help, Version, Error };
     Action action = FileNew;
@@ -22,6 +27,9 @@ struct CCommandLineInfo {
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;
+    // --zoom and --tilt: the space picture's window (home where not given).
+    CSpaceWindow spaceWindow;
+    bool spaceOptions = false;  // either was given
     QString language;  // --language, empty when not given
     QString error;     // Error: what is wrong, for the user
 };
@@ -38,6 +46,10 @@ bool CommandLineNeedsNoWindow(const QStringList& args);
 // The value of --language as written (or empty), found before the line is
 // parsed so that its texts, mistakes included, are in that language.
 QString LanguageOnCommandLine(const QStringList& args);
+
+// The mistake of asking for a space picture's zoom or tilt of a document
+// whose picture is not a space picture (exit code 2); empty when there is none.
+QString SpaceOptionsMistake(const CCommandLineInfo& info, int dimension, const QString& file);
 
 QString CommandLineUsage();
 QString VersionText();

@@ -9,6 +9,11 @@
 #include "document/CurvilinearscopeDoc.h"
 #include "view/PictureExport.h"
 
+namespace {
+// As the command line's own mistakes end.
+constexpr int kExitWrongOption = 2;
+}  // namespace
+
 int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
     const QString& source = info.files.value(0);
     LoadPictureFonts();  // before a big document takes the memory
@@ -18,7 +23,12 @@ int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
         errorText = report.message;  // names the file already
         return 1;
     }
-    const QString error = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle);
+    const QString mistake = SpaceOptionsMistake(info, model.m_nDimension, source);
+    if (!mistake.isEmpty()) {
+        errorText = mistake;
+        return kExitWrongOption;
+    }
+    const QString error = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle, info.spaceWindow);
     if (!error.isEmpty()) {
         errorText = error;
         return 1;

@@ -6,7 +6,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "app/DocumentFileReport.h"
 #include "app/Seams.h"
 #include "document/CurvilinearscopeDoc.h"
@@ -63,29 +65,37 @@ void CPrintCommands::ForgetBusyPrinter() {
     if (m_pPrinter && m_pPrinter->paintingActive()) m_pPrinter.reset();
 }
 
-bool CPrintCommands::PrintFile(const QString& path) {
+int CPrintCommands::PrintFile(const CCommandLineInfo& info) {
+    constexpr int kFailed = 1, kWrongOption = 2;
+    const QString path = info.files.value(0);
     LoadPictureFonts();  // before a big document takes the memory
     CCurvilinearscopeDoc model;
     const FileReport report = OpenDocumentReport(path, model);
     if (!report.ok) {
         Prompts().Message(m_pParent, report.message);
-        return false;
+        return kFailed;
+    }
+    const QString mistake = SpaceOptionsMistake(info, model.m_nDimension, path);
+    if (!mistake.isEmpty()) {
+        std::fputs(("curvilinearscope: " + mistake + '\n').toLocal8Bit().constData(), stderr);
+        return kWrongOption;
     }
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         Prompts().Message(m_pParent, QCoreApplication::translate("Print", "プリンタがインストールされていません。"));
-        return false;
+        return kFailed;
     }
     CPicture3D picture3D;
+    picture3D.SetWindow(info.spaceWindow);
     switch (PrintPicture(Printer(), model, picture3D)) {
-    case PrintOutcome::Printed: return true;
+    case PrintOutcome::Printed: return 0;
     case PrintOutcome::CannotPrint:
         Prompts().Message(m_pParent, QCoreApplication::translate("Print", "印刷できませんでした。"));
-        return false;
+        return kFailed;
     case PrintOutcome::OutOfMemory:
         // The page went out without what did not fit; the text is the one a
         // file too big to open gets.
         Prompts().Message(m_pParent, FileFailureMessage(OutOfMemoryText(), path));
-        return false;
+        return kFailed;
     }
-    return false;
+    return kFailed;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CCurvilinearscopeView;
+struct CCommandLineInfo;
 class QPrinter;
 class QWidget;
 
@@ -27,8 +28,11 @@ public:
     void OnFilePrint(CCurvilinearscopeView* view);
     void OnFilePrintPreview(CCurvilinearscopeView* view);
     // Prints the file's picture on the default printer without showing any
-    // window; false (and a message) when it could not be printed whole.
-    bool PrintFile(const QString& path);
+    // window, its space picture scaled and tilted as the command line asks;
+    // exit code 1 (and a message) when it could not be printed whole, 2 (and
+    // the mistake on stderr) when the options ask for a space picture of a
+    // plane document.
+    int PrintFile(const CCommandLineInfo& info);
 
 private:
     void ForgetBusyPrinter();

@@ -73,7 +73,7 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
     QSettings settings;
     CCurvilinearscopeApp application(settings);
     if (info.action == CCommandLineInfo::FilePrint)
-        return application.ExitInstance(application.PrintFile(info.files.first()) ? 0 : 1);
+        return application.ExitInstance(application.PrintFile(info));
     if (!application.InitInstance(info.files)) return application.ExitInstance(1);
     return application.ExitInstance(app.exec());
 }

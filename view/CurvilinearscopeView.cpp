@@ -1,12 +1,14 @@
 #include "view/CurvilinearscopeView.h"
 
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QWheelEvent>
 #include <new>
 
 #include "document/CurvilinearscopeDoc.h"
@@ -16,16 +18,15 @@
 #include "view/PicturePrint.h"
 #include "view/PointerReadout.h"
 
-namespace {
-constexpr double kDragRadiansPerPixel = 0.01;
-}  // namespace
-
 CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) {
     // The picture is drawn whole at every paint and re-centred on resize.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    connect(&m_thinnedFrames, &CThinnedFrames::rested, this, qOverload<>(&QWidget::update));
 }
+
+bool CCurvilinearscopeView::ShowsSpace() const { return m_pDocument && m_pDocument->m_nDimension == DIM_SPACE; }
 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
@@ -50,13 +51,21 @@ void CCurvilinearscopeView::UpdateCursor() {
 
 void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const int stride = m_thinnedFrames.StrideForPaint();
+    m_picture3D.SetWindow(m_spaceWindow);
+    m_picture3D.SetStride(stride);
+    QElapsedTimer clock;
+    clock.start();
     DrawOutcome outcome = DrawOutcome::OutOfMemory;
     try {
         outcome = PaintPicture(painter);
     } catch (const std::bad_alloc&) {  // beyond the picture (the frame's copy): the window as far as it came
         m_picture3D.ReleaseWorkMemory();
     }
-    NoteOutcome(outcome);
+    m_picture3D.SetStride(1);  // printing and the next paint at rest draw whole
+    m_thinnedFrames.Painted(stride, double(clock.nsecsElapsed()) / 1e6);
+    // A thinned frame that ran short of memory tells nothing of the whole picture.
+    if (stride == 1) NoteOutcome(outcome);
 }
 
 DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
@@ -92,6 +101,7 @@ void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
     if (!m_pDocument) return false;
+    m_picture3D.SetWindow(m_spaceWindow);  // the page shows what the window shows
     const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D);
     if (outcome == PrintOutcome::CannotPrint) return false;
     NoteOutcome(outcome == PrintOutcome::Printed ? DrawOutcome::Whole : DrawOutcome::OutOfMemory);
@@ -101,8 +111,21 @@ bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
 void CCurvilinearscopeView::TurnPicture(double delta) {
     if (!m_pDocument) return;
     m_pDocument->m_dAngle += delta;
+    if (ShowsSpace()) m_thinnedFrames.Interacting();
     update();
     emit angleChanged();
+}
+
+void CCurvilinearscopeView::ApplySpaceGesture(const SpaceGesture& gesture) {
+    if (!ShowsSpace()) return;
+    if (gesture.home) m_spaceWindow.Home();
+    m_spaceWindow.ZoomBy(gesture.zoom);
+    m_spaceWindow.TiltBy(gesture.tilt);
+    if (gesture.turn != 0.0)
+        TurnPicture(gesture.turn);
+    else
+        m_thinnedFrames.Interacting();
+    update();
 }
 
 void CCurvilinearscopeView::OnArrowCommand(int id) {
@@ -136,27 +159,38 @@ void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
         if (const auto world = PointerToWorld(width(), height(), at.x(), at.y(), m_pDocument->m_nRange))
             emit statusMessage(PointerReadoutText(*world));
     }
-    if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE && at.x() != m_nDragX) {
-        TurnPicture((at.x() - m_nDragX) * kDragRadiansPerPixel);
-        m_nDragX = at.x();
-    }
+    if (ShowsSpace())
+        if (const auto gesture = m_spaceGestures.Move(at)) ApplySpaceGesture(*gesture);
     QWidget::mouseMoveEvent(event);
 }
 
 void CCurvilinearscopeView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE) {
-        m_bDragging = true;
-        m_nDragX = event->position().toPoint().x();
-    }
+    if (event->button() == Qt::LeftButton && ShowsSpace()) m_spaceGestures.Press(event->position().toPoint());
     QWidget::mousePressEvent(event);
 }
 
 void CCurvilinearscopeView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_bDragging = false;
+    if (event->button() == Qt::LeftButton) m_spaceGestures.Release();
     QWidget::mouseReleaseEvent(event);
 }
 
+void CCurvilinearscopeView::wheelEvent(QWheelEvent* event) {
+    if (ShowsSpace())
+        if (const auto gesture = m_spaceGestures.Wheel(*event)) {
+            ApplySpaceGesture(*gesture);
+            event->accept();
+            return;
+        }
+    QWidget::wheelEvent(event);
+}
+
 void CCurvilinearscopeView::keyPressEvent(QKeyEvent* event) {
+    if (ShowsSpace())
+        if (const auto gesture = CSpaceGestures::Key(event->key(), event->modifiers())) {
+            ApplySpaceGesture(*gesture);
+            event->accept();
+            return;
+        }
     if (const int id = ArrowCommandOfKey(event->key())) {
         OnArrowCommand(id);
         event->accept();  // the arrows are ours, not focus moves

@@ -77,11 +77,12 @@ bool MakePdf(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture
 }
 
 // The file's bytes, or an empty array when the memory ran out.
-QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& doc) {
+QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& doc, const CSpaceWindow& window) {
     QByteArray bytes;
     CMemoryFile buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     CPicture3D picture3D;
+    picture3D.SetWindow(window);
     bool made = false;
     try {
         switch (format) {
@@ -134,7 +135,8 @@ void LoadPictureFonts() {
     }
 }
 
-QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels, std::optional<double> angle) {
+QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels, std::optional<double> angle,
+                      const CSpaceWindow& window) {
     ExportFormat format = ExportFormatOf(path);
     if (format == ExportFormat::Unknown)
         return QCoreApplication::translate(
@@ -153,7 +155,7 @@ QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePi
     QByteArray bytes;
     {
         AngleOverride turned(doc, angle);
-        bytes = MakeFile(format, sizePixels, doc);
+        bytes = MakeFile(format, sizePixels, doc, window);
     }
     if (bytes.isEmpty()) {
         file.cancelWriting();

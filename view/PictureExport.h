@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+#include "view/SpaceWindow.h"
+
 class CCurvilinearscopeDoc;
 class CPicture3D;
 
@@ -32,9 +34,10 @@ void LoadPictureFonts();
 
 // Writes the picture to path (replacing it only once the new file is
 // complete). angle, when given, is the space picture's rotation for this
-// picture only; the document keeps its own. Returns an empty text on
+// picture only; the document keeps its own. window: the space picture's
+// scale and tilt, as a window would show it. Returns an empty text on
 // success, otherwise a message naming the problem and the file: the
 // system's reason when the file cannot be written whole, "Out of memory."
 // when the picture cannot be made whole. The old file is then as it was.
 QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels,
-                      std::optional<double> angle = std::nullopt);
+                      std::optional<double> angle = std::nullopt, const CSpaceWindow& window = {});
