@@ -42,6 +42,11 @@ void CCurvilinearscopeView::OnUpdate() {
     update();
 }
 
+void CCurvilinearscopeView::OnTurned() {
+    if (ShowsSpace()) m_thinnedFrames.Interacting();
+    update();
+}
+
 void CCurvilinearscopeView::UpdateCursor() {
     if (m_pDocument && m_pDocument->m_nDimension == DIM_PLANE)
         setCursor(Qt::CrossCursor);
@@ -111,8 +116,7 @@ bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
 void CCurvilinearscopeView::TurnPicture(double delta) {
     if (!m_pDocument) return;
     m_pDocument->m_dAngle += delta;
-    if (ShowsSpace()) m_thinnedFrames.Interacting();
-    update();
+    OnTurned();
     emit angleChanged();
 }
 

@@ -54,6 +54,9 @@ public:
 public slots:
     // The document changed: repaint the whole picture.
     void OnUpdate();
+    // The document's angle changed, in this window or another of the
+    // document: repaint, thinned while the turning goes on.
+    void OnTurned();
 
 signals:
     // A text for the main window's status-bar message pane; an empty text
