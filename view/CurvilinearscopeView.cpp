@@ -125,10 +125,8 @@ void CCurvilinearscopeView::ApplySpaceGesture(const SpaceGesture& gesture) {
     if (gesture.home) m_spaceWindow.Home();
     m_spaceWindow.ZoomBy(gesture.zoom);
     m_spaceWindow.TiltBy(gesture.tilt);
-    if (gesture.turn != 0.0)
-        TurnPicture(gesture.turn);
-    else
-        m_thinnedFrames.Interacting();
+    m_thinnedFrames.Interacting();
+    if (gesture.turn != 0.0) TurnPicture(gesture.turn);
     update();
 }
 
