@@ -39,6 +39,8 @@ void CCurvilinearscopeView::OnUpdate() {
     // The picture may have changed between plane and space with the pointer
     // at rest over it: its shape follows at once, not at the next move.
     UpdateCursor();
+    // The records may be new ones in the old place: rows are found anew.
+    m_picture3D.ForgetRecords();
     update();
 }
 

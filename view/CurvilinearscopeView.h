@@ -52,7 +52,7 @@ public:
     void ApplySpaceGesture(const SpaceGesture& gesture);
 
 public slots:
-    // The document changed: repaint the whole picture.
+    // The document changed (not only its angle): repaint the whole picture.
     void OnUpdate();
     // The document's angle changed, in this window or another of the
     // document: repaint, thinned while the turning goes on.
