@@ -1,5 +1,6 @@
 #include "view/ThinnedRecords.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -7,8 +8,8 @@
 
 namespace {
 
-// Rows are thinned only where enough of them stay for the picture to keep
-// its shape; fewer rows (a curve is one) are thinned record by record.
+// Rows are thinned only while this many of them stay for the picture to
+// keep its shape; fewer rows (a curve is one) are thinned record by record.
 constexpr uint32_t kRowsKeptAtLeast = 8;
 constexpr uint32_t kParallelRecords = 65536;
 
@@ -54,13 +55,18 @@ void CThinnedRecords::Select(int slot, const SamplePoint* points, uint32_t count
     if (!points || count == 0 || slot < 0 || slot >= kSlots) return;
     const uint32_t k = stride > 1 ? uint32_t(stride) : 1;
     const std::vector<uint32_t>& starts = RowStarts(slot, points, count);
+    // Every k-th row while enough rows stay for the shape; beyond that, the
+    // rows that stay keep only every few of their records, as many as make
+    // up the rest of k.
     const size_t rowCount = starts.size();
-    if (rowCount >= size_t(kRowsKeptAtLeast) * k) {
-        for (size_t row = 0; row < rowCount; row += k) {
-            const uint32_t end = row + 1 < rowCount ? starts[row + 1] : count;
-            runs.push_back({first + starts[row], first + end});
+    const size_t rowStride = std::max<size_t>(1, std::min<size_t>(k, rowCount / kRowsKeptAtLeast));
+    const uint32_t recordStride = uint32_t((k + rowStride - 1) / rowStride);
+    for (size_t row = 0; row < rowCount; row += rowStride) {
+        const uint32_t begin = starts[row], end = row + 1 < rowCount ? starts[row + 1] : count;
+        if (recordStride == 1) {
+            runs.push_back({first + begin, first + end});
+            continue;
         }
-        return;
+        for (uint32_t i = begin; i < end; i += recordStride) runs.push_back({first + i, first + i + 1});
     }
-    for (uint32_t i = 0; i < count; i += k) runs.push_back({first + i, first + i + 1});
 }

@@ -4,7 +4,8 @@
 // records each beginning where the one before ended), or every k-th record
 // of a graph with few rows, such as a curve. The rows of each slot are found
 // once and kept while the records stay, so a frame reads only the records
-// it draws.
+// it draws. Where even every k-th row would leave too few, the rows that
+// stay keep every few of their records.
 
 #include <cstdint>
 #include <vector>

@@ -222,6 +222,7 @@ TEST(Picture3D, AThinnedFrameDrawsEveryKthRowAndAllAxes) {
     EXPECT_EQ(DrawLines(10, 0.0, surface, nullptr, {}, 4).size(), axes + 10 * 5);
     EXPECT_EQ(DrawLines(10, 0.0, curve, nullptr, {}, 4).size(), axes + 25);
     EXPECT_EQ(DrawLines(10, 0.0, surface, nullptr, {}, 1).size(), axes + 200);
+    EXPECT_EQ(DrawLines(10, 0.0, surface, nullptr, {}, 20).size(), axes + 8 * 2) << "8 rows stay, every 4th record";
 
     // Records sampled anew into the same place are rows found anew.
     CThinnedRecords thinned;
