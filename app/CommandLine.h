@@ -7,6 +7,9 @@
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
 //                    [--angle RADIANS] [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
 //                                         writes the picture, no window needed
+//   --zoom FACTOR --tilt RADIANS          with --export or --print: a space
+//                                         picture scaled and tilted as a
+//                                         window would show it
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
@@ -17,6 +20,9 @@
 #include <optional>
 
 #include "document/WindowSampling.h"
+#include "view/SpaceWindow.h"
+
+class CCurvilinearscopeDoc;
 
 struct CCommandLineInfo {
     enum Action { FileNew, FileOpen, FilePrint, Export, Help, Version, Error };
@@ -26,8 +32,11 @@ struct CCommandLineInfo {
     int exportSize = 0;
     std::optional<double> exportAngle;
     std::optional<PlaneBounds> view;  // --view, for --export and --print
-    QString language;  // --language, empty when not given
-    QString error;     // Error: what is wrong, for the user
+    // --zoom and --tilt: the space picture's window (home where not given).
+    CSpaceWindow spaceWindow;
+    bool spaceOptions = false;  // either was given
+    QString language;           // --language, empty when not given
+    QString error;              // Error: what is wrong, for the user
 };
 
 // args: the arguments after the program's name, without Qt's options.
@@ -42,6 +51,18 @@ bool CommandLineNeedsNoWindow(const QStringList& args);
 // The value of --language as written (or empty), found before the line is
 // parsed so that its texts, mistakes included, are in that language.
 QString LanguageOnCommandLine(const QStringList& args);
+
+// The mistake of asking for a space picture's zoom or tilt of a document
+// whose picture is not a space picture (exit code 2); empty when there is none.
+QString SpaceOptionsMistake(const CCommandLineInfo& info, int dimension, const QString& file);
+
+// The exit code of a mistake on the command line, whether the line itself
+// or its options beside the document they are for.
+constexpr int kExitOptionMistake = 2;
+
+// The mistake of the picture options (--view, --zoom, --tilt) beside the
+// document `file` they are for; empty when there is none.
+QString PictureOptionsMistake(const CCommandLineInfo& info, const CCurvilinearscopeDoc& doc, const QString& file);
 
 QString CommandLineUsage();
 QString VersionText();

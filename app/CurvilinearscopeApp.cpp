@@ -34,7 +34,7 @@ int CCurvilinearscopeApp::ExitInstance(int exitCode) {
     return exitCode;
 }
 
-int CCurvilinearscopeApp::PrintFile(const QString& path, const std::optional<PlaneBounds>& window) {
+int CCurvilinearscopeApp::PrintFile(const CCommandLineInfo& info) {
     CPrintCommands printing;
-    return printing.PrintFile(path, window);
+    return printing.PrintFile(info);
 }

@@ -6,12 +6,10 @@
 
 #include <QStringList>
 #include <memory>
-#include <optional>
-
-#include "document/WindowSampling.h"
 
 #include "app/ProductPage.h"
 
+struct CCommandLineInfo;
 class CMainFrame;
 class QSettings;
 
@@ -30,10 +28,10 @@ public:
     bool InitInstance(const QStringList& files);
     // Shutdown: the daily web page. Returns the exit code.
     int ExitInstance(int exitCode);
-    // The command line's print switch: prints path (the part `window` of a
-    // plane picture, when given) on the default printer without showing any
-    // window. Returns the exit code, as CPrintCommands::PrintFile.
-    int PrintFile(const QString& path, const std::optional<PlaneBounds>& window = {});
+    // The command line's print switch: prints the file on the default
+    // printer without showing any window, with the picture options of the
+    // command line; the exit code (see CPrintCommands).
+    int PrintFile(const CCommandLineInfo& info);
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
 

@@ -6,14 +6,8 @@
 #include "app/CommandLine.h"
 #include "app/DocumentFileReport.h"
 #include "app/Seams.h"
-#include "app/ViewOption.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "view/PictureExport.h"
-
-namespace {
-// A --view that does not suit the document is a mistake on the command line.
-constexpr int kExitBadView = 2;
-}  // namespace
 
 int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
     const QString& source = info.files.value(0);
@@ -24,14 +18,13 @@ int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
         errorText = report.message;  // names the file already
         return 1;
     }
-    if (info.view) {
-        const QString mismatch = ViewOptionMismatch(*info.view, model);
-        if (!mismatch.isEmpty()) {
-            errorText = mismatch;
-            return kExitBadView;
-        }
+    const QString mistake = PictureOptionsMistake(info, model, source);
+    if (!mistake.isEmpty()) {
+        errorText = mistake;
+        return kExitOptionMistake;
     }
-    const QString error = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle, info.view);
+    const QString error =
+        ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle, info.view, info.spaceWindow);
     if (!error.isEmpty()) {
         errorText = error;
         return 1;

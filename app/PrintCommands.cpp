@@ -6,11 +6,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cstdio>
 #include <new>
 
+#include "app/CommandLine.h"
 #include "app/DocumentFileReport.h"
 #include "app/Seams.h"
-#include "app/ViewOption.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/Picture3D.h"
@@ -75,8 +76,9 @@ void CPrintCommands::ForgetBusyPrinter() {
     if (m_pPrinter && m_pPrinter->paintingActive()) m_pPrinter.reset();
 }
 
-int CPrintCommands::PrintFile(const QString& path, const std::optional<PlaneBounds>& window) {
-    constexpr int kPrinted = 0, kNotPrinted = 1, kBadView = 2;
+int CPrintCommands::PrintFile(const CCommandLineInfo& info) {
+    constexpr int kPrinted = 0, kNotPrinted = 1;
+    const QString path = info.files.value(0);
     LoadPictureFonts();  // before a big document takes the memory
     CCurvilinearscopeDoc model;
     const FileReport report = OpenDocumentReport(path, model);
@@ -84,22 +86,23 @@ int CPrintCommands::PrintFile(const QString& path, const std::optional<PlaneBoun
         Prompts().Message(m_pParent, report.message);
         return kNotPrinted;
     }
-    if (window) {
-        const QString mismatch = ViewOptionMismatch(*window, model);
-        if (!mismatch.isEmpty()) {
-            Prompts().Message(m_pParent, mismatch);
-            return kBadView;
-        }
+    const QString mistake = PictureOptionsMistake(info, model, path);
+    if (!mistake.isEmpty()) {
+        std::fputs(("curvilinearscope: " + mistake + '\n').toLocal8Bit().constData(), stderr);
+        return kExitOptionMistake;
     }
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         Prompts().Message(m_pParent, QCoreApplication::translate("Print", "プリンタがインストールされていません。"));
         return kNotPrinted;
     }
+    const std::optional<PlaneBounds>& window = info.view;
     CPicture3D picture3D;
+    picture3D.SetWindow(info.spaceWindow);
     PrintOutcome outcome = PrintOutcome::OutOfMemory;
     try {
         const std::optional<WindowRecords> samples = SamplesForPage(model, window, Printer());
-        outcome = PrintPicture(Printer(), model, picture3D, {window ? &*window : nullptr, samples ? &*samples : nullptr});
+        outcome =
+            PrintPicture(Printer(), model, picture3D, {window ? &*window : nullptr, samples ? &*samples : nullptr});
     } catch (const std::bad_alloc&) {  // no memory for the window's samples
     }
     switch (outcome) {

@@ -6,11 +6,9 @@
 
 #include <QString>
 #include <memory>
-#include <optional>
-
-#include "document/WindowSampling.h"
 
 class CCurvilinearscopeView;
+struct CCommandLineInfo;
 class QPrinter;
 class QWidget;
 
@@ -29,11 +27,11 @@ public:
     // Nothing without a view.
     void OnFilePrint(CCurvilinearscopeView* view);
     void OnFilePrintPreview(CCurvilinearscopeView* view);
-    // Prints the file's picture (the part `window` of a plane picture, when
-    // given) on the default printer without showing any window. Returns the
-    // exit code: 0 printed, 1 not printed whole, 2 a window that does not
-    // suit the file; a message tells of the last two.
-    int PrintFile(const QString& path, const std::optional<PlaneBounds>& window = {});
+    // Prints the file's picture on the default printer without showing any
+    // window, as the command line's --view, --zoom and --tilt ask. Returns
+    // the exit code: 0 printed, 1 not printed whole (with a message), 2 (the
+    // mistake on stderr) when those options do not suit the file.
+    int PrintFile(const CCommandLineInfo& info);
 
 private:
     void ForgetBusyPrinter();

@@ -1,12 +1,14 @@
 #include "view/CurvilinearscopeView.h"
 
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QWheelEvent>
 #include <new>
 
 #include "document/CurvilinearscopeDoc.h"
@@ -16,10 +18,6 @@
 #include "view/PicturePrint.h"
 #include "view/PlaneNavigator.h"
 
-namespace {
-constexpr double kDragRadiansPerPixel = 0.01;
-}  // namespace
-
 CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent)
     : QWidget(parent), m_pNavigator(new CPlaneNavigator(*this)) {
     // The picture is drawn whole at every paint and re-centred on resize.
@@ -27,7 +25,10 @@ CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(m_pNavigator, &CPlaneNavigator::contextMenuAsked, this, &CCurvilinearscopeView::ShowArrowMenu);
+    connect(&m_thinnedFrames, &CThinnedFrames::rested, this, qOverload<>(&QWidget::update));
 }
+
+bool CCurvilinearscopeView::ShowsSpace() const { return m_pDocument && m_pDocument->m_nDimension == DIM_SPACE; }
 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
@@ -42,6 +43,13 @@ void CCurvilinearscopeView::OnUpdate() {
     // at rest over it: its shape follows at once, not at the next move.
     m_pNavigator->DocumentChanged();
     UpdateCursor();
+    // The records may be new ones in the old place: rows are found anew.
+    m_picture3D.ForgetRecords();
+    update();
+}
+
+void CCurvilinearscopeView::OnTurned() {
+    if (ShowsSpace()) m_thinnedFrames.Interacting();
     update();
 }
 
@@ -54,13 +62,20 @@ void CCurvilinearscopeView::UpdateCursor() {
 
 void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const int stride = m_thinnedFrames.StrideForPaint();
+    m_picture3D.SetStride(stride);
+    QElapsedTimer clock;
+    clock.start();
     DrawOutcome outcome = DrawOutcome::OutOfMemory;
     try {
         outcome = PaintPicture(painter);
     } catch (const std::bad_alloc&) {  // beyond the picture (the frame's copy): the window as far as it came
         m_picture3D.ReleaseWorkMemory();
     }
-    NoteOutcome(outcome);
+    m_picture3D.SetStride(1);  // printing and the next paint at rest draw whole
+    m_thinnedFrames.Painted(stride, double(clock.nsecsElapsed()) / 1e6);
+    // A thinned frame that ran short of memory tells nothing of the whole picture.
+    if (stride == 1) NoteOutcome(outcome);
 }
 
 DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
@@ -107,15 +122,44 @@ bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
 void CCurvilinearscopeView::TurnPicture(double delta) {
     if (!m_pDocument) return;
     m_pDocument->m_dAngle += delta;
-    update();
+    OnTurned();
     emit angleChanged();
 }
 
-void CCurvilinearscopeView::ZoomIn() { m_pNavigator->ZoomIn(); }
+// The zoom commands (the View menu and its keys): the space window when the
+// view shows a space picture, the plane navigator otherwise.
+void CCurvilinearscopeView::ZoomIn() {
+    if (ShowsSpace())
+        ApplySpaceGesture({.zoom = CSpaceWindow::kZoomStep});
+    else
+        m_pNavigator->ZoomIn();
+}
 
-void CCurvilinearscopeView::ZoomOut() { m_pNavigator->ZoomOut(); }
+void CCurvilinearscopeView::ZoomOut() {
+    if (ShowsSpace())
+        ApplySpaceGesture({.zoom = 1 / CSpaceWindow::kZoomStep});
+    else
+        m_pNavigator->ZoomOut();
+}
 
-void CCurvilinearscopeView::ZoomHome() { m_pNavigator->GoHome(); }
+void CCurvilinearscopeView::ZoomHome() {
+    if (ShowsSpace())
+        ApplySpaceGesture({.home = true});
+    else
+        m_pNavigator->GoHome();
+}
+
+void CCurvilinearscopeView::ApplySpaceGesture(const SpaceGesture& gesture) {
+    if (!ShowsSpace()) return;
+    if (gesture.home) m_spaceWindow.Home();
+    m_spaceWindow.ZoomBy(gesture.zoom);
+    m_spaceWindow.TiltBy(gesture.tilt);
+    // The picture the window paints, prints and copies.
+    m_picture3D.SetWindow(m_spaceWindow);
+    m_thinnedFrames.Interacting();
+    if (gesture.turn != 0.0) TurnPicture(gesture.turn);
+    update();
+}
 
 void CCurvilinearscopeView::OnArrowCommand(int id) {
     if (!m_pDocument) return;
@@ -148,24 +192,29 @@ void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
         const QString readout = m_pNavigator->ReadoutText(at);
         if (!readout.isEmpty()) emit statusMessage(readout);
     }
-    if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE && at.x() != m_nDragX) {
-        TurnPicture((at.x() - m_nDragX) * kDragRadiansPerPixel);
-        m_nDragX = at.x();
-    }
+    if (ShowsSpace())
+        if (const auto gesture = m_spaceGestures.Move(at)) ApplySpaceGesture(*gesture);
     QWidget::mouseMoveEvent(event);
 }
 
 void CCurvilinearscopeView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE) {
-        m_bDragging = true;
-        m_nDragX = event->position().toPoint().x();
-    }
+    if (event->button() == Qt::LeftButton && ShowsSpace()) m_spaceGestures.Press(event->position().toPoint());
     QWidget::mousePressEvent(event);
 }
 
 void CCurvilinearscopeView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_bDragging = false;
+    if (event->button() == Qt::LeftButton) m_spaceGestures.Release();
     QWidget::mouseReleaseEvent(event);
+}
+
+void CCurvilinearscopeView::wheelEvent(QWheelEvent* event) {
+    if (ShowsSpace())
+        if (const auto gesture = m_spaceGestures.Wheel(*event)) {
+            ApplySpaceGesture(*gesture);
+            event->accept();
+            return;
+        }
+    QWidget::wheelEvent(event);
 }
 
 void CCurvilinearscopeView::keyPressEvent(QKeyEvent* event) {

@@ -54,11 +54,13 @@ bool MakePdf(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture
 }
 
 // The file's bytes, or an empty array when the memory ran out.
-QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& doc, const PlaneShown& plane) {
+QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& doc, const PlaneShown& plane,
+                    const CSpaceWindow& window) {
     QByteArray bytes;
     CMemoryFile buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     CPicture3D picture3D;
+    picture3D.SetWindow(window);
     bool made = false;
     try {
         switch (format) {
@@ -152,7 +154,7 @@ void LoadPictureFonts() {
 }
 
 QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels, std::optional<double> angle,
-                      const std::optional<PlaneBounds>& window) {
+                      const std::optional<PlaneBounds>& window, const CSpaceWindow& spaceWindow) {
     ExportFormat format = ExportFormatOf(path);
     if (format == ExportFormat::Unknown)
         return QCoreApplication::translate(
@@ -172,7 +174,8 @@ QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePi
     try {
         AngleOverride turned(doc, angle);
         const std::optional<WindowRecords> samples = SamplesFor(doc, window, sizePixels);
-        bytes = MakeFile(format, sizePixels, doc, {window ? &*window : nullptr, samples ? &*samples : nullptr});
+        bytes = MakeFile(format, sizePixels, doc, {window ? &*window : nullptr, samples ? &*samples : nullptr},
+                         spaceWindow);
     } catch (const std::bad_alloc&) {  // no memory for the window's samples
     }
     if (bytes.isEmpty()) {

@@ -9,6 +9,7 @@
 
 #include "document/WindowSampling.h"
 #include "view/Picture.h"
+#include "view/SpaceWindow.h"
 
 class CCurvilinearscopeDoc;
 class CPicture3D;
@@ -52,11 +53,13 @@ void LoadPictureFonts();
 
 // Writes the picture to path (replacing it only once the new file is
 // complete). angle, when given, is the space picture's rotation for this
-// picture only; the document keeps its own. Returns an empty text on
-// success, otherwise a message naming the problem and the file: the
-// system's reason when the file cannot be written whole, "Out of memory."
-// when the picture cannot be made whole. The old file is then as it was.
-// window, when given, is the part of the plane a plane picture shows,
-// sampled for the picture's pixels.
+// picture only; the document keeps its own. window, when given, is the
+// part of the plane a plane picture shows, sampled for the picture's
+// pixels; spaceWindow the space picture's scale and tilt, as a window
+// would show them. Returns an empty text on success, otherwise a message
+// naming the problem and the file: the system's reason when the file cannot
+// be written whole, "Out of memory." when the picture cannot be made whole.
+// The old file is then as it was.
 QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels,
-                      std::optional<double> angle = std::nullopt, const std::optional<PlaneBounds>& window = {});
+                      std::optional<double> angle = std::nullopt, const std::optional<PlaneBounds>& window = {},
+                      const CSpaceWindow& spaceWindow = {});

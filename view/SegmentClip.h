@@ -1,6 +1,8 @@
 #pragma once
 // Cutting a segment at the edges of a rectangle (Liang–Barsky): what a
-// zoomed plane picture draws of a segment that leaves its square.
+// zoomed plane picture or a zoomed space picture draws of a segment that
+// leaves its square, so that a line crossing the edge reaches it instead of
+// being left out or drawn beyond it.
 
 #include <algorithm>
 #include <cmath>

@@ -222,6 +222,22 @@ Move the cursor down</translation>
         <translation>--angle needs a number of radians.</translation>
     </message>
     <message>
+        <source>--zoom and --tilt belong to --export or --print.</source>
+        <translation>--zoom and --tilt belong to --export or --print.</translation>
+    </message>
+    <message>
+        <source>--zoom needs a factor from %1 to %2.</source>
+        <translation>--zoom needs a factor from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>--tilt needs a number of radians from 0 (side) to %1 (above).</source>
+        <translation>--tilt needs a number of radians from 0 (side) to %1 (above).</translation>
+    </message>
+    <message>
+        <source>--zoom and --tilt need a space picture: %1</source>
+        <translation>--zoom and --tilt need a space picture: %1</translation>
+    </message>
+    <message>
         <source>--print and --export cannot be combined.</source>
         <translation>--print and --export cannot be combined.</translation>
     </message>
@@ -236,28 +252,34 @@ Move the cursor down</translation>
     <message>
         <source>Usage:
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
-                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture. --view shows the part
 XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
+--zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
+side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
-                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture. --view shows the part
 XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
+--zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
+side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </translation>
     </message>

@@ -222,6 +222,22 @@ Do you want to replace it?</source>
         <translation>--angle 需要一个弧度值。</translation>
     </message>
     <message>
+        <source>--zoom and --tilt belong to --export or --print.</source>
+        <translation>--zoom 和 --tilt 只能与 --export 或 --print 一起使用。</translation>
+    </message>
+    <message>
+        <source>--zoom needs a factor from %1 to %2.</source>
+        <translation>--zoom 需要 %1 到 %2 之间的倍数。</translation>
+    </message>
+    <message>
+        <source>--tilt needs a number of radians from 0 (side) to %1 (above).</source>
+        <translation>--tilt 需要 0 (侧面) 到 %1 (上方) 之间的弧度值。</translation>
+    </message>
+    <message>
+        <source>--zoom and --tilt need a space picture: %1</source>
+        <translation>--zoom 和 --tilt 只适用于空间图形：%1</translation>
+    </message>
+    <message>
         <source>--print and --export cannot be combined.</source>
         <translation>--print 和 --export 不能同时使用。</translation>
     </message>
@@ -236,28 +252,34 @@ Do you want to replace it?</source>
     <message>
         <source>Usage:
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
-                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture. --view shows the part
 XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
+--zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
+side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
-                   [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --help | --version
 
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
 --export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
 (默认 %1)；--angle 旋转空间图形。--view 显示平面图形中 XMIN..XMAX、YMIN..YMAX
 的部分，如同放大后的窗口。
+--zoom 以中心缩放空间图形 (%2 到 %3)，--tilt 从侧面 (0) 到上方 (%4) 倾斜视角，
+与窗口中的显示相同；不指定时为 1 和 0.785398。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 </translation>
     </message>

@@ -116,6 +116,30 @@ TEST(ExportCommand, WritesAPictureOfTheAskedSize) {
     EXPECT_TRUE(error.contains("--view")) << error.toStdString();
 }
 
+TEST(ExportCommand, ZoomAndTiltAreTheWindowsAndHomeIsTheDocumentsOwnPicture) {
+    QTemporaryDir dir;
+    const QString space = QStringLiteral(CRV_SOURCE_DIR "/examples/space-surface.crv");
+    auto exported = [&](const QString& name, QStringList options) {
+        QString error;
+        EXPECT_EQ(Export(QStringList{"--export", dir.filePath(name)} + options + QStringList{space}, error), 0)
+            << error.toStdString();
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray own = exported("own.png", {});
+    ASSERT_FALSE(own.isEmpty());
+    EXPECT_EQ(exported("home.png", {"--zoom", "1", "--tilt", "0.7853981633974483"}), own);
+    EXPECT_NE(exported("zoomed.png", {"--zoom", "2"}), own);
+    EXPECT_NE(exported("tilted.png", {"--tilt", "0.2"}), own);
+
+    const QString plane = dir.filePath("plane.crv");
+    WriteSampleDocument(plane);
+    QString error;
+    EXPECT_EQ(Export({"--export", dir.filePath("p.png"), "--tilt", "0.2", plane}, error), 2);
+    EXPECT_TRUE(error.contains("--zoom and --tilt") && error.contains(plane)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("p.png")));
+}
+
 TEST(ExportCommand, ABadFileFailsWithAMessageAndWritesNothing) {
     QTemporaryDir dir;
     const QString foreign = dir.filePath("foreign.crv");

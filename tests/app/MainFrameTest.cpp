@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 
 #include "FakeSeams.h"
@@ -26,6 +27,7 @@
 #include "view/ArrowCommands.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/PlaneNavigator.h"
+#include "view/SpaceWindow.h"
 
 namespace {
 struct Fixture {
@@ -247,4 +249,15 @@ TEST(MainFrame, ZoomingLeavesTheDocumentAsItWasAndCopyTakesTheZoomedPicture) {
     EXPECT_TRUE(copied->data("image/svg+xml").contains("<svg"));
     frame->Action(ID_VIEW_ZOOM_HOME)->trigger();
     EXPECT_TRUE(second->Navigator().Window().IsHome());
+
+    // A space picture answers the same commands, Ctrl++ too, with its own scale.
+    document->Model().m_nDimension = DIM_SPACE;
+    document->UpdateAllViews();
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QTest::keyClick(second, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(second->SpaceWindow().Scale(), CSpaceWindow::kZoomStep);
+    EXPECT_TRUE(first->SpaceWindow().AtHome());
+    EXPECT_FALSE(document->IsModified());
 }

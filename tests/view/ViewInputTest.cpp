@@ -19,6 +19,8 @@
 #include "view/CurvilinearscopeView.h"
 #include "view/PlaneNavigator.h"
 #include "view/PointerReadout.h"
+#include "view/SpaceWindow.h"
+#include "view/ThinnedFrames.h"
 
 namespace {
 
@@ -182,6 +184,74 @@ TEST_F(ViewFixture, DraggingTurnsTheSpacePictureOnly) {
     Mouse(QEvent::MouseButtonPress, {100, 300}, Qt::LeftButton, Qt::LeftButton);
     Mouse(QEvent::MouseMove, {200, 300}, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(doc.m_dAngle, 0.0);
+}
+
+TEST_F(ViewFixture, SpaceZoomAndTiltKeepTheirLimitsAndComeHome) {
+    doc.m_nDimension = 1;
+    const CSpaceWindow& window = view.SpaceWindow();
+    // The View menu's commands, which its keys Ctrl++, Ctrl+−, Ctrl+0 and Home reach.
+    auto command = [&](void (CCurvilinearscopeView::*zoom)(), int times = 1) {
+        for (int i = 0; i < times; ++i) (view.*zoom)();
+    };
+    auto wheel = [&](int eighths, Qt::KeyboardModifiers m) {
+        QWheelEvent event(QPointF(500, 400), view.mapToGlobal(QPointF(500, 400)), QPoint(), QPoint(0, eighths),
+                          Qt::NoButton, m, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &event);
+    };
+    command(&CCurvilinearscopeView::ZoomIn, 3);
+    EXPECT_DOUBLE_EQ(window.Scale(), 1.25 * 1.25 * 1.25);
+    command(&CCurvilinearscopeView::ZoomOut, 3);
+    EXPECT_TRUE(window.AtHome()) << "in and out by the same steps is home exactly";
+    command(&CCurvilinearscopeView::ZoomOut, 20);
+    EXPECT_EQ(window.Scale(), CSpaceWindow::kMinScale);
+    wheel(120 * 40, Qt::ControlModifier);
+    EXPECT_EQ(window.Scale(), CSpaceWindow::kMaxScale);
+    wheel(60, Qt::ControlModifier);
+    wheel(-120 * 3, Qt::NoModifier);  // no Ctrl: no zoom
+    wheel(-60, Qt::ControlModifier);  // half notches add up
+    EXPECT_EQ(window.Scale(), CSpaceWindow::kMaxScale);
+    command(&CCurvilinearscopeView::ZoomHome);
+    EXPECT_TRUE(window.AtHome());
+
+    // Dragging down sees from above, up from the side; never beyond.
+    Mouse(QEvent::MouseButtonPress, {100, 300}, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {100, 700}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(window.Tilt(), CSpaceWindow::kMaxTilt);
+    Mouse(QEvent::MouseMove, {100, 0}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(window.Tilt(), CSpaceWindow::kMinTilt);
+    Mouse(QEvent::MouseButtonRelease, {100, 0}, Qt::LeftButton, Qt::NoButton);
+    command(&CCurvilinearscopeView::ZoomIn);
+    command(&CCurvilinearscopeView::ZoomHome);
+    EXPECT_TRUE(window.AtHome());
+    EXPECT_EQ(doc.m_dAngle, 0.0) << "zoom and tilt never touch the document";
+
+    doc.m_nDimension = 0;  // a plane picture zooms its own window
+    command(&CCurvilinearscopeView::ZoomIn);
+    EXPECT_TRUE(window.AtHome());
+    EXPECT_FALSE(view.Navigator().Window().IsHome());
+}
+
+TEST(ThinnedFrames, TheWholePictureFollowsThinnedOnesOnceInputRests) {
+    CThinnedFrames frames;
+    QSignalSpy rested(&frames, &CThinnedFrames::rested);
+    frames.Painted(1, 100 * CThinnedFrames::kFrameBudgetMs);  // a slow whole picture
+    EXPECT_EQ(frames.StrideForPaint(), 1) << "at rest the picture is whole";
+    frames.Interacting();
+    EXPECT_EQ(frames.StrideForPaint(), 100);
+    frames.Painted(100, CThinnedFrames::kFrameBudgetMs * 2);  // slower than thought: thinner
+    EXPECT_EQ(frames.StrideForPaint(), 200);
+    ASSERT_TRUE(rested.wait(10 * CThinnedFrames::kRestMs));
+    EXPECT_EQ(frames.StrideForPaint(), 1);
+
+    // A picture drawn whole while interacting needs no second paint.
+    frames.Painted(1, 1.0);
+    frames.Interacting();
+    EXPECT_EQ(frames.StrideForPaint(), 1);
+    frames.Painted(1, 1.0);
+    rested.clear();
+    QTest::qWait(3 * CThinnedFrames::kRestMs);
+    EXPECT_TRUE(rested.isEmpty());
+    EXPECT_FALSE(frames.IsInteracting());
 }
 
 TEST_F(ViewFixture, ArrowKeysNudgeThePointerInsideThePlaneViewOnly) {
