@@ -208,7 +208,7 @@ double TimedRows(CFunctionExpress& f, const ExplicitRows& rows, SamplePoint* out
 
 void BM_JumpTestCost(benchmark::State& state, const char16_t* formula) {
     CFunctionExpress f(formula, 1, kRowRange);
-    if (!f.Compile() || !f.HasFastPath()) {
+    if (!f.Compile() || !f.HasFastProgram()) {
         state.SkipWithError("no number-only program");
         return;
     }
