@@ -346,6 +346,14 @@ TEST_F(ViewFixture, ABurstOfWheelStepsMakesOneSamplingAtTheEnd) {
     ASSERT_TRUE(sampled.wait(30000));
     EXPECT_EQ(resampler.SamplingsBegun(), 1);
     EXPECT_TRUE(ReadoutAt({600, 300}).startsWith("X = 2.7777")) << ReadoutAt({600, 300}).toStdString();
+    // A turn is no change of the plane's graphs; a changed document is
+    // sampled for the window anew.
+    view.OnTurned();
+    QTest::qWait(3 * CPlaneNavigator::kResampleDelayMs);
+    EXPECT_EQ(resampler.SamplingsBegun(), 1);
+    view.OnUpdate();
+    ASSERT_TRUE(sampled.wait(30000));
+    EXPECT_EQ(resampler.SamplingsBegun(), 2);
     // A request overtaken by a newer one delivers nothing; its records go
     // where they were made.
     CWindowResampler own;
