@@ -34,7 +34,7 @@ int CCurvilinearscopeApp::ExitInstance(int exitCode) {
     return exitCode;
 }
 
-bool CCurvilinearscopeApp::PrintFile(const QString& path) {
+int CCurvilinearscopeApp::PrintFile(const CCommandLineInfo& info) {
     CPrintCommands printing;
-    return printing.PrintFile(path);
+    return printing.PrintFile(info);
 }

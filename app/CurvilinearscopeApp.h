@@ -9,6 +9,7 @@
 
 #include "app/ProductPage.h"
 
+struct CCommandLineInfo;
 class CMainFrame;
 class QSettings;
 
@@ -27,9 +28,10 @@ public:
     bool InitInstance(const QStringList& files);
     // Shutdown: the daily web page. Returns the exit code.
     int ExitInstance(int exitCode);
-    // The command line's print switch: prints path on the default printer
-    // without showing any window.
-    bool PrintFile(const QString& path);
+    // The command line's print switch: prints the file on the default
+    // printer without showing any window, with the picture options of the
+    // command line; the exit code (see CPrintCommands).
+    int PrintFile(const CCommandLineInfo& info);
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CCurvilinearscopeView;
+struct CCommandLineInfo;
 class QPrinter;
 class QWidget;
 
@@ -27,8 +28,10 @@ public:
     void OnFilePrint(CCurvilinearscopeView* view);
     void OnFilePrintPreview(CCurvilinearscopeView* view);
     // Prints the file's picture on the default printer without showing any
-    // window; false (and a message) when it could not be printed whole.
-    bool PrintFile(const QString& path);
+    // window, as the command line's --view, --zoom and --tilt ask. Returns
+    // the exit code: 0 printed, 1 not printed whole (with a message), 2 (the
+    // mistake on stderr) when those options do not suit the file.
+    int PrintFile(const CCommandLineInfo& info);
 
 private:
     void ForgetBusyPrinter();

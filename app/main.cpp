@@ -89,8 +89,7 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
     InstallEnginePlatform(CurrentInterfaceLanguage());
     QSettings settings;
     CCurvilinearscopeApp application(settings);
-    if (info.action == CCommandLineInfo::FilePrint)
-        return application.ExitInstance(application.PrintFile(info.files.first()) ? 0 : 1);
+    if (info.action == CCommandLineInfo::FilePrint) return application.ExitInstance(application.PrintFile(info));
     if (!application.InitInstance(info.files)) return application.ExitInstance(1);
     return application.ExitInstance(app.exec());
 }
