@@ -29,6 +29,8 @@ using PointArray = LargeArray<SamplePoint>;
 enum GraphKind : int32_t {
     GK_EXPLICIT = 0,    // y = f(x), z = f(x, y)
     GK_PARAMETRIC = 1,  // x(t), y(t); x(u, v), y(u, v), z(u, v)
+    GK_IMPLICIT = 2,    // F(x, y) = G(x, y); F(x, y, z) = G(x, y, z)
+    GK_POLAR = 3,       // r = f(t), plane pictures only
 };
 
 // What an explicit slot's m_nLeftSide says.

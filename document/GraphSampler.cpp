@@ -6,6 +6,8 @@
 #include "document/ParallelRows.h"
 #include "document/SampleCapacity.h"
 #include "document/SampleRow.h"
+#include "document/sampling/ImplicitSampling.h"
+#include "document/sampling/PolarSampling.h"
 #include "expr/GraphExpress.h"
 
 namespace {
@@ -21,7 +23,9 @@ double ExpectedEvaluations(std::span<const CGraphDef> graphs, Dimension dimensio
         if (g.m_nKind == GK_EXPLICIT) {
             const double side = EstimatedLoopCount(-range, range, g.m_dStep);
             expected += dimension == DIM_SPACE ? side * side : side;
-        } else if (g.m_nKind == GK_PARAMETRIC) {
+        } else if (g.m_nKind == GK_IMPLICIT) {
+            expected += ExpectedImplicitEvaluations(g, range, dimension == DIM_SPACE);
+        } else if (g.m_nKind == GK_PARAMETRIC || (g.m_nKind == GK_POLAR && dimension == DIM_PLANE)) {
             const double row = EstimatedLoopCount(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep);
             expected += dimension == DIM_SPACE
                             ? row * EstimatedLoopCount(g.m_dVStart, g.m_dVEnd + g.m_dVStep, g.m_dVStep)
@@ -78,6 +82,14 @@ bool CGraphSampler::SampleShownSlots() {
 }
 
 bool CGraphSampler::SampleSlot(CGraphDef& graph, int32_t number) {
+    if (graph.m_nKind == GK_IMPLICIT) {
+        return m_nDimension == DIM_PLANE
+                   ? SampleImplicitCurve(graph, DocumentWindow(m_nRange, kPlanePicturePixels), m_ticker)
+                   : SampleImplicitSurface(graph, m_nRange, number, m_ticker);
+    }
+    if (graph.m_nKind == GK_POLAR && m_nDimension == DIM_PLANE) {
+        return SamplePolarCurve(graph, m_ticker);
+    }
     if (graph.m_nKind != GK_EXPLICIT && graph.m_nKind != GK_PARAMETRIC) {
         return true;  // a slot of another kind is neither sampled nor drawn
     }

@@ -2,6 +2,7 @@
 # by its folder ("expr/Express.h"), and a folder includes only its own layer
 # and the layers below it:
 #   base <- expr <- document <- view, dialogs <- app
+# A room inside a folder (document/sampling/) keeps its folder's layer.
 # Run by CTest: cmake -DSOURCE_DIR=<repository> -P LayerIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
 set(layers base expr document view dialogs app)
@@ -14,7 +15,7 @@ set(below_app view dialogs document expr base)
 
 set(faults "")
 foreach(folder IN LISTS layers)
-  file(GLOB sources ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
