@@ -20,6 +20,9 @@ enum DlgSetTextId {
     IDS_SURFACE_CAPTION = 113,        // caption of the parametric group in space
     IDS_U_START_NOT_BELOW_END = 114,  // surface: u start not below u end
     IDS_V_START_NOT_BELOW_END = 115,  // surface: v start not below v end
+    IDS_IMPLICIT_FORMULA_ERROR = 116, // implicit: a side of the equation does not compile
+    IDS_IMPLICIT_TWO_EQUALS = 117,    // implicit: a second top-level '='
+    IDS_POLAR_FORMULA_ERROR = 118,    // polar: r(t) does not compile
 };
 
 // The text in the user's language; empty for an id the table lacks.

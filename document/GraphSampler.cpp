@@ -82,16 +82,16 @@ bool CGraphSampler::SampleShownSlots() {
 }
 
 bool CGraphSampler::SampleSlot(CGraphDef& graph, int32_t number) {
+    if (!IsSampledKind(graph.m_nKind, m_nDimension)) {
+        return true;  // a slot of another kind is neither sampled nor drawn
+    }
     if (graph.m_nKind == GK_IMPLICIT) {
         return m_nDimension == DIM_PLANE
                    ? SampleImplicitCurve(graph, DocumentWindow(m_nRange, kPlanePicturePixels), m_ticker)
                    : SampleImplicitSurface(graph, m_nRange, number, m_ticker);
     }
-    if (graph.m_nKind == GK_POLAR && m_nDimension == DIM_PLANE) {
+    if (graph.m_nKind == GK_POLAR) {
         return SamplePolarCurve(graph, m_ticker);
-    }
-    if (graph.m_nKind != GK_EXPLICIT && graph.m_nKind != GK_PARAMETRIC) {
-        return true;  // a slot of another kind is neither sampled nor drawn
     }
     graph.FreePoints();  // the old array goes first, even if the new one fails
     const int32_t capacity = Capacity(graph);

@@ -3,6 +3,20 @@
 #include "expr/ExpressException.h"
 #include "expr/ExpressLexer.h"
 
+bool FormulaNamesVariable(std::u16string_view formula, char16_t letter) {
+    const char16_t upper = letter >= u'a' && letter <= u'z' ? char16_t(letter - u'a' + u'A') : letter;
+    CExpressLexer lexer(formula);
+    try {
+        for (lexer.NextToken(); lexer.m_nToken != TK_END; lexer.NextToken()) {
+            if (lexer.m_nToken != TK_VARIABLE) continue;
+            const char16_t first = lexer.m_strTokenName.empty() ? 0 : lexer.m_strTokenName[0];
+            if (letter == 0 || first == letter || first == upper) return true;
+        }
+    } catch (const CExpressException&) {
+    }
+    return false;
+}
+
 ImplicitEquation SplitImplicitEquation(std::u16string_view formula) {
     ImplicitEquation equation;
     equation.left = formula;

@@ -17,3 +17,9 @@ struct ImplicitEquation {
 // Splits the formula at its top-level '='. A formula the lexer cannot read
 // to its end is kept whole as F, so that compiling it reports the fault.
 ImplicitEquation SplitImplicitEquation(std::u16string_view formula);
+
+// Whether the formula names a variable beginning with `letter` (either
+// case), as the graph classes read names: by their first letter; letter 0
+// asks for any variable at all. A formula the lexer cannot read names none
+// beyond the fault.
+bool FormulaNamesVariable(std::u16string_view formula, char16_t letter);

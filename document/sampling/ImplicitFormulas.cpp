@@ -10,6 +10,7 @@ ImplicitFormulas::ImplicitFormulas(std::u16string_view formula, Dimension dimens
         m_right = std::make_unique<CImplicitExpress>(equation.right, useZ);
     }
     m_bSecondEquals = equation.equals > 1;
+    m_bConstantRight = m_right && !FormulaNamesVariable(equation.right, 0);
 }
 
 ImplicitFormulas::~ImplicitFormulas() = default;
@@ -18,5 +19,19 @@ bool ImplicitFormulas::Compile() {
     if (m_bSecondEquals || !m_left->Compile()) {
         return false;
     }
-    return !m_right || m_right->Compile();
+    if (!m_right) {
+        return true;
+    }
+    if (!m_right->Compile()) {
+        return false;
+    }
+    // "= 64": a side without variables is the same number at every point.
+    // Without a number it leaves no point with a value.
+    if (m_bConstantRight) {
+        if (!m_right->EvaluateNumber(m_dConstantRight)) {
+            m_dConstantRight = std::numeric_limits<double>::quiet_NaN();
+        }
+        m_right.reset();
+    }
+    return true;
 }

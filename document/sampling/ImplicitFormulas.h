@@ -27,7 +27,7 @@ public:
             return kNoValue;
         }
         if (!m_right) {
-            return f;
+            return f - m_dConstantRight;
         }
         Place(*m_right, x, y, z);
         double g = 0.0;
@@ -43,6 +43,8 @@ private:
     }
 
     std::unique_ptr<CImplicitExpress> m_left;
-    std::unique_ptr<CImplicitExpress> m_right;  // null for a bare F
+    std::unique_ptr<CImplicitExpress> m_right;  // null for a bare F or a G without variables
+    double m_dConstantRight = 0.0;              // G when it names no variable: taken once
     bool m_bSecondEquals = false;
+    bool m_bConstantRight = false;
 };
