@@ -5,8 +5,8 @@
 #include "dialogs/DlgSetIds.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/GraphDef.h"
-#include "document/sampling/ImplicitEquation.h"
-#include "document/sampling/ImplicitFormulas.h"
+#include "document/ImplicitEquation.h"
+#include "document/ImplicitFormulas.h"
 #include "expr/GraphExpress.h"
 
 namespace {
@@ -35,11 +35,15 @@ const SlotCheck kFunctionChecks[] = {
      {IDS_FORMULA_ERROR, IDC_FORMULA, false}},
 };
 
+// The t row of a plane curve, parametric or polar.
+const SlotCheck kTOrderCheck{[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; },
+                             {IDS_T_START_NOT_BELOW_END, IDC_T_END, true}};
+const SlotCheck kTStepCheck{[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); },
+                            {IDS_T_STEP_OUT_OF_RANGE, IDC_T_STEP, true}};
+
 const SlotCheck kCurveChecks[] = {
-    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; },
-     {IDS_T_START_NOT_BELOW_END, IDC_T_END, true}},
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); },
-     {IDS_T_STEP_OUT_OF_RANGE, IDC_T_STEP, true}},
+    kTOrderCheck,
+    kTStepCheck,
     {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strX); },
      {IDS_X_FORMULA_ERROR, IDC_X, false}},
     {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strY); },
@@ -74,10 +78,8 @@ const SlotCheck kImplicitChecks[] = {
 };
 
 const SlotCheck kPolarChecks[] = {
-    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; },
-     {IDS_T_START_NOT_BELOW_END, IDC_T_END, true}},
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); },
-     {IDS_T_STEP_OUT_OF_RANGE, IDC_T_STEP, true}},
+    kTOrderCheck,
+    kTStepCheck,
     {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strFormula); },
      {IDS_POLAR_FORMULA_ERROR, IDC_FORMULA, false}},
 };

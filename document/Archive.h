@@ -7,7 +7,7 @@
 // stream ends inside a field, generic for an impossible string length. The
 // archive sees only how many bytes the stream buffer hands out, so telling a
 // read error from the end is the buffer's job: the file's buffer
-// (FileStreamBuffer.h) throws std::system_error, which passes through here.
+// (files/FileStreamBuffer.h) throws std::system_error, which passes through here.
 // Fields are moved through a 64 KiB buffer, so there is no system call per
 // field.
 

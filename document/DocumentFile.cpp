@@ -8,10 +8,10 @@
 #include <system_error>
 
 #include "document/Archive.h"
-#include "document/AtomicSave.h"
 #include "document/CurvilinearscopeDoc.h"
-#include "document/FileStreamBuffer.h"
-#include "document/RegularFile.h"
+#include "document/files/AtomicSave.h"
+#include "document/files/FileStreamBuffer.h"
+#include "document/files/RegularFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Opening and saving .crv files for the window.
 //
-// Saving replaces the file completely or not at all (see AtomicSave.h): a
+// Saving replaces the file completely or not at all (see files/AtomicSave.h): a
 // failed save leaves the old file as it was. A link is saved through to the
 // file it points at; a folder, a pipe, a device, a dangling or looping link
 // and a file without write permission for the user are refused.

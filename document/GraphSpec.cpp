@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/sampling/ImplicitEquation.h"
+#include "document/ImplicitEquation.h"
 
 namespace {
 

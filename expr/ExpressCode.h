@@ -4,12 +4,14 @@
 
 #include <cstdint>
 
+#include "expr/ExpressFunctions.h"
 #include "expr/ExpressValue.h"
 
 // Instruction kinds.
 enum { IK_CONSTANT = 1, IK_VARIABLE = 2, IK_OPERATOR = 3 };
 
-// Operator codes of the compiled form.
+// Operator codes of the compiled form; the functions' own (7 to 12, 23 on)
+// come from their rows in ExpressFunctions.h.
 enum {
     OP_NEG = 1,
     OP_ADD,
@@ -17,13 +19,7 @@ enum {
     OP_MUL,
     OP_POW,
     OP_DIV,
-    OP_SIN,
-    OP_COS,
-    OP_TAN,
-    OP_ATAN,
-    OP_LN,
-    OP_LOG,
-    OP_NOT,
+    OP_NOT = 13,
     OP_OR,
     OP_AND,
     OP_EQ,
@@ -33,20 +29,32 @@ enum {
     OP_LE,
     OP_NE,
     OP_LIKE,
-    // Functions beyond the classic six, numbered after the comparisons so
-    // that every earlier code keeps its number.
-    OP_SQRT,
-    OP_ABS,
-    OP_EXP,
-    OP_ASIN,
-    OP_ACOS,
-    OP_SINH,
-    OP_COSH,
-    OP_TANH,
 };
 
-// The one-operand functions: OP_SIN .. OP_LOG and OP_SQRT .. OP_TANH.
-constexpr bool IsFunctionOperator(int op) { return (op >= OP_SIN && op <= OP_LOG) || (op >= OP_SQRT && op <= OP_TANH); }
+#define CRV_FUNCTION_OPERATOR(KEYWORD, Name, op, token, error, call) OP_##KEYWORD = op,
+enum { CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_OPERATOR) };
+#undef CRV_FUNCTION_OPERATOR
+
+// The one-operand functions: every row of ExpressFunctions.h.
+constexpr bool IsFunctionOperator(int op) {
+#define CRV_FUNCTION_CASE(KEYWORD, Name, op, token, error, call) case op:
+    switch (op) {
+        CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_CASE)
+        return true;
+    default: return false;
+    }
+#undef CRV_FUNCTION_CASE
+}
+
+// No function takes a code of the other operators.
+static_assert([] {
+    for (const ExpressFunctionCodes& row : EXPRESS_FUNCTIONS) {
+        if ((row.nOperator >= OP_NEG && row.nOperator <= OP_DIV) ||
+            (row.nOperator >= OP_NOT && row.nOperator <= OP_LIKE))
+            return false;
+    }
+    return true;
+}());
 
 constexpr int EXPRESS_CODE_MAX = 1000;  // instructions per compiled formula
 constexpr int EXPRESS_STACK_MAX = 64;   // values pending at once while evaluating

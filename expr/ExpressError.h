@@ -1,5 +1,9 @@
 #pragma once
-// The engine's error codes; each has its message in both languages.
+// The engine's error codes; each has its message in every language
+// (ExpressMessages.cpp).
+
+#include "expr/ExpressFunctions.h"
+
 enum ExpressError {
     EE_NONE = 0,                  // never raised
     EE_NUMBER_SYNTAX = 1,         // a number runs into a character that cannot follow it
@@ -24,12 +28,7 @@ enum ExpressError {
     EE_CANNOT_DIVIDE = 20,
     EE_CANNOT_MULTIPLY = 21,
     EE_CANNOT_POWER = 22,
-    EE_CANNOT_SIN = 23,
-    EE_CANNOT_COS = 24,
-    EE_CANNOT_TAN = 25,
-    EE_CANNOT_ATAN = 26,
-    EE_CANNOT_LN = 27,
-    EE_CANNOT_LOG = 28,
+    // 23 to 28: the classic functions (ExpressFunctions.h)
     EE_CANNOT_COMPARE = 29,
     EE_CANNOT_LIKE = 30,
     EE_CANNOT_AND = 31,
@@ -37,13 +36,13 @@ enum ExpressError {
     EE_CANNOT_NOT = 33,
     EE_SIGN_BEFORE_TEXT = 34,
     EE_MISPLACED_SIGN = 35,
-    // An operand that a function beyond the classic six cannot take.
-    EE_CANNOT_SQRT = 36,
-    EE_CANNOT_ABS = 37,
-    EE_CANNOT_EXP = 38,
-    EE_CANNOT_ASIN = 39,
-    EE_CANNOT_ACOS = 40,
-    EE_CANNOT_SINH = 41,
-    EE_CANNOT_COSH = 42,
-    EE_CANNOT_TANH = 43,
 };
+
+// An operand that a function cannot take: 23 to 28 and 36 on, from the rows
+// of ExpressFunctions.h.
+#define CRV_FUNCTION_ERROR(KEYWORD, Name, op, token, error, call) EE_CANNOT_##KEYWORD = error,
+enum : int { CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_ERROR) };
+#undef CRV_FUNCTION_ERROR
+
+// The highest code; every code from EE_NONE to it has its message.
+constexpr int EXPRESS_LAST_ERROR = LastFunctionError() > EE_MISPLACED_SIGN ? LastFunctionError() : EE_MISPLACED_SIGN;

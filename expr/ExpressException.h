@@ -27,7 +27,7 @@ public:
 };
 
 // The message of an engine error code in the given language, or an empty
-// view for a code outside the table (EE_NONE to EE_CANNOT_TANH).
+// view for a code outside the table (EE_NONE to EXPRESS_LAST_ERROR).
 std::u16string_view ExpressMessage(int error, ExpressLanguage language);
 // The text shown for a code outside the table.
 std::u16string_view ExpressUnexpectedErrorText(ExpressLanguage language);

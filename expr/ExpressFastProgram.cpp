@@ -17,15 +17,12 @@
 #include "expr/ExpressNumberOperation.h"
 #include "expr/ExpressVariables.h"
 
-// The functions numbered densely: SIN .. LOG, then SQRT .. TANH.
-constexpr int CLASSIC_FUNCTIONS = OP_LOG - OP_SIN + 1;
-constexpr int FUNCTIONS = CLASSIC_FUNCTIONS + (OP_TANH - OP_SQRT + 1);
+// The functions numbered densely, in the order of their rows.
+constexpr int FUNCTIONS = EXPRESS_FUNCTION_COUNT;
 
-constexpr int FunctionIndex(int op) { return op >= OP_SQRT ? CLASSIC_FUNCTIONS + (op - OP_SQRT) : op - OP_SIN; }
+constexpr int FunctionIndex(int op) { return FunctionRowOfOperator(op); }
 
-constexpr int FunctionOfIndex(int index) {
-    return index < CLASSIC_FUNCTIONS ? OP_SIN + index : OP_SQRT + (index - CLASSIC_FUNCTIONS);
-}
+constexpr int FunctionOfIndex(int index) { return EXPRESS_FUNCTIONS[index].nOperator; }
 
 // Steps name their handler by a dense index: an operation together with
 // where its operands come from. "Last" is the previous step's result, which
@@ -135,13 +132,17 @@ __attribute__((optimize("no-crossjumping")))
 #endif
 double
 CExpressFastProgram::RunThreaded(const CExpressFastProgram& p) {
+#define CRV_FUNCTION_HANDLERS(KEYWORD, Name, op, token, error, call) &&FN_##KEYWORD, &&FN_##KEYWORD##_A,
+    // clang-format off
     static const void* const handlers[] = {
-        &&NEG,    &&NEG_A, &&ADD,    &&ADD_A, &&ADD_B,  &&SUB,      &&SUB_A,    &&SUB_B, &&MUL,    &&MUL_A,
-        &&MUL_B,  &&POW,   &&POW_A,  &&POW_B, &&DIV,    &&DIV_A,    &&DIV_B,    &&SIN,   &&SIN_A,  &&COS,
-        &&COS_A,  &&TAN,   &&TAN_A,  &&ATAN,  &&ATAN_A, &&LN,       &&LN_A,     &&LOG,   &&LOG_A,  &&SQRT,
-        &&SQRT_A, &&ABS,   &&ABS_A,  &&EXP,   &&EXP_A,  &&ASIN,     &&ASIN_A,   &&ACOS,  &&ACOS_A, &&SINH,
-        &&SINH_A, &&COSH,  &&COSH_A, &&TANH,  &&TANH_A, &&END_SLOT, &&END_LAST,
+        &&NEG, &&NEG_A,
+        &&ADD, &&ADD_A, &&ADD_B, &&SUB, &&SUB_A, &&SUB_B, &&MUL, &&MUL_A, &&MUL_B,
+        &&POW, &&POW_A, &&POW_B, &&DIV, &&DIV_A, &&DIV_B,
+        CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_HANDLERS)
+        &&END_SLOT, &&END_LAST,
     };
+    // clang-format on
+#undef CRV_FUNCTION_HANDLERS
     static_assert(sizeof handlers / sizeof handlers[0] == STEP_END_LAST + 1);
     const ExpressFastOp* op = p.m_ops;
     double last = 0;
@@ -152,20 +153,9 @@ CExpressFastProgram::RunThreaded(const CExpressFastProgram& p) {
     CRV_BINARY(MUL, a * b)
     CRV_BINARY(POW, std::pow(a, b))
     CRV_BINARY(DIV, a / (b + DIVISOR_OFFSET))
-    CRV_UNARY(SIN, std::sin(a))
-    CRV_UNARY(COS, std::cos(a))
-    CRV_UNARY(TAN, std::tan(a))
-    CRV_UNARY(ATAN, std::atan(a))
-    CRV_UNARY(LN, std::log(a))
-    CRV_UNARY(LOG, std::log10(a))
-    CRV_UNARY(SQRT, std::sqrt(a))
-    CRV_UNARY(ABS, std::fabs(a))
-    CRV_UNARY(EXP, std::exp(a))
-    CRV_UNARY(ASIN, std::asin(a))
-    CRV_UNARY(ACOS, std::acos(a))
-    CRV_UNARY(SINH, std::sinh(a))
-    CRV_UNARY(COSH, std::cosh(a))
-    CRV_UNARY(TANH, std::tanh(a))
+#define CRV_FUNCTION_STEP(KEYWORD, Name, op, token, error, call) CRV_UNARY(FN_##KEYWORD, call(a))
+    CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_STEP)
+#undef CRV_FUNCTION_STEP
 END_SLOT:
     return *p.m_pResult;
 END_LAST:

@@ -26,12 +26,13 @@ struct Keyword {
 };
 
 // Whole words only: "sqrtx" or "expo" is no keyword but a variable name.
-const Keyword KEYWORDS[] = {
-    {u"NOT", TK_NOT},   {u"OR", TK_OR},     {u"AND", TK_AND},   {u"LIKE", TK_LIKE}, {u"SIN", TK_SIN},
-    {u"COS", TK_COS},   {u"TAN", TK_TAN},   {u"ATAN", TK_ATAN}, {u"LN", TK_LN},     {u"LOG", TK_LOG},
-    {u"SQRT", TK_SQRT}, {u"ABS", TK_ABS},   {u"EXP", TK_EXP},   {u"ASIN", TK_ASIN}, {u"ACOS", TK_ACOS},
-    {u"SINH", TK_SINH}, {u"COSH", TK_COSH}, {u"TANH", TK_TANH},
-};
+#define CRV_FUNCTION_KEYWORD(KEYWORD, Name, op, token, error, call) {u"" #KEYWORD, TK_##KEYWORD},
+const Keyword KEYWORDS[] = {{u"NOT", TK_NOT},
+                            {u"OR", TK_OR},
+                            {u"AND", TK_AND},
+                            {u"LIKE", TK_LIKE},
+                            CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_KEYWORD)};
+#undef CRV_FUNCTION_KEYWORD
 
 }  // namespace
 

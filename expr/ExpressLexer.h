@@ -7,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "expr/ExpressFunctions.h"
 #include "expr/ExpressValue.h"
 
-// Token kinds. TK_SIN..TK_LOG map in order onto OP_SIN..OP_LOG, TK_EQ..TK_NE
-// and TK_LIKE onto OP_EQ..OP_LIKE, TK_SQRT..TK_TANH onto OP_SQRT..OP_TANH.
+// Token kinds. The functions' tokens (6 to 11, 26 on) come from their rows
+// in ExpressFunctions.h, which also map them onto their operators; TK_EQ..TK_NE
+// and TK_LIKE map in order onto OP_EQ..OP_LIKE.
 enum {
     TK_END = 0,
     TK_PLUS,
@@ -18,13 +20,7 @@ enum {
     TK_MUL,
     TK_POWER,
     TK_DIV,
-    TK_SIN,
-    TK_COS,
-    TK_TAN,
-    TK_ATAN,
-    TK_LN,
-    TK_LOG,
-    TK_NOT,
+    TK_NOT = 12,
     TK_OR,
     TK_AND,
     TK_LPAREN,
@@ -38,21 +34,30 @@ enum {
     TK_LE,
     TK_NE,
     TK_LIKE,
-    // Functions beyond the classic six, after every earlier kind.
-    TK_SQRT,
-    TK_ABS,
-    TK_EXP,
-    TK_ASIN,
-    TK_ACOS,
-    TK_SINH,
-    TK_COSH,
-    TK_TANH,
 };
 
-// A function name: TK_SIN .. TK_LOG or TK_SQRT .. TK_TANH.
+#define CRV_FUNCTION_TOKEN(KEYWORD, Name, op, token, error, call) TK_##KEYWORD = token,
+enum { CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_TOKEN) };
+#undef CRV_FUNCTION_TOKEN
+
+// A function name: the token of a row of ExpressFunctions.h.
 constexpr bool IsFunctionToken(int token) {
-    return (token >= TK_SIN && token <= TK_LOG) || (token >= TK_SQRT && token <= TK_TANH);
+#define CRV_FUNCTION_CASE(KEYWORD, Name, op, token, error, call) case token:
+    switch (token) {
+        CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_CASE)
+        return true;
+    default: return false;
+    }
+#undef CRV_FUNCTION_CASE
 }
+
+// No function takes a token of another kind.
+static_assert([] {
+    for (const ExpressFunctionCodes& row : EXPRESS_FUNCTIONS) {
+        if (row.nToken <= TK_DIV || (row.nToken >= TK_NOT && row.nToken <= TK_LIKE)) return false;
+    }
+    return true;
+}());
 
 class CExpressLexer {
 public:

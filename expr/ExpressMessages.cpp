@@ -86,4 +86,12 @@ const ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT] = {
      u"Found an operand whose hyperbolic cosine cannot be computed."},
     {EE_CANNOT_TANH, u"双曲線正接関数計算できないオペランドが見つかりました。", u"不能做双曲正切运算。",
      u"Found an operand whose hyperbolic tangent cannot be computed."},
+    {EE_CANNOT_FLOOR, u"切り捨て計算できないオペランドが見つかりました。", u"不能做向下取整运算。",
+     u"Found an operand that cannot be rounded down."},
+    {EE_CANNOT_CEIL, u"切り上げ計算できないオペランドが見つかりました。", u"不能做向上取整运算。",
+     u"Found an operand that cannot be rounded up."},
+    {EE_CANNOT_ROUND, u"四捨五入計算できないオペランドが見つかりました。", u"不能做四舍五入运算。",
+     u"Found an operand that cannot be rounded."},
+    {EE_CANNOT_SIGN, u"符号関数計算できないオペランドが見つかりました。", u"不能做符号函数运算。",
+     u"Found an operand whose sign cannot be computed."},
 };

@@ -10,5 +10,5 @@ struct ExpressMessage_t {
     const char16_t* szEnglish;
 };
 
-constexpr int EXPRESS_MESSAGE_COUNT = EE_CANNOT_TANH + 1;
+constexpr int EXPRESS_MESSAGE_COUNT = EXPRESS_LAST_ERROR + 1;
 extern const ExpressMessage_t EXPRESS_MESSAGES[EXPRESS_MESSAGE_COUNT];

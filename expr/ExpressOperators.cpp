@@ -54,9 +54,15 @@ int32_t DivideByIntegerZero(double dividend) {
     return 0;  // zero, and a NaN, which has no sign to go by
 }
 
-void TestedFunction(const ExpressValue& operand, ExpressValue& result, double (*f)(double), ExpressError error) {
-    if (!IsNumeric(operand)) throw CExpressException(nullptr, error);
-    SetNumber(result, f(AsDouble(operand)));
+// The error of an operand the function with this operator cannot take.
+int FunctionError(int nOperator) {
+#define CRV_FUNCTION_ERROR(KEYWORD, Name, op, token, error, call) \
+    case op: return error;
+    switch (nOperator) {
+        CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_ERROR)
+    default: return EE_UNEXPECTED;
+    }
+#undef CRV_FUNCTION_ERROR
 }
 
 }  // namespace
@@ -141,80 +147,16 @@ void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressVal
     }
 }
 
-void ValueSin(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::sin, EE_CANNOT_SIN);
-}
-
-void ValueCos(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::cos, EE_CANNOT_COS);
-}
-
-void ValueTan(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::tan, EE_CANNOT_TAN);
-}
-
-void ValueAtan(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::atan, EE_CANNOT_ATAN);
-}
-
-void ValueLn(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::log, EE_CANNOT_LN);
-}
-
-void ValueLog(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::log10, EE_CANNOT_LOG);
-}
-
-void ValueSqrt(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::sqrt, EE_CANNOT_SQRT);
-}
-
-void ValueAbs(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::fabs, EE_CANNOT_ABS);
-}
-
-void ValueExp(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::exp, EE_CANNOT_EXP);
-}
-
-void ValueAsin(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::asin, EE_CANNOT_ASIN);
-}
-
-void ValueAcos(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::acos, EE_CANNOT_ACOS);
-}
-
-void ValueSinh(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::sinh, EE_CANNOT_SINH);
-}
-
-void ValueCosh(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::cosh, EE_CANNOT_COSH);
-}
-
-void ValueTanh(const ExpressValue& operand, ExpressValue& result) {
-    TestedFunction(operand, result, std::tanh, EE_CANNOT_TANH);
-}
-
 void ValueTestedFunction(int nOperator, const ExpressValue& operand, ExpressValue& result) {
-    switch (nOperator) {
-    case OP_SIN: ValueSin(operand, result); break;
-    case OP_COS: ValueCos(operand, result); break;
-    case OP_TAN: ValueTan(operand, result); break;
-    case OP_ATAN: ValueAtan(operand, result); break;
-    case OP_LN: ValueLn(operand, result); break;
-    case OP_LOG: ValueLog(operand, result); break;
-    case OP_SQRT: ValueSqrt(operand, result); break;
-    case OP_ABS: ValueAbs(operand, result); break;
-    case OP_EXP: ValueExp(operand, result); break;
-    case OP_ASIN: ValueAsin(operand, result); break;
-    case OP_ACOS: ValueAcos(operand, result); break;
-    case OP_SINH: ValueSinh(operand, result); break;
-    case OP_COSH: ValueCosh(operand, result); break;
-    default: ValueTanh(operand, result); break;
-    }
+    if (!IsFunctionOperator(nOperator) || !IsNumeric(operand))
+        throw CExpressException(nullptr, FunctionError(nOperator));
+    SetNumber(result, ExpressMathFunction(nOperator, AsDouble(operand)));
 }
+
+#define CRV_FUNCTION_DEFINITION(KEYWORD, Name, op, token, error, call) \
+    void Value##Name(const ExpressValue& operand, ExpressValue& result) { ValueTestedFunction(op, operand, result); }
+CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_DEFINITION)
+#undef CRV_FUNCTION_DEFINITION
 
 void ValueApplyFunction(int nOperator, ExpressValue& value) {
     value.dValue = ExpressMathFunction(nOperator, value.dValue);

@@ -1,11 +1,12 @@
 #pragma once
 // The arithmetic of the expression language on ExpressValue records: sign,
-// "+", "-", "*", "^", "/" and the six functions (ExpressCompare.h has the
+// "+", "-", "*", "^", "/" and the functions (ExpressCompare.h has the
 // logical operators and the comparisons). Each checks its operand types and
 // throws CExpressException with its own code when they do not fit; none
 // returns an error value. A result may be the same record as an operand:
 // operands are read completely before it is written.
 
+#include "expr/ExpressFunctions.h"
 #include "expr/ExpressValue.h"
 
 // Added to every number divisor so that division never fails on zero.
@@ -20,25 +21,15 @@ void ValuePower(const ExpressValue& left, const ExpressValue& right, ExpressValu
 void ValuePower(ExpressValue& left, const ExpressValue& right);  // in place: left = left ^ right
 void ValueDivide(const ExpressValue& left, const ExpressValue& right, ExpressValue& result);  // EE_CANNOT_DIVIDE
 
-// Type-testing forms of the functions (the compiler's): a number or an
-// integer gives a number; anything else errors with the function's own code,
-// EE_CANNOT_SIN to EE_CANNOT_LOG and EE_CANNOT_SQRT to EE_CANNOT_TANH.
-void ValueSin(const ExpressValue& operand, ExpressValue& result);
-void ValueCos(const ExpressValue& operand, ExpressValue& result);
-void ValueTan(const ExpressValue& operand, ExpressValue& result);
-void ValueAtan(const ExpressValue& operand, ExpressValue& result);
-void ValueLn(const ExpressValue& operand, ExpressValue& result);
-void ValueLog(const ExpressValue& operand, ExpressValue& result);
-void ValueSqrt(const ExpressValue& operand, ExpressValue& result);
-void ValueAbs(const ExpressValue& operand, ExpressValue& result);
-void ValueExp(const ExpressValue& operand, ExpressValue& result);
-void ValueAsin(const ExpressValue& operand, ExpressValue& result);
-void ValueAcos(const ExpressValue& operand, ExpressValue& result);
-void ValueSinh(const ExpressValue& operand, ExpressValue& result);
-void ValueCosh(const ExpressValue& operand, ExpressValue& result);
-void ValueTanh(const ExpressValue& operand, ExpressValue& result);
+// Type-testing forms of the functions (the compiler's), one per row of
+// ExpressFunctions.h, named after it: ValueSin, ValueCos ... A number or an
+// integer gives a number; anything else errors with the row's own code.
+#define CRV_FUNCTION_DECLARATION(KEYWORD, Name, op, token, error, call) \
+    void Value##Name(const ExpressValue& operand, ExpressValue& result);
+CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_DECLARATION)
+#undef CRV_FUNCTION_DECLARATION
 // The type-testing form of the function with operator code nOperator
-// (IsFunctionOperator).
+// (IsFunctionOperator); EE_UNEXPECTED for any other code.
 void ValueTestedFunction(int nOperator, const ExpressValue& operand, ExpressValue& result);
 
 // The direct form of the functions (IsFunctionOperator) used at run time,

@@ -42,8 +42,17 @@ int ComparisonOperator(int token) { return token == TK_LIKE ? OP_LIKE : OP_EQ + 
 
 bool IsComparison(int token) { return (token >= TK_EQ && token <= TK_NE) || token == TK_LIKE; }
 
-// The operator of a function name (IsFunctionToken).
-int FunctionOperator(int token) { return token >= TK_SQRT ? OP_SQRT + (token - TK_SQRT) : OP_SIN + (token - TK_SIN); }
+// The operator of a function name (IsFunctionToken), by its row of
+// ExpressFunctions.h.
+int FunctionOperator(int token) {
+#define CRV_FUNCTION_OPERATOR(KEYWORD, Name, op, token, error, call) \
+    case token: return op;
+    switch (token) {
+        CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_OPERATOR)
+    default: return 0;  // no function
+    }
+#undef CRV_FUNCTION_OPERATOR
+}
 
 }  // namespace
 
@@ -247,8 +256,7 @@ ExpressValue CExpressParser::ParseParenthesis() {
     return v;
 }
 
-// function := (SIN | COS | TAN | ATAN | LN | LOG | SQRT | ABS | EXP | ASIN | ACOS | SINH | COSH | TANH)
-//             "(" or ")"
+// function := <a keyword of ExpressFunctions.h> "(" or ")"
 ExpressValue CExpressParser::ParseFunction() {
     if (++m_nNesting > EXPRESS_NEST_MAX) ThrowCapacity();
     const int op = FunctionOperator(m_lexer.m_nToken);

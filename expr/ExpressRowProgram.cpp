@@ -34,28 +34,18 @@ auto KernelOf(bool aVaries, bool bVaries) {
 }
 
 auto KernelFor(int op, bool aVaries, bool bVaries) {
+#define CRV_FUNCTION_KERNEL(KEYWORD, Name, code, token, error, call) \
+    case OP_##KEYWORD: return KernelOf<OP_##KEYWORD>(aVaries, bVaries);
     switch (op) {
-    case OP_NEG: return KernelOf<OP_NEG>(aVaries, bVaries);
+        CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_KERNEL)
     case OP_ADD: return KernelOf<OP_ADD>(aVaries, bVaries);
     case OP_SUB: return KernelOf<OP_SUB>(aVaries, bVaries);
     case OP_MUL: return KernelOf<OP_MUL>(aVaries, bVaries);
     case OP_POW: return KernelOf<OP_POW>(aVaries, bVaries);
     case OP_DIV: return KernelOf<OP_DIV>(aVaries, bVaries);
-    case OP_SIN: return KernelOf<OP_SIN>(aVaries, bVaries);
-    case OP_COS: return KernelOf<OP_COS>(aVaries, bVaries);
-    case OP_TAN: return KernelOf<OP_TAN>(aVaries, bVaries);
-    case OP_ATAN: return KernelOf<OP_ATAN>(aVaries, bVaries);
-    case OP_LN: return KernelOf<OP_LN>(aVaries, bVaries);
-    case OP_LOG: return KernelOf<OP_LOG>(aVaries, bVaries);
-    case OP_SQRT: return KernelOf<OP_SQRT>(aVaries, bVaries);
-    case OP_ABS: return KernelOf<OP_ABS>(aVaries, bVaries);
-    case OP_EXP: return KernelOf<OP_EXP>(aVaries, bVaries);
-    case OP_ASIN: return KernelOf<OP_ASIN>(aVaries, bVaries);
-    case OP_ACOS: return KernelOf<OP_ACOS>(aVaries, bVaries);
-    case OP_SINH: return KernelOf<OP_SINH>(aVaries, bVaries);
-    case OP_COSH: return KernelOf<OP_COSH>(aVaries, bVaries);
-    default: return KernelOf<OP_TANH>(aVaries, bVaries);
+    default: return KernelOf<OP_NEG>(aVaries, bVaries);  // OP_NEG: the steps hold no other code
     }
+#undef CRV_FUNCTION_KERNEL
 }
 
 }  // namespace

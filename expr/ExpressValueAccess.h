@@ -44,23 +44,14 @@ inline int TextLength(const ExpressValue& v) {
 }
 
 // The functions (IsFunctionOperator) on a double; the one definition that
-// both the step-by-step evaluator and the number-only program use.
+// the step-by-step evaluator, the number-only program and the row batches
+// use.
 inline double ExpressMathFunction(int nOperator, double x) {
+#define CRV_FUNCTION_CALL(KEYWORD, Name, op, token, error, call) \
+    case op: return call(x);
     switch (nOperator) {
-    case OP_SIN: return std::sin(x);
-    case OP_COS: return std::cos(x);
-    case OP_TAN: return std::tan(x);
-    case OP_ATAN: return std::atan(x);
-    case OP_LN: return std::log(x);
-    case OP_LOG: return std::log10(x);
-    case OP_SQRT: return std::sqrt(x);
-    case OP_ABS: return std::fabs(x);
-    case OP_EXP: return std::exp(x);
-    case OP_ASIN: return std::asin(x);
-    case OP_ACOS: return std::acos(x);
-    case OP_SINH: return std::sinh(x);
-    case OP_COSH: return std::cosh(x);
-    case OP_TANH: return std::tanh(x);
+        CRV_EXPRESS_FUNCTIONS(CRV_FUNCTION_CALL)
     default: return x;
     }
+#undef CRV_FUNCTION_CALL
 }

@@ -2,7 +2,8 @@
 # by its folder ("expr/Express.h"), and a folder includes only its own layer
 # and the layers below it:
 #   base <- expr <- document <- view, dialogs <- app
-# A room inside a folder (document/sampling/) keeps its folder's layer.
+# A room of a folder (view/raster/, document/files/) is part of its folder's
+# layer and private to it: only the folder and its rooms include its headers.
 # Run by CTest: cmake -DSOURCE_DIR=<repository> -P LayerIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
 set(layers base expr document view dialogs app)
@@ -15,7 +16,8 @@ set(below_app view dialogs document expr base)
 
 set(faults "")
 foreach(folder IN LISTS layers)
-  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
+  file(GLOB sources ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h
+                    ${SOURCE_DIR}/${folder}/*/*.cpp ${SOURCE_DIR}/${folder}/*/*.h)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
@@ -26,6 +28,9 @@ foreach(folder IN LISTS layers)
         list(APPEND faults "${name}: ${line}: name the header by its folder")
       elseif(head IN_LIST layers AND NOT head STREQUAL folder AND NOT head IN_LIST below_${folder})
         list(APPEND faults "${name}: ${line}: ${folder}/ may not include ${head}/")
+      elseif(NOT head STREQUAL folder AND header MATCHES "^[^/]+/[^/]+/" AND IS_DIRECTORY ${SOURCE_DIR}/${head})
+        string(REGEX MATCH "^[^/]+/[^/]+" room "${header}")
+        list(APPEND faults "${name}: ${line}: ${room}/ is a room of ${head}/, for ${head}/ alone")
       endif()
     endforeach()
   endforeach()

@@ -1,7 +1,7 @@
 #include "view/PainterSurface.h"
 
-#include "view/CapsuleRaster.h"
-#include "view/UnderLayer.h"
+#include "view/raster/CapsuleRaster.h"
+#include "view/raster/UnderLayer.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "document/CurvilinearscopeDoc.h"
-#include "document/sampling/ImplicitEquation.h"
+#include "document/ImplicitEquation.h"
 #include "view/DrawSurface.h"
 #include "view/PictureGeometry.h"
 

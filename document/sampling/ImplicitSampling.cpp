@@ -3,11 +3,11 @@
 #include <new>
 #include <vector>
 
+#include "document/ImplicitFormulas.h"
 #include "document/SampleCapacity.h"
 #include "document/SampleTicker.h"
 #include "document/sampling/ContourPieces.h"
 #include "document/sampling/ContourTracer.h"
-#include "document/sampling/ImplicitFormulas.h"
 
 namespace {
 

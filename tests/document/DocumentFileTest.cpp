@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "DocTestUtil.h"
-#include "document/AtomicSave.h"
 #include "document/DocumentFile.h"
+#include "document/files/AtomicSave.h"
 
 namespace fs = std::filesystem;
 

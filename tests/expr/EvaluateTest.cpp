@@ -78,6 +78,10 @@ TEST(ExpressEvaluate, Results) {
         {u"asin(x)", 2, EV_NUMBER, nan},
         {u"acos(x)", -1, EV_NUMBER, 3.141592653589793},
         {u"sqrt(abs(x))", -16, EV_NUMBER, 4},
+        {u"floor(-7)+ceil(7)", 0, EV_NUMBER, 0},
+        {u"round(x)", -2.5, EV_NUMBER, -3},
+        {u"sign(round(x))", 0.49, EV_NUMBER, 0},
+        {u"SIGN(x)*Floor(x)", -0.5, EV_NUMBER, 1},
     };
     for (const Case& c : cases) {
         CFunctionExpress e(c.formula, 0, 10);
@@ -161,7 +165,8 @@ TEST(ExpressEvaluate, MalformedFormsNeverLeaveTheStack) {
 
 TEST(ExpressEvaluate, ConstantFormulasFoldToTheSameValue) {
     for (std::u16string_view f : {u"2*3+1", u"sin(1)/3", u"-(2^0.5)", u"10/3-1/3", u"ln(2)*log(5)+atan(1)-tan(0.3)",
-                                  u"sqrt(2)+abs(-1.5)*exp(0.5)-asin(0.3)/acos(-0.2)+sinh(1)*cosh(2)-tanh(0.7)"}) {
+                                  u"sqrt(2)+abs(-1.5)*exp(0.5)-asin(0.3)/acos(-0.2)+sinh(1)*cosh(2)-tanh(0.7)",
+                                  u"floor(-2.5)*ceil(0.5)+round(-0.5)-sign(-3)"}) {
         CExpress e(f);
         ASSERT_EQ(CompileError(e), 0) << Narrow(f);
         ASSERT_TRUE(e.HasFastPath());
@@ -234,6 +239,11 @@ TEST(ExpressEvaluate, NumberOnlyProgramMatchesTheStepByStepRules) {
         u"tanh(y)",
         u"exp(y)*sqrt(y)+x",
         u"sqrt(2)*exp(1)+abs(-3)*x",
+        // the rounding functions and the sign
+        u"floor(x)+ceil(y)",
+        u"round(x*y)-sign(x)",
+        u"sign(y)*round(2.5)",
+        u"floor(sign(x)*ceil(x/y))",
     };
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
     const double inputs[] = {0.0,   -0.0,   1.0, -1.0, 0.5, -2.75, 3.0,   1e-310, -1e-308,
@@ -286,9 +296,10 @@ TEST(ExpressEvaluate, NewerFunctionsGiveTheLibraryBitsEveryWay) {
     const struct {
         std::u16string_view formula;
         double (*lib)(double);
-    } functions[] = {{u"sqrt(x)", std::sqrt}, {u"abs(x)", std::fabs},  {u"exp(x)", std::exp},
-                     {u"asin(x)", std::asin}, {u"acos(x)", std::acos}, {u"sinh(x)", std::sinh},
-                     {u"cosh(x)", std::cosh}, {u"tanh(x)", std::tanh}};
+    } functions[] = {{u"sqrt(x)", std::sqrt}, {u"abs(x)", std::fabs},    {u"exp(x)", std::exp},
+                     {u"asin(x)", std::asin}, {u"acos(x)", std::acos},   {u"sinh(x)", std::sinh},
+                     {u"cosh(x)", std::cosh}, {u"tanh(x)", std::tanh},   {u"floor(x)", std::floor},
+                     {u"ceil(x)", std::ceil}, {u"round(x)", std::round}, {u"sign(x)", SignOf}};
     const double inputs[] = {0.0,
                              -0.0,
                              0.25,
@@ -299,6 +310,12 @@ TEST(ExpressEvaluate, NewerFunctionsGiveTheLibraryBitsEveryWay) {
                              -1.0000000000000002,
                              2.0,
                              -9.5,
+                             0.5,
+                             -0.5,
+                             2.5,
+                             -2.5,
+                             0.49999999999999994,
+                             -4503599627370497.0,
                              709.5,
                              710.5,
                              -745.5,

@@ -3,7 +3,7 @@
 
 #include "expr/ExpectedMessages.h"
 
-const ExpectedMessage EXPECTED_MESSAGES[44] = {
+const ExpectedMessage EXPECTED_MESSAGES[48] = {
     {0, u"No Error.", u"没有语法错误。", u"No Error."},
     {1, u"常数の中に、数字以外キャラクタが見つかりました。", u"常数中出现数字以外的字符。",
      u"Found a character other than a digit in a constant."},
@@ -80,4 +80,12 @@ const ExpectedMessage EXPECTED_MESSAGES[44] = {
      u"Found an operand whose hyperbolic cosine cannot be computed."},
     {43, u"双曲線正接関数計算できないオペランドが見つかりました。", u"不能做双曲正切运算。",
      u"Found an operand whose hyperbolic tangent cannot be computed."},
+    {44, u"切り捨て計算できないオペランドが見つかりました。", u"不能做向下取整运算。",
+     u"Found an operand that cannot be rounded down."},
+    {45, u"切り上げ計算できないオペランドが見つかりました。", u"不能做向上取整运算。",
+     u"Found an operand that cannot be rounded up."},
+    {46, u"四捨五入計算できないオペランドが見つかりました。", u"不能做四舍五入运算。",
+     u"Found an operand that cannot be rounded."},
+    {47, u"符号関数計算できないオペランドが見つかりました。", u"不能做符号函数运算。",
+     u"Found an operand whose sign cannot be computed."},
 };

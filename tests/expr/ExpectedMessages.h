@@ -7,4 +7,4 @@ struct ExpectedMessage {
     const char16_t* english;
 };
 
-extern const ExpectedMessage EXPECTED_MESSAGES[44];
+extern const ExpectedMessage EXPECTED_MESSAGES[48];

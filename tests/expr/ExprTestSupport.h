@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -67,3 +68,7 @@ inline std::string Narrow(std::u16string_view s) {
     for (char16_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
     return out;
 }
+
+// What SIGN must give, written apart from the engine's: -1, 1, +0.0 for
+// either zero, NaN for NaN.
+inline double SignOf(double x) { return std::isnan(x) ? x : x == 0 ? 0.0 : std::copysign(1.0, x); }

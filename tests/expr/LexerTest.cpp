@@ -71,10 +71,13 @@ TEST(ExpressLexer, TokenKinds) {
         {u"not Or and Like", {TK_NOT, TK_OR, TK_AND, TK_LIKE, TK_END}},
         {u"sqrt Abs EXP asin ACOS sinh Cosh tanh",
          {TK_SQRT, TK_ABS, TK_EXP, TK_ASIN, TK_ACOS, TK_SINH, TK_COSH, TK_TANH, TK_END}},
+        {u"floor Ceil ROUND sign", {TK_FLOOR, TK_CEIL, TK_ROUND, TK_SIGN, TK_END}},
         // Only whole words are keywords: these stay names.
         {u"sqrtx absolute expo sq asinh e2 Tanh_ sin2",
          {TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE,
           TK_END}},
+        {u"floorx signal xfloor ceiling round2",
+         {TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_END}},
         {u"Sinus x1 _t T_2", {TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_VARIABLE, TK_END}},
         {u"a-b/c*d", {TK_VARIABLE, TK_MINUS, TK_VARIABLE, TK_DIV, TK_VARIABLE, TK_MUL, TK_VARIABLE, TK_END}},
         {u"1.2.3", {TK_VALUE, TK_VALUE, TK_END}},

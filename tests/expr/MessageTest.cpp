@@ -58,6 +58,10 @@ const Trigger TRIGGERS[] = {
     {41, u"SINH(TRUE)", u""},
     {42, u"x+COSH(x>1)", u""},
     {43, u"TANH(\"x\" LIKE \"*\")", u""},
+    {44, u"FLOOR(TRUE)", u""},
+    {45, u"ceil(\"1\")", u""},
+    {46, u"x+Round(x>1)", u""},
+    {47, u"SIGN(#2010-07-15#)", u""},
 };
 
 const ExpressLanguage LANGUAGES[] = {ExpressLanguage::Japanese, ExpressLanguage::Chinese, ExpressLanguage::English};
@@ -109,7 +113,7 @@ TEST(ExpressMessages, KnownTexts) {
 
 TEST(ExpressMessages, UnknownCodesShowTheUnexpectedErrorText) {
     for (ExpressLanguage language : LANGUAGES) {
-        for (int code : {44, -1, 117, 1000}) {
+        for (int code : {48, -1, 117, 1000}) {
             MessageCapture capture(language);
             EXPECT_EQ(CExpressException(u"ctx", code).ReportError(), 0);
             ASSERT_EQ(capture.shown.size(), 1u);

@@ -208,16 +208,17 @@ TEST(ExpressOperators, FunctionsTestTheirOperand) {
         Unary f;
         double (*lib)(double);
         int error;
-    } functions[] = {{ValueSin, std::sin, 23},   {ValueCos, std::cos, 24},   {ValueTan, std::tan, 25},
-                     {ValueAtan, std::atan, 26}, {ValueLn, std::log, 27},    {ValueLog, std::log10, 28},
-                     {ValueSqrt, std::sqrt, 36}, {ValueAbs, std::fabs, 37},  {ValueExp, std::exp, 38},
-                     {ValueAsin, std::asin, 39}, {ValueAcos, std::acos, 40}, {ValueSinh, std::sinh, 41},
-                     {ValueCosh, std::cosh, 42}, {ValueTanh, std::tanh, 43}};
+    } functions[] = {{ValueSin, std::sin, 23},   {ValueCos, std::cos, 24},     {ValueTan, std::tan, 25},
+                     {ValueAtan, std::atan, 26}, {ValueLn, std::log, 27},      {ValueLog, std::log10, 28},
+                     {ValueSqrt, std::sqrt, 36}, {ValueAbs, std::fabs, 37},    {ValueExp, std::exp, 38},
+                     {ValueAsin, std::asin, 39}, {ValueAcos, std::acos, 40},   {ValueSinh, std::sinh, 41},
+                     {ValueCosh, std::cosh, 42}, {ValueTanh, std::tanh, 43},   {ValueFloor, std::floor, 44},
+                     {ValueCeil, std::ceil, 45}, {ValueRound, std::round, 46}, {ValueSign, SignOf, 47}};
     // Ordinary values, the domains' edges and what lies beyond them: the
     // library's own bits, NaN and infinities included.
-    const double inputs[] = {2.0,      0.5,       -0.5,        0.0,   -0.0,   1.0,    -1.0,  1.0000000000000002,
-                             -3.0,     1e-310,    709.78,      710.0, -745.2, -746.0, 1e300, -1e300,
-                             HUGE_VAL, -HUGE_VAL, std::nan("")};
+    const double inputs[] = {2.0,      0.5,       -0.5,         0.0,   -0.0,   1.0,    -1.0,  1.0000000000000002,
+                             -3.0,     1e-310,    709.78,       710.0, -745.2, -746.0, 1e300, -1e300,
+                             HUGE_VAL, -HUGE_VAL, std::nan(""), 2.5,   -2.5,   1.5,    -1.5,  0.49999999999999994};
     for (const auto& fn : functions) {
         ExpressValue r;
         fn.f(I(1), r);

@@ -12,9 +12,10 @@ namespace {
 // after the integer pass, shown as %g), variables by name, operators by
 // their symbol.
 std::string Form(const CExpress& e) {
-    static const char* const ops[] = {
-        "?", "neg", "+",  "-", "*",  "^",  "/",    "sin",  "cos", "tan", "atan", "ln",   "log",  "not",  "or",  "and",
-        "=", ">",   ">=", "<", "<=", "<>", "like", "sqrt", "abs", "exp", "asin", "acos", "sinh", "cosh", "tanh"};
+    static const char* const ops[] = {"?",    "neg",  "+",    "-",    "*",     "^",    "/",     "sin", "cos",
+                                      "tan",  "atan", "ln",   "log",  "not",   "or",   "and",   "=",   ">",
+                                      ">=",   "<",    "<=",   "<>",   "like",  "sqrt", "abs",   "exp", "asin",
+                                      "acos", "sinh", "cosh", "tanh", "floor", "ceil", "round", "sign"};
     const CExpressProgram& program = e.Program();
     std::string out;
     for (int i = 0; i < program.m_nCodeCount; ++i) {
@@ -23,7 +24,7 @@ std::string Form(const CExpress& e) {
         if (c.nKind == IK_VARIABLE) {
             out += Narrow(c.szName);
         } else if (c.nKind == IK_OPERATOR) {
-            out += c.nOperator >= 1 && c.nOperator <= OP_TANH ? ops[c.nOperator] : "?";
+            out += c.nOperator >= 1 && c.nOperator <= OP_SIGN ? ops[c.nOperator] : "?";
         } else if (c.value.nType == EV_NUMBER) {
             char buffer[32];
             std::snprintf(buffer, sizeof buffer, "%g", c.value.dValue);
@@ -67,6 +68,7 @@ TEST(ExpressParser, CompiledForms) {
         {u"-ABS(x)^2", "x abs 2 ^ neg"},
         {u"exp(-(x*x)/10)*cos(x)", "x x * 10 / neg exp x cos *"},
         {u"tanh(cosh(sinh(acos(asin(x)))))", "x asin acos sinh cosh tanh"},
+        {u"sign(round(ceil(floor(x))))", "x floor ceil round sign"},
         {u"(x+1)*(x-1)", "x 1 + x 1 - *"},
         {u"2**3", "2 3 ^"},
         {u"\"ab\" LIKE \"a*\"", "\"ab\" \"a*\" like"},
@@ -130,6 +132,10 @@ TEST(ExpressParser, Errors) {
         {u"SIN()", 9},
         {u"SQRT x", 7},
         {u"tanh", 7},
+        {u"FLOOR x", 7},
+        {u"ceil(x", 8},
+        {u"round()", 9},
+        {u"x sign(y)", 12},
         {u"abs(x", 8},
         {u"EXP()", 9},
         {u"x sqrt(y)", 12},

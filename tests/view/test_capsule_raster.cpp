@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "view/CapsuleRaster.h"
+#include "view/raster/CapsuleRaster.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "document/AtomicSave.h"
+#include "document/files/AtomicSave.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <system_error>
 
-#include "document/SaveTarget.h"
-#include "document/TemporaryFile.h"
+#include "document/files/SaveTarget.h"
+#include "document/files/TemporaryFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "document/TemporaryFile.h"
+#include "document/files/TemporaryFile.h"
 
 #include <fcntl.h>
 #include <sys/random.h>

@@ -1,4 +1,4 @@
-#include "document/SaveTarget.h"
+#include "document/files/SaveTarget.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <memory>
 #include <system_error>
 
-#include "document/RegularFile.h"
+#include "document/files/RegularFile.h"
 
 namespace {
 

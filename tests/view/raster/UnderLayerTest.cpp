@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "document/CurvilinearscopeDoc.h"
-#include "view/CapsuleRaster.h"
 #include "view/PainterSurface.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
-#include "view/UnderLayer.h"
+#include "view/raster/CapsuleRaster.h"
+#include "view/raster/UnderLayer.h"
 
 namespace {
 

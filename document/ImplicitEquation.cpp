@@ -1,4 +1,4 @@
-#include "document/sampling/ImplicitEquation.h"
+#include "document/ImplicitEquation.h"
 
 #include "expr/ExpressException.h"
 #include "expr/ExpressLexer.h"

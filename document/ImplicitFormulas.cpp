@@ -1,6 +1,6 @@
-#include "document/sampling/ImplicitFormulas.h"
+#include "document/ImplicitFormulas.h"
 
-#include "document/sampling/ImplicitEquation.h"
+#include "document/ImplicitEquation.h"
 
 ImplicitFormulas::ImplicitFormulas(std::u16string_view formula, Dimension dimension) {
     const ImplicitEquation equation = SplitImplicitEquation(formula);

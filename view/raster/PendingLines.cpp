@@ -1,4 +1,4 @@
-#include "view/PendingLines.h"
+#include "view/raster/PendingLines.h"
 
 #include <algorithm>
 #include <limits>

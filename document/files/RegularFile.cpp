@@ -1,4 +1,4 @@
-#include "document/RegularFile.h"
+#include "document/files/RegularFile.h"
 
 #include <fcntl.h>
 

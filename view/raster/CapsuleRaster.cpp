@@ -1,4 +1,4 @@
-#include "view/CapsuleRaster.h"
+#include "view/raster/CapsuleRaster.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/CapsuleScan.h"
+#include "view/raster/CapsuleScan.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "document/FileDescriptor.h"
+#include "document/files/FileDescriptor.h"
 
 // The errno a file of this kind is refused with: 0 for a regular file,
 // EISDIR for a folder and EOPNOTSUPP ("Operation not supported") for any

@@ -4,12 +4,14 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <new>
 #include <numbers>
 #include <vector>
 
 #include "document/CurvilinearscopeDoc.h"
+#include "document/ImplicitEquation.h"
 #include "document/SampleTicker.h"
-#include "document/sampling/ImplicitEquation.h"
+#include "document/sampling/ContourTracer.h"
 #include "document/sampling/ImplicitSampling.h"
 
 namespace {
@@ -197,6 +199,19 @@ TEST(SampleImplicit, ZoomedWindowKeepsHalfAPixel) {
         EXPECT_NEAR(std::hypot(p.x, p.y), 1.0, window.pixel / 2);
         EXPECT_TRUE(p.x >= 0.5 && p.x <= 0.8 && p.y >= 0.5 && p.y <= 0.8);
     }
+}
+
+// Past its limit a tracing stops as an allocation that does not fit would,
+// never growing on; the slot is then left empty by the sampler.
+TEST(SampleImplicit, SegmentsPastTheLimitAreRefusedAsOutOfMemory) {
+    struct Circle : ContourField {
+        double At(double a, double b) override { return a * a + b * b - 25; }
+    } circle;
+    SampleTicker ticker(nullptr, 1);
+    std::vector<ContourSegment> segments;
+    EXPECT_THROW(TraceContour(circle, DocumentWindow(10, kPlanePicturePixels), 0.2, ticker, segments, 100),
+                 std::bad_alloc);
+    EXPECT_EQ(segments.size(), 100u);
 }
 
 TEST(SamplePolar, RoseFollowsRadiusTimesTheAngle) {

@@ -1,11 +1,11 @@
-#include "view/UnderLayer.h"
+#include "view/raster/UnderLayer.h"
 
 #include <algorithm>
 #include <bit>
 
 #include "base/ParallelParts.h"
-#include "view/CapsuleRaster.h"
-#include "view/CapsuleScan.h"
+#include "view/raster/CapsuleRaster.h"
+#include "view/raster/CapsuleScan.h"
 
 namespace {
 

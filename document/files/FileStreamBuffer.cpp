@@ -1,4 +1,4 @@
-#include "document/FileStreamBuffer.h"
+#include "document/files/FileStreamBuffer.h"
 
 #include <unistd.h>
 

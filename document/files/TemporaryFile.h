@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "document/FileDescriptor.h"
+#include "document/files/FileDescriptor.h"
 
 class CTemporaryFile {
 public:

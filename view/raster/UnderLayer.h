@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "view/PendingLines.h"
+#include "view/raster/PendingLines.h"
 
 class CUnderLayer {
 public:
