@@ -74,9 +74,8 @@ CCommandLineInfo FinishGraphs(CCommandLineInfo info, bool documentOptions) {
         return info;
     }
     if (!info.files.isEmpty())
-        return Failure(
-            QCoreApplication::translate("CommandLine", "--graph makes a new document and takes no file: %1")
-                .arg(info.files.join(QLatin1Char(' '))));
+        return Failure(QCoreApplication::translate("CommandLine", "--graph makes a new document and takes no file: %1")
+                           .arg(info.files.join(QLatin1Char(' '))));
     if (info.graphs.size() > kMaxCommandLineGraphs)
         return Failure(QCoreApplication::translate("CommandLine", "--graph can be given at most %1 times.")
                            .arg(kMaxCommandLineGraphs));

@@ -1,9 +1,9 @@
 #include "app/GraphCommand.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <cstdio>
 #include <new>
-#include <unistd.h>
 
 #include "app/AppLanguage.h"
 #include "app/CommandLine.h"
@@ -40,8 +40,7 @@ QString SpecFailure(const QString& spec, const QString& reason) {
 
 // A line that overwrites itself, on a terminal only.
 bool ShowProgress(double fraction) {
-    std::fprintf(stderr, "\r%s %3d%%",
-                 QCoreApplication::translate("CommandLine", "Sampling").toLocal8Bit().constData(),
+    std::fprintf(stderr, "\r%s %3d%%", QCoreApplication::translate("CommandLine", "Sampling").toLocal8Bit().constData(),
                  static_cast<int>(fraction * 100));
     std::fflush(stderr);
     return true;

@@ -98,8 +98,9 @@ int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) 
         if (code != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
         return code;
     }
-    if (!windows) return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
-                                           .arg(QCoreApplication::arguments().mid(1).join(QLatin1Char(' '))));
+    if (!windows)
+        return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
+                                 .arg(QCoreApplication::arguments().mid(1).join(QLatin1Char(' '))));
     return RunWindows(app, info, &model);
 }
 

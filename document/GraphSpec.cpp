@@ -146,8 +146,8 @@ GraphSpec ParseGraphSpec(std::u16string_view spec, Dimension dimension) {
         result.error = GraphSpecError::NoFormula;
         return result;
     }
-    result.error = equations.size() == 1 ? ReadEquation(equations[0], dimension, g)
-                                         : ReadParametric(equations, dimension, g);
+    result.error =
+        equations.size() == 1 ? ReadEquation(equations[0], dimension, g) : ReadParametric(equations, dimension, g);
     for (; k < parts.size() && result.error == GraphSpecError::None; ++k) {
         if (!ApplyClause(parts[k], g)) result.error = GraphSpecError::BadClause;
     }

@@ -15,7 +15,9 @@ struct EndName {
 class Joiner {
 public:
     Joiner(const std::vector<ContourSegment>& segments, ContourPieces& pieces)
-        : m_segments(segments), m_pieces(pieces), m_partner(segments.size() * 2, kNoPartner),
+        : m_segments(segments),
+          m_pieces(pieces),
+          m_partner(segments.size() * 2, kNoPartner),
           m_used(segments.size(), 0) {
         // Two ends on one edge belong to neighbouring leaves: partners.
         std::vector<EndName> ends;
@@ -24,8 +26,9 @@ public:
             ends.push_back({segments[s].fromEdge, int32_t(2 * s)});
             ends.push_back({segments[s].toEdge, int32_t(2 * s + 1)});
         }
-        std::sort(ends.begin(), ends.end(),
-                  [](const EndName& x, const EndName& y) { return x.edge < y.edge || (x.edge == y.edge && x.end < y.end); });
+        std::sort(ends.begin(), ends.end(), [](const EndName& x, const EndName& y) {
+            return x.edge < y.edge || (x.edge == y.edge && x.end < y.end);
+        });
         for (size_t k = 0; k + 1 < ends.size(); ++k) {
             if (ends[k].edge == ends[k + 1].edge) {
                 m_partner[size_t(ends[k].end)] = ends[k + 1].end;

@@ -48,8 +48,8 @@ public:
         m_columns = StartCells(window.xmax - window.xmin, step);
         m_rows = StartCells(window.ymax - window.ymin, step);
         const double finest = window.pixel / 2;  // every vertex within half a pixel of the curve
-        const double cell = std::max((window.xmax - window.xmin) / double(m_columns),
-                                     (window.ymax - window.ymin) / double(m_rows));
+        const double cell =
+            std::max((window.xmax - window.xmin) / double(m_columns), (window.ymax - window.ymin) / double(m_rows));
         while (m_depth < kMaxDepth && cell / double(int64_t{1} << m_depth) > finest &&
                (std::max(m_columns, m_rows) << (m_depth + 1)) <= kMaxLatticeSide) {
             ++m_depth;
@@ -141,9 +141,7 @@ private:
     Crossing Cross(bool alongA, int64_t i, int64_t j, int64_t size, double vp, double vq) {
         const int64_t qi = alongA ? i + size : i, qj = alongA ? j : j + size;
         const double t = vp / (vp - vq);
-        const uint64_t name = t == 0.0   ? PointName(i, j)
-                              : t == 1.0 ? PointName(qi, qj)
-                                         : EdgeName(alongA, i, j, size);
+        const uint64_t name = t == 0.0 ? PointName(i, j) : t == 1.0 ? PointName(qi, qj) : EdgeName(alongA, i, j, size);
         return {name, A(i) + t * (A(qi) - A(i)), B(j) + t * (B(qj) - B(j)), std::min(std::fabs(vp), std::fabs(vq))};
     }
 

@@ -25,7 +25,8 @@ bool SampleImplicitCurve(CGraphDef& graph, const SampleWindow& window, SampleTic
 
 // The same for a space slot: for y = -range by the slot's step while
 // y <= range, the curve F(x, y, z) = G over the square -range..range of the
-// x-z plane, seen kSpacePicturePixels wide; records carry the slot's number.
+// x-z plane, seen kSpacePicturePixels wide, from start cells of the step but
+// no more than 200 a side; records carry the slot's number.
 bool SampleImplicitSurface(CGraphDef& graph, int32_t range, int32_t number, SampleTicker& ticker);
 
 // Evaluations a slot is expected to take, for the progress fraction only.

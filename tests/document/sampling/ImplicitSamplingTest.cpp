@@ -32,9 +32,9 @@ Curve Traced(std::function<std::pair<double, double>(double)> at, double from, d
 struct ImplicitCase {
     const char16_t* formula;
     int32_t range;
-    Field f;      // the same F - G, computed here
-    Curve curve;  // points of the true curve
-    double poleX; // no vertex may lie this close to x = 0 (0: no pole)
+    Field f;       // the same F - G, computed here
+    Curve curve;   // points of the true curve
+    double poleX;  // no vertex may lie this close to x = 0 (0: no pole)
 };
 
 const double kPi = std::numbers::pi;
