@@ -161,12 +161,22 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
 }  // namespace
 
 bool CommandLineNeedsNoWindow(const QStringList& args) {
+    // Graphs with a file are a mistake to report, not a window to open. A
+    // word after one of Qt's options may be its value, not a file.
+    bool graphs = false, file = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--")) break;
-        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) continue;
+        if (arg == QLatin1String("--")) {
+            file = file || i + 1 < args.size();
+            break;
+        }
+        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            file = file || i == 0 || !IsQtOption(args[i - 1]);
+            continue;
+        }
         if (arg == QLatin1String("-p") || arg == QLatin1String("--print") || IsQtOption(arg)) continue;
         if (const int length = GraphOptionLength(args, i)) {
+            graphs = graphs || arg.startsWith(kGraphOption);
             i += length - 1;
             continue;
         }
@@ -182,7 +192,7 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
         // opens a window.
         return true;
     }
-    return false;
+    return graphs && file;
 }
 
 CCommandLineInfo ParseCommandLine(const QStringList& args) {

@@ -77,6 +77,8 @@ TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
     EXPECT_TRUE(noWindow({"--language"}));
     EXPECT_FALSE(noWindow({"--3d", "--range", "5", "--graph", "z = x", "--graph=y"}));
     EXPECT_TRUE(noWindow({"--graph", "y = x", "--save", "s.crv"}));
+    EXPECT_TRUE(noWindow({"--graph", "y = x", "a.crv"}));  // a mistake, reported without a screen
+    EXPECT_FALSE(noWindow({"-style", "Fusion", "--graph", "y = x"}));
 }
 
 TEST(CommandLine, TheLanguageIsReadAsWrittenAndOnlyJaZhOrEnPass) {
