@@ -100,6 +100,13 @@ bool SampleImplicitSurface(CGraphDef& graph, int32_t range, int32_t number, Samp
         AllocatePoints(graph, 0);
         return true;
     }
+    // A step so fine that its rows of start cells would outnumber what a
+    // slot may ever hold is refused as an explicit surface's would be.
+    const double rowCount = EstimatedLoopCount(-range, range, graph.m_dStep);
+    const double side = EstimatedLoopCount(-range, range, SpaceStartStep(graph.m_dStep, range));
+    if (rowCount * side * side > kMaxSampleCapacity) {
+        throw std::bad_alloc();
+    }
     std::vector<ContourSegment> segments;
     ContourPieces pieces;
     std::vector<RowStart> rows;

@@ -212,6 +212,18 @@ TEST(SampleImplicit, SegmentsPastTheLimitAreRefusedAsOutOfMemory) {
     EXPECT_THROW(TraceContour(circle, DocumentWindow(10, kPlanePicturePixels), 0.2, ticker, segments, 100),
                  std::bad_alloc);
     EXPECT_EQ(segments.size(), 100u);
+    // Rows of start cells beyond what a slot may hold: refused before any.
+    CCurvilinearscopeDoc doc;
+    doc.m_nDimension = DIM_SPACE;
+    CGraphDef& g = doc.m_graphs[0];
+    g.m_nKind = GK_IMPLICIT;
+    g.m_bShow = 1;
+    g.m_dStep = 1e-9;
+    g.m_pPoints = PointArray::Allocate(1);
+    g.m_nPoints = 1;
+    EXPECT_THROW(doc.Sample3D(), std::bad_alloc);
+    EXPECT_FALSE(g.m_pPoints);
+    EXPECT_EQ(g.m_nPoints, 0);
 }
 
 TEST(SamplePolar, RoseFollowsRadiusTimesTheAngle) {
