@@ -12,6 +12,9 @@ namespace {
 // Start cells per side at most: a finer start grid than this is no use to
 // any picture, and it bounds the lattice below.
 constexpr int64_t kMaxStartCells = int64_t{1} << 14;
+// And at least: a zoomed window narrower than a few steps still starts from
+// a grid, so a small closed curve inside it is not lost between corners.
+constexpr int64_t kMinStartCells = 8;
 // Halvings of a start cell at most, and the finest lattice's side: edge
 // names pack lattice places of this many bits.
 constexpr int kMaxDepth = 14;
@@ -82,7 +85,7 @@ public:
 private:
     static int64_t StartCells(double width, double step) {
         const double cells = std::ceil(width / step * (1 - kGridSlack));
-        return cells >= 1 ? std::min<int64_t>(int64_t(cells), kMaxStartCells) : 1;
+        return cells >= kMinStartCells ? std::min<int64_t>(int64_t(cells), kMaxStartCells) : kMinStartCells;
     }
 
     double A(int64_t i) const { return m_a0 + double(i) * m_unitA; }
