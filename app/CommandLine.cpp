@@ -66,12 +66,31 @@ CCommandLineInfo Failure(const QString& error) {
     return info;
 }
 
+// Graphs make the document: no file may come with them.
+CCommandLineInfo FinishGraphs(CCommandLineInfo info, bool documentOptions) {
+    if (info.graphs.isEmpty()) {
+        if (documentOptions || info.action == CCommandLineInfo::Save)
+            return Failure(QCoreApplication::translate("CommandLine", "--3d, --range and --save belong to --graph."));
+        return info;
+    }
+    if (!info.files.isEmpty())
+        return Failure(QCoreApplication::translate("CommandLine", "--graph makes a new document and takes no file: %1")
+                           .arg(info.files.join(QLatin1Char(' '))));
+    if (info.graphs.size() > kMaxCommandLineGraphs)
+        return Failure(QCoreApplication::translate("CommandLine", "--graph can be given at most %1 times.")
+                           .arg(kMaxCommandLineGraphs));
+    if (info.range != 5 && info.range != 10 && info.range != 20)
+        return Failure(QCoreApplication::translate("CommandLine", "--range needs 5, 10 or 20."));
+    return info;
+}
+
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
         return Failure(QCoreApplication::translate("CommandLine", "--size and --angle belong to --export."));
+    const bool graphs = !info.graphs.isEmpty();
     if (info.action == CCommandLineInfo::Export) {
-        if (info.files.size() != 1)
+        if (info.files.size() != (graphs ? 0 : 1))
             return Failure(QCoreApplication::translate("CommandLine", "--export needs exactly one document file."));
         if (ExportFormatOf(info.exportPath) == ExportFormat::Unknown)
             return Failure(
@@ -79,7 +98,7 @@ CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) 
                     .arg(info.exportPath));
         if (!sizeGiven) info.exportSize = kExportDefaultSize;
     } else if (info.action == CCommandLineInfo::FilePrint) {
-        if (info.files.size() != 1)
+        if (info.files.size() != (graphs ? 0 : 1))
             return Failure(QCoreApplication::translate("CommandLine", "--print needs exactly one document file."));
     } else if (!info.files.isEmpty()) {
         info.action = CCommandLineInfo::FileOpen;
@@ -95,7 +114,26 @@ struct Options {
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
     QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
     QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
+    QCommandLineOption graph{QStringLiteral("graph"), QString(), QStringLiteral("SPEC")};
+    QCommandLineOption space{QStringLiteral("3d")};
+    QCommandLineOption range{QStringLiteral("range"), QString(), QStringLiteral("R")};
+    QCommandLineOption save{QStringLiteral("save"), QString(), QStringLiteral("OUT")};
 };
+
+// The options that describe a document of graphs, and open a window as a
+// file does when nothing else is asked.
+const QString kGraphOption = QStringLiteral("--graph");
+const QString kRangeOption = QStringLiteral("--range");
+
+// How many arguments a window-opening option of the graphs takes at i, 0
+// for none of them.
+int GraphOptionLength(const QStringList& args, qsizetype i) {
+    const QString& arg = args[i];
+    if (arg == QLatin1String("--3d")) return 1;
+    if ((arg == kGraphOption || arg == kRangeOption) && i + 1 < args.size()) return 2;
+    if (arg.startsWith(kGraphOption + QLatin1Char('=')) || arg.startsWith(kRangeOption + QLatin1Char('='))) return 1;
+    return 0;
+}
 
 const QString kLanguageOption = QStringLiteral("--language");
 
@@ -123,11 +161,25 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
 }  // namespace
 
 bool CommandLineNeedsNoWindow(const QStringList& args) {
+    // Graphs with a file are a mistake to report, not a window to open. A
+    // word after one of Qt's options may be its value, not a file.
+    bool graphs = false, file = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--")) break;
-        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) continue;
+        if (arg == QLatin1String("--")) {
+            file = file || i + 1 < args.size();
+            break;
+        }
+        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            file = file || i == 0 || !IsQtOption(args[i - 1]);
+            continue;
+        }
         if (arg == QLatin1String("-p") || arg == QLatin1String("--print") || IsQtOption(arg)) continue;
+        if (const int length = GraphOptionLength(args, i)) {
+            graphs = graphs || arg.startsWith(kGraphOption);
+            i += length - 1;
+            continue;
+        }
         // A valid language opens windows as usual; its value is no file.
         if (arg == kLanguageOption && IsInterfaceLanguage(args.value(i + 1))) {
             ++i;
@@ -140,14 +192,14 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
         // opens a window.
         return true;
     }
-    return false;
+    return graphs && file;
 }
 
 CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
     parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle,
-                       options.language});
+                       options.language, options.graph, options.space, options.range, options.save});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -165,8 +217,20 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
             return Failure(
                 QCoreApplication::translate("CommandLine", "--language needs ja, zh or en: %1").arg(info.language));
     }
-    if (parser.isSet(options.print) && parser.isSet(options.exportTo))
-        return Failure(QCoreApplication::translate("CommandLine", "--print and --export cannot be combined."));
+    if (int(parser.isSet(options.print)) + int(parser.isSet(options.exportTo)) + int(parser.isSet(options.save)) > 1)
+        return Failure(
+            QCoreApplication::translate("CommandLine", "Only one of --print, --export and --save can be given."));
+    info.graphs = parser.values(options.graph);
+    info.space = parser.isSet(options.space);
+    if (parser.isSet(options.range)) {
+        bool ok = false;
+        info.range = parser.value(options.range).toInt(&ok);
+        if (!ok) info.range = 0;
+    }
+    if (parser.isSet(options.save)) {
+        info.action = CCommandLineInfo::Save;
+        info.savePath = parser.value(options.save);
+    }
     if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
     if (parser.isSet(options.exportTo)) {
         info.action = CCommandLineInfo::Export;
@@ -175,6 +239,8 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     info = ReadExportValues(parser, options, info);
     if (info.action == CCommandLineInfo::Error) return info;
     info.files = parser.positionalArguments();
+    info = FinishGraphs(info, info.space || parser.isSet(options.range));
+    if (info.action == CCommandLineInfo::Error) return info;
     return Finish(info, parser.isSet(options.size), parser.isSet(options.angle));
 }
 
@@ -195,12 +261,19 @@ QString CommandLineUsage() {
                "  curvilinearscope [FILE.crv...]\n"
                "  curvilinearscope -p|--print FILE.crv\n"
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
+               "  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
+               "                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]\n"
                "  curvilinearscope --help | --version\n"
                "\n"
                "Without a file the program starts with a new document. --print prints the file on the\n"
                "default printer. --export writes the picture of the file as a square image of PIXELS\n"
                "(default %1) without opening a window; --angle turns a space picture.\n"
-               "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n")
+               "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n"
+               "--graph makes a new document (--3d: a space picture; --range: its axes) whose graph n\n"
+               "is the n-th SPEC, written as the formula reads: \"y = x*x/4\", \"y*y = x\", \"r = 5*COS(3*t)\",\n"
+               "\"x = 7*cos(t); y = 4*sin(t)\", \"x*x+y*y = 25\" (any other equation is implicit), \"z = x*y/10\",\n"
+               "\"x*x+y*y+z*z = 64\", or a bare f meaning y = f (z = f); clauses after \";\": \"step H\",\n"
+               "\"t A..B step H\", \"u A..B step H\", \"v A..B step H\". --save writes the document.\n")
         .arg(kExportDefaultSize);
 }
 

@@ -6,6 +6,11 @@
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
 //                    [--angle RADIANS] FILE.crv
 //                                         writes the picture, no window needed
+//   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+//                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+//                                         a new document of up to three graphs
+//                                         (document/GraphSpec.h), sampled, then
+//                                         exported, saved, printed or shown
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
@@ -16,7 +21,7 @@
 #include <optional>
 
 struct CCommandLineInfo {
-    enum Action { FileNew, FileOpen, FilePrint, Export, Help, Version, Error };
+    enum Action { FileNew, FileOpen, FilePrint, Export, Save, Help, Version, Error };
     Action action = FileNew;
     QStringList files;  // FileOpen: all; FilePrint and Export: the one
     QString exportPath;
@@ -24,7 +29,16 @@ struct CCommandLineInfo {
     std::optional<double> exportAngle;
     QString language;  // --language, empty when not given
     QString error;     // Error: what is wrong, for the user
+    // --graph: the specs of slots 1.. of a new document, which takes the
+    // place of a file for every action but Save, which writes it.
+    QStringList graphs;
+    bool space = false;  // --3d
+    int range = 10;      // --range
+    QString savePath;    // Save
 };
+
+// The most --graph options: one per slot.
+constexpr int kMaxCommandLineGraphs = 3;
 
 // args: the arguments after the program's name, without Qt's options.
 CCommandLineInfo ParseCommandLine(const QStringList& args);

@@ -9,6 +9,7 @@
 
 #include "app/ProductPage.h"
 
+class CCurvilinearscopeDoc;
 class CMainFrame;
 class QSettings;
 
@@ -25,11 +26,15 @@ public:
     // (none: a new document). False when the program should end at once:
     // files were given and not one of them could be opened.
     bool InitInstance(const QStringList& files);
+    // Start-up with the command line's graphs: a new document that takes
+    // over the sampled one, modified, as an edit would leave it.
+    bool InitInstance(CCurvilinearscopeDoc& graphs);
     // Shutdown: the daily web page. Returns the exit code.
     int ExitInstance(int exitCode);
     // The command line's print switch: prints path on the default printer
     // without showing any window.
     bool PrintFile(const QString& path);
+    bool PrintGraphs(CCurvilinearscopeDoc& graphs);
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
 

@@ -71,6 +71,10 @@ bool CPrintCommands::PrintFile(const QString& path) {
         Prompts().Message(m_pParent, report.message);
         return false;
     }
+    return PrintModel(model, path);
+}
+
+bool CPrintCommands::PrintModel(CCurvilinearscopeDoc& model, const QString& path) {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         Prompts().Message(m_pParent, QCoreApplication::translate("Print", "プリンタがインストールされていません。"));
         return false;

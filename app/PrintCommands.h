@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class CCurvilinearscopeDoc;
 class CCurvilinearscopeView;
 class QPrinter;
 class QWidget;
@@ -29,6 +30,8 @@ public:
     // Prints the file's picture on the default printer without showing any
     // window; false (and a message) when it could not be printed whole.
     bool PrintFile(const QString& path);
+    // The same for a document in memory; name is what a message calls it.
+    bool PrintModel(CCurvilinearscopeDoc& model, const QString& name);
 
 private:
     void ForgetBusyPrinter();

@@ -12,8 +12,10 @@
 #include "app/CurvilinearscopeApp.h"
 #include "app/EnginePlatform.h"
 #include "app/ExportCommand.h"
+#include "app/GraphCommand.h"
 #include "app/ProductInfo.h"
 #include "app/Seams.h"
+#include "document/CurvilinearscopeDoc.h"
 
 namespace {
 
@@ -68,14 +70,38 @@ int RunExport(const CCommandLineInfo& info) {
     return code;
 }
 
-int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
+// graphs: the document the command line's --graph made, or null.
+int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinearscopeDoc* graphs) {
     InstallEnginePlatform(CurrentInterfaceLanguage());
     QSettings settings;
     CCurvilinearscopeApp application(settings);
-    if (info.action == CCommandLineInfo::FilePrint)
-        return application.ExitInstance(application.PrintFile(info.files.first()) ? 0 : 1);
-    if (!application.InitInstance(info.files)) return application.ExitInstance(1);
+    if (info.action == CCommandLineInfo::FilePrint) {
+        const bool printed = graphs ? application.PrintGraphs(*graphs) : application.PrintFile(info.files.first());
+        return application.ExitInstance(printed ? 0 : 1);
+    }
+    if (!(graphs ? application.InitInstance(*graphs) : application.InitInstance(info.files)))
+        return application.ExitInstance(1);
     return application.ExitInstance(app.exec());
+}
+
+// A document of the line's graphs: exported or saved here, else shown or
+// printed by the windows. A wrong spec is a wrong command line.
+int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) {
+    CCurvilinearscopeDoc model;
+    QString error;
+    if (!MakeGraphDocument(info, model, error)) {
+        Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
+        return kExitBadCommandLine;
+    }
+    if (info.action == CCommandLineInfo::Export || info.action == CCommandLineInfo::Save) {
+        const int code = RunGraphOutput(info, model, error);
+        if (code != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
+        return code;
+    }
+    if (!windows)
+        return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
+                                 .arg(QCoreApplication::arguments().mid(1).join(QLatin1Char(' '))));
+    return RunWindows(app, info, &model);
 }
 
 }  // namespace
@@ -85,8 +111,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QGuiApplication> app = MakeApplication(argc, argv, windows);
     InstallTranslations(*app, StartLanguage());
     const CCommandLineInfo info = ParseCommandLine(QCoreApplication::arguments().mid(1));
+    if (info.action == CCommandLineInfo::Error) return ReportMistake(info.error);
+    if (!info.graphs.isEmpty()) return RunGraphs(*app, info, windows);
     switch (info.action) {
-    case CCommandLineInfo::Error: return ReportMistake(info.error);
     case CCommandLineInfo::Help: Print(stdout, CommandLineUsage()); return 0;
     case CCommandLineInfo::Version: Print(stdout, VersionText()); return 0;
     case CCommandLineInfo::Export: return RunExport(info);
@@ -96,6 +123,6 @@ int main(int argc, char** argv) {
         if (!windows)
             return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
                                      .arg(Arguments(argc, argv).join(QLatin1Char(' '))));
-        return RunWindows(*app, info);
+        return RunWindows(*app, info, nullptr);
     }
 }

@@ -27,6 +27,22 @@ ExpressValue CFunctionExpress::GetVariable(const char16_t* name) const {
     return NumberValue(*p);
 }
 
+CImplicitExpress::CImplicitExpress(std::u16string_view formula, int useZ)
+    : CExpress(formula), m_bUseZ(useZ), m_x(0.0), m_y(0.0), m_z(0.0) {}
+
+const double* CImplicitExpress::GetVariableAddress(const char16_t* name) const {
+    if (name[0] == u'x' || name[0] == u'X') return &m_x;
+    if (name[0] == u'y' || name[0] == u'Y') return &m_y;
+    if ((name[0] == u'z' || name[0] == u'Z') && m_bUseZ == 1) return &m_z;
+    return nullptr;
+}
+
+ExpressValue CImplicitExpress::GetVariable(const char16_t* name) const {
+    const double* p = GetVariableAddress(name);
+    if (p == nullptr) Unknown(name);
+    return NumberValue(*p);
+}
+
 CParameterExpress2d::CParameterExpress2d(std::u16string_view formula) : CExpress(formula), m_t(0.0) {}
 
 const double* CParameterExpress2d::GetVariableAddress(const char16_t* name) const {

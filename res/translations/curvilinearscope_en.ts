@@ -194,6 +194,26 @@ Move the cursor down</translation>
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>Please set v of graph %1 so that its start is less than its end.</translation>
     </message>
+    <message>
+        <source>陰関数</source>
+        <translation>Implicit</translation>
+    </message>
+    <message>
+        <source>極座標</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式に文法エラーがあります。</source>
+        <translation>The implicit equation of graph %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式には「=」を一つだけ書いてください。</source>
+        <translation>Please write only one "=" in the implicit equation of graph %1.</translation>
+    </message>
+    <message>
+        <source>グラフ%1の極座標の式に文法エラーがあります。</source>
+        <translation>The polar formula of graph %1 has a syntax error.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -238,24 +258,78 @@ Move the cursor down</translation>
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+--graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
+is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
+"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
+"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
+"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+--graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
+is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
+"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
+"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
+"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
 </translation>
+    </message>
+    <message>
+        <source>--3d, --range and --save belong to --graph.</source>
+        <translation>--3d, --range and --save belong to --graph.</translation>
+    </message>
+    <message>
+        <source>--graph makes a new document and takes no file: %1</source>
+        <translation>--graph makes a new document and takes no file: %1</translation>
+    </message>
+    <message>
+        <source>--graph can be given at most %1 times.</source>
+        <translation>--graph can be given at most %1 times.</translation>
+    </message>
+    <message>
+        <source>--range needs 5, 10 or 20.</source>
+        <translation>--range needs 5, 10 or 20.</translation>
+    </message>
+    <message>
+        <source>Only one of --print, --export and --save can be given.</source>
+        <translation>Only one of --print, --export and --save can be given.</translation>
+    </message>
+    <message>
+        <source>The graph has no formula.</source>
+        <translation>The graph has no formula.</translation>
+    </message>
+    <message>
+        <source>After the formula come only "step H", "t A..B step H", "u A..B step H" and "v A..B step H".</source>
+        <translation>After the formula come only "step H", "t A..B step H", "u A..B step H" and "v A..B step H".</translation>
+    </message>
+    <message>
+        <source>An equation has only one "=".</source>
+        <translation>An equation has only one "=".</translation>
+    </message>
+    <message>
+        <source>A parametric graph is "x = X; y = Y" in the plane and "x = X; y = Y; z = Z" in space.</source>
+        <translation>A parametric graph is "x = X; y = Y" in the plane and "x = X; y = Y; z = Z" in space.</translation>
+    </message>
+    <message>
+        <source>Sampling</source>
+        <translation>Sampling</translation>
     </message>
 </context>
 <context>

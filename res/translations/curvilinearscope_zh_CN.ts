@@ -194,6 +194,26 @@ Do you want to replace it?</source>
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
     </message>
+    <message>
+        <source>陰関数</source>
+        <translation>隐函数</translation>
+    </message>
+    <message>
+        <source>極座標</source>
+        <translation>极坐标</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式に文法エラーがあります。</source>
+        <translation>图形%1的隐函数式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式には「=」を一つだけ書いてください。</source>
+        <translation>请在图形%1的隐函数式中只写一个“=”。</translation>
+    </message>
+    <message>
+        <source>グラフ%1の極座標の式に文法エラーがあります。</source>
+        <translation>图形%1的极坐标式有语法错误。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -238,24 +258,78 @@ Do you want to replace it?</source>
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+--graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
+is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
+"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
+"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
+"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --help | --version
 
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
 --export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
 (默认 %1)；--angle 旋转空间图形。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
+--graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 SPEC，
+按公式的写法书写："y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25"（其他方程均为隐函数）、"z = x*y/10"、
+"x*x+y*y+z*z = 64"，或只写 f 表示 y = f（z = f）；";" 之后的子句："step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save 保存该文档。
 </translation>
+    </message>
+    <message>
+        <source>--3d, --range and --save belong to --graph.</source>
+        <translation>--3d、--range 和 --save 只能与 --graph 一起使用。</translation>
+    </message>
+    <message>
+        <source>--graph makes a new document and takes no file: %1</source>
+        <translation>--graph 新建文档，不接受文件：%1</translation>
+    </message>
+    <message>
+        <source>--graph can be given at most %1 times.</source>
+        <translation>--graph 最多只能指定 %1 次。</translation>
+    </message>
+    <message>
+        <source>--range needs 5, 10 or 20.</source>
+        <translation>--range 需要 5、10 或 20。</translation>
+    </message>
+    <message>
+        <source>Only one of --print, --export and --save can be given.</source>
+        <translation>--print、--export 和 --save 只能指定其中一个。</translation>
+    </message>
+    <message>
+        <source>The graph has no formula.</source>
+        <translation>该图形没有公式。</translation>
+    </message>
+    <message>
+        <source>After the formula come only "step H", "t A..B step H", "u A..B step H" and "v A..B step H".</source>
+        <translation>公式之后只能有 "step H"、"t A..B step H"、"u A..B step H" 和 "v A..B step H"。</translation>
+    </message>
+    <message>
+        <source>An equation has only one "=".</source>
+        <translation>一个方程只能有一个 "="。</translation>
+    </message>
+    <message>
+        <source>A parametric graph is "x = X; y = Y" in the plane and "x = X; y = Y; z = Z" in space.</source>
+        <translation>参数图形在平面中写作 "x = X; y = Y"，在空间中写作 "x = X; y = Y; z = Z"。</translation>
+    </message>
+    <message>
+        <source>Sampling</source>
+        <translation>正在采样</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@ TEST(CommandLine, ActionsAndFiles) {
         {{"-p", "--", "-a.crv"}, CCommandLineInfo::FilePrint, {"-a.crv"}},
         {{"--language", "en", "a.crv"}, CCommandLineInfo::FileOpen, {"a.crv"}},
         {{"--language=zh"}, CCommandLineInfo::FileNew, {}},
+        {{"--graph", "y = x"}, CCommandLineInfo::FileNew, {}},
+        {{"--graph", "y = x", "-p"}, CCommandLineInfo::FilePrint, {}},
+        {{"--3d", "--range", "20", "--graph", "z = x*y", "--save", "s.crv"}, CCommandLineInfo::Save, {}},
+        {{"--graph", "y = x", "--graph", "r = t", "--export", "o.png"}, CCommandLineInfo::Export, {}},
     };
     for (const Case& c : cases) {
         const CCommandLineInfo info = Parse(c.args);
@@ -71,6 +75,10 @@ TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
     EXPECT_FALSE(noWindow({"--language=ja"}));
     EXPECT_TRUE(noWindow({"--language", "fr"}));
     EXPECT_TRUE(noWindow({"--language"}));
+    EXPECT_FALSE(noWindow({"--3d", "--range", "5", "--graph", "z = x", "--graph=y"}));
+    EXPECT_TRUE(noWindow({"--graph", "y = x", "--save", "s.crv"}));
+    EXPECT_TRUE(noWindow({"--graph", "y = x", "a.crv"}));  // a mistake, reported without a screen
+    EXPECT_FALSE(noWindow({"-style", "Fusion", "--graph", "y = x"}));
 }
 
 TEST(CommandLine, TheLanguageIsReadAsWrittenAndOnlyJaZhOrEnPass) {
@@ -104,6 +112,13 @@ TEST(CommandLine, MistakesAreErrorsWithAMessage) {
         {"--language", "fr"},
         {"--language", "EN"},
         {"--language"},
+        {"--graph", "y = x", "a.crv"},  // graphs make the document: no file
+        {"--graph", "y = x", "--export", "o.png", "a.crv"},
+        {"--graph", "1", "--graph", "2", "--graph", "3", "--graph", "4"},
+        {"--graph", "y = x", "--range", "7"},
+        {"--graph", "y = x", "--save", "s.crv", "--export", "o.png"},
+        {"--save", "s.crv", "a.crv"},  // --save writes graphs only
+        {"--3d", "a.crv"},
     };
     for (const auto& args : bad) {
         const CCommandLineInfo info = Parse(args);

@@ -428,7 +428,7 @@ TEST(Sampling, OddLeftSidesAndKindsAreHarmless) {
         EXPECT_EQ(s.g.m_nPoints, 0);
     }
     OneSlot s(10, u"x");
-    s.g.m_nKind = 2;
+    s.g.m_nKind = 4;
     s.g.m_nPoints = 5;
     s.doc.Sample2D();
     EXPECT_EQ(s.g.m_nPoints, 5);  // left alone
