@@ -91,7 +91,7 @@ bool CGraphSampler::SampleSlot(CGraphDef& graph, int32_t number) {
                    : SampleImplicitSurface(graph, m_nRange, number, m_ticker);
     }
     if (graph.m_nKind == GK_POLAR) {
-        return SamplePolarCurve(graph, m_ticker);
+        return SamplePolarCurve(graph, DocumentPixel(m_nRange), m_ticker);
     }
     graph.FreePoints();  // the old array goes first, even if the new one fails
     const int32_t capacity = Capacity(graph);
@@ -161,14 +161,7 @@ bool CGraphSampler::SampleExplicitRows(CGraphDef& graph, CFunctionExpress& f, co
 
 bool CGraphSampler::SampleCurve(CGraphDef& graph, SamplePoint* points, int32_t capacity) {
     CurveFormulas f(graph);
-    if (!(graph.m_dTStep > 0) || !f.Compile()) {  // a step that is not positive never ends
-        return true;
-    }
-    const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, 0,
-                              DocumentPixel(m_nRange)};
-    const RowSampled row = SampleParametricRow(f, rows, points, capacity, m_ticker);  // the curve is one row
-    graph.m_nPoints = row.stored;
-    return row.finished;
+    return SampleCurveSlot(graph, f, points, capacity, DocumentPixel(m_nRange), m_ticker);
 }
 
 bool CGraphSampler::SampleSurface(CGraphDef& graph, SamplePoint* points, int32_t capacity, int32_t number) {
