@@ -1,4 +1,4 @@
-// The three graph expression classes.
+// The four graph expression classes.
 // Each class decides by the first code unit of the name alone, so "xray" is
 // x and "time" is t.
 
@@ -8,7 +8,12 @@
 
 namespace {
 
-[[noreturn]] void Unknown(const char16_t* name) { throw CExpressException(name, EE_UNKNOWN_VARIABLE); }
+// The number variable at p, as GetVariableAddress found it for name; a name
+// without one is unknown.
+ExpressValue NumberAt(const double* p, const char16_t* name) {
+    if (p == nullptr) throw CExpressException(name, EE_UNKNOWN_VARIABLE);
+    return NumberValue(*p);
+}
 
 }  // namespace
 
@@ -22,9 +27,7 @@ const double* CFunctionExpress::GetVariableAddress(const char16_t* name) const {
 }
 
 ExpressValue CFunctionExpress::GetVariable(const char16_t* name) const {
-    const double* p = GetVariableAddress(name);
-    if (p == nullptr) Unknown(name);
-    return NumberValue(*p);
+    return NumberAt(GetVariableAddress(name), name);
 }
 
 CImplicitExpress::CImplicitExpress(std::u16string_view formula, int useZ)
@@ -38,9 +41,7 @@ const double* CImplicitExpress::GetVariableAddress(const char16_t* name) const {
 }
 
 ExpressValue CImplicitExpress::GetVariable(const char16_t* name) const {
-    const double* p = GetVariableAddress(name);
-    if (p == nullptr) Unknown(name);
-    return NumberValue(*p);
+    return NumberAt(GetVariableAddress(name), name);
 }
 
 CParameterExpress2d::CParameterExpress2d(std::u16string_view formula) : CExpress(formula), m_t(0.0) {}
@@ -50,9 +51,7 @@ const double* CParameterExpress2d::GetVariableAddress(const char16_t* name) cons
 }
 
 ExpressValue CParameterExpress2d::GetVariable(const char16_t* name) const {
-    const double* p = GetVariableAddress(name);
-    if (p == nullptr) Unknown(name);
-    return NumberValue(*p);
+    return NumberAt(GetVariableAddress(name), name);
 }
 
 CParameterExpress3d::CParameterExpress3d(std::u16string_view formula) : CExpress(formula), m_u(0.0), m_v(0.0) {}
@@ -64,7 +63,5 @@ const double* CParameterExpress3d::GetVariableAddress(const char16_t* name) cons
 }
 
 ExpressValue CParameterExpress3d::GetVariable(const char16_t* name) const {
-    const double* p = GetVariableAddress(name);
-    if (p == nullptr) Unknown(name);
-    return NumberValue(*p);
+    return NumberAt(GetVariableAddress(name), name);
 }
