@@ -70,36 +70,38 @@ CCommandLineInfo Failure(const QString& error) {
 CCommandLineInfo FinishGraphs(CCommandLineInfo info, bool documentOptions) {
     if (info.graphs.isEmpty()) {
         if (documentOptions || info.action == CCommandLineInfo::Save)
-            return Failure(QCoreApplication::translate("CommandLine", "--3d, --range and --save belong to --graph."));
+            return Failure(QCoreApplication::translate("CommandLine", "--3d、--range、--save は --graph と一緒に使います。"));
         return info;
     }
     if (!info.files.isEmpty())
-        return Failure(QCoreApplication::translate("CommandLine", "--graph makes a new document and takes no file: %1")
+        return Failure(QCoreApplication::translate("CommandLine", "--graph は新しい文書を作るので、ファイルは指定できません: %1")
                            .arg(info.files.join(QLatin1Char(' '))));
     if (info.graphs.size() > kMaxCommandLineGraphs)
-        return Failure(QCoreApplication::translate("CommandLine", "--graph can be given at most %1 times.")
+        return Failure(QCoreApplication::translate("CommandLine", "--graph は %1 回まで指定できます。")
                            .arg(kMaxCommandLineGraphs));
     if (info.range != 5 && info.range != 10 && info.range != 20)
-        return Failure(QCoreApplication::translate("CommandLine", "--range needs 5, 10 or 20."));
+        return Failure(QCoreApplication::translate("CommandLine", "--range には 5、10、20 のいずれかを指定してください。"));
     return info;
 }
 
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
-        return Failure(QCoreApplication::translate("CommandLine", "--size and --angle belong to --export."));
+        return Failure(QCoreApplication::translate("CommandLine", "--size と --angle は --export と一緒に使います。"));
     const bool graphs = !info.graphs.isEmpty();
     if (info.action == CCommandLineInfo::Export) {
         if (info.files.size() != (graphs ? 0 : 1))
-            return Failure(QCoreApplication::translate("CommandLine", "--export needs exactly one document file."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--export には文書ファイルを一つだけ指定してください。"));
         if (ExportFormatOf(info.exportPath) == ExportFormat::Unknown)
             return Failure(
-                QCoreApplication::translate("CommandLine", "The picture file must end in .png, .svg or .pdf: %1")
+                QCoreApplication::translate("CommandLine", "画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1")
                     .arg(info.exportPath));
         if (!sizeGiven) info.exportSize = kExportDefaultSize;
     } else if (info.action == CCommandLineInfo::FilePrint) {
         if (info.files.size() != (graphs ? 0 : 1))
-            return Failure(QCoreApplication::translate("CommandLine", "--print needs exactly one document file."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--print には文書ファイルを一つだけ指定してください。"));
     } else if (!info.files.isEmpty()) {
         info.action = CCommandLineInfo::FileOpen;
     }
@@ -143,16 +145,17 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
         bool ok = false;
         info.exportSize = parser.value(options.size).toInt(&ok);
         if (!ok || info.exportSize < kExportMinSize || info.exportSize > kExportMaxSize)
-            return Failure(
-                QCoreApplication::translate("CommandLine", "--size needs a whole number of pixels from %1 to %2.")
-                    .arg(kExportMinSize)
-                    .arg(kExportMaxSize));
+            return Failure(QCoreApplication::translate(
+                               "CommandLine", "--size には %1 から %2 までのピクセル数 (整数) を指定してください。")
+                               .arg(kExportMinSize)
+                               .arg(kExportMaxSize));
     }
     if (parser.isSet(options.angle)) {
         bool ok = false;
         const double angle = parser.value(options.angle).toDouble(&ok);
         if (!ok || !std::isfinite(angle))
-            return Failure(QCoreApplication::translate("CommandLine", "--angle needs a number of radians."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--angle にはラジアンの数値を指定してください。"));
         info.exportAngle = angle;
     }
     return info;
@@ -214,12 +217,15 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     if (parser.isSet(options.language)) {
         info.language = parser.value(options.language);
         if (!IsInterfaceLanguage(info.language))
-            return Failure(
-                QCoreApplication::translate("CommandLine", "--language needs ja, zh or en: %1").arg(info.language));
+            return Failure(QCoreApplication::translate("CommandLine",
+                                                       "--language には ja、zh、en のいずれかを指定してください: %1")
+                               .arg(info.language));
     }
-    if (int(parser.isSet(options.print)) + int(parser.isSet(options.exportTo)) + int(parser.isSet(options.save)) > 1)
+    if (parser.isSet(options.print) && parser.isSet(options.exportTo))
+        return Failure(QCoreApplication::translate("CommandLine", "--print と --export は同時に指定できません。"));
+    if (parser.isSet(options.save) && (parser.isSet(options.print) || parser.isSet(options.exportTo)))
         return Failure(
-            QCoreApplication::translate("CommandLine", "Only one of --print, --export and --save can be given."));
+            QCoreApplication::translate("CommandLine", "--save は --print や --export と同時に指定できません。"));
     info.graphs = parser.values(options.graph);
     info.space = parser.isSet(options.space);
     if (parser.isSet(options.range)) {
@@ -257,7 +263,7 @@ QString LanguageOnCommandLine(const QStringList& args) {
 QString CommandLineUsage() {
     return QCoreApplication::translate(
                "CommandLine",
-               "Usage:\n"
+               "使い方:\n"
                "  curvilinearscope [FILE.crv...]\n"
                "  curvilinearscope -p|--print FILE.crv\n"
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
@@ -265,15 +271,15 @@ QString CommandLineUsage() {
                "                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]\n"
                "  curvilinearscope --help | --version\n"
                "\n"
-               "Without a file the program starts with a new document. --print prints the file on the\n"
-               "default printer. --export writes the picture of the file as a square image of PIXELS\n"
-               "(default %1) without opening a window; --angle turns a space picture.\n"
-               "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n"
-               "--graph makes a new document (--3d: a space picture; --range: its axes) whose graph n\n"
-               "is the n-th SPEC, written as the formula reads: \"y = x*x/4\", \"y*y = x\", \"r = 5*COS(3*t)\",\n"
-               "\"x = 7*cos(t); y = 4*sin(t)\", \"x*x+y*y = 25\" (any other equation is implicit), \"z = x*y/10\",\n"
-               "\"x*x+y*y+z*z = 64\", or a bare f meaning y = f (z = f); clauses after \";\": \"step H\",\n"
-               "\"t A..B step H\", \"u A..B step H\", \"v A..B step H\". --save writes the document.\n")
+               "ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで\n"
+               "印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル\n"
+               "(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。\n"
+               "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n"
+               "--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は\n"
+               "n 番目の SPEC で、式を読むとおりに書きます: \"y = x*x/4\"、\"y*y = x\"、\"r = 5*COS(3*t)\"、\n"
+               "\"x = 7*cos(t); y = 4*sin(t)\"、\"x*x+y*y = 25\" (ほかの等式は陰関数)、\"z = x*y/10\"、\n"
+               "\"x*x+y*y+z*z = 64\"、または y = f (z = f) を表す f だけ。\";\" のあとの句: \"step H\"、\n"
+               "\"t A..B step H\"、\"u A..B step H\"、\"v A..B step H\"。--save は文書を保存します。\n")
         .arg(kExportDefaultSize);
 }
 

@@ -19,17 +19,17 @@ namespace {
 QString SpecErrorText(GraphSpecError error) {
     switch (error) {
     case GraphSpecError::None: break;
-    case GraphSpecError::NoFormula: return QCoreApplication::translate("CommandLine", "The graph has no formula.");
+    case GraphSpecError::NoFormula: return QCoreApplication::translate("CommandLine", "グラフに式がありません。");
     case GraphSpecError::BadClause:
         return QCoreApplication::translate("CommandLine",
-                                           "After the formula come only \"step H\", \"t A..B step H\", "
-                                           "\"u A..B step H\" and \"v A..B step H\".");
+                                           "式のあとに書けるのは \"step H\"、\"t A..B step H\"、"
+                                           "\"u A..B step H\"、\"v A..B step H\" だけです。");
     case GraphSpecError::TwoEquals:
-        return QCoreApplication::translate("CommandLine", "An equation has only one \"=\".");
+        return QCoreApplication::translate("CommandLine", "等式の「=」は一つだけです。");
     case GraphSpecError::BadParametric:
         return QCoreApplication::translate("CommandLine",
-                                           "A parametric graph is \"x = X; y = Y\" in the plane and "
-                                           "\"x = X; y = Y; z = Z\" in space.");
+                                           "媒介変数のグラフは、平面では \"x = X; y = Y\"、"
+                                           "空間では \"x = X; y = Y; z = Z\" と書きます。");
     }
     return QString();
 }
@@ -40,7 +40,7 @@ QString SpecFailure(const QString& spec, const QString& reason) {
 
 // A line that overwrites itself, on a terminal only.
 bool ShowProgress(double fraction) {
-    std::fprintf(stderr, "\r%s %3d%%", QCoreApplication::translate("CommandLine", "Sampling").toLocal8Bit().constData(),
+    std::fprintf(stderr, "\r%s %3d%%", QCoreApplication::translate("CommandLine", "サンプリング中").toLocal8Bit().constData(),
                  static_cast<int>(fraction * 100));
     std::fflush(stderr);
     return true;

@@ -3,6 +3,7 @@
 // without any window (--help, --version, --export) or runs the application.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <cstdio>
 #include <memory>
@@ -46,6 +47,10 @@ std::unique_ptr<QGuiApplication> MakeApplication(int& argc, char** argv, bool wi
         // Pictures need fonts and painting but no screen: this works on a
         // machine without any display (a -platform option still wins).
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's own warnings (no XDG_RUNTIME_DIR outside a desktop session)
+        // would fill a script's log before our message; QT_LOGGING_RULES,
+        // which overrides these rules, still brings them back.
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     QCoreApplication::setOrganizationName(QStringLiteral(CRV_ORGANIZATION));
@@ -99,7 +104,7 @@ int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) 
         return code;
     }
     if (!windows)
-        return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
+        return ReportMistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
                                  .arg(QCoreApplication::arguments().mid(1).join(QLatin1Char(' '))));
     return RunWindows(app, info, &model);
 }
@@ -121,7 +126,7 @@ int main(int argc, char** argv) {
         // Only an option of Qt's that the first look did not know ends here
         // without windows.
         if (!windows)
-            return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
+            return ReportMistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
                                      .arg(Arguments(argc, argv).join(QLatin1Char(' '))));
         return RunWindows(*app, info, nullptr);
     }

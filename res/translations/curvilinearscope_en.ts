@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>Save changes to %1?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 already exists.
 Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
     </message>
 </context>
 <context>
@@ -214,47 +214,47 @@ Move the cursor down</translation>
         <source>グラフ%1の極座標の式に文法エラーがあります。</source>
         <translation>The polar formula of graph %1 has a syntax error.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size and --angle belong to --export.</source>
+        <source>--size と --angle は --export と一緒に使います。</source>
         <translation>--size and --angle belong to --export.</translation>
     </message>
     <message>
-        <source>--export needs exactly one document file.</source>
+        <source>--export には文書ファイルを一つだけ指定してください。</source>
         <translation>--export needs exactly one document file.</translation>
     </message>
     <message>
-        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <source>画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1</source>
         <translation>The picture file must end in .png, .svg or .pdf: %1</translation>
     </message>
     <message>
-        <source>--print needs exactly one document file.</source>
+        <source>--print には文書ファイルを一つだけ指定してください。</source>
         <translation>--print needs exactly one document file.</translation>
     </message>
     <message>
-        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <source>--size には %1 から %2 までのピクセル数 (整数) を指定してください。</source>
         <translation>--size needs a whole number of pixels from %1 to %2.</translation>
     </message>
     <message>
-        <source>--angle needs a number of radians.</source>
+        <source>--angle にはラジアンの数値を指定してください。</source>
         <translation>--angle needs a number of radians.</translation>
     </message>
     <message>
-        <source>--print and --export cannot be combined.</source>
-        <translation>--print and --export cannot be combined.</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
-        <source>--language needs ja, zh or en: %1</source>
+        <source>--language には ja、zh、en のいずれかを指定してください: %1</source>
         <translation>--language needs ja, zh or en: %1</translation>
     </message>
     <message>
-        <source>Usage:
+        <source>--print と --export は同時に指定できません。</source>
+        <translation>--print and --export cannot be combined.</translation>
+    </message>
+    <message>
+        <source>使い方:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
@@ -262,15 +262,15 @@ Move the cursor down</translation>
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --help | --version
 
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
---graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
-is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
-"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
-"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
-"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
+--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
+n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
+"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
@@ -292,44 +292,48 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
 </translation>
     </message>
     <message>
-        <source>--3d, --range and --save belong to --graph.</source>
+        <source>--3d、--range、--save は --graph と一緒に使います。</source>
         <translation>--3d, --range and --save belong to --graph.</translation>
     </message>
     <message>
-        <source>--graph makes a new document and takes no file: %1</source>
+        <source>--graph は新しい文書を作るので、ファイルは指定できません: %1</source>
         <translation>--graph makes a new document and takes no file: %1</translation>
     </message>
     <message>
-        <source>--graph can be given at most %1 times.</source>
+        <source>--graph は %1 回まで指定できます。</source>
         <translation>--graph can be given at most %1 times.</translation>
     </message>
     <message>
-        <source>--range needs 5, 10 or 20.</source>
+        <source>--range には 5、10、20 のいずれかを指定してください。</source>
         <translation>--range needs 5, 10 or 20.</translation>
     </message>
     <message>
-        <source>Only one of --print, --export and --save can be given.</source>
-        <translation>Only one of --print, --export and --save can be given.</translation>
+        <source>--save は --print や --export と同時に指定できません。</source>
+        <translation>--save cannot be combined with --print or --export.</translation>
     </message>
     <message>
-        <source>The graph has no formula.</source>
+        <source>グラフに式がありません。</source>
         <translation>The graph has no formula.</translation>
     </message>
     <message>
-        <source>After the formula come only "step H", "t A..B step H", "u A..B step H" and "v A..B step H".</source>
+        <source>式のあとに書けるのは "step H"、"t A..B step H"、"u A..B step H"、"v A..B step H" だけです。</source>
         <translation>After the formula come only "step H", "t A..B step H", "u A..B step H" and "v A..B step H".</translation>
     </message>
     <message>
-        <source>An equation has only one "=".</source>
+        <source>等式の「=」は一つだけです。</source>
         <translation>An equation has only one "=".</translation>
     </message>
     <message>
-        <source>A parametric graph is "x = X; y = Y" in the plane and "x = X; y = Y; z = Z" in space.</source>
+        <source>媒介変数のグラフは、平面では "x = X; y = Y"、空間では "x = X; y = Y; z = Z" と書きます。</source>
         <translation>A parametric graph is "x = X; y = Y" in the plane and "x = X; y = Y; z = Z" in space.</translation>
     </message>
     <message>
-        <source>Sampling</source>
+        <source>サンプリング中</source>
         <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
     </message>
 </context>
 <context>
@@ -602,8 +606,12 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
+        <source>%1 から %2 までの数値を入力してください。</source>
         <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>Please enter a number.</translation>
     </message>
 </context>
 <context>
@@ -613,20 +621,31 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
         <translation>The file is not of file version 1.0, so it cannot be opened.</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>Unexpected file format.</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>Failed to open document.</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>Out of memory.</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>Unexpected file format.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>Failed to open document.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>Failed to save document.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope Files (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 <context>
@@ -635,12 +654,9 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>The manual was not found. These places were looked at:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>The new display language takes effect the next time the program starts.</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>No program was found to open the help. Please open this file in a web browser:</translation>
     </message>
 </context>
 <context>

@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 已存在。
 要替换它吗?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>是否保存对 %1 的更改?</translation>
     </message>
 </context>
 <context>
@@ -214,47 +214,47 @@ Do you want to replace it?</source>
         <source>グラフ%1の極座標の式に文法エラーがあります。</source>
         <translation>图形%1的极坐标式有语法错误。</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">确定</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size and --angle belong to --export.</source>
+        <source>--size と --angle は --export と一緒に使います。</source>
         <translation>--size 和 --angle 只能与 --export 一起使用。</translation>
     </message>
     <message>
-        <source>--export needs exactly one document file.</source>
+        <source>--export には文書ファイルを一つだけ指定してください。</source>
         <translation>--export 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <source>画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1</source>
         <translation>图像文件的扩展名必须是 .png、.svg 或 .pdf：%1</translation>
     </message>
     <message>
-        <source>--print needs exactly one document file.</source>
+        <source>--print には文書ファイルを一つだけ指定してください。</source>
         <translation>--print 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <source>--size には %1 から %2 までのピクセル数 (整数) を指定してください。</source>
         <translation>--size 需要 %1 到 %2 之间的整数像素值。</translation>
     </message>
     <message>
-        <source>--angle needs a number of radians.</source>
+        <source>--angle にはラジアンの数値を指定してください。</source>
         <translation>--angle 需要一个弧度值。</translation>
     </message>
     <message>
-        <source>--print and --export cannot be combined.</source>
-        <translation>--print 和 --export 不能同时使用。</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>未知选项：%1</translation>
-    </message>
-    <message>
-        <source>--language needs ja, zh or en: %1</source>
+        <source>--language には ja、zh、en のいずれかを指定してください: %1</source>
         <translation>--language 需要 ja、zh 或 en：%1</translation>
     </message>
     <message>
-        <source>Usage:
+        <source>--print と --export は同時に指定できません。</source>
+        <translation>--print 和 --export 不能同时使用。</translation>
+    </message>
+    <message>
+        <source>使い方:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
@@ -262,15 +262,15 @@ Do you want to replace it?</source>
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --help | --version
 
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
---graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
-is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
-"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
-"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
-"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
+--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
+n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
+"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
@@ -292,44 +292,48 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
 </translation>
     </message>
     <message>
-        <source>--3d, --range and --save belong to --graph.</source>
+        <source>--3d、--range、--save は --graph と一緒に使います。</source>
         <translation>--3d、--range 和 --save 只能与 --graph 一起使用。</translation>
     </message>
     <message>
-        <source>--graph makes a new document and takes no file: %1</source>
+        <source>--graph は新しい文書を作るので、ファイルは指定できません: %1</source>
         <translation>--graph 新建文档，不接受文件：%1</translation>
     </message>
     <message>
-        <source>--graph can be given at most %1 times.</source>
+        <source>--graph は %1 回まで指定できます。</source>
         <translation>--graph 最多只能指定 %1 次。</translation>
     </message>
     <message>
-        <source>--range needs 5, 10 or 20.</source>
+        <source>--range には 5、10、20 のいずれかを指定してください。</source>
         <translation>--range 需要 5、10 或 20。</translation>
     </message>
     <message>
-        <source>Only one of --print, --export and --save can be given.</source>
-        <translation>--print、--export 和 --save 只能指定其中一个。</translation>
+        <source>--save は --print や --export と同時に指定できません。</source>
+        <translation>--save 不能与 --print 或 --export 同时使用。</translation>
     </message>
     <message>
-        <source>The graph has no formula.</source>
+        <source>グラフに式がありません。</source>
         <translation>该图形没有公式。</translation>
     </message>
     <message>
-        <source>After the formula come only "step H", "t A..B step H", "u A..B step H" and "v A..B step H".</source>
+        <source>式のあとに書けるのは "step H"、"t A..B step H"、"u A..B step H"、"v A..B step H" だけです。</source>
         <translation>公式之后只能有 "step H"、"t A..B step H"、"u A..B step H" 和 "v A..B step H"。</translation>
     </message>
     <message>
-        <source>An equation has only one "=".</source>
+        <source>等式の「=」は一つだけです。</source>
         <translation>一个方程只能有一个 "="。</translation>
     </message>
     <message>
-        <source>A parametric graph is "x = X; y = Y" in the plane and "x = X; y = Y; z = Z" in space.</source>
+        <source>媒介変数のグラフは、平面では "x = X; y = Y"、空間では "x = X; y = Y; z = Z" と書きます。</source>
         <translation>参数图形在平面中写作 "x = X; y = Y"，在空间中写作 "x = X; y = Y; z = Z"。</translation>
     </message>
     <message>
-        <source>Sampling</source>
+        <source>サンプリング中</source>
         <translation>正在采样</translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>未知选项：%1</translation>
     </message>
 </context>
 <context>
@@ -602,8 +606,12 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
-        <translation>请输入 %1 到 %2 之间的数。</translation>
+        <source>%1 から %2 までの数値を入力してください。</source>
+        <translation>请输入 %1 到 %2 之间的数字。</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>请输入数字。</translation>
     </message>
 </context>
 <context>
@@ -613,20 +621,31 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
         <translation>文件版本不是1.0，无法打开文件。</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>意外的文件格式。</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>打开文档失败。</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>内存不足。</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>文件格式不正确。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>无法打开文档。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>保存文档失败。</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope 文件 (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -635,12 +654,9 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>找不到帮助。查找过以下位置:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>界面语言的更改将在下次启动时生效。</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>找不到打开帮助的程序。请用网页浏览器打开下面的文件:</translation>
     </message>
 </context>
 <context>
