@@ -102,6 +102,10 @@ CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) 
         if (info.files.size() != (graphs ? 0 : 1))
             return Failure(
                 QCoreApplication::translate("CommandLine", "--print には文書ファイルを一つだけ指定してください。"));
+    } else if (info.action == CCommandLineInfo::Points) {
+        if (info.files.size() != 1)
+            return Failure(QCoreApplication::translate("CommandLine",
+                                                       "--points には文書ファイルをちょうど一つ指定してください。"));
     } else if (!info.files.isEmpty()) {
         info.action = CCommandLineInfo::FileOpen;
     }
@@ -113,6 +117,7 @@ struct Options {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption print{{QStringLiteral("p"), QStringLiteral("print")}};
     QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
+    QCommandLineOption points{QStringLiteral("points")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
     QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
     QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
@@ -201,8 +206,8 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
 CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
-    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle,
-                       options.language, options.graph, options.space, options.range, options.save});
+    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.points, options.size,
+                       options.angle, options.language, options.graph, options.space, options.range, options.save});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -223,6 +228,9 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     }
     if (parser.isSet(options.print) && parser.isSet(options.exportTo))
         return Failure(QCoreApplication::translate("CommandLine", "--print と --export は同時に指定できません。"));
+    if (parser.isSet(options.points) && (parser.isSet(options.print) || parser.isSet(options.exportTo)))
+        return Failure(
+            QCoreApplication::translate("CommandLine", "--points は --print とも --export とも一緒に使えません。"));
     if (parser.isSet(options.save) && (parser.isSet(options.print) || parser.isSet(options.exportTo)))
         return Failure(
             QCoreApplication::translate("CommandLine", "--save は --print や --export と同時に指定できません。"));
@@ -238,6 +246,7 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
         info.savePath = parser.value(options.save);
     }
     if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
+    if (parser.isSet(options.points)) info.action = CCommandLineInfo::Points;
     if (parser.isSet(options.exportTo)) {
         info.action = CCommandLineInfo::Export;
         info.exportPath = parser.value(options.exportTo);
@@ -269,11 +278,14 @@ QString CommandLineUsage() {
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
                "  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
                "                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]\n"
+               "  curvilinearscope --points FILE.crv\n"
                "  curvilinearscope --help | --version\n"
                "\n"
                "ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで\n"
                "印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル\n"
                "(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。\n"
+               "--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を\n"
+               "一つずつタブ区切りの行で出力します。\n"
                "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n"
                "--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は\n"
                "n 番目の SPEC で、式を読むとおりに書きます: \"y = x*x/4\"、\"y*y = x\"、\"r = 5*COS(3*t)\"、\n"

@@ -11,6 +11,8 @@
 //                                         a new document of up to three graphs
 //                                         (document/GraphSpec.h), sampled, then
 //                                         exported, saved, printed or shown
+//   curvilinearscope --points FILE.crv    prints the points of interest of a
+//                                         plane picture, no window needed
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
@@ -21,9 +23,9 @@
 #include <optional>
 
 struct CCommandLineInfo {
-    enum Action { FileNew, FileOpen, FilePrint, Export, Save, Help, Version, Error };
+    enum Action { FileNew, FileOpen, FilePrint, Export, Save, Points, Help, Version, Error };
     Action action = FileNew;
-    QStringList files;  // FileOpen: all; FilePrint and Export: the one
+    QStringList files;  // FileOpen: all; FilePrint, Export and Points: the one
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;

@@ -49,11 +49,7 @@ bool ShowProgress(double fraction) {
 }  // namespace
 
 bool MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& error) {
-    // The engine's messages go to standard error, in the interface's language.
-    ExpressPlatform platform;
-    platform.language = EngineLanguageOf(CurrentInterfaceLanguage());
-    platform.parseDate = ParseDateWithLocale;
-    SetExpressPlatform(std::move(platform));
+    InstallCommandLineEnginePlatform(CurrentInterfaceLanguage());
 
     model.OnNewDocument();
     model.m_nDimension = info.space ? DIM_SPACE : DIM_PLANE;

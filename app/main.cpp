@@ -1,6 +1,6 @@
 // The program's entry: makes the application object (which takes Qt's own
 // options off the command line), reads the rest, then either answers it
-// without any window (--help, --version, --export) or runs the application.
+// without any window (--help, --version, --export, --points) or runs the application.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -14,6 +14,7 @@
 #include "app/EnginePlatform.h"
 #include "app/ExportCommand.h"
 #include "app/GraphCommand.h"
+#include "app/PointsCommand.h"
 #include "app/ProductInfo.h"
 #include "app/Seams.h"
 #include "document/CurvilinearscopeDoc.h"
@@ -75,6 +76,17 @@ int RunExport(const CCommandLineInfo& info) {
     return code;
 }
 
+// The points go to standard output as they are (ASCII, '.' for the decimal
+// point); nothing else does.
+int RunPoints(const CCommandLineInfo& info) {
+    InstallCommandLineEnginePlatform(CurrentInterfaceLanguage());
+    const PointsOutcome outcome = RunPointsCommand(info.files.first());
+    std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
+    std::fflush(stdout);
+    if (outcome.exitCode != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + outcome.error + QLatin1Char('\n'));
+    return outcome.exitCode;
+}
+
 // graphs: the document the command line's --graph made, or null.
 int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinearscopeDoc* graphs) {
     InstallEnginePlatform(CurrentInterfaceLanguage());
@@ -122,6 +134,7 @@ int main(int argc, char** argv) {
     case CCommandLineInfo::Help: Print(stdout, CommandLineUsage()); return 0;
     case CCommandLineInfo::Version: Print(stdout, VersionText()); return 0;
     case CCommandLineInfo::Export: return RunExport(info);
+    case CCommandLineInfo::Points: return RunPoints(info);
     default:
         // Only an option of Qt's that the first look did not know ends here
         // without windows.

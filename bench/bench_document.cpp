@@ -17,7 +17,7 @@
 #include "document/Archive.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
-#include "document/sampling/Continuity.h"
+#include "document/Continuity.h"
 #include "document/sampling/SampleRow.h"
 #include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"
@@ -177,7 +177,7 @@ double TimedRows(CFunctionExpress& f, const ExplicitRows& rows, SamplePoint* out
 
 void BM_JumpTestCost(benchmark::State& state, const char16_t* formula) {
     CFunctionExpress f(formula, 1, kRowRange);
-    if (!f.Compile() || !f.HasFastPath()) {
+    if (!f.Compile() || !f.HasFastProgram()) {
         state.SkipWithError("no number-only program");
         return;
     }

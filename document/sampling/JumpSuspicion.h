@@ -6,7 +6,7 @@
 
 #include <limits>
 
-#include "document/sampling/Continuity.h"
+#include "document/Continuity.h"
 
 // The range of a curve that has none.
 constexpr double kNoRange = std::numeric_limits<double>::infinity();

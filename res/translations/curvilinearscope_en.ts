@@ -260,11 +260,14 @@ Move the cursor down</translation>
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
 印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
 (既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
+一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 --graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
 n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
@@ -278,11 +281,14 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
 default printer. --export writes the picture of the file as a square image of PIXELS
 (default %1) without opening a window; --angle turns a space picture.
+--points prints the roots, minima, maxima, intersections and y-intercepts of the
+explicit graphs of a 2D picture in its range, one tab-separated line each.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 --graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
 is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
@@ -330,6 +336,14 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
     <message>
         <source>サンプリング中</source>
         <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>--points には文書ファイルをちょうど一つ指定してください。</source>
+        <translation>--points needs exactly one document file.</translation>
+    </message>
+    <message>
+        <source>--points は --print とも --export とも一緒に使えません。</source>
+        <translation>--points cannot be combined with --print or --export.</translation>
     </message>
     <message>
         <source>不明なオプションです: %1</source>
@@ -769,6 +783,13 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
     <message>
         <source>表示言語を選びます。</source>
         <translation>Choose the display language.</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 is a 3D picture: --points works on 2D pictures only.</translation>
     </message>
 </context>
 </TS>

@@ -260,11 +260,14 @@
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
 印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
 (既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
+--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
+一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 --graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
 n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
@@ -278,11 +281,14 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
 --export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
 (默认 %1)；--angle 旋转空间图形。
+--points 输出二维图形在其范围内各显式图形的根、极小值、极大值、交点和 y 轴截距，
+每个点一行，以制表符分隔。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 --graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 SPEC，
 按公式的写法书写："y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
@@ -330,6 +336,14 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
     <message>
         <source>サンプリング中</source>
         <translation>正在采样</translation>
+    </message>
+    <message>
+        <source>--points には文書ファイルをちょうど一つ指定してください。</source>
+        <translation>--points 需要且只需要一个文档文件。</translation>
+    </message>
+    <message>
+        <source>--points は --print とも --export とも一緒に使えません。</source>
+        <translation>--points 不能与 --print 或 --export 一起使用。</translation>
     </message>
     <message>
         <source>不明なオプションです: %1</source>
@@ -769,6 +783,13 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
     <message>
         <source>表示言語を選びます。</source>
         <translation>选择界面语言。</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 是三维图形：--points 只适用于二维图形。</translation>
     </message>
 </context>
 </TS>

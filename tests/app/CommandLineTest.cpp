@@ -34,6 +34,11 @@ TEST(CommandLine, ActionsAndFiles) {
         {{"--graph", "y = x", "-p"}, CCommandLineInfo::FilePrint, {}},
         {{"--3d", "--range", "20", "--graph", "z = x*y", "--save", "s.crv"}, CCommandLineInfo::Save, {}},
         {{"--graph", "y = x", "--graph", "r = t", "--export", "o.png"}, CCommandLineInfo::Export, {}},
+        {{"--points", "a.crv"}, CCommandLineInfo::Points, {"a.crv"}},
+        {{"--points", "a.crv", "b.crv"}, CCommandLineInfo::Error, {}},
+        {{"--points", "-p", "a.crv"}, CCommandLineInfo::Error, {}},
+        {{"--points", "--size", "300", "a.crv"}, CCommandLineInfo::Error, {}},
+        {{"--graph", "y = x", "--points", "a.crv"}, CCommandLineInfo::Error, {}},
     };
     for (const Case& c : cases) {
         const CCommandLineInfo info = Parse(c.args);
@@ -70,6 +75,7 @@ TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
     EXPECT_FALSE(noWindow({"--", "--help"}));
     EXPECT_TRUE(noWindow({"-platform", "offscreen", "--export", "o.png", "a.crv"}));
     EXPECT_TRUE(noWindow({"a.crv", "--version"}));
+    EXPECT_TRUE(noWindow({"--points", "a.crv"}));
     EXPECT_TRUE(noWindow({"--frobnicate"}));
     EXPECT_FALSE(noWindow({"--language", "en", "a.crv"}));
     EXPECT_FALSE(noWindow({"--language=ja"}));

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "FakeSeams.h"
+#include "ProgramRun.h"
 #include "SanitizerBuild.h"
 #include "TestDocuments.h"
 #include "app/AppDocument.h"
@@ -42,19 +43,6 @@ int Export(const QStringList& args, QString& error) {
     return RunExportCommand(info, error);
 }
 
-QString Program() { return QCoreApplication::applicationDirPath() + "/../app/curvilinearscope"; }
-
-// The program's environment for a run: no display, English system texts,
-// and under AddressSanitizer a preloaded library may come before its own.
-QProcessEnvironment ProgramEnvironment() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-    env.insert("LC_ALL", "C.UTF-8");
-    const QString asan = env.value("ASAN_OPTIONS");
-    env.insert("ASAN_OPTIONS", asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0");
-    return env;
-}
-
 // A system reason as the program shows it: in Qt's Japanese texts, which
 // the program installs beside its own, where they are installed.
 QByteArray ReasonAsShown(const char* reason) {
@@ -64,25 +52,6 @@ QByteArray ReasonAsShown(const char* reason) {
     return translated.isEmpty() ? QByteArray(reason) : translated.toUtf8();
 }
 
-struct Outcome {
-    int code = -1;  // -1: the program crashed or hung
-    QByteArray errorText;
-};
-
-// Runs the program; `prepare` runs in the child before it starts.
-Outcome RunProgram(const QStringList& args, const QProcessEnvironment& env, const std::function<void()>& prepare = {}) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    if (prepare) process.setChildProcessModifier(prepare);
-    process.start(Program(), args);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return {code, process.readAllStandardError()};
-}
 }  // namespace
 
 TEST(ExportCommand, WritesAPictureOfTheAskedSize) {

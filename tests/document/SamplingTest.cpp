@@ -12,7 +12,7 @@
 #include "SanitizerBuild.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
-#include "document/sampling/Continuity.h"
+#include "document/Continuity.h"
 #include "document/sampling/SampleCapacity.h"
 
 namespace {
