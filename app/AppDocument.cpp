@@ -119,6 +119,15 @@ void CAppDocument::UpdateAllViews() {
     }
 }
 
+void CAppDocument::TurnAllViews() {
+    for (QWidget* view : Views()) {
+        if (auto* pictureView = qobject_cast<CCurvilinearscopeView*>(view))
+            pictureView->OnTurned();
+        else
+            view->update();
+    }
+}
+
 QWidget* CAppDocument::DialogParent() const {
     const QList<QWidget*> views = Views();
     if (!views.isEmpty()) return views.first()->window();

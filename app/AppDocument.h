@@ -47,6 +47,9 @@ public:
     QList<QWidget*> Views() const;
     // Repaints every view of this document.
     void UpdateAllViews();
+    // The picture was turned: every view repaints, thinned while the
+    // turning goes on.
+    void TurnAllViews();
     // The window to own dialogs about this document.
     QWidget* DialogParent() const;
 

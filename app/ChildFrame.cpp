@@ -42,7 +42,7 @@ CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent) : QMdiSubWindo
     document->AddView(m_pView);
     connect(m_pView, &CCurvilinearscopeView::statusMessage, this, &CChildFrame::statusMessage);
     // The angle belongs to the document, so every window of it turns along.
-    connect(m_pView, &CCurvilinearscopeView::angleChanged, document, &CAppDocument::UpdateAllViews);
+    connect(m_pView, &CCurvilinearscopeView::angleChanged, document, &CAppDocument::TurnAllViews);
     // The window shows what could be drawn; the user learns why the rest is
     // missing. The text is the one a file too big to open gets.
     connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] { Prompts().Message(this, OutOfMemoryText()); });

@@ -6,6 +6,9 @@
 
 #include "app/AppLanguage.h"
 #include "app/ProductInfo.h"
+#include "app/ViewOption.h"
+#include "document/CurvilinearscopeDoc.h"
+#include "document/Dimension.h"
 #include "view/PictureExport.h"
 
 namespace {
@@ -86,8 +89,13 @@ CCommandLineInfo FinishGraphs(CCommandLineInfo info, bool documentOptions) {
 
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
+    if (info.view && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
+        return Failure(QCoreApplication::translate("CommandLine", "--view は --export か --print と一緒に使います。"));
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
         return Failure(QCoreApplication::translate("CommandLine", "--size と --angle は --export と一緒に使います。"));
+    if (info.spaceOptions && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
+        return Failure(
+            QCoreApplication::translate("CommandLine", "--zoom と --tilt は --export か --print と一緒に使います。"));
     const bool graphs = !info.graphs.isEmpty();
     if (info.action == CCommandLineInfo::Export) {
         if (info.files.size() != (graphs ? 0 : 1))
@@ -120,6 +128,9 @@ struct Options {
     QCommandLineOption points{QStringLiteral("points")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
     QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
+    QCommandLineOption view{QStringLiteral("view"), QString(), QStringLiteral("XMIN,XMAX,YMIN,YMAX")};
+    QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("FACTOR")};
+    QCommandLineOption tilt{QStringLiteral("tilt"), QString(), QStringLiteral("RADIANS")};
     QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
     QCommandLineOption graph{QStringLiteral("graph"), QString(), QStringLiteral("SPEC")};
     QCommandLineOption space{QStringLiteral("3d")};
@@ -144,6 +155,13 @@ int GraphOptionLength(const QStringList& args, qsizetype i) {
 
 const QString kLanguageOption = QStringLiteral("--language");
 
+// The options of the picture printed or exported, which go with --print too.
+bool IsPictureOption(const QString& arg) {
+    for (const char* option : {"--view", "--zoom", "--tilt"})
+        if (arg == QLatin1String(option) || arg.startsWith(QLatin1String(option) + QLatin1Char('='))) return true;
+    return false;
+}
+
 // The values of --size and --angle, when given.
 CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Options& options, CCommandLineInfo info) {
     if (parser.isSet(options.size)) {
@@ -163,10 +181,57 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
                 QCoreApplication::translate("CommandLine", "--angle にはラジアンの数値を指定してください。"));
         info.exportAngle = angle;
     }
+    if (parser.isSet(options.view)) {
+        info.view = ParseViewOption(parser.value(options.view));
+        if (!info.view) return Failure(ViewOptionMistake());
+    }
+    return info;
+}
+
+// The values of --zoom and --tilt, when given: finite, within the window's
+// limits.
+CCommandLineInfo ReadSpaceValues(const QCommandLineParser& parser, const Options& options, CCommandLineInfo info) {
+    double scale = 1.0, tilt = CSpaceWindow::HomeTilt();
+    if (parser.isSet(options.zoom)) {
+        bool ok = false;
+        scale = parser.value(options.zoom).toDouble(&ok);
+        if (!ok || !CSpaceWindow::ValidScale(scale))
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--zoom には %1 から %2 までの倍率を指定してください。")
+                    .arg(CSpaceWindow::kMinScale)
+                    .arg(CSpaceWindow::kMaxScale));
+    }
+    if (parser.isSet(options.tilt)) {
+        bool ok = false;
+        tilt = parser.value(options.tilt).toDouble(&ok);
+        // π/2 as the usage writes it, rounded up, means π/2.
+        constexpr double kMaxTiltAsWritten = 1.5708;
+        if (ok && tilt > CSpaceWindow::kMaxTilt && tilt <= kMaxTiltAsWritten) tilt = CSpaceWindow::kMaxTilt;
+        if (!ok || !CSpaceWindow::ValidTilt(tilt))
+            return Failure(
+                QCoreApplication::translate(
+                    "CommandLine", "--tilt には 0 (横) から %1 (真上) までのラジアンの数値を指定してください。")
+                    .arg(CSpaceWindow::kMaxTilt));
+    }
+    info.spaceWindow.Set(scale, tilt);
+    info.spaceOptions = parser.isSet(options.zoom) || parser.isSet(options.tilt);
     return info;
 }
 
 }  // namespace
+
+QString SpaceOptionsMistake(const CCommandLineInfo& info, int dimension, const QString& file) {
+    if (!info.spaceOptions || dimension == DIM_SPACE) return QString();
+    return QCoreApplication::translate("CommandLine", "--zoom と --tilt は3次元の図にだけ使えます: %1").arg(file);
+}
+
+QString PictureOptionsMistake(const CCommandLineInfo& info, const CCurvilinearscopeDoc& doc, const QString& file) {
+    if (info.view) {
+        const QString mismatch = ViewOptionMismatch(*info.view, doc);
+        if (!mismatch.isEmpty()) return mismatch;
+    }
+    return SpaceOptionsMistake(info, doc.m_nDimension, file);
+}
 
 bool CommandLineNeedsNoWindow(const QStringList& args) {
     // Graphs with a file are a mistake to report, not a window to open. A
@@ -196,6 +261,12 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
         if (arg.startsWith(kLanguageOption + QLatin1Char('=')) &&
             IsInterfaceLanguage(arg.mid(kLanguageOption.size() + 1)))
             continue;
+        // The picture's window, zoom and tilt go with --print as well: their
+        // values are checked once the line is parsed.
+        if (IsPictureOption(arg)) {
+            if (!arg.contains(QLatin1Char('='))) ++i;
+            continue;
+        }
         // --help, --version, --export, or a mistake to report: none of them
         // opens a window.
         return true;
@@ -207,7 +278,8 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
     parser.addOptions({options.help, options.version, options.print, options.exportTo, options.points, options.size,
-                       options.angle, options.language, options.graph, options.space, options.range, options.save});
+                       options.angle, options.view, options.zoom, options.tilt, options.language, options.graph,
+                       options.space, options.range, options.save});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -253,6 +325,8 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     }
     info = ReadExportValues(parser, options, info);
     if (info.action == CCommandLineInfo::Error) return info;
+    info = ReadSpaceValues(parser, options, info);
+    if (info.action == CCommandLineInfo::Error) return info;
     info.files = parser.positionalArguments();
     info = FinishGraphs(info, info.space || parser.isSet(options.range));
     if (info.action == CCommandLineInfo::Error) return info;
@@ -274,8 +348,10 @@ QString CommandLineUsage() {
                "CommandLine",
                "使い方:\n"
                "  curvilinearscope [FILE.crv...]\n"
-               "  curvilinearscope -p|--print FILE.crv\n"
-               "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv\n"
+               "  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]\n"
+               "                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
+               "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]\n"
+               "                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
                "  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
                "                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]\n"
                "  curvilinearscope --points FILE.crv\n"
@@ -283,7 +359,10 @@ QString CommandLineUsage() {
                "\n"
                "ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで\n"
                "印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル\n"
-               "(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。\n"
+               "(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。--view は\n"
+               "平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。\n"
+               "--zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から\n"
+               "真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。\n"
                "--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を\n"
                "一つずつタブ区切りの行で出力します。\n"
                "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n"
@@ -292,7 +371,10 @@ QString CommandLineUsage() {
                "\"x = 7*cos(t); y = 4*sin(t)\"、\"x*x+y*y = 25\" (ほかの等式は陰関数)、\"z = x*y/10\"、\n"
                "\"x*x+y*y+z*z = 64\"、または y = f (z = f) を表す f だけ。\";\" のあとの句: \"step H\"、\n"
                "\"t A..B step H\"、\"u A..B step H\"、\"v A..B step H\"。--save は文書を保存します。\n")
-        .arg(kExportDefaultSize);
+        .arg(kExportDefaultSize)
+        .arg(CSpaceWindow::kMinScale)
+        .arg(CSpaceWindow::kMaxScale)
+        .arg(CSpaceWindow::kMaxTilt);
 }
 
 QString VersionText() { return QStringLiteral("Curvilinearscope " CRV_VERSION_TEXT "\n"); }

@@ -2,15 +2,19 @@
 // The command line:
 //   curvilinearscope                      a new document
 //   curvilinearscope FILE.crv ...         opens the files
-//   curvilinearscope -p|--print FILE.crv  prints the file and ends
+//   curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+//                                         prints the file and ends
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
-//                    [--angle RADIANS] FILE.crv
+//                    [--angle RADIANS] [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
 //                                         writes the picture, no window needed
 //   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
 //                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
 //                                         a new document of up to three graphs
 //                                         (document/GraphSpec.h), sampled, then
 //                                         exported, saved, printed or shown
+//   --zoom FACTOR --tilt RADIANS          with --export or --print: a space
+//                                         picture scaled and tilted as a
+//                                         window would show it
 //   curvilinearscope --points FILE.crv    prints the points of interest of a
 //                                         plane picture, no window needed
 //   curvilinearscope --help | --version
@@ -22,6 +26,11 @@
 #include <QStringList>
 #include <optional>
 
+#include "document/WindowSampling.h"
+#include "view/SpaceWindow.h"
+
+class CCurvilinearscopeDoc;
+
 struct CCommandLineInfo {
     enum Action { FileNew, FileOpen, FilePrint, Export, Save, Points, Help, Version, Error };
     Action action = FileNew;
@@ -29,8 +38,12 @@ struct CCommandLineInfo {
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;
-    QString language;  // --language, empty when not given
-    QString error;     // Error: what is wrong, for the user
+    std::optional<PlaneBounds> view;  // --view, for --export and --print
+    // --zoom and --tilt: the space picture's window (home where not given).
+    CSpaceWindow spaceWindow;
+    bool spaceOptions = false;  // either was given
+    QString language;           // --language, empty when not given
+    QString error;              // Error: what is wrong, for the user
     // --graph: the specs of slots 1.. of a new document, which takes the
     // place of a file for every action but Save, which writes it.
     QStringList graphs;
@@ -54,6 +67,18 @@ bool CommandLineNeedsNoWindow(const QStringList& args);
 // The value of --language as written (or empty), found before the line is
 // parsed so that its texts, mistakes included, are in that language.
 QString LanguageOnCommandLine(const QStringList& args);
+
+// The mistake of asking for a space picture's zoom or tilt of a document
+// whose picture is not a space picture (exit code 2); empty when there is none.
+QString SpaceOptionsMistake(const CCommandLineInfo& info, int dimension, const QString& file);
+
+// The exit code of a mistake on the command line, whether the line itself
+// or its options beside the document they are for.
+constexpr int kExitOptionMistake = 2;
+
+// The mistake of the picture options (--view, --zoom, --tilt) beside the
+// document `file` they are for; empty when there is none.
+QString PictureOptionsMistake(const CCommandLineInfo& info, const CCurvilinearscopeDoc& doc, const QString& file);
 
 QString CommandLineUsage();
 QString VersionText();

@@ -26,8 +26,9 @@ constexpr int kToolBarButtons[] = {
 };
 // The commands that act on the active document window.
 constexpr int kDocumentCommands[] = {
-    ID_FILE_CLOSE,    ID_FILE_SAVE,  ID_FILE_SAVE_AS,   ID_FILE_EXPORT,      ID_FILE_PRINT,     ID_FILE_PRINT_PREVIEW,
-    ID_EDIT_FUNCTION, ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE,
+    ID_FILE_CLOSE,     ID_FILE_SAVE,      ID_FILE_SAVE_AS,     ID_FILE_EXPORT,    ID_FILE_PRINT,
+    ID_FILE_PRINT_PREVIEW, ID_EDIT_FUNCTION, ID_EDIT_COPY,     ID_VIEW_ZOOM_IN,   ID_VIEW_ZOOM_OUT,
+    ID_VIEW_ZOOM_HOME, ID_WINDOW_NEW,     ID_WINDOW_CASCADE,   ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE,
 };
 // Windows numbered with an access key "&1" ... "&9"; the rest without.
 constexpr int kNumberedWindows = 9;
@@ -67,8 +68,9 @@ void CCommandMenus::CreateActions() {
     NewAction(ID_FILE_PRINT_SETUP);
     NewAction(ID_APP_EXIT);
     NewAction(ID_EDIT_FUNCTION)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    // Nothing in the program cuts, copies, pastes or undoes: these stay
-    // disabled, and so their keys do nothing.
+    // Copy puts the active window's picture on the clipboard; nothing in
+    // the program cuts, pastes or undoes: these stay disabled, and so their
+    // keys do nothing.
     NewAction(ID_EDIT_CUT, QStringLiteral("cut"))
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     NewAction(ID_EDIT_COPY, QStringLiteral("copy"))
@@ -79,8 +81,12 @@ void CCommandMenus::CreateActions() {
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
     NewAction(ID_NEXT_PANE)->setShortcut(QKeySequence(Qt::Key_F6));
     NewAction(ID_PREV_PANE)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_NEXT_PANE, ID_PREV_PANE})
+    for (int id : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_NEXT_PANE, ID_PREV_PANE})
         m_actions[id]->setEnabled(false);
+    // Ctrl+= too: on many keyboards + is Shift+=.
+    NewAction(ID_VIEW_ZOOM_IN)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    NewAction(ID_VIEW_ZOOM_OUT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    NewAction(ID_VIEW_ZOOM_HOME)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::Key_Home)});
     NewAction(ID_VIEW_TOOLBAR)->setCheckable(true);
     NewAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
     NewAction(ID_WINDOW_NEW);
@@ -105,8 +111,12 @@ void CCommandMenus::CreateLanguageActions() {
     }
 }
 
-void CCommandMenus::AddViewMenu() {
+void CCommandMenus::AddViewMenu(bool withDocument) {
     QMenu* view = m_window.menuBar()->addMenu(UiText("表示(&V)"));
+    if (withDocument) {
+        for (int id : {ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_VIEW_ZOOM_HOME}) view->addAction(m_actions[id]);
+        view->addSeparator();
+    }
     view->addAction(m_actions[ID_VIEW_TOOLBAR]);
     view->addAction(m_actions[ID_VIEW_STATUS_BAR]);
     view->addSeparator();
@@ -210,7 +220,7 @@ void CCommandMenus::AddRecentFiles(QMenu* menu) {
 void CCommandMenus::BuildMainMenu() {
     QMenuBar* bar = m_window.menuBar();
     AddFileMenu(false);
-    AddViewMenu();
+    AddViewMenu(false);
     QMenu* help = bar->addMenu(UiText("ヘルプ(&H)"));
     help->addAction(m_actions[ID_APP_ABOUT]);
     help->addAction(m_actions[ID_HELP_CONTENTS]);
@@ -221,7 +231,8 @@ void CCommandMenus::BuildDocumentMenu() {
     AddFileMenu(true);
     QMenu* edit = bar->addMenu(UiText("編集(&E)"));
     edit->addAction(m_actions[ID_EDIT_FUNCTION]);
-    AddViewMenu();
+    edit->addAction(m_actions[ID_EDIT_COPY]);
+    AddViewMenu(true);
     m_pWindowMenu = bar->addMenu(UiText("ウィンドウ(&W)"));
     connect(m_pWindowMenu, &QMenu::aboutToShow, this, &CCommandMenus::FillWindowMenu);
     FillWindowMenu();

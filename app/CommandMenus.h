@@ -53,7 +53,7 @@ private:
     QMenu* AddFileMenu(bool withDocument);
     void AddRecentFiles(QMenu* menu);
     void CreateLanguageActions();
-    void AddViewMenu();
+    void AddViewMenu(bool withDocument);
     void FillWindowMenu();
 
     QMainWindow& m_window;

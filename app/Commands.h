@@ -29,4 +29,8 @@ enum CommandId : int {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
     ID_FILE_EXPORT = 59500,  // our own: export the picture as PNG, SVG or PDF
+    // Our own: zoom the active window's picture, each window its own.
+    ID_VIEW_ZOOM_IN = 59510,
+    ID_VIEW_ZOOM_OUT = 59511,
+    ID_VIEW_ZOOM_HOME = 59512,
 };

@@ -41,9 +41,9 @@ bool CCurvilinearscopeApp::InitInstance(CCurvilinearscopeDoc& graphs) {
     return true;
 }
 
-bool CCurvilinearscopeApp::PrintGraphs(CCurvilinearscopeDoc& graphs) {
+int CCurvilinearscopeApp::PrintGraphs(CCurvilinearscopeDoc& graphs, const CCommandLineInfo& info) {
     CPrintCommands printing;
-    return printing.PrintModel(graphs, QStringLiteral("--graph"));
+    return printing.PrintModel(graphs, info, QStringLiteral("--graph"));
 }
 
 int CCurvilinearscopeApp::ExitInstance(int exitCode) {
@@ -52,7 +52,7 @@ int CCurvilinearscopeApp::ExitInstance(int exitCode) {
     return exitCode;
 }
 
-bool CCurvilinearscopeApp::PrintFile(const QString& path) {
+int CCurvilinearscopeApp::PrintFile(const CCommandLineInfo& info) {
     CPrintCommands printing;
-    return printing.PrintFile(path);
+    return printing.PrintFile(info);
 }

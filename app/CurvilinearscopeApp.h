@@ -10,6 +10,7 @@
 #include "app/ProductPage.h"
 
 class CCurvilinearscopeDoc;
+struct CCommandLineInfo;
 class CMainFrame;
 class QSettings;
 
@@ -31,10 +32,12 @@ public:
     bool InitInstance(CCurvilinearscopeDoc& graphs);
     // Shutdown: the daily web page. Returns the exit code.
     int ExitInstance(int exitCode);
-    // The command line's print switch: prints path on the default printer
-    // without showing any window.
-    bool PrintFile(const QString& path);
-    bool PrintGraphs(CCurvilinearscopeDoc& graphs);
+    // The command line's print switch: prints the file on the default
+    // printer without showing any window, with the picture options of the
+    // command line; the exit code (see CPrintCommands).
+    int PrintFile(const CCommandLineInfo& info);
+    // The same for the document of the command line's graphs.
+    int PrintGraphs(CCurvilinearscopeDoc& graphs, const CCommandLineInfo& info);
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
 

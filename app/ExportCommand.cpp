@@ -18,7 +18,13 @@ int RunExportCommand(const CCommandLineInfo& info, QString& errorText) {
         errorText = report.message;  // names the file already
         return 1;
     }
-    const QString error = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle);
+    const QString mistake = PictureOptionsMistake(info, model, source);
+    if (!mistake.isEmpty()) {
+        errorText = mistake;
+        return kExitOptionMistake;
+    }
+    const QString error =
+        ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle, info.view, info.spaceWindow);
     if (!error.isEmpty()) {
         errorText = error;
         return 1;

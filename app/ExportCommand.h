@@ -9,7 +9,9 @@ class CAppDocument;
 struct CCommandLineInfo;
 class QWidget;
 
-// Returns the exit code: 0 on success, 1 with a message in errorText.
+// Returns the exit code: 0 on success, 1 with a message in errorText, 2
+// when the document's picture is not what the options are for (--view,
+// --zoom, --tilt), with a message naming the option.
 int RunExportCommand(const CCommandLineInfo& info, QString& errorText);
 
 // Asks for the picture file, suggesting the document's name with ".png",

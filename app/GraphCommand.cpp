@@ -85,8 +85,13 @@ int RunGraphOutput(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QS
         errorText = report.message;
         return report.ok ? 0 : 1;
     }
+    const QString mistake = PictureOptionsMistake(info, model, QStringLiteral("--graph"));
+    if (!mistake.isEmpty()) {
+        errorText = mistake;
+        return kExitOptionMistake;
+    }
     LoadPictureFonts();
-    errorText = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle);
+    errorText = ExportPicture(model, info.exportPath, info.exportSize, info.exportAngle, info.view, info.spaceWindow);
     return errorText.isEmpty() ? 0 : 1;
 }
 

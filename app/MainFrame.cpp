@@ -16,6 +16,7 @@
 #include "app/ChildFrame.h"
 #include "app/CommandMenus.h"
 #include "app/Commands.h"
+#include "app/DocumentFileReport.h"
 #include "app/EnginePlatform.h"
 #include "app/ExportCommand.h"
 #include "app/HelpPath.h"
@@ -25,6 +26,7 @@
 #include "app/WindowPlacement.h"
 #include "document/DocumentFormat.h"
 #include "view/CurvilinearscopeView.h"
+#include "view/PictureCopy.h"
 
 namespace {
 
@@ -120,6 +122,15 @@ void CMainFrame::ConnectCommands() {
     connect(Action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this,
             [this] { m_printing.OnFilePrintPreview(ActiveView()); });
     connect(Action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, [this] { m_printing.OnFilePrintSetup(); });
+    on(ID_EDIT_COPY, &CMainFrame::OnEditCopy);
+    auto onView = [this](int id, void (CCurvilinearscopeView::*command)()) {
+        connect(Action(id), &QAction::triggered, this, [this, command] {
+            if (CCurvilinearscopeView* view = ActiveView()) (view->*command)();
+        });
+    };
+    onView(ID_VIEW_ZOOM_IN, &CCurvilinearscopeView::ZoomIn);
+    onView(ID_VIEW_ZOOM_OUT, &CCurvilinearscopeView::ZoomOut);
+    onView(ID_VIEW_ZOOM_HOME, &CCurvilinearscopeView::ZoomHome);
     connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
     connect(Action(ID_WINDOW_CASCADE), &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
     connect(Action(ID_WINDOW_TILE_HORZ), &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);
@@ -237,6 +248,12 @@ void CMainFrame::OnFileExport() {
 
 void CMainFrame::OnEditFunction() {
     if (CAppDocument* document = ActiveDocument()) document->OnEditFunction();
+}
+
+void CMainFrame::OnEditCopy() {
+    CCurvilinearscopeView* view = ActiveView();
+    // The one failure is a picture the memory ran out for.
+    if (view && !CopyShownPicture(*view)) Prompts().Message(this, OutOfMemoryText());
 }
 
 void CMainFrame::OnWindowNew() {

@@ -81,6 +81,7 @@ private:
     void OnFileSaveAs();
     void OnFileExport();
     void OnEditFunction();
+    void OnEditCopy();
     void OnWindowNew();
     void OnWindowArrange();
     void OnAppAbout();

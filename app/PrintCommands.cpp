@@ -6,16 +6,33 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cstdio>
+#include <new>
 
+#include "app/CommandLine.h"
 #include "app/DocumentFileReport.h"
 #include "app/Seams.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/Picture3D.h"
 #include "view/PictureExport.h"
+#include "view/PictureGeometry.h"
 #include "view/PicturePrint.h"
 
 namespace {
+
+// The exit codes of a print from the command line.
+constexpr int kPrinted = 0;
+constexpr int kNotPrinted = 1;
+// A plane window's samples for the printed square, made here and now;
+// nothing without a window.
+std::optional<WindowRecords> SamplesForPage(const CCurvilinearscopeDoc& doc, const std::optional<PlaneBounds>& window,
+                                            const QPrinter& printer) {
+    if (!window) return std::nullopt;
+    const int side = PictureSide(printer.width(), printer.height());
+    return SamplePlaneWindow(MakeWindowRequest(doc, *window, side, side));
+}
+
 // The preview covers most of the window it belongs to.
 constexpr double kPreviewShareOfWindow = 0.9;
 }  // namespace
@@ -63,33 +80,48 @@ void CPrintCommands::ForgetBusyPrinter() {
     if (m_pPrinter && m_pPrinter->paintingActive()) m_pPrinter.reset();
 }
 
-bool CPrintCommands::PrintFile(const QString& path) {
+int CPrintCommands::PrintFile(const CCommandLineInfo& info) {
+    const QString path = info.files.value(0);
     LoadPictureFonts();  // before a big document takes the memory
     CCurvilinearscopeDoc model;
     const FileReport report = OpenDocumentReport(path, model);
     if (!report.ok) {
         Prompts().Message(m_pParent, report.message);
-        return false;
+        return kNotPrinted;
     }
-    return PrintModel(model, path);
+    return PrintModel(model, info, path);
 }
 
-bool CPrintCommands::PrintModel(CCurvilinearscopeDoc& model, const QString& path) {
+int CPrintCommands::PrintModel(CCurvilinearscopeDoc& model, const CCommandLineInfo& info, const QString& path) {
+    const QString mistake = PictureOptionsMistake(info, model, path);
+    if (!mistake.isEmpty()) {
+        std::fputs(("curvilinearscope: " + mistake + '\n').toLocal8Bit().constData(), stderr);
+        return kExitOptionMistake;
+    }
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         Prompts().Message(m_pParent, QCoreApplication::translate("Print", "プリンタがインストールされていません。"));
-        return false;
+        return kNotPrinted;
     }
+    const std::optional<PlaneBounds>& window = info.view;
     CPicture3D picture3D;
-    switch (PrintPicture(Printer(), model, picture3D)) {
-    case PrintOutcome::Printed: return true;
+    picture3D.SetWindow(info.spaceWindow);
+    PrintOutcome outcome = PrintOutcome::OutOfMemory;
+    try {
+        const std::optional<WindowRecords> samples = SamplesForPage(model, window, Printer());
+        outcome =
+            PrintPicture(Printer(), model, picture3D, {window ? &*window : nullptr, samples ? &*samples : nullptr});
+    } catch (const std::bad_alloc&) {  // no memory for the window's samples
+    }
+    switch (outcome) {
+    case PrintOutcome::Printed: return kPrinted;
     case PrintOutcome::CannotPrint:
         Prompts().Message(m_pParent, QCoreApplication::translate("Print", "印刷できませんでした。"));
-        return false;
+        return kNotPrinted;
     case PrintOutcome::OutOfMemory:
         // The page went out without what did not fit; the text is the one a
         // file too big to open gets.
         Prompts().Message(m_pParent, FileFailureMessage(OutOfMemoryText(), path));
-        return false;
+        return kNotPrinted;
     }
-    return false;
+    return kNotPrinted;
 }

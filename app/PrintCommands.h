@@ -9,6 +9,7 @@
 
 class CCurvilinearscopeDoc;
 class CCurvilinearscopeView;
+struct CCommandLineInfo;
 class QPrinter;
 class QWidget;
 
@@ -28,10 +29,13 @@ public:
     void OnFilePrint(CCurvilinearscopeView* view);
     void OnFilePrintPreview(CCurvilinearscopeView* view);
     // Prints the file's picture on the default printer without showing any
-    // window; false (and a message) when it could not be printed whole.
-    bool PrintFile(const QString& path);
-    // The same for a document in memory; name is what a message calls it.
-    bool PrintModel(CCurvilinearscopeDoc& model, const QString& name);
+    // window, as the command line's --view, --zoom and --tilt ask. Returns
+    // the exit code: 0 printed, 1 not printed whole (with a message), 2 (the
+    // mistake on stderr) when those options do not suit the file.
+    int PrintFile(const CCommandLineInfo& info);
+    // The same for a document in memory (the command line's --graph); name
+    // is what a message calls it.
+    int PrintModel(CCurvilinearscopeDoc& model, const CCommandLineInfo& info, const QString& name);
 
 private:
     void ForgetBusyPrinter();

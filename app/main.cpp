@@ -92,10 +92,8 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinears
     InstallEnginePlatform(CurrentInterfaceLanguage());
     QSettings settings;
     CCurvilinearscopeApp application(settings);
-    if (info.action == CCommandLineInfo::FilePrint) {
-        const bool printed = graphs ? application.PrintGraphs(*graphs) : application.PrintFile(info.files.first());
-        return application.ExitInstance(printed ? 0 : 1);
-    }
+    if (info.action == CCommandLineInfo::FilePrint)
+        return application.ExitInstance(graphs ? application.PrintGraphs(*graphs, info) : application.PrintFile(info));
     if (!(graphs ? application.InitInstance(*graphs) : application.InitInstance(info.files)))
         return application.ExitInstance(1);
     return application.ExitInstance(app.exec());

@@ -36,6 +36,12 @@ protected:
 // no jump.
 bool JumpsBetween(CurveProbe& curve, double s0, const CurvePoint& p0, double s1, const CurvePoint& p1, double pixel);
 
+// The values a sampling keeps, from low to high: the document's range, or
+// the band of a window about the values it shows.
+struct ValueSpan {
+    double low, high;
+};
+
 // One pixel of the document's picture, whose axes run from -range to range
 // over 1000 pixels.
 constexpr double DocumentPixel(int32_t range) { return 2.0 * range / 1000.0; }

@@ -1,5 +1,7 @@
 #include "view/Axes3D.h"
 
+#include <cmath>
+
 #include "view/DrawSurface.h"
 #include "view/Rotation3D.h"
 
@@ -17,7 +19,8 @@ void BuildAxisRecords(int range, std::vector<SamplePoint>& axes) {
     }
 }
 
-void DrawAxisLetters(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical, int range) {
+void DrawAxisLetters(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical, int range,
+                     double limit) {
     const double far = AxisRange(range) + 2;
     struct Anchor {
         double x, y, z;
@@ -34,6 +37,7 @@ void DrawAxisLetters(CDrawSurface& dc, const CRotation3D& rotation, const CLogic
     const SurfaceFont oldFont = ownFont ? dc.SelectFont(font) : SurfaceFont{};
     for (const Anchor& a : anchors) {
         const RotatedPoint p = rotation.Rotate(a.x, a.y, a.z);
+        if (std::fabs(toLogical.Exact(p.x)) > limit || std::fabs(toLogical.Exact(p.z)) > limit) continue;
         dc.TextOut(toLogical(p.x), toLogical(p.z), a.letter);
     }
     if (ownFont) dc.SelectFont(oldFont);

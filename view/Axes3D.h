@@ -21,5 +21,7 @@ int AxisRange(int range);
 // x, y, z segment by segment from the far negative end.
 void BuildAxisRecords(int range, std::vector<SamplePoint>& axes);
 
-// Draws the three letters at the turned anchors, in black, font height 100.
-void DrawAxisLetters(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical, int range);
+// Draws the three letters at the turned anchors, in black, font height 100;
+// a letter whose anchor lies beyond ±limit (logical units) is left out.
+void DrawAxisLetters(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical, int range,
+                     double limit);

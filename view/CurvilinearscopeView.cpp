@@ -1,12 +1,14 @@
 #include "view/CurvilinearscopeView.h"
 
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QWheelEvent>
 #include <new>
 
 #include "document/CurvilinearscopeDoc.h"
@@ -14,21 +16,23 @@
 #include "view/PainterSurface.h"
 #include "view/Picture.h"
 #include "view/PicturePrint.h"
-#include "view/PointerReadout.h"
+#include "view/PlaneNavigator.h"
 
-namespace {
-constexpr double kDragRadiansPerPixel = 0.01;
-}  // namespace
-
-CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent) : QWidget(parent) {
+CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent)
+    : QWidget(parent), m_pNavigator(new CPlaneNavigator(*this)) {
     // The picture is drawn whole at every paint and re-centred on resize.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    connect(m_pNavigator, &CPlaneNavigator::contextMenuAsked, this, &CCurvilinearscopeView::ShowArrowMenu);
+    connect(&m_thinnedFrames, &CThinnedFrames::rested, this, qOverload<>(&QWidget::update));
 }
+
+bool CCurvilinearscopeView::ShowsSpace() const { return m_pDocument && m_pDocument->m_nDimension == DIM_SPACE; }
 
 void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
     m_pDocument = doc;
+    m_pNavigator->SetDocument(doc);
     m_memoryNotice.Forget();
     UpdateCursor();
     update();
@@ -37,7 +41,15 @@ void CCurvilinearscopeView::SetDocument(CCurvilinearscopeDoc* doc) {
 void CCurvilinearscopeView::OnUpdate() {
     // The picture may have changed between plane and space with the pointer
     // at rest over it: its shape follows at once, not at the next move.
+    m_pNavigator->DocumentChanged();
     UpdateCursor();
+    // The records may be new ones in the old place: rows are found anew.
+    m_picture3D.ForgetRecords();
+    update();
+}
+
+void CCurvilinearscopeView::OnTurned() {
+    if (ShowsSpace()) m_thinnedFrames.Interacting();
     update();
 }
 
@@ -50,19 +62,28 @@ void CCurvilinearscopeView::UpdateCursor() {
 
 void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const int stride = m_thinnedFrames.StrideForPaint();
+    m_picture3D.SetStride(stride);
+    QElapsedTimer clock;
+    clock.start();
     DrawOutcome outcome = DrawOutcome::OutOfMemory;
     try {
         outcome = PaintPicture(painter);
     } catch (const std::bad_alloc&) {  // beyond the picture (the frame's copy): the window as far as it came
         m_picture3D.ReleaseWorkMemory();
     }
-    NoteOutcome(outcome);
+    m_picture3D.SetStride(1);  // printing and the next paint at rest draw whole
+    m_thinnedFrames.Painted(stride, double(clock.nsecsElapsed()) / 1e6);
+    // A thinned frame that ran short of memory tells nothing of the whole picture.
+    if (stride == 1) NoteOutcome(outcome);
 }
 
 DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
     // Through an image of the screen's own pixels, which the surface can
     // draw lines into directly: a space picture of a million segments turns
     // in a fraction of a second instead of several.
+    PictureTarget target;
+    target.plane = m_pNavigator->Shown();
     const qreal ratio = devicePixelRatioF();
     QImage frame(size() * ratio, QImage::Format_RGB32);
     if (!frame.isNull()) {  // otherwise no memory for it: straight onto the window
@@ -72,14 +93,14 @@ DrawOutcome CCurvilinearscopeView::PaintPicture(QPainter& painter) {
         {
             QPainter framePainter(&frame);
             CPainterSurface surface(framePainter, rect());
-            outcome = DrawPicture(surface, m_pDocument, m_picture3D);
+            outcome = DrawPicture(surface, m_pDocument, m_picture3D, target);
         }
         painter.drawImage(0, 0, frame);
         return outcome;
     }
     painter.fillRect(rect(), Qt::white);
     CPainterSurface surface(painter, rect());
-    return DrawPicture(surface, m_pDocument, m_picture3D);
+    return DrawPicture(surface, m_pDocument, m_picture3D, target);
 }
 
 void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
@@ -92,7 +113,7 @@ void CCurvilinearscopeView::NoteOutcome(DrawOutcome outcome) {
 
 bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
     if (!m_pDocument) return false;
-    const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D);
+    const PrintOutcome outcome = PrintPicture(printer, *m_pDocument, m_picture3D, m_pNavigator->Shown());
     if (outcome == PrintOutcome::CannotPrint) return false;
     NoteOutcome(outcome == PrintOutcome::Printed ? DrawOutcome::Whole : DrawOutcome::OutOfMemory);
     return true;
@@ -101,8 +122,43 @@ bool CCurvilinearscopeView::PrintPage(QPrinter& printer) {
 void CCurvilinearscopeView::TurnPicture(double delta) {
     if (!m_pDocument) return;
     m_pDocument->m_dAngle += delta;
-    update();
+    OnTurned();
     emit angleChanged();
+}
+
+// The zoom commands (the View menu and its keys): the space window when the
+// view shows a space picture, the plane navigator otherwise.
+void CCurvilinearscopeView::ZoomIn() {
+    if (ShowsSpace())
+        ApplySpaceGesture({.zoom = CSpaceWindow::kZoomStep});
+    else
+        m_pNavigator->ZoomIn();
+}
+
+void CCurvilinearscopeView::ZoomOut() {
+    if (ShowsSpace())
+        ApplySpaceGesture({.zoom = 1 / CSpaceWindow::kZoomStep});
+    else
+        m_pNavigator->ZoomOut();
+}
+
+void CCurvilinearscopeView::ZoomHome() {
+    if (ShowsSpace())
+        ApplySpaceGesture({.home = true});
+    else
+        m_pNavigator->GoHome();
+}
+
+void CCurvilinearscopeView::ApplySpaceGesture(const SpaceGesture& gesture) {
+    if (!ShowsSpace()) return;
+    if (gesture.home) m_spaceWindow.Home();
+    m_spaceWindow.ZoomBy(gesture.zoom);
+    m_spaceWindow.TiltBy(gesture.tilt);
+    // The picture the window paints, prints and copies.
+    m_picture3D.SetWindow(m_spaceWindow);
+    m_thinnedFrames.Interacting();
+    if (gesture.turn != 0.0) TurnPicture(gesture.turn);
+    update();
 }
 
 void CCurvilinearscopeView::OnArrowCommand(int id) {
@@ -133,27 +189,32 @@ void CCurvilinearscopeView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     UpdateCursor();
     if (m_pDocument && m_pDocument->m_nDimension == DIM_PLANE) {
-        if (const auto world = PointerToWorld(width(), height(), at.x(), at.y(), m_pDocument->m_nRange))
-            emit statusMessage(PointerReadoutText(*world));
+        const QString readout = m_pNavigator->ReadoutText(at);
+        if (!readout.isEmpty()) emit statusMessage(readout);
     }
-    if (m_bDragging && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE && at.x() != m_nDragX) {
-        TurnPicture((at.x() - m_nDragX) * kDragRadiansPerPixel);
-        m_nDragX = at.x();
-    }
+    if (ShowsSpace())
+        if (const auto gesture = m_spaceGestures.Move(at)) ApplySpaceGesture(*gesture);
     QWidget::mouseMoveEvent(event);
 }
 
 void CCurvilinearscopeView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_pDocument && m_pDocument->m_nDimension == DIM_SPACE) {
-        m_bDragging = true;
-        m_nDragX = event->position().toPoint().x();
-    }
+    if (event->button() == Qt::LeftButton && ShowsSpace()) m_spaceGestures.Press(event->position().toPoint());
     QWidget::mousePressEvent(event);
 }
 
 void CCurvilinearscopeView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_bDragging = false;
+    if (event->button() == Qt::LeftButton) m_spaceGestures.Release();
     QWidget::mouseReleaseEvent(event);
+}
+
+void CCurvilinearscopeView::wheelEvent(QWheelEvent* event) {
+    if (ShowsSpace())
+        if (const auto gesture = m_spaceGestures.Wheel(*event)) {
+            ApplySpaceGesture(*gesture);
+            event->accept();
+            return;
+        }
+    QWidget::wheelEvent(event);
 }
 
 void CCurvilinearscopeView::keyPressEvent(QKeyEvent* event) {
@@ -165,8 +226,10 @@ void CCurvilinearscopeView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void CCurvilinearscopeView::contextMenuEvent(QContextMenuEvent* event) {
+void CCurvilinearscopeView::contextMenuEvent(QContextMenuEvent* event) { ShowArrowMenu(event->globalPos()); }
+
+void CCurvilinearscopeView::ShowArrowMenu(QPoint globalPos) {
     QMenu* menu = CreateArrowMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    menu->popup(globalPos);
 }

@@ -8,8 +8,12 @@
 #include "view/MemoryFailureNotice.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
+#include "view/SpaceGestures.h"
+#include "view/SpaceWindow.h"
+#include "view/ThinnedFrames.h"
 
 class CCurvilinearscopeDoc;
+class CPlaneNavigator;
 class QMenu;
 class QPrinter;
 
@@ -41,9 +45,28 @@ public:
     // about to show.
     QMenu* CreateArrowMenu(QWidget* parent);
 
+    // Zooming and panning the plane picture, this window's own (see
+    // PlaneNavigator.h); the document never changes by it.
+    CPlaneNavigator& Navigator() { return *m_pNavigator; }
+    // The View menu's zoom commands on this window's picture: about its
+    // centre, and back to the document's own view; a space picture's scale
+    // and tilt likewise.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomHome();
+    // The scale and tilt this window shows a space picture at; never part
+    // of the document.
+    const CSpaceWindow& SpaceWindow() const { return m_spaceWindow; }
+    // Zooms, tilts, turns or brings home the space picture (nothing for a
+    // plane one) and repaints; frames are thinned until the input rests.
+    void ApplySpaceGesture(const SpaceGesture& gesture);
+
 public slots:
-    // The document changed: repaint the whole picture.
+    // The document changed (not only its angle): repaint the whole picture.
     void OnUpdate();
+    // The document's angle changed, in this window or another of the
+    // document: repaint, thinned while the turning goes on.
+    void OnTurned();
 
 signals:
     // A text for the main window's status-bar message pane; an empty text
@@ -67,6 +90,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -75,15 +99,19 @@ private:
     void NoteOutcome(DrawOutcome outcome);
     // The cross-hair over a plane picture, the usual arrow otherwise.
     void UpdateCursor();
+    void ShowArrowMenu(QPoint globalPos);
     // Turns the space picture of the document by delta radians and repaints
     // this view; other views of the document repaint on angleChanged.
     void TurnPicture(double delta);
+    bool ShowsSpace() const;
 
     CCurvilinearscopeDoc* m_pDocument = nullptr;
     CMemoryFailureNotice m_memoryNotice;
     CPicture3D m_picture3D;
-    // Left-button drag in the space picture: the pointer's last x while
-    // dragging. The angle itself lives in the document only.
-    int m_nDragX = 0;
-    bool m_bDragging = false;
+    CPlaneNavigator* m_pNavigator;  // a child of the view
+    // The space picture's window, its gestures and the pacing of its frames;
+    // the angle itself lives in the document only.
+    CSpaceWindow m_spaceWindow;
+    CSpaceGestures m_spaceGestures;
+    CThinnedFrames m_thinnedFrames;
 };

@@ -5,14 +5,30 @@
 #include "base/VectorState.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "view/Picture2D.h"
+#include "view/Picture2DWindow.h"
 #include "view/Picture3D.h"
 #include "view/PictureGeometry.h"
 #include "view/PictureTitle.h"
 
 namespace {
 
-void DrawGraphsAndAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D, bool printing) {
+// The window to draw when it is not the document's own square.
+const PlaneBounds* ZoomedWindow(const PictureTarget& target, int range) {
+    const double r = range;
+    const PlaneBounds home{-r, r, -r, r};
+    const PlaneBounds* window = target.plane.window;
+    return window && !(*window == home) ? window : nullptr;
+}
+
+void DrawGraphsAndAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                       const PictureTarget& target) {
+    const bool printing = target.printing;
     if (doc.m_nDimension == DIM_PLANE) {
+        if (const PlaneBounds* window = ZoomedWindow(target, doc.m_nRange)) {
+            DrawAxes2DWindow(dc, *window, printing);
+            DrawGraphs2DWindow(dc, doc, *window, target.plane.records);
+            return;
+        }
         DrawAxes2D(dc, doc, printing);
         DrawGraphs2D(dc, doc);
     } else if (doc.m_nDimension == DIM_SPACE) {
@@ -46,7 +62,7 @@ DrawOutcome DrawPicture(CDrawSurface& dc, const CCurvilinearscopeDoc* doc, CPict
     dc.SetMapping(m.orgX, m.orgY, m.extX, m.extY);
     DrawOutcome outcome = DrawOutcome::Whole;
     try {
-        DrawGraphsAndAxes(dc, *doc, picture3D, target.printing);
+        DrawGraphsAndAxes(dc, *doc, picture3D, target);
     } catch (const std::bad_alloc&) {
         outcome = DrawOutcome::OutOfMemory;
         DrawWithLittleMemory(dc, *doc, picture3D);

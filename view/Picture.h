@@ -3,14 +3,24 @@
 // square, the plane or space picture, the title and legend. The screen, the
 // printer and the export all draw through here.
 
+#include "document/WindowSampling.h"
 #include "view/DrawSurface.h"
 
 class CCurvilinearscopeDoc;
 class CPicture3D;
 
+// What a plane picture shows: its window when that is another than the
+// document's own -R..R (nullptr or the home window: the document's own
+// picture), and the samples made for it (nullptr: the stored records).
+struct PlaneShown {
+    const PlaneBounds* window = nullptr;
+    const WindowRecords* records = nullptr;
+};
+
 struct PictureTarget {
     bool printing = false;  // the page's geometry and the printed grid colour
     SurfaceRect rectPrint;  // the page's drawing rectangle, device units (printing only)
+    PlaneShown plane;
 };
 
 // OutOfMemory: the memory ran out on the way (a big space picture needs

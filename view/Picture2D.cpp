@@ -7,14 +7,9 @@
 #include "document/CurvilinearscopeDoc.h"
 #include "view/DrawSurface.h"
 #include "view/PictureGeometry.h"
+#include "view/PlaneStyle.h"
 
 namespace {
-
-constexpr SurfaceColor kAxisColor{16, 16, 16};
-constexpr SurfaceColor kGridColor{192, 192, 192};
-constexpr SurfaceColor kPrintedGridColor{144, 144, 144};
-constexpr SurfaceFont kLabelFont{50, 400};
-constexpr int kCurveWidth = 10;
 
 std::u16string DecimalText(int value) {
     std::string s = std::to_string(value);
@@ -62,7 +57,7 @@ void DrawAxes2D(CDrawSurface& dc, const CCurvilinearscopeDoc& doc, bool printing
     const SurfacePen axisPen{1, kAxisColor};
     const SurfacePen gridPen{1, printing ? kPrintedGridColor : kGridColor};
     SurfacePen oldPen = dc.SelectPen(axisPen);
-    SurfaceColor oldColor = dc.SetTextColor({0, 0, 0});
+    SurfaceColor oldColor = dc.SetTextColor(kLabelColor);
     bool labelFont = dc.CanCreateFont(kLabelFont);
     SurfaceFont oldFont;
     if (labelFont) oldFont = dc.SelectFont(kLabelFont);

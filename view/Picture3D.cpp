@@ -10,6 +10,7 @@
 #include "view/DepthOrder.h"
 #include "view/PenTable3D.h"
 #include "view/Rotation3D.h"
+#include "view/SegmentClip.h"
 
 namespace {
 
@@ -20,6 +21,11 @@ constexpr size_t kParallelRecords = 65536;
 constexpr size_t kParallelLines = 4096;
 constexpr uint64_t kLeftOut = ~uint64_t(0);  // above every DepthSortKey
 constexpr double kMaxWorld = 1e6;
+// The pen family of a line cut away whole; no family has this number.
+constexpr uint8_t kOutside = 0xFF;
+static_assert(CPenTable3D::kFamilies < kOutside);
+// Half the side of the logical square the picture is cut at when zoomed in.
+constexpr double kSquareHalf = 1000.0;
 
 bool Bounded(double v) { return std::fabs(v) <= kMaxWorld; }  // false for NaN too
 
@@ -39,6 +45,7 @@ void CPicture3D::DrawAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc) {
     Scene3D scene;
     scene.range = doc.m_nRange;
     scene.angle = doc.m_dAngle;
+    scene.window = m_window;
     DrawScene(dc, scene);
 }
 
@@ -46,6 +53,8 @@ void CPicture3D::Draw(CDrawSurface& dc, const CCurvilinearscopeDoc& doc) {
     Scene3D scene;
     scene.range = doc.m_nRange;
     scene.angle = doc.m_dAngle;
+    scene.window = m_window;
+    scene.stride = m_stride;
     for (int k = 0; k < 3; ++k) {
         const CGraphDef& g = doc.m_graphs[k];
         if (!g.m_bShow || !g.m_pPoints || g.m_nPoints <= 0) continue;
@@ -69,16 +78,21 @@ void CPicture3D::DrawScene(CDrawSurface& dc, const Scene3D& scene) {
     // An angle that is not a number (a document never given one) would turn
     // every point into one; draw such a document unturned instead.
     const double angle = std::isfinite(scene.angle) ? scene.angle : 0.0;
-    // Tilted towards the viewer by π/4 about x; about z by the document's
-    // angle, less π/4 so that angle 0 shows x and y symmetrically.
-    const double tilt = std::atan(1.0);
-    const CRotation3D rotation(tilt, 0.0, angle - tilt);
-    const CLogicalScale toLogical(scene.range);
+    // Tilted towards the viewer about x by the window's tilt (π/4 at home);
+    // about z by the document's angle, less π/4 so that angle 0 shows x and
+    // y symmetrically.
+    const double quarterTurn = std::atan(1.0);
+    const CRotation3D rotation(scene.window.Tilt(), 0.0, angle - quarterTurn);
+    const CLogicalScale toLogical(scene.range, scene.window.Scale());
+    m_clip = scene.window.ClipsToSquare();
 
-    MakeKeys(rotation);
+    if (scene.stride > 1)
+        MakeThinnedKeys(rotation, scene.stride);
+    else
+        MakeKeys(rotation);
     SortKeys();
     DrawRecords(dc, rotation, toLogical);
-    DrawAxisLetters(dc, rotation, toLogical, scene.range);
+    DrawAxisLetters(dc, rotation, toLogical, scene.range, m_clip ? kSquareHalf : INFINITY);
 }
 
 void CPicture3D::CollectSources(const Scene3D& scene) {
@@ -118,6 +132,28 @@ void CPicture3D::MakeKeys(const CRotation3D& rotation) {
     });
 }
 
+void CPicture3D::MakeThinnedKeys(const CRotation3D& rotation, int stride) {
+    m_runs.clear();
+    m_runs.push_back({m_sources[0].begin, m_sources[0].begin + m_sources[0].count});  // the axes whole
+    for (int slot = 1; slot < 4; ++slot) {
+        const Source& s = m_sources[slot];
+        m_thinned.Select(slot - 1, s.points, s.count, stride, s.begin, m_runs);
+    }
+    size_t total = 0;
+    for (const RecordRun& run : m_runs) total += run.end - run.begin;
+    m_keys.resize(total);
+    size_t at = 0;
+    for (const RecordRun& run : m_runs) {
+        for (uint32_t g = run.begin; g < run.end; ++g) {
+            const SamplePoint& r = RecordAt(g);
+            m_keys[at++] = IsDrawableRecord(r) ? DepthSortKey(RecordDepth(rotation.Depth(r.fromX, r.fromY, r.fromZ),
+                                                                          rotation.Depth(r.x, r.y, r.z)),
+                                                              g)
+                                               : kLeftOut;
+        }
+    }
+}
+
 void CPicture3D::SortKeys() {
     SortFarthestFirst(m_keys);
     m_keys.erase(std::lower_bound(m_keys.begin(), m_keys.end(), kLeftOut), m_keys.end());
@@ -146,6 +182,11 @@ void CPicture3D::DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, cons
         TurnBatch(first, count, nearestFirst, rotation, toLogical);
         size_t run = 0;  // the first line of the current pen
         for (size_t k = 0; k < count; ++k) {
+            if (m_families[k] == kOutside) {
+                DrawRun(dc, run, k);
+                run = k + 1;
+                continue;
+            }
             const size_t i = nearestFirst ? n - 1 - (first + k) : first + k;
             const int recordLevel = static_cast<int>(i * CPenTable3D::kLevels / n);
             if (m_families[k] != family || recordLevel != level) {
@@ -179,10 +220,24 @@ void CPicture3D::TurnBatch(size_t first, size_t count, bool nearestFirst, const 
             const SamplePoint& r = record(k);
             const RotatedPoint a = rotation.Rotate(r.fromX, r.fromY, r.fromZ);
             const RotatedPoint b = rotation.Rotate(r.x, r.y, r.z);
-            m_lines[k] = {toLogical(a.x), toLogical(a.z), toLogical(b.x), toLogical(b.z)};
             m_families[k] = static_cast<uint8_t>(r.graphNumber);
+            if (m_clip)
+                ClipLine(k, a, b, toLogical);
+            else
+                m_lines[k] = {toLogical(a.x), toLogical(a.z), toLogical(b.x), toLogical(b.z)};
         }
     });
+}
+
+void CPicture3D::ClipLine(size_t k, const RotatedPoint& a, const RotatedPoint& b, const CLogicalScale& toLogical) {
+    static constexpr ClipBox kSquare{-kSquareHalf, kSquareHalf, -kSquareHalf, kSquareHalf};
+    double x1 = toLogical.Exact(a.x), y1 = toLogical.Exact(a.z), x2 = toLogical.Exact(b.x), y2 = toLogical.Exact(b.z);
+    if (!ClipSegment(x1, y1, x2, y2, kSquare)) {
+        m_families[k] = kOutside;
+        return;
+    }
+    m_lines[k] = {CLogicalScale::Units(x1), CLogicalScale::Units(y1), CLogicalScale::Units(x2),
+                  CLogicalScale::Units(y2)};
 }
 
 void CPicture3D::DrawRun(CDrawSurface& dc, size_t from, size_t to) {

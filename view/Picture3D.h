@@ -11,10 +11,13 @@
 #include "base/LargeMemory.h"
 #include "document/GraphDef.h"
 #include "view/DrawSurface.h"
+#include "view/SpaceWindow.h"
+#include "view/ThinnedRecords.h"
 
 class CCurvilinearscopeDoc;
 class CRotation3D;
 class CLogicalScale;
+struct RotatedPoint;
 
 // What the space picture reads from a document.
 struct Scene3D {
@@ -22,6 +25,10 @@ struct Scene3D {
     double angle = 0.0;  // rotation about the vertical axis, radians
     const SamplePoint* points[3] = {};
     size_t counts[3] = {};
+    CSpaceWindow window;  // the window's scale and tilt
+    // 1: every record. k > 1: a thinned frame of every k-th row (or record),
+    // drawn while the user turns, zooms or tilts; never the last picture.
+    int stride = 1;
 };
 
 // A record takes part in the picture only when its pen family exists and
@@ -42,6 +49,15 @@ public:
     void DrawAxes(CDrawSurface& dc, const CCurvilinearscopeDoc& doc);
     void DrawScene(CDrawSurface& dc, const Scene3D& scene);
 
+    // The scale and tilt of the window this picture belongs to (home
+    // unless set), for every later Draw and DrawAxes.
+    void SetWindow(const CSpaceWindow& window) { m_window = window; }
+    const CSpaceWindow& Window() const { return m_window; }
+    // The stride of the next Draws (see Scene3D); 1 draws the whole picture.
+    void SetStride(int stride) { m_stride = stride > 1 ? stride : 1; }
+    // The records changed: what was found about them is found again.
+    void ForgetRecords() { m_thinned.Forget(); }
+
     // Gives back the work arrays (the sort keys are 8 bytes a segment) when
     // no paint follows soon, as after an export's picture.
     void ReleaseWorkMemory();
@@ -55,12 +71,17 @@ private:
 
     void CollectSources(const Scene3D& scene);
     void MakeKeys(const CRotation3D& rotation);
+    // The keys of a thinned frame: only the records of m_runs.
+    void MakeThinnedKeys(const CRotation3D& rotation, int stride);
     void SortKeys();
     void DrawRecords(CDrawSurface& dc, const CRotation3D& rotation, const CLogicalScale& toLogical);
     // Turns the records first .. first+count-1 of the drawing order into
     // m_lines and m_families.
     void TurnBatch(size_t first, size_t count, bool nearestFirst, const CRotation3D& rotation,
                    const CLogicalScale& toLogical);
+    // As TurnBatch's line k, cut at the logical square; a line wholly
+    // outside it is marked to be left out.
+    void ClipLine(size_t k, const RotatedPoint& a, const RotatedPoint& b, const CLogicalScale& toLogical);
     void DrawRun(CDrawSurface& dc, size_t from, size_t to);
     const SamplePoint& RecordAt(uint32_t index) const;
 
@@ -71,4 +92,9 @@ private:
     std::vector<uint64_t, LargeAllocator<uint64_t>> m_keys;
     std::vector<SurfaceLine> m_lines;  // one batch of turned segments
     std::vector<uint8_t> m_families;   // the pen family of each
+    CSpaceWindow m_window;
+    int m_stride = 1;
+    bool m_clip = false;  // this paint cuts the lines at the logical square
+    CThinnedRecords m_thinned;
+    std::vector<RecordRun> m_runs;  // a thinned frame's records
 };

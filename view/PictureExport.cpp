@@ -14,6 +14,7 @@
 #include "view/PainterSurface.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
+#include "view/PictureGeometry.h"
 #include "view/WholeFile.h"
 
 namespace {
@@ -28,66 +29,44 @@ QString OutOfMemory(const QString& path) {
     return QCoreApplication::translate("DocumentFile", "メモリが不足しています。") + QLatin1Char('\n') + path;
 }
 
-constexpr int kPngQuality = 50;
-
 bool PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
-             bool textAsPaths = false) {
-    QPainter painter(&device);
-    if (!painter.isActive()) return false;  // no memory for the device's own buffers
-    DrawOutcome drawn = DrawOutcome::OutOfMemory;
-    try {
-        painter.fillRect(QRect(0, 0, size, size), Qt::white);
-        CPainterSurface surface(painter, QRect(0, 0, size, size));
-        surface.SetTextAsPaths(textAsPaths);
-        drawn = DrawPicture(surface, &doc, picture3D);
-    } catch (const std::bad_alloc&) {  // in the device's own drawing
-    }
-    return EndPainting(painter) == PaintingEnd::Ended && drawn == DrawOutcome::Whole;
+             const PlaneShown& plane, bool textAsPaths = false) {
+    return PaintPictureOn(device, QSize(size, size), doc, picture3D, plane, textAsPaths);
 }
 
 // Each format is made in memory first; only a whole picture reaches the file.
-bool MakePng(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
-    QImage image = RenderPicture(doc, size, picture3D);
+bool MakePng(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+             const PlaneShown& plane) {
+    QImage image = RenderPicture(doc, size, picture3D, plane);
     picture3D.ReleaseWorkMemory();  // the file is made with the keys gone
-    // zlib's middle levels: the default level takes twice as long for a
-    // file a tenth smaller.
-    return !image.isNull() && image.save(&out, "PNG", kPngQuality);
+    return !image.isNull() && image.save(&out, "PNG", kPicturePngQuality);
 }
 
-bool MakeSvg(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&out);
-    // 96 per inch, as browsers and editors read the file's millimetres.
-    svg.setResolution(96);
-    svg.setSize(QSize(size, size));
-    svg.setViewBox(QRect(0, 0, size, size));
-    svg.setTitle(QStringLiteral("Curvilinearscope"));
-    // Outlines: a viewer without our fonts still shows the same letters.
-    return PaintOn(svg, size, doc, picture3D, true);
-}
-
-bool MakePdf(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+bool MakePdf(QIODevice& out, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+             const PlaneShown& plane) {
     // One device unit per point: a page of size × size points, no margins.
     QPdfWriter pdf(&out);
     pdf.setResolution(72);
     pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size, size), QPageSize::Point, QString(), QPageSize::ExactMatch),
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     pdf.setTitle(QStringLiteral("Curvilinearscope"));
-    return PaintOn(pdf, size, doc, picture3D);
+    return PaintOn(pdf, size, doc, picture3D, plane);
 }
 
 // The file's bytes, or an empty array when the memory ran out.
-QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& doc) {
+QByteArray MakeFile(ExportFormat format, int size, const CCurvilinearscopeDoc& doc, const PlaneShown& plane,
+                    const CSpaceWindow& window) {
     QByteArray bytes;
     CMemoryFile buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     CPicture3D picture3D;
+    picture3D.SetWindow(window);
     bool made = false;
     try {
         switch (format) {
-        case ExportFormat::Png: made = MakePng(buffer, size, doc, picture3D); break;
-        case ExportFormat::Svg: made = MakeSvg(buffer, size, doc, picture3D); break;
-        case ExportFormat::Pdf: made = MakePdf(buffer, size, doc, picture3D); break;
+        case ExportFormat::Png: made = MakePng(buffer, size, doc, picture3D, plane); break;
+        case ExportFormat::Svg: made = WritePictureSvg(buffer, QSize(size, size), doc, picture3D, plane); break;
+        case ExportFormat::Pdf: made = MakePdf(buffer, size, doc, picture3D, plane); break;
         case ExportFormat::Unknown: break;
         }
     } catch (const std::bad_alloc&) {
@@ -109,7 +88,47 @@ private:
     double m_old;
 };
 
+// A plane window's samples for a square picture of sizePixels, made here
+// and now; nothing without a window.
+std::optional<WindowRecords> SamplesFor(const CCurvilinearscopeDoc& doc, const std::optional<PlaneBounds>& window,
+                                        int sizePixels) {
+    if (!window || doc.m_nDimension != DIM_PLANE) return std::nullopt;
+    const int side = PictureSide(sizePixels, sizePixels);
+    return SamplePlaneWindow(MakeWindowRequest(doc, *window, side, side));
+}
+
 }  // namespace
+
+bool PaintPictureOn(QPaintDevice& device, QSize size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                    const PlaneShown& plane, bool textAsPaths) {
+    QPainter painter(&device);
+    if (!painter.isActive()) return false;  // no memory for the device's own buffers
+    const QRect area(QPoint(0, 0), size);
+    DrawOutcome drawn = DrawOutcome::OutOfMemory;
+    try {
+        painter.fillRect(area, Qt::white);
+        CPainterSurface surface(painter, area);
+        surface.SetTextAsPaths(textAsPaths);
+        PictureTarget target;
+        target.plane = plane;
+        drawn = DrawPicture(surface, &doc, picture3D, target);
+    } catch (const std::bad_alloc&) {  // in the device's own drawing
+    }
+    return EndPainting(painter) == PaintingEnd::Ended && drawn == DrawOutcome::Whole;
+}
+
+bool WritePictureSvg(QIODevice& out, QSize size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                     const PlaneShown& plane) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    // 96 per inch, as browsers and editors read the file's millimetres.
+    svg.setResolution(96);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QStringLiteral("Curvilinearscope"));
+    // Outlines: a viewer without our fonts still shows the same letters.
+    return PaintPictureOn(svg, size, doc, picture3D, plane, true);
+}
 
 ExportFormat ExportFormatOf(const QString& path) {
     QString ext = QFileInfo(path).suffix().toLower();
@@ -119,9 +138,9 @@ ExportFormat ExportFormatOf(const QString& path) {
     return ExportFormat::Unknown;
 }
 
-QImage RenderPicture(const CCurvilinearscopeDoc& doc, int sizePixels, CPicture3D& picture3D) {
+QImage RenderPicture(const CCurvilinearscopeDoc& doc, int sizePixels, CPicture3D& picture3D, const PlaneShown& plane) {
     QImage image(sizePixels, sizePixels, QImage::Format_RGB32);  // null when there is no memory for it
-    if (image.isNull() || !PaintOn(image, sizePixels, doc, picture3D)) return QImage();
+    if (image.isNull() || !PaintOn(image, sizePixels, doc, picture3D, plane)) return QImage();
     return image;
 }
 
@@ -134,7 +153,8 @@ void LoadPictureFonts() {
     }
 }
 
-QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels, std::optional<double> angle) {
+QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePixels, std::optional<double> angle,
+                      const std::optional<PlaneBounds>& window, const CSpaceWindow& spaceWindow) {
     ExportFormat format = ExportFormatOf(path);
     if (format == ExportFormat::Unknown)
         return QCoreApplication::translate(
@@ -151,9 +171,12 @@ QString ExportPicture(CCurvilinearscopeDoc& doc, const QString& path, int sizePi
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return CannotWrite(path, file.errorString());
     QByteArray bytes;
-    {
+    try {
         AngleOverride turned(doc, angle);
-        bytes = MakeFile(format, sizePixels, doc);
+        const std::optional<WindowRecords> samples = SamplesFor(doc, window, sizePixels);
+        bytes = MakeFile(format, sizePixels, doc, {window ? &*window : nullptr, samples ? &*samples : nullptr},
+                         spaceWindow);
+    } catch (const std::bad_alloc&) {  // no memory for the window's samples
     }
     if (bytes.isEmpty()) {
         file.cancelWriting();

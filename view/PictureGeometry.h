@@ -22,6 +22,10 @@ struct PictureMapping {
     friend bool operator==(const PictureMapping&, const PictureMapping&) = default;
 };
 
+// The picture square's side in pixels on the screen for a client area of
+// width × height: 0.9 × the smaller side.
+inline int PictureSide(int width, int height) { return (width < height ? width : height) * 9 / 10; }
+
 // On the screen: a square of 0.9 × the smaller side of the client area,
 // centred on it.
 PictureMapping ScreenMapping(const SurfaceRect& client);

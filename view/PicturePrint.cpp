@@ -11,21 +11,23 @@
 SurfaceRect PrintRect(const QPrinter& printer) { return {0, 0, printer.width(), printer.height()}; }
 
 DrawOutcome DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CCurvilinearscopeDoc& doc,
-                            CPicture3D& picture3D) {
+                            CPicture3D& picture3D, const PlaneShown& plane) {
     SurfaceRect r = PrintRect(printer);
     CPainterSurface surface(painter, QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
     PictureTarget target;
     target.printing = true;
     target.rectPrint = r;
+    target.plane = plane;
     return DrawPicture(surface, &doc, picture3D, target);
 }
 
-PrintOutcome PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D) {
+PrintOutcome PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                          const PlaneShown& plane) {
     QPainter painter;
     if (!painter.begin(&printer)) return PrintOutcome::CannotPrint;
     DrawOutcome drawn = DrawOutcome::OutOfMemory;
     try {
-        drawn = DrawPrintedPage(painter, printer, doc, picture3D);
+        drawn = DrawPrintedPage(painter, printer, doc, picture3D, plane);
     } catch (const std::bad_alloc&) {  // in the printer's own work: the page as far as it came
         picture3D.ReleaseWorkMemory();
     }

@@ -16,7 +16,7 @@ SurfaceRect PrintRect(const QPrinter& printer);
 
 // Paints the page on a painter already begun on the printer.
 DrawOutcome DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CCurvilinearscopeDoc& doc,
-                            CPicture3D& picture3D);
+                            CPicture3D& picture3D, const PlaneShown& plane = {});
 
 // CannotPrint: the printer cannot be painted on (no such printer,
 // unwritable file). OutOfMemory: the page went out with what could be drawn
@@ -24,4 +24,6 @@ DrawOutcome DrawPrintedPage(QPainter& painter, const QPrinter& printer, const CC
 enum class PrintOutcome { Printed, CannotPrint, OutOfMemory };
 
 // Begins a painter on the printer, paints the page and ends it.
-PrintOutcome PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D);
+// plane: a plane picture's zoomed or panned window, as the view shows it.
+PrintOutcome PrintPicture(QPrinter& printer, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,
+                          const PlaneShown& plane = {});

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+#include "document/WindowSampling.h"
+#include "view/PictureGeometry.h"
+
 struct WorldPoint {
     double x, y;
 };
@@ -17,3 +20,12 @@ std::optional<WorldPoint> PointerToWorld(int width, int height, int px, int py, 
 
 // "X = %.1f, Y = %.1f"
 QString PointerReadoutText(const WorldPoint& p);
+
+// The same for a zoomed or panned window: its x span fills the square's
+// width and its y span the height, centred on the client area.
+std::optional<WorldPoint> PointerToWindow(int width, int height, double px, double py, const PlaneBounds& window);
+
+// "X = ..., Y = ..." with as many decimals as a pixel of the window needs
+// (one at least) for a square of `side` pixels.
+QString WindowReadoutText(const WorldPoint& p, const PlaneBounds& window, int side);
+

@@ -44,12 +44,17 @@ private:
 };
 
 // World value to the logical square: trunc(s * v * 100 + 0.1), with the range
-// factor s that makes -R..R span -1000..1000. Callers pass finite values of
-// bounded size only (see IsDrawableRecord), so the conversion cannot overflow.
+// factor s that makes -R..R span -1000..1000, times the window's zoom. Callers
+// pass finite values of bounded size only (see IsDrawableRecord); at a zoom
+// above 1 they take Exact, cut the segment at the square and convert with
+// Units, so the conversion cannot overflow.
 class CLogicalScale {
 public:
-    explicit CLogicalScale(int range) : m_scale(range == 5 ? 2.0 : range == 20 ? 0.5 : 1.0) {}
-    int operator()(double v) const { return static_cast<int>(m_scale * v * 100 + 0.1); }
+    explicit CLogicalScale(int range, double zoom = 1.0)
+        : m_scale((range == 5 ? 2.0 : range == 20 ? 0.5 : 1.0) * zoom) {}
+    int operator()(double v) const { return Units(Exact(v)); }
+    double Exact(double v) const { return m_scale * v * 100; }
+    static int Units(double exact) { return static_cast<int>(exact + 0.1); }
 
 private:
     double m_scale;

@@ -37,7 +37,7 @@ bool ExplicitRowScan::JumpsBefore(int32_t k, int32_t known) {
                        k + 1 < known && !BeginsAPiece(out[k + 1])};
     if (n.hasBefore) n.before[0] = out[k - 1].*value - out[k - 2].*value;
     if (n.hasAfter) n.after[0] = out[k + 1].*value - out[k].*value;
-    return JumpsInside(n, m_probe, m_pixel, m_range);
+    return JumpsInside(n, m_probe, m_pixel, m_span);
 }
 
 void ExplicitRowScan::Scan(int32_t end, int32_t known, const double* values, int32_t first) {

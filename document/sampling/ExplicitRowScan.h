@@ -16,8 +16,9 @@
 // and looks closer only where the slope turns by half a pixel or more.
 class ExplicitRowScan {
 public:
-    ExplicitRowScan(SamplePoint* out, double SamplePoint::*value, CurveProbe& probe, double pixel, double range)
-        : m_out(out), m_value(value), m_probe(probe), m_pixel(pixel), m_range(range) {}
+    ExplicitRowScan(SamplePoint* out, double SamplePoint::*value, CurveProbe& probe, double pixel,
+                    const ValueSpan& span)
+        : m_out(out), m_value(value), m_probe(probe), m_pixel(pixel), m_span(span) {}
 
     // Records 0 .. stored - 1 are stored and more may follow. `values`, if
     // not null, are the values of the last `count` of them, at hand in one
@@ -40,7 +41,7 @@ private:
     double SamplePoint::*const m_value;
     CurveProbe& m_probe;
     const double m_pixel;
-    const double m_range;
+    const ValueSpan m_span;
     int32_t m_next = 1;     // the record whose change is scanned next
     int32_t m_decided = 0;  // the intervals ending at records up to this one are decided
     double m_last = 0.0;    // the value of record m_next - 1

@@ -20,9 +20,9 @@ double Size(const double* d) {
 // An interval is suspicious when its change is more than a pixel and is
 // large beside its neighbours', or turns against a neighbour's slope
 // without following the trend the neighbours set (the turn of a smooth
-// curve follows it), or when the curve may leave the range inside.
+// curve follows it), or when the curve may leave the span inside.
 template <int N>
-bool Suspicious(const Neighbourhood<N>& n, double pixel, double range) {
+bool Suspicious(const Neighbourhood<N>& n, double pixel, const ValueSpan& span) {
     const double size = Size<N>(n.change);
     if (!(size > pixel)) {
         return false;  // too small to see, or not a number
@@ -31,7 +31,7 @@ bool Suspicious(const Neighbourhood<N>& n, double pixel, double range) {
     if (size > kLargeChange * neighbours) {
         return true;
     }
-    if (N == 1 && std::max(std::fabs(n.a.c[0]), std::fabs(n.b.c[0])) + size > range) {
+    if (N == 1 && (std::max(n.a.c[0], n.b.c[0]) + size > span.high || std::min(n.a.c[0], n.b.c[0]) - size < span.low)) {
         return true;
     }
     int c = 0;  // the coordinate that changes most
@@ -52,10 +52,10 @@ bool Suspicious(const Neighbourhood<N>& n, double pixel, double range) {
 }  // namespace
 
 template <int N>
-bool JumpsInside(const Neighbourhood<N>& n, CurveProbe& probe, double pixel, double range) {
-    return Suspicious(n, pixel, range) && JumpsBetween(probe, n.sA, n.a, n.sB, n.b, pixel);
+bool JumpsInside(const Neighbourhood<N>& n, CurveProbe& probe, double pixel, const ValueSpan& span) {
+    return Suspicious(n, pixel, span) && JumpsBetween(probe, n.sA, n.a, n.sB, n.b, pixel);
 }
 
-template bool JumpsInside<1>(const Neighbourhood<1>&, CurveProbe&, double, double);
-template bool JumpsInside<2>(const Neighbourhood<2>&, CurveProbe&, double, double);
-template bool JumpsInside<3>(const Neighbourhood<3>&, CurveProbe&, double, double);
+template bool JumpsInside<1>(const Neighbourhood<1>&, CurveProbe&, double, const ValueSpan&);
+template bool JumpsInside<2>(const Neighbourhood<2>&, CurveProbe&, double, const ValueSpan&);
+template bool JumpsInside<3>(const Neighbourhood<3>&, CurveProbe&, double, const ValueSpan&);

@@ -8,8 +8,8 @@
 
 #include "document/Continuity.h"
 
-// The range of a curve that has none.
-constexpr double kNoRange = std::numeric_limits<double>::infinity();
+// The span of a curve that keeps every value.
+constexpr ValueSpan kNoSpan{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
 
 // The neighbourhood of an interval a..b that the quick look found worth a
 // closer one: its ends, its change and those of the intervals beside it.
@@ -31,7 +31,7 @@ struct Neighbourhood {
 // suspicious when its change is more than a pixel and is large beside its
 // neighbours', or turns against a neighbour's slope without following the
 // trend the neighbours set (the turn of a smooth curve follows it), or,
-// with one coordinate and a `range`, when the curve may leave the range
+// with one coordinate and a `span`, when the curve may leave the span
 // inside.
 template <int N>
-[[gnu::noinline]] bool JumpsInside(const Neighbourhood<N>& n, CurveProbe& probe, double pixel, double range);
+[[gnu::noinline]] bool JumpsInside(const Neighbourhood<N>& n, CurveProbe& probe, double pixel, const ValueSpan& span);

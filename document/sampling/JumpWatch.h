@@ -92,7 +92,7 @@ private:
             n.before[c] = m_before[c];
             n.after[c] = after ? after[c] : 0.0;
         }
-        if (!JumpsInside(n, m_probe, m_pixel, kNoRange)) {
+        if (!JumpsInside(n, m_probe, m_pixel, kNoSpan)) {
             return false;
         }
         SamplePoint& end = m_out[m_indexB];

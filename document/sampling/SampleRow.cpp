@@ -18,12 +18,12 @@ namespace {
 constexpr double kPlaneSquaredThreshold = -0.01;
 constexpr double kSpaceSquaredThreshold = -0.02;
 
-// The left side's rule and the range test applied to the value v; false when
+// The left side's rule and the range test (low..high) applied to the value v; false when
 // the sample is skipped (and a new piece begins). A squared left side takes
 // the root as the power 0.5 of max(v, 0); a NaN passes the range test of a
 // plain left side and is kept. A left side other than plain or squared
 // stores nothing.
-inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double range) {
+inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double low, double high) {
     if (leftSide == LS_SQUARED) {
         if (v < threshold || std::isnan(v)) {
             return false;
@@ -32,7 +32,7 @@ inline bool ExplicitValue(double& v, int32_t leftSide, double threshold, double 
     } else if (leftSide != LS_PLAIN) {
         return false;
     }
-    return !(v > range || v < -range);
+    return !(v > high || v < low);
 }
 
 // Writes a row's records one after another, each from the end of the one
@@ -115,13 +115,13 @@ template <Dimension kDimension>
 class ExplicitProbe final : public CurveProbe {
 public:
     ExplicitProbe(CFunctionExpress& f, const ExplicitRows& rows)
-        : m_f(f), m_range(rows.range), m_leftSide(rows.leftSide) {}
+        : m_f(f), m_low(rows.spans.low), m_high(rows.spans.high), m_leftSide(rows.leftSide) {}
 
     bool At(double x, CurvePoint& point) override {
         m_f.m_x = x;
         double v = 0.0;
         if (!m_f.EvaluateNumber(v) || std::isnan(v) ||
-            !ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range)) {
+            !ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_low, m_high)) {
             return false;
         }
         point = {{v, 0.0, 0.0}};
@@ -130,7 +130,8 @@ public:
 
 private:
     CFunctionExpress& m_f;
-    const double m_range;
+    const double m_low;
+    const double m_high;
     const int32_t m_leftSide;
 };
 
@@ -154,12 +155,17 @@ public:
     static constexpr bool kPlane = kDimension == DIM_PLANE;
 
     ExplicitRecords(const ExplicitRows& rows, double y, SamplePoint* out, int32_t room)
-        : m_y(y), m_range(rows.range), m_leftSide(rows.leftSide), m_room(room), m_writer(out, rows.number) {}
+        : m_y(y),
+          m_low(rows.spans.low),
+          m_high(rows.spans.high),
+          m_leftSide(rows.leftSide),
+          m_room(room),
+          m_writer(out, rows.number) {}
 
     // The sample f(x) = v; `valued` is false when it has no number.
     void Take(double x, double v, bool valued) {
-        const bool kept = kPlain ? !(v > m_range || v < -m_range)
-                                 : ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_range);
+        const bool kept = kPlain ? !(v > m_high || v < m_low)
+                                 : ExplicitValue(v, m_leftSide, kSquaredThreshold<kDimension>, m_low, m_high);
         if (!valued || !kept) {
             m_newPiece = true;
             return;
@@ -178,7 +184,8 @@ public:
 
 private:
     const double m_y;
-    const double m_range;
+    const double m_low;
+    const double m_high;
     const int32_t m_leftSide;
     const int32_t m_room;
     RecordWriter m_writer;
@@ -191,9 +198,8 @@ private:
 template <class Records, class Scan, class Ticker>
 RowSampled ExplicitRowPerSample(CFunctionExpress& f, const ExplicitRows& rows, Records records, Scan& scan,
                                 Ticker& ticker) {
-    const double r = rows.range;
     bool finished = true;
-    for (double x = -r; x <= r && records.HasRoom(); x += rows.step) {
+    for (double x = rows.spans.first; x <= rows.spans.last && records.HasRoom(); x += rows.step) {
         if (!ticker.Tick()) {
             finished = false;
             break;
@@ -259,7 +265,7 @@ RowSampled ExplicitRow(CFunctionExpress& f, const ExplicitRows& rows, double y, 
     }
     ExplicitProbe<kDimension> probe(f, rows);
     ExplicitRowScan scan(out, kDimension == DIM_PLANE ? &SamplePoint::y : &SamplePoint::z, probe, rows.pixel,
-                         rows.range);
+                         {rows.spans.low, rows.spans.high});
     return ExplicitRowScanned<kDimension>(f, rows, y, out, room, scan, ticker);
 }
 
@@ -488,6 +494,16 @@ bool SurfaceFormulas::Compile() { return x->Compile() && y->Compile() && z->Comp
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
                                SampleTicker& ticker) {
     return ParametricRow(f, rows, v, out, room, ticker);
+}
+
+RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker) {
+    return ParametricRow(f, rows, 0.0, out, room, ticker);
+}
+
+RowSampled SampleParametricRow(PolarFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker) {
+    return ParametricRow(f, rows, 0.0, out, room, ticker);
 }
 
 bool SampleCurveSlot(CGraphDef& graph, CurveFormulas& f, SamplePoint* out, int32_t capacity, double pixel,

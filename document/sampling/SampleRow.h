@@ -41,13 +41,30 @@ struct RowSampled {
     bool finished;   // false when the ticker asked to cancel
 };
 
-// What every row of an explicit graph shares: x runs from -range by `step`
-// while x <= range. Plane records are (x, f(x), 0) with slot number 0,
-// space records (x, y, f(x, y)) with the slot's number. A jump smaller than
-// `pixel` is not looked for: one pixel of the document's picture.
+// What every row of an explicit graph shares: x runs over the spans by
+// `step` (the document's own from -range while x <= range), and a value
+// outside them is left out. Plane records are (x, f(x), 0) with slot number
+// 0, space records (x, y, f(x, y)) with the slot's number. A jump smaller
+// than `pixel` is not looked for: one pixel of the picture sampled for.
 struct ExplicitRows {
+    // The spans of a row: x from `first` while x <= `last`, values kept
+    // from `low` to `high`. The document's own are its range.
+    struct Spans {
+        double first, last, low, high;
+    };
+    static constexpr Spans RangeSpans(int32_t range) {
+        const double r = range;
+        return {-r, r, -r, r};
+    }
+
     ExplicitRows(Dimension dimension, int32_t range, double step, int32_t leftSide, int32_t number,
                  RowEvaluation evaluation = RowEvaluation::Batched, JumpTest jumps = JumpTest::On)
+        : ExplicitRows(dimension, range, step, leftSide, number, evaluation, jumps, RangeSpans(range),
+                       DocumentPixel(range)) {}
+    // The rows of a window other than the document's: its spans, and one
+    // pixel of the window in the units of the values.
+    ExplicitRows(Dimension dimension, int32_t range, double step, int32_t leftSide, int32_t number,
+                 RowEvaluation evaluation, JumpTest jumps, const Spans& spans, double pixel)
         : dimension(dimension),
           range(range),
           step(step),
@@ -55,8 +72,9 @@ struct ExplicitRows {
           number(number),
           evaluation(evaluation),
           jumps(jumps),
-          pixel(DocumentPixel(range)),
-          xs(-static_cast<double>(range), range, step) {}
+          pixel(pixel),
+          spans(spans),
+          xs(spans.first, spans.last, step) {}
 
     Dimension dimension;
     int32_t range;
@@ -66,6 +84,7 @@ struct ExplicitRows {
     RowEvaluation evaluation;
     JumpTest jumps;
     double pixel;
+    Spans spans;
     RowAxis xs;  // x along every row
 };
 
@@ -131,10 +150,15 @@ struct SurfaceFormulas {
     std::unique_ptr<CParameterExpress3d> x, y, z;
 };
 
-// Samples the compiled formulas along the surface's row at v. A
+// Samples the compiled formulas along a plane curve's one row (x(t), y(t)
+// or r(t)), or along the surface's row at v. A
 // sample whose formulas have no value is skipped without breaking the
 // piece, a sample the curve jumps to begins a new one; when u no longer
 // moves the row ends there.
+RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker);
+RowSampled SampleParametricRow(PolarFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker);
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
                                SampleTicker& ticker);
 // The same, uncounted and never cancelled, for a row sampled on a thread of

@@ -254,50 +254,6 @@ Move the cursor down</translation>
         <translation>--print and --export cannot be combined.</translation>
     </message>
     <message>
-        <source>使い方:
-  curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
-                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
-  curvilinearscope --help | --version
-
-ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
-印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
-(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
---points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
-一つずつタブ区切りの行で出力します。
---language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
---graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
-n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
-"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
-"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
-"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
-</source>
-        <translation>Usage:
-  curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
-                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
-  curvilinearscope --help | --version
-
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture.
---points prints the roots, minima, maxima, intersections and y-intercepts of the
-explicit graphs of a 2D picture in its range, one tab-separated line each.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
---graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
-is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
-"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
-"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
-"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
-</translation>
-    </message>
-    <message>
         <source>--3d、--range、--save は --graph と一緒に使います。</source>
         <translation>--3d, --range and --save belong to --graph.</translation>
     </message>
@@ -338,6 +294,8 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
         <translation>Sampling</translation>
     </message>
     <message>
+    </message>
+    <message>
         <source>--points には文書ファイルをちょうど一つ指定してください。</source>
         <translation>--points needs exactly one document file.</translation>
     </message>
@@ -348,6 +306,92 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
     <message>
         <source>不明なオプションです: %1</source>
         <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>--view は --export か --print と一緒に使います。</source>
+        <translation>--view belongs to --export and --print.</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は --export か --print と一緒に使います。</source>
+        <translation>--zoom and --tilt belong to --export or --print.</translation>
+    </message>
+    <message>
+        <source>--zoom には %1 から %2 までの倍率を指定してください。</source>
+        <translation>--zoom needs a factor from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>--tilt には 0 (横) から %1 (真上) までのラジアンの数値を指定してください。</source>
+        <translation>--tilt needs a number of radians from 0 (side) to %1 (above).</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は3次元の図にだけ使えます: %1</source>
+        <translation>--zoom and --tilt need a space picture: %1</translation>
+    </message>
+    <message>
+        <source>使い方:
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
+  curvilinearscope --help | --version
+
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。--view は
+平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。
+--zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から
+真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。
+--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
+一つずつタブ区切りの行で出力します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
+--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
+n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
+"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
+</source>
+        <translation>Usage:
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
+  curvilinearscope --help | --version
+
+Without a file the program starts with a new document. --print prints the file on the
+default printer. --export writes the picture of the file as a square image of PIXELS
+(default %1) without opening a window; --angle turns a space picture. --view shows the part
+XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
+--zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
+side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
+--points prints the roots, minima, maxima, intersections and y-intercepts of the
+explicit graphs of a 2D picture in its range, one tab-separated line each.
+--language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+--graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
+is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
+"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
+"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
+"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
+</translation>
+    </message>
+    <message>
+        <source>--view には XMIN &lt; XMAX、YMIN &lt; YMAX となる四つの数 XMIN,XMAX,YMIN,YMAX を指定してください。</source>
+        <translation>--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN &lt; XMAX and YMIN &lt; YMAX.</translation>
+    </message>
+    <message>
+        <source>--view は平面の図にだけ使えます。この図は3次元の図です。</source>
+        <translation>--view belongs to a plane picture; this is a space picture.</translation>
+    </message>
+    <message>
+        <source>--view: 範囲 %4 では、各辺の幅を %1 から %2 まで、中心を 0 から %3 以内にしてください。</source>
+        <translation>--view: each side must be from %1 to %2 wide and centred within %3 of 0 for a range of %4.</translation>
     </message>
 </context>
 <context>
@@ -616,6 +660,46 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
         <source>バージョン情報</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>コピー	Ctrl+C(&amp;C)</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>拡大	Ctrl++(&amp;I)</source>
+        <translation>Zoom &amp;In	Ctrl++</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に拡大 (Ctrl+ホイールでポインタを中心に、右ドラッグで囲んだ範囲を拡大)</source>
+        <translation>Zoom in about the centre of the picture (Ctrl+wheel zooms about the pointer, a right drag into its rectangle)</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>縮小	Ctrl+-(&amp;O)</source>
+        <translation>Zoom &amp;Out	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に縮小 (左ドラッグで図を移動)</source>
+        <translation>Zoom out about the centre of the picture (a left drag moves the picture)</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>元の表示	Ctrl+0(&amp;H)</source>
+        <translation>&amp;Home View	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>図を文書の範囲の表示に戻す (Home キーでも)</source>
+        <translation>Show the document&apos;s own range again (also the Home key)</translation>
+    </message>
+    <message>
+        <source>元の表示</source>
+        <translation>Home View</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -686,6 +770,13 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
     <message>
         <source>画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)</source>
         <translation>The image size %1 is out of range (%2 to %3 pixels)</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 is a 3D picture: --points works on 2D pictures only.</translation>
     </message>
 </context>
 <context>
@@ -783,13 +874,6 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
     <message>
         <source>表示言語を選びます。</source>
         <translation>Choose the display language.</translation>
-    </message>
-</context>
-<context>
-    <name>PointsCommand</name>
-    <message>
-        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
-        <translation>%1 is a 3D picture: --points works on 2D pictures only.</translation>
     </message>
 </context>
 </TS>

@@ -254,50 +254,6 @@
         <translation>--print 和 --export 不能同时使用。</translation>
     </message>
     <message>
-        <source>使い方:
-  curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
-                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
-  curvilinearscope --help | --version
-
-ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
-印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
-(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。
---points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
-一つずつタブ区切りの行で出力します。
---language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
---graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
-n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
-"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
-"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
-"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
-</source>
-        <translation>用法：
-  curvilinearscope [FILE.crv...]
-  curvilinearscope -p|--print FILE.crv
-  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
-                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
-  curvilinearscope --help | --version
-
-不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
---export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
-(默认 %1)；--angle 旋转空间图形。
---points 输出二维图形在其范围内各显式图形的根、极小值、极大值、交点和 y 轴截距，
-每个点一行，以制表符分隔。
---language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
---graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 SPEC，
-按公式的写法书写："y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
-"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25"（其他方程均为隐函数）、"z = x*y/10"、
-"x*x+y*y+z*z = 64"，或只写 f 表示 y = f（z = f）；";" 之后的子句："step H"、
-"t A..B step H"、"u A..B step H"、"v A..B step H"。--save 保存该文档。
-</translation>
-    </message>
-    <message>
         <source>--3d、--range、--save は --graph と一緒に使います。</source>
         <translation>--3d、--range 和 --save 只能与 --graph 一起使用。</translation>
     </message>
@@ -338,6 +294,8 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
         <translation>正在采样</translation>
     </message>
     <message>
+    </message>
+    <message>
         <source>--points には文書ファイルをちょうど一つ指定してください。</source>
         <translation>--points 需要且只需要一个文档文件。</translation>
     </message>
@@ -348,6 +306,92 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
     <message>
         <source>不明なオプションです: %1</source>
         <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <source>--view は --export か --print と一緒に使います。</source>
+        <translation>--view 只用于 --export 和 --print。</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は --export か --print と一緒に使います。</source>
+        <translation>--zoom 和 --tilt 只能与 --export 或 --print 一起使用。</translation>
+    </message>
+    <message>
+        <source>--zoom には %1 から %2 までの倍率を指定してください。</source>
+        <translation>--zoom 需要 %1 到 %2 之间的倍数。</translation>
+    </message>
+    <message>
+        <source>--tilt には 0 (横) から %1 (真上) までのラジアンの数値を指定してください。</source>
+        <translation>--tilt 需要 0 (侧面) 到 %1 (上方) 之间的弧度值。</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は3次元の図にだけ使えます: %1</source>
+        <translation>--zoom 和 --tilt 只适用于空间图形：%1</translation>
+    </message>
+    <message>
+        <source>使い方:
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
+  curvilinearscope --help | --version
+
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。--view は
+平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。
+--zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から
+真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。
+--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
+一つずつタブ区切りの行で出力します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
+--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
+n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
+"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
+</source>
+        <translation>用法：
+  curvilinearscope [FILE.crv...]
+  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
+                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
+                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+  curvilinearscope --points FILE.crv
+  curvilinearscope --help | --version
+
+不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
+--export 不打开窗口，把文件的图形写成边长为 PIXELS 的正方形图像
+(默认 %1)；--angle 旋转空间图形。--view 显示平面图形中 XMIN..XMAX、YMIN..YMAX
+的部分，如同放大后的窗口。
+--zoom 以中心缩放空间图形 (%2 到 %3)，--tilt 从侧面 (0) 到上方 (%4) 倾斜视角，
+与窗口中的显示相同；不指定时为 1 和 0.785398。
+--points 输出二维图形在其范围内各显式图形的根、极小值、极大值、交点和 y 轴截距，
+每个点一行，以制表符分隔。
+--language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
+--graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 SPEC，
+按公式的写法书写："y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25"（其他方程均为隐函数）、"z = x*y/10"、
+"x*x+y*y+z*z = 64"，或只写 f 表示 y = f（z = f）；";" 之后的子句："step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save 保存该文档。
+</translation>
+    </message>
+    <message>
+        <source>--view には XMIN &lt; XMAX、YMIN &lt; YMAX となる四つの数 XMIN,XMAX,YMIN,YMAX を指定してください。</source>
+        <translation>--view 需要四个数 XMIN,XMAX,YMIN,YMAX，且 XMIN &lt; XMAX、YMIN &lt; YMAX。</translation>
+    </message>
+    <message>
+        <source>--view は平面の図にだけ使えます。この図は3次元の図です。</source>
+        <translation>--view 只用于平面图形；此文件是空间图形。</translation>
+    </message>
+    <message>
+        <source>--view: 範囲 %4 では、各辺の幅を %1 から %2 まで、中心を 0 から %3 以内にしてください。</source>
+        <translation>--view：范围为 %4 时，每一边的宽度须在 %1 到 %2 之间，且中心与 0 的距离不超过 %3。</translation>
     </message>
 </context>
 <context>
@@ -616,6 +660,46 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
         <source>バージョン情報</source>
         <translation>关于</translation>
     </message>
+    <message>
+        <source>コピー	Ctrl+C(&amp;C)</source>
+        <translation>复制	Ctrl+C(&amp;C)</translation>
+    </message>
+    <message>
+        <source>拡大	Ctrl++(&amp;I)</source>
+        <translation>放大	Ctrl++(&amp;I)</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に拡大 (Ctrl+ホイールでポインタを中心に、右ドラッグで囲んだ範囲を拡大)</source>
+        <translation>以图的中心放大（Ctrl+滚轮以指针为中心放大，右键拖动放大所框的范围）</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>縮小	Ctrl+-(&amp;O)</source>
+        <translation>缩小	Ctrl+-(&amp;O)</translation>
+    </message>
+    <message>
+        <source>図を中央を中心に縮小 (左ドラッグで図を移動)</source>
+        <translation>以图的中心缩小（左键拖动移动图）</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>元の表示	Ctrl+0(&amp;H)</source>
+        <translation>原始视图	Ctrl+0(&amp;H)</translation>
+    </message>
+    <message>
+        <source>図を文書の範囲の表示に戻す (Home キーでも)</source>
+        <translation>恢复文档自身范围的显示（也可按 Home 键）</translation>
+    </message>
+    <message>
+        <source>元の表示</source>
+        <translation>原始视图</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -686,6 +770,13 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
     <message>
         <source>画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)</source>
         <translation>图像大小 %1 超出范围 (%2 到 %3 像素)</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 是三维图形：--points 只适用于二维图形。</translation>
     </message>
 </context>
 <context>
@@ -783,13 +874,6 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
     <message>
         <source>表示言語を選びます。</source>
         <translation>选择界面语言。</translation>
-    </message>
-</context>
-<context>
-    <name>PointsCommand</name>
-    <message>
-        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
-        <translation>%1 是三维图形：--points 只适用于二维图形。</translation>
     </message>
 </context>
 </TS>

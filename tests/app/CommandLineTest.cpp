@@ -58,10 +58,25 @@ TEST(CommandLine, ExportWithSizeAndAngle) {
     EXPECT_DOUBLE_EQ(*info.exportAngle, -0.5);
     EXPECT_EQ(info.files, QStringList{"doc.crv"});
 
+    EXPECT_TRUE(info.spaceWindow.AtHome());
+    EXPECT_FALSE(info.spaceOptions);
+
+    info = Parse({"-p", "--zoom", "2.5", "--tilt", "1.5708", "doc.crv"});
+    ASSERT_EQ(info.action, CCommandLineInfo::FilePrint) << info.error.toStdString();
+    EXPECT_EQ(info.spaceWindow.Scale(), 2.5);
+    EXPECT_EQ(info.spaceWindow.Tilt(), CSpaceWindow::kMaxTilt) << "π/2 as the usage writes it";
+    EXPECT_TRUE(info.spaceOptions);
+
     info = Parse({"doc.crv", "--export", "OUT.PNG"});
     ASSERT_EQ(info.action, CCommandLineInfo::Export);
     EXPECT_EQ(info.exportSize, kExportDefaultSize);
     EXPECT_FALSE(info.exportAngle.has_value());
+    EXPECT_FALSE(info.view.has_value());
+
+    info = Parse({"-p", "--view", "-1.5,2,-3e-2,4", "doc.crv"});
+    ASSERT_EQ(info.action, CCommandLineInfo::FilePrint) << info.error.toStdString();
+    ASSERT_TRUE(info.view.has_value());
+    EXPECT_EQ(*info.view, (PlaneBounds{-1.5, 2, -0.03, 4}));
 }
 
 TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
@@ -79,6 +94,8 @@ TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
     EXPECT_TRUE(noWindow({"--frobnicate"}));
     EXPECT_FALSE(noWindow({"--language", "en", "a.crv"}));
     EXPECT_FALSE(noWindow({"--language=ja"}));
+    EXPECT_FALSE(noWindow({"-p", "--zoom", "2", "--tilt=0.5", "a.crv"}));
+    EXPECT_FALSE(noWindow({"-p", "--view", "0,1,0,1", "--view=0,2,0,2", "a.crv"}));
     EXPECT_TRUE(noWindow({"--language", "fr"}));
     EXPECT_TRUE(noWindow({"--language"}));
     EXPECT_FALSE(noWindow({"--3d", "--range", "5", "--graph", "z = x", "--graph=y"}));
@@ -125,6 +142,19 @@ TEST(CommandLine, MistakesAreErrorsWithAMessage) {
         {"--graph", "y = x", "--save", "s.crv", "--export", "o.png"},
         {"--save", "s.crv", "a.crv"},  // --save writes graphs only
         {"--3d", "a.crv"},
+        {"--view", "0,1,0,1", "a.crv"},                         // --view without --export or --print
+        {"--export", "o.png", "--view", "0,1,0", "a.crv"},      // three numbers
+        {"--export", "o.png", "--view", "1,0,0,1", "a.crv"},    // XMIN >= XMAX
+        {"--export", "o.png", "--view", "0,1,inf,2", "a.crv"},  // not finite
+        {"-p", "--view", "0,x,0,1", "a.crv"},                   // not a number
+        {"--export", "out.png", "--zoom", "0", "a.crv"},
+        {"--export", "out.png", "--zoom", "-2", "a.crv"},
+        {"--export", "out.png", "--zoom", "inf", "a.crv"},
+        {"--export", "out.png", "--zoom", "big", "a.crv"},
+        {"-p", "--tilt", "1.6", "a.crv"},
+        {"-p", "--tilt", "-0.1", "a.crv"},
+        {"-p", "--tilt", "nan", "a.crv"},
+        {"--zoom", "2", "a.crv"},  // neither --export nor --print
     };
     for (const auto& args : bad) {
         const CCommandLineInfo info = Parse(args);

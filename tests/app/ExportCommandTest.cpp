@@ -72,6 +72,44 @@ TEST(ExportCommand, WritesAPictureOfTheAskedSize) {
     QSvgRenderer svg(dir.filePath("p.svg"));
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBox(), QRect(0, 0, 240, 240));
+
+    // A window of the plane: one that does not suit the document is a
+    // mistake of the command line, named, and writes nothing.
+    ASSERT_EQ(Export({"--export", dir.filePath("v.png"), "--size", "100", "--view", "-1,1,0,3", doc}, error), 0);
+    EXPECT_NE(QImage(dir.filePath("v.png")), image.scaled(100, 100));
+    for (const char* view : {"0,1e-9,0,1", "-150,150,0,1", "1e9,1000000001,0,1"}) {
+        EXPECT_EQ(Export({"--export", dir.filePath("w.png"), "--view", view, doc}, error), 2) << view;
+        EXPECT_TRUE(error.contains("--view")) << error.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("w.png")));
+    }
+    const QString surface = dir.filePath("surface.crv");
+    WriteSurfaceDocument(surface, 4);
+    EXPECT_EQ(Export({"--export", dir.filePath("w.png"), "--view", "0,1,0,1", surface}, error), 2);
+    EXPECT_TRUE(error.contains("--view")) << error.toStdString();
+}
+
+TEST(ExportCommand, ZoomAndTiltAreTheWindowsAndHomeIsTheDocumentsOwnPicture) {
+    QTemporaryDir dir;
+    const QString space = QStringLiteral(CRV_SOURCE_DIR "/examples/space-surface.crv");
+    auto exported = [&](const QString& name, QStringList options) {
+        QString error;
+        EXPECT_EQ(Export(QStringList{"--export", dir.filePath(name)} + options + QStringList{space}, error), 0)
+            << error.toStdString();
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray own = exported("own.png", {});
+    ASSERT_FALSE(own.isEmpty());
+    EXPECT_EQ(exported("home.png", {"--zoom", "1", "--tilt", "0.7853981633974483"}), own);
+    EXPECT_NE(exported("zoomed.png", {"--zoom", "2"}), own);
+    EXPECT_NE(exported("tilted.png", {"--tilt", "0.2"}), own);
+
+    const QString plane = dir.filePath("plane.crv");
+    WriteSampleDocument(plane);
+    QString error;
+    EXPECT_EQ(Export({"--export", dir.filePath("p.png"), "--tilt", "0.2", plane}, error), 2);
+    EXPECT_TRUE(error.contains("--zoom と --tilt") && error.contains(plane)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("p.png")));
 }
 
 TEST(ExportCommand, ABadFileFailsWithAMessageAndWritesNothing) {

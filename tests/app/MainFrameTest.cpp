@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 
 #include "FakeSeams.h"
@@ -24,6 +28,8 @@
 #include "expr/ExpressPlatform.h"
 #include "view/ArrowCommands.h"
 #include "view/CurvilinearscopeView.h"
+#include "view/PlaneNavigator.h"
+#include "view/SpaceWindow.h"
 
 namespace {
 struct Fixture {
@@ -50,14 +56,16 @@ TEST(MainFrame, MenusFollowWhetherADocumentIsOpen) {
     EXPECT_FALSE(frame->isWindowModified());
     EXPECT_TRUE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
     EXPECT_EQ(frame->Action(ID_EDIT_FUNCTION)->shortcut(), QKeySequence("Ctrl+M"));
-    // Nothing cuts, copies or pastes, with or without a document.
-    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    // Copy takes the picture; nothing cuts or pastes, with or without a document.
+    for (int id : {ID_EDIT_CUT, ID_EDIT_PASTE}) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    for (int id : {ID_EDIT_COPY, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_HOME}) EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
 
     frame->MdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(MenuTitles(frame), QStringList({"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
     EXPECT_EQ(frame->windowTitle(), "Curvilinearscope");
     EXPECT_FALSE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
+    EXPECT_FALSE(frame->Action(ID_EDIT_COPY)->isEnabled());
     EXPECT_TRUE(frame->DocumentManager().Documents().isEmpty());
 }
 
@@ -234,4 +242,51 @@ TEST(MainFrame, TheWindowComesBackWhereItWasLeftAndFitsTheScreen) {
     }
     CMainFrame frame(f.settings);
     EXPECT_TRUE(available.contains(frame.geometry())) << frame.width() << "x" << frame.height();
+}
+
+// Zooming is the window's own: it never marks the document modified, Save
+// writes the very same bytes, the document's other window stays at home, and
+// Copy puts the zoomed picture on the clipboard as PNG and SVG.
+TEST(MainFrame, ZoomingLeavesTheDocumentAsItWasAndCopyTakesTheZoomedPicture) {
+    Fixture f;
+    const QString path = f.dir.filePath("a.crv");
+    WriteSampleDocument(path);
+    const QByteArray before = ReadBytes(path);
+    ASSERT_TRUE(f.app.InitInstance({path}));
+    CMainFrame* frame = f.app.MainFrame();
+    auto activeView = [frame] { return qobject_cast<CChildFrame*>(frame->MdiArea()->activeSubWindow())->GetView(); };
+    CAppDocument* document = frame->DocumentManager().Documents().value(0);
+    CCurvilinearscopeView* first = activeView();
+    frame->Action(ID_WINDOW_NEW)->trigger();
+    CCurvilinearscopeView* second = activeView();
+    ASSERT_NE(first, second);
+    frame->Action(ID_VIEW_ZOOM_IN)->trigger();
+    second->Navigator().Show({1, 2, 3, 5});
+    EXPECT_FALSE(second->Navigator().Window().IsHome());
+    EXPECT_TRUE(first->Navigator().Window().IsHome()) << "each window zooms on its own";
+    EXPECT_FALSE(document->IsModified());
+    ASSERT_TRUE(document->OnSaveDocument(path));
+    EXPECT_EQ(ReadBytes(path), before);
+
+    QGuiApplication::clipboard()->clear();
+    frame->Action(ID_EDIT_COPY)->trigger();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(copied->data("image/png"), "PNG"));
+    EXPECT_EQ(png.size(), second->size());
+    EXPECT_TRUE(copied->data("image/svg+xml").contains("<svg"));
+    frame->Action(ID_VIEW_ZOOM_HOME)->trigger();
+    EXPECT_TRUE(second->Navigator().Window().IsHome());
+
+    // A space picture answers the same commands, Ctrl++ too, with its own scale.
+    document->Model().m_nDimension = DIM_SPACE;
+    document->UpdateAllViews();
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QTest::keyClick(second, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(second->SpaceWindow().Scale(), CSpaceWindow::kZoomStep);
+    EXPECT_TRUE(first->SpaceWindow().AtHome());
+    EXPECT_FALSE(document->IsModified());
 }

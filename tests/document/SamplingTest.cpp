@@ -10,9 +10,10 @@
 
 #include "SamplingReference.h"
 #include "SanitizerBuild.h"
+#include "document/Continuity.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
-#include "document/Continuity.h"
+#include "document/WindowSampling.h"
 #include "document/sampling/SampleCapacity.h"
 
 namespace {
@@ -167,10 +168,10 @@ struct PieceCount {
     int unexplained = 0;
 };
 
-PieceCount CountPieces(const CGraphDef& g, double step, JumpIn jumpIn, bool space = false) {
+PieceCount CountPieces(const SamplePoint* points, int32_t n, double step, JumpIn jumpIn, bool space = false) {
     PieceCount count;
-    for (int k = 0; k < g.m_nPoints; ++k) {
-        const SamplePoint& p = g.m_pPoints[k];
+    for (int k = 0; k < n; ++k) {
+        const SamplePoint& p = points[k];
         const double row = space ? p.y : 0.0;
         const bool begins = p.fromX == p.x && p.fromY == p.y && p.fromZ == p.z;
         if (!begins) {
@@ -178,13 +179,21 @@ PieceCount CountPieces(const CGraphDef& g, double step, JumpIn jumpIn, bool spac
             continue;
         }
         ++count.pieces;
-        const SamplePoint* before = k > 0 ? &g.m_pPoints[k - 1] : nullptr;
+        const SamplePoint* before = k > 0 ? &points[k - 1] : nullptr;
         if (before && (!space || before->y == p.y) && p.x - before->x < 1.5 * step && !jumpIn(before->x, p.x, row)) {
             ++count.unexplained;
         }
     }
     return count;
 }
+PieceCount CountPieces(const CGraphDef& g, double step, JumpIn jumpIn, bool space = false) {
+    return CountPieces(&g.m_pPoints[0], g.m_nPoints, step, jumpIn, space);
+}
+
+// A zoomed window about the origin, sampled for 180 pixels: the same
+// continuity test at one of its pixels.
+constexpr PlaneBounds kZoomed{-1.3, 2.7, -3.0, 3.0};
+constexpr int kZoomedSide = 180;
 
 TEST(Sample2D, CurvesBreakAtPolesAndJumpsAndNowhereElse) {
     struct Case {
@@ -218,6 +227,14 @@ TEST(Sample2D, CurvesBreakAtPolesAndJumpsAndNowhereElse) {
         if (c.pieces > 0) {
             EXPECT_EQ(count.pieces, c.pieces);
         }
+        const std::optional<WindowRecords> window =
+            SamplePlaneWindow(MakeWindowRequest(s.doc, kZoomed, kZoomedSide, kZoomedSide));
+        ASSERT_TRUE(window && window->sampled[0]);
+        const std::vector<SamplePoint>& points = window->points[0];
+        const PieceCount zoomed =
+            CountPieces(points.data(), static_cast<int32_t>(points.size()), kZoomed.Width() / kZoomedSide, c.jumpIn);
+        EXPECT_EQ(zoomed.joined, 0) << "window: segments across a pole or jump";
+        EXPECT_EQ(zoomed.unexplained, 0) << "window: pieces broken where the curve is continuous";
     }
 }
 
@@ -270,6 +287,14 @@ TEST(Sample2D, ParametricAndPolarCurvesBreakAtTheirPolesAlone) {
         EXPECT_EQ(count.joined, 0) << "segments across a pole";
         EXPECT_EQ(count.unexplained, 0) << "pieces broken where the curve is continuous";
         EXPECT_EQ(count.pieces, c.pieces);
+        if (c.kind != GK_PARAMETRIC) continue;
+        const PlaneBounds window{1.4, 1.8, -30.0, 30.0};  // about the pole, where the curve is refined
+        const std::optional<WindowRecords> zoomed = SamplePlaneWindow(MakeWindowRequest(s.doc, window, 180, 180));
+        ASSERT_TRUE(zoomed && zoomed->sampled[0]);
+        const std::vector<SamplePoint>& points = zoomed->points[0];
+        const PieceCount inWindow = CountPieces(points.data(), static_cast<int32_t>(points.size()), 0.1, c.jumpIn);
+        EXPECT_EQ(inWindow.joined, 0);
+        EXPECT_EQ(inWindow.unexplained, 0);
     }
 }
 

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "TestDocuments.h"
+#include "document/WindowSampling.h"
+#include "view/AxisTicks.h"
 #include "view/Picture2D.h"
+#include "view/Picture2DWindow.h"
 #include "view/RecordingSurface.h"
 
 using Op = CRecordingSurface::Op;
@@ -200,4 +205,101 @@ TEST(DrawGraphs2D, HiddenSlotsAndMissingArraysDrawNothing) {
     CRecordingSurface dc;
     DrawGraphs2D(dc, doc);
     EXPECT_TRUE(dc.Of(Op::Line).empty());
+}
+
+namespace {
+// A zoomed window's drawing: the logical coordinates of each curve line.
+std::vector<CRecordingSurface::Record> WindowLines(const CCurvilinearscopeDoc& doc, const PlaneBounds& window,
+                                                   const WindowRecords* records = nullptr) {
+    CRecordingSurface dc;
+    DrawGraphs2DWindow(dc, doc, window, records);
+    return dc.Of(Op::Line);
+}
+}  // namespace
+
+TEST(DrawGraphs2DWindow, SegmentsLeavingTheSquareAreCutAtItsEdge) {
+    const PlaneBounds window{-5, 5, -5, 5};
+    struct Case {
+        const char* name;
+        Segment segment;
+        std::vector<int> drawn;  // x1, y1, x2, y2 in logical units; empty: left out
+    } cases[] = {
+        {"inside", {1, 2, 3, 4}, {200, 400, 600, 800}},
+        {"out through the corner", {0, 0, 8, 8}, {0, 0, 1000, 1000}},
+        {"across, both ends outside", {-8, -1, 8, 1}, {-999, -124, 1000, 125}},
+        {"in from the top", {2, 9, 2, 4}, {400, 1000, 400, 800}},
+        {"wholly outside", {6, 0, 9, 3}, {}},
+        {"an infinite end", {0, 0, 1, std::numeric_limits<double>::infinity()}, {}},
+        {"not a number", {kNaN, 0, 1, 1}, {}},
+    };
+    for (const Case& c : cases) {
+        CCurvilinearscopeDoc doc;
+        SetSegments(doc, 1, {c.segment});
+        const auto lines = WindowLines(doc, window);
+        std::vector<int> drawn;
+        for (const auto& l : lines) drawn = {l.x1, l.y1, l.x2, l.y2};
+        EXPECT_EQ(drawn, c.drawn) << c.name;
+    }
+}
+
+// One sample per pixel column for the window: 5*sin(x) zoomed to a sliver of
+// one hump is drawn within half a pixel of the true curve everywhere, ends
+// and middles of its segments alike. The stored records (a sample every 0.2)
+// would stray by several pixels.
+TEST(DrawGraphs2DWindow, AZoomedSineIsDrawnFromItsOwnSamplesWithinHalfAPixel) {
+    CCurvilinearscopeDoc doc;
+    doc.OnNewDocument();
+    doc.m_graphs[0].m_bShow = 1;
+    doc.m_graphs[0].m_strFormula = u"5*sin(x)";
+    doc.Sample2D();
+    const PlaneBounds window{1.2, 1.9, 4.6, 5.05};  // the curve comes in left and goes out right
+    constexpr int kSide = 180;  // the square of a 200-pixel picture
+    const std::optional<WindowRecords> records = SamplePlaneWindow(MakeWindowRequest(doc, window, kSide, kSide));
+    ASSERT_TRUE(records && records->sampled[0]);
+    // A formula that no longer compiles keeps its stored records in view.
+    doc.m_graphs[1].m_bShow = 1;
+    doc.m_graphs[1].m_strFormula = u"5*";
+    EXPECT_FALSE(SamplePlaneWindow(MakeWindowRequest(doc, window, kSide, kSide))->sampled[1]);
+    doc.m_graphs[1].m_bShow = 0;
+    const auto lines = WindowLines(doc, window, &*records);
+    ASSERT_GE(lines.size(), size_t(kSide));  // a pixel's column apiece
+    const double logicalPerPixel = 2000.0 / kSide;
+    double worst = 0;
+    bool reachesLeft = false, reachesRight = false;
+    for (const auto& l : lines) {
+        for (double t : {0.0, 0.5, 1.0}) {
+            const double lx = l.x1 + t * (l.x2 - l.x1), ly = l.y1 + t * (l.y2 - l.y1);
+            const double x = (window.xMin + window.xMax) / 2 + lx / 2000.0 * window.Width();
+            const double trueY = (5 * std::sin(x) - (window.yMin + window.yMax) / 2) / window.Height() * 2000.0;
+            // In logical units: the distance is taken across the curve.
+            const double slope = 5 * std::cos(x) * window.Width() / window.Height();
+            worst = std::max(worst, std::abs(ly - trueY) / std::sqrt(1 + slope * slope) / logicalPerPixel);
+        }
+        reachesLeft |= std::min(l.x1, l.x2) == -999;  // -10 scaled, cut toward zero
+        reachesRight |= std::max(l.x1, l.x2) == 1000;
+    }
+    EXPECT_LT(worst, 0.5) << "pixels off the curve";
+    EXPECT_TRUE(reachesLeft && reachesRight) << "the curve reaches both sides of the frame";
+}
+
+// 1, 2 or 5 × 10^n, each label clear of the next.
+TEST(ChooseTicks, StepsOfOneTwoFiveWhoseLabelsNeverOverlap) {
+    const TickSpacing spacing{100, 28, 16, 50};
+    struct Case {
+        double lo, hi;
+        double step;
+        int decimals;
+    } cases[] = {
+        {-10, 10, 1, 0},       {0, 3.2, 0.2, 1},  {-100, 100, 20, 0},
+        {1.5, 1.51, 0.001, 3}, {-200, 0, 20, 0},  {1234.5, 1234.50002, 0.000005, 6},
+    };
+    for (const Case& c : cases) {
+        const double logicalPerUnit = 2000 / (c.hi - c.lo);
+        const AxisTicks ticks = ChooseTicks(c.lo, c.hi, logicalPerUnit, spacing);
+        EXPECT_NEAR(ticks.step, c.step, c.step * 1e-9) << c.lo << ".." << c.hi;
+        EXPECT_EQ(ticks.decimals, c.decimals) << c.lo << ".." << c.hi;
+        for (long long k = ticks.first; k <= ticks.last; ++k)
+            EXPECT_LE(TickLabel(k, ticks).size() * spacing.charWidth + spacing.labelGap, ticks.step * logicalPerUnit)
+                << Narrow(TickLabel(k, ticks));
+    }
 }

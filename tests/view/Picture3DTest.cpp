@@ -16,6 +16,8 @@
 #include "view/Picture3D.h"
 #include "view/RecordingSurface.h"
 #include "view/Rotation3D.h"
+#include "view/SpaceWindow.h"
+#include "view/ThinnedRecords.h"
 
 namespace {
 
@@ -29,12 +31,15 @@ struct Point {
 };
 
 std::vector<CRecordingSurface::Record> DrawLines(int range, double angle, const std::vector<SamplePoint>& graph = {},
-                                                 CRecordingSurface* out = nullptr) {
+                                                 CRecordingSurface* out = nullptr, const CSpaceWindow& window = {},
+                                                 int stride = 1) {
     CRecordingSurface local;
     CRecordingSurface& dc = out ? *out : local;
     Scene3D scene;
     scene.range = range;
     scene.angle = angle;
+    scene.window = window;
+    scene.stride = stride;
     if (!graph.empty()) {
         scene.points[0] = graph.data();
         scene.counts[0] = graph.size();
@@ -166,6 +171,69 @@ TEST(Picture3D, AnglesAreTiltAndTurn) {
         EXPECT_TRUE(HasEnd(lines, c.yEnd)) << c.angle;
         EXPECT_TRUE(HasEnd(lines, {0, 813})) << c.angle;
     }
+}
+
+TEST(Picture3D, TheWindowScalesAboutTheCentreAndTiltsBetweenSideAndAbove) {
+    // The z axis's top end: π/4 and scale 1 is the document's own picture;
+    // zoomed in, the axis is cut where it leaves the square.
+    const struct {
+        double scale, tilt;
+        Point zEnd;
+    } cases[] = {
+        {1.0, CSpaceWindow::HomeTilt(), {0, 813}},
+        {1.0, 0.0, {0, 1150}},                         // from the side: upright, whole
+        {0.5, CSpaceWindow::HomeTilt(), {0, 406}},     // about the centre
+        {2.0, CSpaceWindow::HomeTilt(), {0, 1000}},    // cut at the edge
+        {1.0, CSpaceWindow::kMaxTilt, {0, 0}},         // from above: towards the viewer
+    };
+    for (const auto& c : cases) {
+        CSpaceWindow window;
+        window.Set(c.scale, c.tilt);
+        const auto lines = DrawLines(10, 0.0, {}, nullptr, window);
+        int top = 0;
+        for (const auto& l : lines)
+            if (l.x1 == 0 && l.x2 == 0) top = std::max({top, l.y1, l.y2});
+        EXPECT_EQ(top, c.zEnd.y) << c.scale << " " << c.tilt;
+    }
+}
+
+TEST(Picture3D, ZoomedInEveryLineAndLetterStaysInTheSquare) {
+    CSpaceWindow window;
+    window.ZoomBy(8.0);
+    CRecordingSurface dc;
+    const std::vector<SamplePoint> graph = {Segment(-0.1, 0, 0), {-1e6, 0, 0, 1e6, 0, 0, 1}};  // one far past every edge
+    const auto lines = DrawLines(10, 0.3, graph, &dc, window);
+    ASSERT_FALSE(lines.empty());
+    for (const auto& l : lines)
+        for (int v : {l.x1, l.y1, l.x2, l.y2}) ASSERT_LE(std::abs(v), 1000);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& l) { return std::abs(l.x2) == 1000; }))
+        << "the long segment reaches the edge";
+    EXPECT_LT(lines.size(), size_t(12 * 10 + 17)) << "axis pieces wholly outside are left out";
+    EXPECT_TRUE(dc.Of(Op::TextOut).empty()) << "the letters lie beyond the edge";
+}
+
+TEST(Picture3D, AThinnedFrameDrawsEveryKthRowAndAllAxes) {
+    // A surface of 40 rows of 5 connected segments, and a curve of 100.
+    std::vector<SamplePoint> surface, curve;
+    for (int row = 0; row < 40; ++row)
+        for (int i = 0; i < 5; ++i) surface.push_back({i * 0.1, row * 0.1, 0, (i + 1) * 0.1, row * 0.1, 0, 1});
+    for (int i = 0; i < 100; ++i) curve.push_back({i * 0.1, 0, 1, (i + 1) * 0.1, 0, 1, 2});
+    const size_t axes = 12 * 10 + 15;
+    EXPECT_EQ(DrawLines(10, 0.0, surface, nullptr, {}, 4).size(), axes + 10 * 5);
+    EXPECT_EQ(DrawLines(10, 0.0, curve, nullptr, {}, 4).size(), axes + 25);
+    EXPECT_EQ(DrawLines(10, 0.0, surface, nullptr, {}, 1).size(), axes + 200);
+    EXPECT_EQ(DrawLines(10, 0.0, surface, nullptr, {}, 20).size(), axes + 8 * 2) << "8 rows stay, every 4th record";
+
+    // Records sampled anew into the same place are rows found anew.
+    CThinnedRecords thinned;
+    std::vector<RecordRun> runs;
+    thinned.Select(0, surface.data(), uint32_t(surface.size()), 4, 0, runs);
+    EXPECT_EQ(runs.size(), 10u);
+    for (size_t k = 0; k < surface.size(); ++k) surface[k] = curve[k % curve.size()];
+    surface[100].fromX = 77;  // two rows now
+    runs.clear();
+    thinned.Select(0, surface.data(), uint32_t(surface.size()), 4, 0, runs);
+    EXPECT_EQ(runs.size(), size_t(surface.size() + 3) / 4) << "few rows: every 4th record";
 }
 
 TEST(Picture3D, RecordsThatCannotBeDrawnAreLeftOut) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TestDocuments.h"
 #include "view/Picture.h"
 #include "view/Picture3D.h"
@@ -56,4 +58,28 @@ TEST(DrawPicture, PrintedPageUsesThePhysicalSquareAndTheDarkerGrid) {
     ASSERT_EQ(mapping.size(), 1u);
     EXPECT_NEAR(mapping[0].x2 * 200.0 / 2362, 180.0, 0.1);
     EXPECT_EQ(dc.Of(Op::Line)[1].pen.color, (SurfaceColor{144, 144, 144}));
+}
+
+// At home a view's window draws the document's own picture, call for call;
+// any other window draws another.
+TEST(DrawPicture, TheHomeWindowDrawsTheDocumentsOwnPicture) {
+    auto draw = [](const CCurvilinearscopeDoc& doc, const PlaneBounds* window) {
+        CRecordingSurface dc;
+        CPicture3D picture3D;
+        PictureTarget target;
+        target.plane.window = window;
+        DrawPicture(dc, &doc, picture3D, target);
+        std::vector<std::vector<int>> calls;
+        for (const auto& r : dc.m_records)
+            calls.push_back({int(r.op), r.x1, r.y1, r.x2, r.y2, r.pen.width, int(r.text.size())});
+        return calls;
+    };
+    for (int range : {5, 10, 20}) {
+        auto doc = CurvesDocument();
+        doc->m_nRange = range;
+        const double r = range;
+        const PlaneBounds home{-r, r, -r, r}, panned{-r + 1, r + 1, -r, r};
+        EXPECT_EQ(draw(*doc, &home), draw(*doc, nullptr)) << range;
+        EXPECT_NE(draw(*doc, &panned), draw(*doc, nullptr)) << range;
+    }
 }

@@ -9,13 +9,18 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
+#include <cmath>
 #include <memory>
 
 #include "document/CurvilinearscopeDoc.h"
 #include "view/ArrowCommands.h"
 #include "view/CurvilinearscopeView.h"
+#include "view/PlaneNavigator.h"
 #include "view/PointerReadout.h"
+#include "view/SpaceWindow.h"
+#include "view/ThinnedFrames.h"
 
 namespace {
 
@@ -181,6 +186,74 @@ TEST_F(ViewFixture, DraggingTurnsTheSpacePictureOnly) {
     EXPECT_EQ(doc.m_dAngle, 0.0);
 }
 
+TEST_F(ViewFixture, SpaceZoomAndTiltKeepTheirLimitsAndComeHome) {
+    doc.m_nDimension = 1;
+    const CSpaceWindow& window = view.SpaceWindow();
+    // The View menu's commands, which its keys Ctrl++, Ctrl+−, Ctrl+0 and Home reach.
+    auto command = [&](void (CCurvilinearscopeView::*zoom)(), int times = 1) {
+        for (int i = 0; i < times; ++i) (view.*zoom)();
+    };
+    auto wheel = [&](int eighths, Qt::KeyboardModifiers m) {
+        QWheelEvent event(QPointF(500, 400), view.mapToGlobal(QPointF(500, 400)), QPoint(), QPoint(0, eighths),
+                          Qt::NoButton, m, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &event);
+    };
+    command(&CCurvilinearscopeView::ZoomIn, 3);
+    EXPECT_DOUBLE_EQ(window.Scale(), 1.25 * 1.25 * 1.25);
+    command(&CCurvilinearscopeView::ZoomOut, 3);
+    EXPECT_TRUE(window.AtHome()) << "in and out by the same steps is home exactly";
+    command(&CCurvilinearscopeView::ZoomOut, 20);
+    EXPECT_EQ(window.Scale(), CSpaceWindow::kMinScale);
+    wheel(120 * 40, Qt::ControlModifier);
+    EXPECT_EQ(window.Scale(), CSpaceWindow::kMaxScale);
+    wheel(60, Qt::ControlModifier);
+    wheel(-120 * 3, Qt::NoModifier);  // no Ctrl: no zoom
+    wheel(-60, Qt::ControlModifier);  // half notches add up
+    EXPECT_EQ(window.Scale(), CSpaceWindow::kMaxScale);
+    command(&CCurvilinearscopeView::ZoomHome);
+    EXPECT_TRUE(window.AtHome());
+
+    // Dragging down sees from above, up from the side; never beyond.
+    Mouse(QEvent::MouseButtonPress, {100, 300}, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {100, 700}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(window.Tilt(), CSpaceWindow::kMaxTilt);
+    Mouse(QEvent::MouseMove, {100, 0}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(window.Tilt(), CSpaceWindow::kMinTilt);
+    Mouse(QEvent::MouseButtonRelease, {100, 0}, Qt::LeftButton, Qt::NoButton);
+    command(&CCurvilinearscopeView::ZoomIn);
+    command(&CCurvilinearscopeView::ZoomHome);
+    EXPECT_TRUE(window.AtHome());
+    EXPECT_EQ(doc.m_dAngle, 0.0) << "zoom and tilt never touch the document";
+
+    doc.m_nDimension = 0;  // a plane picture zooms its own window
+    command(&CCurvilinearscopeView::ZoomIn);
+    EXPECT_TRUE(window.AtHome());
+    EXPECT_FALSE(view.Navigator().Window().IsHome());
+}
+
+TEST(ThinnedFrames, TheWholePictureFollowsThinnedOnesOnceInputRests) {
+    CThinnedFrames frames;
+    QSignalSpy rested(&frames, &CThinnedFrames::rested);
+    frames.Painted(1, 100 * CThinnedFrames::kFrameBudgetMs);  // a slow whole picture
+    EXPECT_EQ(frames.StrideForPaint(), 1) << "at rest the picture is whole";
+    frames.Interacting();
+    EXPECT_EQ(frames.StrideForPaint(), 100);
+    frames.Painted(100, CThinnedFrames::kFrameBudgetMs * 2);  // slower than thought: thinner
+    EXPECT_EQ(frames.StrideForPaint(), 200);
+    ASSERT_TRUE(rested.wait(10 * CThinnedFrames::kRestMs));
+    EXPECT_EQ(frames.StrideForPaint(), 1);
+
+    // A picture drawn whole while interacting needs no second paint.
+    frames.Painted(1, 1.0);
+    frames.Interacting();
+    EXPECT_EQ(frames.StrideForPaint(), 1);
+    frames.Painted(1, 1.0);
+    rested.clear();
+    QTest::qWait(3 * CThinnedFrames::kRestMs);
+    EXPECT_TRUE(rested.isEmpty());
+    EXPECT_FALSE(frames.IsInteracting());
+}
+
 TEST_F(ViewFixture, ArrowKeysNudgeThePointerInsideThePlaneViewOnly) {
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -211,4 +284,101 @@ TEST(ViewWithoutDocument, InputDoesNothing) {
     view.OnArrowCommand(ID_ARROW_UP);
     EXPECT_TRUE(status.isEmpty());
     EXPECT_TRUE(turned.isEmpty());
+}
+
+namespace {
+void SendMouse(QWidget& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent event(type, QPointF(at), view.mapToGlobal(QPointF(at)), button, buttons, modifiers);
+    QApplication::sendEvent(&view, &event);
+}
+}  // namespace
+
+// In a 1000 × 800 view the square is 720 pixels: the home window's 20 units.
+TEST_F(ViewFixture, DragsPanOrZoomIntoTheirRectangleAndClicksStayClicks) {
+    const int near = QApplication::startDragDistance() - 1;
+    struct Case {
+        const char* name;
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers modifiers;
+        QPoint from, to;
+        PlaneBounds window;
+        int menus;  // context menus asked for
+    } cases[] = {
+        {"left click", Qt::LeftButton, Qt::NoModifier, {500, 400}, {500 + near, 400}, {-10, 10, -10, 10}, 0},
+        {"left drag pans", Qt::LeftButton, Qt::NoModifier, {500, 400}, {572, 436}, {-12, 8, -9, 11}, 0},
+        {"right drag zooms", Qt::RightButton, Qt::NoModifier, {500, 400}, {860, 40}, {0, 10, 0, 10}, 0},
+        {"shift drag zooms", Qt::LeftButton, Qt::ShiftModifier, {140, 400}, {500, 580}, {-10, 0, -5, 0}, 0},
+        {"right click", Qt::RightButton, Qt::NoModifier, {500, 400}, {500, 400 + near}, {-10, 10, -10, 10}, 1},
+    };
+    for (const Case& c : cases) {
+        view.Navigator().GoHome();
+        QSignalSpy menus(&view.Navigator(), &CPlaneNavigator::contextMenuAsked);
+        SendMouse(view, QEvent::MouseButtonPress, c.from, c.button, c.button, c.modifiers);
+        SendMouse(view, QEvent::MouseMove, (c.from + c.to) / 2, Qt::NoButton, c.button, c.modifiers);
+        SendMouse(view, QEvent::MouseMove, c.to, Qt::NoButton, c.button, c.modifiers);
+        SendMouse(view, QEvent::MouseButtonRelease, c.to, c.button, Qt::NoButton, c.modifiers);
+        const PlaneBounds& b = view.Navigator().Window().Bounds();
+        EXPECT_NEAR(b.xMin, c.window.xMin, 1e-9) << c.name;
+        EXPECT_NEAR(b.xMax, c.window.xMax, 1e-9) << c.name;
+        EXPECT_NEAR(b.yMin, c.window.yMin, 1e-9) << c.name;
+        EXPECT_NEAR(b.yMax, c.window.yMax, 1e-9) << c.name;
+        EXPECT_EQ(menus.count(), c.menus) << c.name;
+    }
+}
+
+// A burst of wheel steps answers at once from the stored records and makes
+// one sampling when it ends; the read-out then shows the decimals the
+// window needs.
+TEST_F(ViewFixture, ABurstOfWheelStepsMakesOneSamplingAtTheEnd) {
+    doc.m_graphs[0].m_bShow = 1;
+    doc.m_graphs[0].m_strFormula = u"5*sin(x)";
+    doc.Sample2D();
+    CWindowResampler& resampler = view.Navigator().Resampler();
+    QSignalSpy sampled(&resampler, &CWindowResampler::sampled);
+    for (int i = 0; i < 50; ++i) {
+        QWheelEvent wheel(QPointF(600, 300), view.mapToGlobal(QPointF(600, 300)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+    }
+    EXPECT_FALSE(view.Navigator().Window().IsHome());
+    EXPECT_NEAR(view.Navigator().Window().Bounds().Width(), 20 / std::pow(1.25, 50), 1e-12);
+    ASSERT_TRUE(sampled.wait(30000));
+    EXPECT_EQ(resampler.SamplingsBegun(), 1);
+    EXPECT_TRUE(ReadoutAt({600, 300}).startsWith("X = 2.7777")) << ReadoutAt({600, 300}).toStdString();
+    // A turn is no change of the plane's graphs; a changed document is
+    // sampled for the window anew.
+    view.OnTurned();
+    QTest::qWait(3 * CPlaneNavigator::kResampleDelayMs);
+    EXPECT_EQ(resampler.SamplingsBegun(), 1);
+    view.OnUpdate();
+    ASSERT_TRUE(sampled.wait(30000));
+    EXPECT_EQ(resampler.SamplingsBegun(), 2);
+    // A request overtaken by a newer one delivers nothing; its records go
+    // where they were made.
+    CWindowResampler own;
+    QSignalSpy ownSampled(&own, &CWindowResampler::sampled);
+    own.Request(MakeWindowRequest(doc, {0, 1, 0, 1}, 720, 720));
+    own.Request(MakeWindowRequest(doc, {1, 2, 0, 1}, 720, 720));
+    ASSERT_TRUE(ownSampled.wait(30000));
+    QTest::qWait(50);  // room for a stray delivery of the first
+    EXPECT_EQ(ownSampled.count(), 1);
+    const auto records = own.TakeRecords();
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->bounds.xMin, 1.0);
+}
+
+// Zoom stops at a millionth of the home width and at ten times it; Home
+// comes back to the document's own picture exactly.
+TEST_F(ViewFixture, ZoomStopsAtItsLimitsAndHomeIsExact) {
+    CPlaneNavigator& navigator = view.Navigator();
+    for (int i = 0; i < 5; ++i) navigator.ZoomIn();
+    for (int i = 0; i < 5; ++i) navigator.ZoomOut();
+    EXPECT_TRUE(navigator.Window().IsHome()) << "as many steps out as in come home";
+    for (int i = 0; i < 100; ++i) navigator.ZoomIn();
+    EXPECT_DOUBLE_EQ(navigator.Window().Bounds().Width(), 20 * CPlaneWindow::kNarrowestFraction);
+    for (int i = 0; i < 200; ++i) navigator.ZoomOut();
+    EXPECT_DOUBLE_EQ(navigator.Window().Bounds().Width(), 20 * CPlaneWindow::kWidestFactor);
+    view.ZoomHome();
+    EXPECT_EQ(navigator.Window().Bounds(), (PlaneBounds{-10, 10, -10, 10}));
 }

@@ -202,6 +202,9 @@ void ScanCrispRows(Target& image, int rowFirst, int rowLast, int colFirst, int c
     }
 }
 
+// Pixels this far (device pixels) beyond the reach still go into a line's box.
+constexpr double kBoxSlack = 1e-6;
+
 template <class Target>
 void ScanCapsule(Target& image, const QLineF& line, const Shape& pen) {
     const double x0 = line.x1(), y0 = line.y1(), dx = line.x2() - x0, dy = line.y2() - y0;
@@ -211,13 +214,18 @@ void ScanCapsule(Target& image, const QLineF& line, const Shape& pen) {
     // Pixels whose centre is within reach of the segment: the pen plus half
     // a pixel of smoothing.
     const double reach = pen.radius + (pen.smooth ? 0.5 : 0.0);
-    int rowFirst = std::max(image.top, FloorIndex(std::min(y0, y0 + dy) - reach, image.height));
-    const int rowLast = std::min(image.bottom, CeilIndex(std::max(y0, y0 + dy) + reach, image.height));
+    // Rows and columns whose pixel centres come within reach, by a little
+    // more than rounding could move them; the pixels beyond would get a
+    // cover of 0. The box is the cheap test of pixels already final, and
+    // the pixels of a short line's box are tested one by one: a pixel more
+    // on each side would be most of the box.
+    const double box = reach + kBoxSlack - 0.5;
+    int rowFirst = std::max(image.top, CeilIndex(std::min(y0, y0 + dy) - box - 1, image.height));
+    const int rowLast = std::min(image.bottom, FloorIndex(std::max(y0, y0 + dy) + box, image.height));
     if (rowFirst > rowLast) return;
-    // Columns any row can reach, for the cheap test of rows already final;
-    // a line whose rows are all final costs no more than that test.
-    const int colFirst = std::max(0, FloorIndex(std::min(x0, x0 + dx) - reach, image.width));
-    const int colLast = std::min(image.width - 1, CeilIndex(std::max(x0, x0 + dx) + reach, image.width));
+    // A line whose rows are all final costs no more than that test.
+    const int colFirst = std::max(0, CeilIndex(std::min(x0, x0 + dx) - box - 1, image.width));
+    const int colLast = std::min(image.width - 1, FloorIndex(std::max(x0, x0 + dx) + box, image.width));
     if (colFirst > colLast) return;
     while (rowFirst <= rowLast && image.RowClosed(rowFirst, colFirst, colLast)) ++rowFirst;
     if (rowFirst > rowLast) return;

@@ -1,0 +1,209 @@
+#include "view/PlaneNavigator.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QNativeGestureEvent>
+#include <QRubberBand>
+#include <QWheelEvent>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "document/CurvilinearscopeDoc.h"
+#include "view/Picture.h"
+
+namespace {
+// One notch of a wheel, in eighths of a degree.
+constexpr double kWheelNotch = 120.0;
+}  // namespace
+
+CPlaneNavigator::CPlaneNavigator(QWidget& view) : QObject(&view), m_view(view) {
+    m_resampleTimer.setSingleShot(true);
+    m_resampleTimer.setInterval(kResampleDelayMs);
+    connect(&m_resampleTimer, &QTimer::timeout, this, &CPlaneNavigator::AskForSamples);
+    connect(&m_resampler, &CWindowResampler::sampled, this, &CPlaneNavigator::TakeSamples);
+    m_view.installEventFilter(this);
+}
+
+CPlaneNavigator::~CPlaneNavigator() { m_view.removeEventFilter(this); }
+
+void CPlaneNavigator::SetDocument(const CCurvilinearscopeDoc* doc) {
+    m_pDocument = doc;
+    m_resampler.Cancel();
+    m_resampleTimer.stop();
+    m_records.reset();
+    m_window.SetRange(doc ? doc->m_nRange : m_window.Range());
+}
+
+void CPlaneNavigator::DocumentChanged() {
+    m_resampler.Cancel();
+    m_records.reset();
+    if (m_pDocument && m_pDocument->m_nRange != m_window.Range()) m_window.SetRange(m_pDocument->m_nRange);
+    if (Active() && !m_window.IsHome()) m_resampleTimer.start();
+}
+
+bool CPlaneNavigator::Active() const { return m_pDocument && m_pDocument->m_nDimension == DIM_PLANE; }
+
+const CPlaneWindow& CPlaneNavigator::Window() {
+    // A document whose range changed behind the view's back starts at home.
+    if (m_pDocument && m_pDocument->m_nRange != m_window.Range()) DocumentChanged();
+    return m_window;
+}
+
+PlaneShown CPlaneNavigator::Shown() {
+    PlaneShown shown;
+    if (!Active() || Window().IsHome()) return shown;
+    shown.window = &m_window.Bounds();
+    // Samples of another window serve while they cover this one; the
+    // stored records otherwise, until the new samples come.
+    const PlaneBounds& b = m_window.Bounds();
+    if (m_records && m_records->bounds.xMin <= b.xMin && m_records->bounds.xMax >= b.xMax &&
+        m_records->bounds.yMin <= b.yMin && m_records->bounds.yMax >= b.yMax)
+        shown.records = m_records.get();
+    return shown;
+}
+
+QString CPlaneNavigator::ReadoutText(QPoint at) {
+    if (!m_pDocument) return {};
+    if (Window().IsHome()) {
+        const auto world = PointerToWorld(m_view.width(), m_view.height(), at.x(), at.y(), m_pDocument->m_nRange);
+        return world ? PointerReadoutText(*world) : QString();
+    }
+    const auto world = WorldAt(at);
+    return world ? WindowReadoutText(*world, m_window.Bounds(), Side()) : QString();
+}
+
+int CPlaneNavigator::Side() const { return PictureSide(m_view.width(), m_view.height()); }
+
+std::optional<WorldPoint> CPlaneNavigator::WorldAt(QPointF at) const {
+    return PointerToWindow(m_view.width(), m_view.height(), at.x(), at.y(), m_window.Bounds());
+}
+
+void CPlaneNavigator::ZoomAtPixel(QPointF at, double factor) {
+    if (const auto world = WorldAt(at); world && m_window.ZoomAbout(world->x, world->y, factor)) WindowMoved();
+}
+
+void CPlaneNavigator::ZoomIn() {
+    if (!Active()) return;
+    const PlaneBounds& b = Window().Bounds();
+    if (m_window.ZoomAbout((b.xMin + b.xMax) / 2, (b.yMin + b.yMax) / 2, kZoomStep)) WindowMoved();
+}
+
+void CPlaneNavigator::ZoomOut() {
+    if (!Active()) return;
+    const PlaneBounds& b = Window().Bounds();
+    if (m_window.ZoomAbout((b.xMin + b.xMax) / 2, (b.yMin + b.yMax) / 2, 1.0 / kZoomStep)) WindowMoved();
+}
+
+void CPlaneNavigator::GoHome() {
+    if (!Active() || Window().IsHome()) return;
+    m_window.GoHome();
+    WindowMoved();
+}
+
+void CPlaneNavigator::Show(const PlaneBounds& bounds) {
+    if (!Active()) return;
+    Window();  // the range first: a new one would take the window home after
+    if (m_window.Show(bounds)) WindowMoved();
+}
+
+void CPlaneNavigator::WindowMoved() {
+    m_view.update();
+    m_resampler.Cancel();
+    if (m_window.IsHome()) {
+        m_resampleTimer.stop();
+        m_records.reset();
+        return;
+    }
+    m_resampleTimer.start();
+}
+
+void CPlaneNavigator::AskForSamples() {
+    if (!Active() || m_window.IsHome()) return;
+    const int side = Side();
+    m_resampler.Request(MakeWindowRequest(*m_pDocument, m_window.Bounds(), side, side));
+}
+
+void CPlaneNavigator::TakeSamples() {
+    if (std::shared_ptr<const WindowRecords> records = m_resampler.TakeRecords()) {
+        m_records = std::move(records);
+        m_view.update();
+    }
+}
+
+bool CPlaneNavigator::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &m_view || !Active()) return false;
+    switch (event->type()) {
+    case QEvent::Wheel: {
+        auto& wheel = static_cast<QWheelEvent&>(*event);
+        if (!(wheel.modifiers() & Qt::ControlModifier) || wheel.angleDelta().y() == 0) return false;
+        ZoomAtPixel(wheel.position(), std::pow(kZoomStep, wheel.angleDelta().y() / kWheelNotch));
+        return true;
+    }
+    case QEvent::NativeGesture: {
+        auto& gesture = static_cast<QNativeGestureEvent&>(*event);
+        if (gesture.gestureType() != Qt::ZoomNativeGesture) return false;
+        ZoomAtPixel(m_view.mapFromGlobal(gesture.globalPosition()), 1.0 + gesture.value());
+        return true;
+    }
+    case QEvent::MouseButtonPress: return MousePress(static_cast<QMouseEvent&>(*event));
+    case QEvent::MouseMove: return MouseMove(static_cast<QMouseEvent&>(*event));
+    case QEvent::MouseButtonRelease: return MouseRelease(static_cast<QMouseEvent&>(*event));
+    case QEvent::ContextMenu:
+        // A right press begins a rectangle: the menu waits for a release
+        // without a drag.
+        return static_cast<QContextMenuEvent&>(*event).reason() == QContextMenuEvent::Mouse;
+    default: return false;
+    }
+}
+
+bool CPlaneNavigator::MousePress(QMouseEvent& event) {
+    const bool shifted = event.modifiers() & Qt::ShiftModifier;
+    if (event.button() == Qt::RightButton || (event.button() == Qt::LeftButton && shifted))
+        m_drag = Drag::MaybeRectangle;
+    else if (event.button() == Qt::LeftButton)
+        m_drag = Drag::MaybePan;
+    else
+        return false;
+    m_pressAt = m_lastAt = event.position().toPoint();
+    return true;
+}
+
+bool CPlaneNavigator::MouseMove(QMouseEvent& event) {
+    const QPoint at = event.position().toPoint();
+    const bool beyond = (at - m_pressAt).manhattanLength() >= QApplication::startDragDistance();
+    if (m_drag == Drag::MaybePan && beyond) m_drag = Drag::Pan;
+    if (m_drag == Drag::MaybeRectangle && beyond) {
+        m_drag = Drag::Rectangle;
+        if (!m_pRubberBand) m_pRubberBand = new QRubberBand(QRubberBand::Rectangle, &m_view);
+        m_pRubberBand->show();
+    }
+    if (m_drag == Drag::Pan && at != m_lastAt) {
+        const int side = Side();
+        const PlaneBounds& b = m_window.Bounds();
+        if (side > 0 && m_window.Pan(-b.Width() * (at.x() - m_lastAt.x()) / side,
+                                     b.Height() * (at.y() - m_lastAt.y()) / side))
+            WindowMoved();
+    }
+    if (m_drag == Drag::Rectangle) m_pRubberBand->setGeometry(QRect(m_pressAt, at).normalized());
+    m_lastAt = at;
+    return false;  // the view goes on with its read-out
+}
+
+bool CPlaneNavigator::MouseRelease(QMouseEvent& event) {
+    const Drag drag = m_drag;
+    m_drag = Drag::None;
+    if (m_pRubberBand) m_pRubberBand->hide();
+    if (drag == Drag::Rectangle) ZoomIntoRectangle(m_pressAt, event.position().toPoint());
+    if (drag == Drag::MaybeRectangle && event.button() == Qt::RightButton)
+        emit contextMenuAsked(event.globalPosition().toPoint());
+    return drag != Drag::None;
+}
+
+void CPlaneNavigator::ZoomIntoRectangle(QPoint corner, QPoint opposite) {
+    const auto a = WorldAt(corner), b = WorldAt(opposite);
+    if (!a || !b) return;
+    if (m_window.Show({std::min(a->x, b->x), std::max(a->x, b->x), std::min(a->y, b->y), std::max(a->y, b->y)}))
+        WindowMoved();
+}

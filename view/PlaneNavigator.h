@@ -1,0 +1,94 @@
+#pragma once
+// Zooming and panning a view's plane picture: the view's own window onto
+// the plane (CPlaneWindow), the gestures that move it, and the samples made
+// for it (CWindowResampler). It watches the view's input as an event
+// filter and takes only its own gestures: Ctrl + wheel and a pinch zoom
+// about the pointer, a left drag pans, a right drag (or Shift + left) zooms
+// into its rectangle. A press and release within the platform's drag
+// distance is a click and is left to the view. Space pictures and a view
+// without a document are left alone.
+
+#include <QObject>
+#include <QPoint>
+#include <QTimer>
+#include <memory>
+
+#include "view/PlaneWindow.h"
+#include "view/PointerReadout.h"
+#include "view/WindowResampler.h"
+
+class CCurvilinearscopeDoc;
+class QMouseEvent;
+class QRubberBand;
+class QWidget;
+struct PlaneShown;
+
+class CPlaneNavigator : public QObject {
+    Q_OBJECT
+public:
+    // Zoom steps of the wheel and the zoom commands.
+    static constexpr double kZoomStep = 1.25;
+    // The new samples are asked for once the window has been still this
+    // long, so that a burst of wheel steps makes one sampling.
+    static constexpr int kResampleDelayMs = 80;
+
+    explicit CPlaneNavigator(QWidget& view);
+    ~CPlaneNavigator() override;
+
+    // The document shown (nullptr: none); a new one starts at home.
+    void SetDocument(const CCurvilinearscopeDoc* doc);
+    // The document's graphs changed: the window's samples are made anew.
+    void DocumentChanged();
+
+    // Whether the view shows a plane picture that can zoom.
+    bool Active() const;
+    const CPlaneWindow& Window();
+    // The window and the samples to draw a plane picture with.
+    PlaneShown Shown();
+    // The read-out of the pointer at `at`: the usual text at home.
+    QString ReadoutText(QPoint at);
+
+    // The commands: about the picture's centre, and back home. Each
+    // repaints the view; nothing outside a plane picture.
+    void ZoomIn();
+    void ZoomOut();
+    void GoHome();
+    // Shows bounds (the command line's --view, and tests).
+    void Show(const PlaneBounds& bounds);
+
+    CWindowResampler& Resampler() { return m_resampler; }
+
+signals:
+    // A right click (no drag) asks for the view's context menu there.
+    void contextMenuAsked(QPoint globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Drag { None, MaybePan, Pan, MaybeRectangle, Rectangle };
+
+    bool MousePress(QMouseEvent& event);
+    bool MouseMove(QMouseEvent& event);
+    bool MouseRelease(QMouseEvent& event);
+    void ZoomAtPixel(QPointF at, double factor);
+    void ZoomIntoRectangle(QPoint corner, QPoint opposite);
+    // After every change of the window: repaint, and samples anew once the
+    // window rests (none at home).
+    void WindowMoved();
+    void AskForSamples();
+    void TakeSamples();
+    std::optional<WorldPoint> WorldAt(QPointF at) const;
+    int Side() const;
+
+    QWidget& m_view;
+    const CCurvilinearscopeDoc* m_pDocument = nullptr;
+    CPlaneWindow m_window;
+    CWindowResampler m_resampler;
+    QTimer m_resampleTimer;
+    std::shared_ptr<const WindowRecords> m_records;
+    Drag m_drag = Drag::None;
+    QPoint m_pressAt;
+    QPoint m_lastAt;
+    QRubberBand* m_pRubberBand = nullptr;
+};
