@@ -10,6 +10,7 @@
 
 #include "document/CurvilinearscopeDoc.h"
 #include "document/ImplicitEquation.h"
+#include "document/WindowSampling.h"
 #include "document/sampling/SampleTicker.h"
 #include "document/sampling/ContourTracer.h"
 #include "document/sampling/ImplicitSampling.h"
@@ -198,6 +199,23 @@ TEST(SampleImplicit, ZoomedWindowKeepsHalfAPixel) {
     ASSERT_GT(g.m_nPoints, 100);
     for (int32_t k = 0; k < g.m_nPoints; ++k) {
         EXPECT_NEAR(std::hypot(g.m_pPoints[k].x, g.m_pPoints[k].y), 0.02, window.pixel / 2);
+    }
+    // A zoomed view resamples the same circle for its window, and the
+    // polar r = 0.02 too.
+    CCurvilinearscopeDoc doc;
+    doc.m_graphs[0] = g;
+    CGraphDef& polar = doc.m_graphs[1];
+    polar.m_nKind = GK_POLAR;
+    polar.m_bShow = 1;
+    polar.m_strFormula = u"0.02";
+    polar.m_dTEnd = 2 * kPi;
+    polar.m_dTStep = 0.01;
+    const auto zoomed =
+        SamplePlaneWindow(MakeWindowRequest(doc, {window.xmin, window.xmax, window.ymin, window.ymax}, 1000, 1000));
+    ASSERT_TRUE(zoomed && zoomed->sampled[0] && zoomed->sampled[1]);
+    for (const std::vector<SamplePoint>& points : {zoomed->points[0], zoomed->points[1]}) {
+        ASSERT_GT(points.size(), 100u);
+        for (const SamplePoint& p : points) EXPECT_NEAR(std::hypot(p.x, p.y), 0.02, window.pixel / 2);
     }
 }
 
