@@ -185,6 +185,16 @@ TEST(SampleImplicit, EquationSplitsAtItsOneTopLevelEquals) {
     EXPECT_EQ(doc.m_graphs[0].m_nPoints, 0);
 }
 
+// A shown polar slot of r = formula, t from 0 to 2 pi by 0.01.
+void ShowPolar(CGraphDef& g, const char16_t* formula) {
+    g.m_nKind = GK_POLAR;
+    g.m_bShow = 1;
+    g.m_strFormula = formula;
+    g.m_dTStart = 0;
+    g.m_dTEnd = 2 * kPi;
+    g.m_dTStep = 0.01;
+}
+
 // A zoomed window narrower than the step: a start grid all the same, so a
 // small circle inside one step is found, within half the window's pixel.
 TEST(SampleImplicit, ZoomedWindowKeepsHalfAPixel) {
@@ -204,12 +214,7 @@ TEST(SampleImplicit, ZoomedWindowKeepsHalfAPixel) {
     // polar r = 0.02 too.
     CCurvilinearscopeDoc doc;
     doc.m_graphs[0] = g;
-    CGraphDef& polar = doc.m_graphs[1];
-    polar.m_nKind = GK_POLAR;
-    polar.m_bShow = 1;
-    polar.m_strFormula = u"0.02";
-    polar.m_dTEnd = 2 * kPi;
-    polar.m_dTStep = 0.01;
+    ShowPolar(doc.m_graphs[1], u"0.02");
     const auto zoomed =
         SamplePlaneWindow(MakeWindowRequest(doc, {window.xmin, window.xmax, window.ymin, window.ymax}, 1000, 1000));
     ASSERT_TRUE(zoomed && zoomed->sampled[0] && zoomed->sampled[1]);
@@ -247,11 +252,7 @@ TEST(SampleImplicit, SegmentsPastTheLimitAreRefusedAsOutOfMemory) {
 TEST(SamplePolar, RoseFollowsRadiusTimesTheAngle) {
     CCurvilinearscopeDoc doc;
     CGraphDef& g = doc.m_graphs[0];
-    g.m_nKind = GK_POLAR;
-    g.m_bShow = 1;
-    g.m_strFormula = u"5*COS(3*t)";
-    g.m_dTEnd = 2 * kPi;
-    g.m_dTStep = 0.01;
+    ShowPolar(g, u"5*COS(3*t)");
     doc.Sample2D();
     ASSERT_EQ(g.m_nPoints, 629);  // the parametric capacity trunc((2 pi + 0.01) / 0.01)
     double t = 0;
