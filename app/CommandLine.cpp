@@ -69,6 +69,24 @@ CCommandLineInfo Failure(const QString& error) {
     return info;
 }
 
+// Graphs make the document: no file may come with them.
+CCommandLineInfo FinishGraphs(CCommandLineInfo info, bool documentOptions) {
+    if (info.graphs.isEmpty()) {
+        if (documentOptions || info.action == CCommandLineInfo::Save)
+            return Failure(QCoreApplication::translate("CommandLine", "--3d、--range、--save は --graph と一緒に使います。"));
+        return info;
+    }
+    if (!info.files.isEmpty())
+        return Failure(QCoreApplication::translate("CommandLine", "--graph は新しい文書を作るので、ファイルは指定できません: %1")
+                           .arg(info.files.join(QLatin1Char(' '))));
+    if (info.graphs.size() > kMaxCommandLineGraphs)
+        return Failure(QCoreApplication::translate("CommandLine", "--graph は %1 回まで指定できます。")
+                           .arg(kMaxCommandLineGraphs));
+    if (info.range != 5 && info.range != 10 && info.range != 20)
+        return Failure(QCoreApplication::translate("CommandLine", "--range には 5、10、20 のいずれかを指定してください。"));
+    return info;
+}
+
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
     if (info.view && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
@@ -78,8 +96,9 @@ CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) 
     if (info.spaceOptions && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
         return Failure(
             QCoreApplication::translate("CommandLine", "--zoom と --tilt は --export か --print と一緒に使います。"));
+    const bool graphs = !info.graphs.isEmpty();
     if (info.action == CCommandLineInfo::Export) {
-        if (info.files.size() != 1)
+        if (info.files.size() != (graphs ? 0 : 1))
             return Failure(
                 QCoreApplication::translate("CommandLine", "--export には文書ファイルを一つだけ指定してください。"));
         if (ExportFormatOf(info.exportPath) == ExportFormat::Unknown)
@@ -88,7 +107,7 @@ CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) 
                     .arg(info.exportPath));
         if (!sizeGiven) info.exportSize = kExportDefaultSize;
     } else if (info.action == CCommandLineInfo::FilePrint) {
-        if (info.files.size() != 1)
+        if (info.files.size() != (graphs ? 0 : 1))
             return Failure(
                 QCoreApplication::translate("CommandLine", "--print には文書ファイルを一つだけ指定してください。"));
     } else if (info.action == CCommandLineInfo::Points) {
@@ -113,7 +132,26 @@ struct Options {
     QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("FACTOR")};
     QCommandLineOption tilt{QStringLiteral("tilt"), QString(), QStringLiteral("RADIANS")};
     QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
+    QCommandLineOption graph{QStringLiteral("graph"), QString(), QStringLiteral("SPEC")};
+    QCommandLineOption space{QStringLiteral("3d")};
+    QCommandLineOption range{QStringLiteral("range"), QString(), QStringLiteral("R")};
+    QCommandLineOption save{QStringLiteral("save"), QString(), QStringLiteral("OUT")};
 };
+
+// The options that describe a document of graphs, and open a window as a
+// file does when nothing else is asked.
+const QString kGraphOption = QStringLiteral("--graph");
+const QString kRangeOption = QStringLiteral("--range");
+
+// How many arguments a window-opening option of the graphs takes at i, 0
+// for none of them.
+int GraphOptionLength(const QStringList& args, qsizetype i) {
+    const QString& arg = args[i];
+    if (arg == QLatin1String("--3d")) return 1;
+    if ((arg == kGraphOption || arg == kRangeOption) && i + 1 < args.size()) return 2;
+    if (arg.startsWith(kGraphOption + QLatin1Char('=')) || arg.startsWith(kRangeOption + QLatin1Char('='))) return 1;
+    return 0;
+}
 
 const QString kLanguageOption = QStringLiteral("--language");
 
@@ -196,11 +234,25 @@ QString PictureOptionsMistake(const CCommandLineInfo& info, const CCurvilinearsc
 }
 
 bool CommandLineNeedsNoWindow(const QStringList& args) {
+    // Graphs with a file are a mistake to report, not a window to open. A
+    // word after one of Qt's options may be its value, not a file.
+    bool graphs = false, file = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--")) break;
-        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) continue;
+        if (arg == QLatin1String("--")) {
+            file = file || i + 1 < args.size();
+            break;
+        }
+        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            file = file || i == 0 || !IsQtOption(args[i - 1]);
+            continue;
+        }
         if (arg == QLatin1String("-p") || arg == QLatin1String("--print") || IsQtOption(arg)) continue;
+        if (const int length = GraphOptionLength(args, i)) {
+            graphs = graphs || arg.startsWith(kGraphOption);
+            i += length - 1;
+            continue;
+        }
         // A valid language opens windows as usual; its value is no file.
         if (arg == kLanguageOption && IsInterfaceLanguage(args.value(i + 1))) {
             ++i;
@@ -219,14 +271,15 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
         // opens a window.
         return true;
     }
-    return false;
+    return graphs && file;
 }
 
 CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
     parser.addOptions({options.help, options.version, options.print, options.exportTo, options.points, options.size,
-                       options.angle, options.view, options.zoom, options.tilt, options.language});
+                       options.angle, options.view, options.zoom, options.tilt, options.language, options.graph,
+                       options.space, options.range, options.save});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -250,6 +303,20 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     if (parser.isSet(options.points) && (parser.isSet(options.print) || parser.isSet(options.exportTo)))
         return Failure(
             QCoreApplication::translate("CommandLine", "--points は --print とも --export とも一緒に使えません。"));
+    if (parser.isSet(options.save) && (parser.isSet(options.print) || parser.isSet(options.exportTo)))
+        return Failure(
+            QCoreApplication::translate("CommandLine", "--save は --print や --export と同時に指定できません。"));
+    info.graphs = parser.values(options.graph);
+    info.space = parser.isSet(options.space);
+    if (parser.isSet(options.range)) {
+        bool ok = false;
+        info.range = parser.value(options.range).toInt(&ok);
+        if (!ok) info.range = 0;
+    }
+    if (parser.isSet(options.save)) {
+        info.action = CCommandLineInfo::Save;
+        info.savePath = parser.value(options.save);
+    }
     if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
     if (parser.isSet(options.points)) info.action = CCommandLineInfo::Points;
     if (parser.isSet(options.exportTo)) {
@@ -261,6 +328,8 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     info = ReadSpaceValues(parser, options, info);
     if (info.action == CCommandLineInfo::Error) return info;
     info.files = parser.positionalArguments();
+    info = FinishGraphs(info, info.space || parser.isSet(options.range));
+    if (info.action == CCommandLineInfo::Error) return info;
     return Finish(info, parser.isSet(options.size), parser.isSet(options.angle));
 }
 
@@ -283,6 +352,8 @@ QString CommandLineUsage() {
                "                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]\n"
                "                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
+               "  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
+               "                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]\n"
                "  curvilinearscope --points FILE.crv\n"
                "  curvilinearscope --help | --version\n"
                "\n"
@@ -294,7 +365,12 @@ QString CommandLineUsage() {
                "真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。\n"
                "--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を\n"
                "一つずつタブ区切りの行で出力します。\n"
-               "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n")
+               "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n"
+               "--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は\n"
+               "n 番目の SPEC で、式を読むとおりに書きます: \"y = x*x/4\"、\"y*y = x\"、\"r = 5*COS(3*t)\"、\n"
+               "\"x = 7*cos(t); y = 4*sin(t)\"、\"x*x+y*y = 25\" (ほかの等式は陰関数)、\"z = x*y/10\"、\n"
+               "\"x*x+y*y+z*z = 64\"、または y = f (z = f) を表す f だけ。\";\" のあとの句: \"step H\"、\n"
+               "\"t A..B step H\"、\"u A..B step H\"、\"v A..B step H\"。--save は文書を保存します。\n")
         .arg(kExportDefaultSize)
         .arg(CSpaceWindow::kMinScale)
         .arg(CSpaceWindow::kMaxScale)

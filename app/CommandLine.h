@@ -7,6 +7,11 @@
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
 //                    [--angle RADIANS] [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
 //                                         writes the picture, no window needed
+//   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+//                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
+//                                         a new document of up to three graphs
+//                                         (document/GraphSpec.h), sampled, then
+//                                         exported, saved, printed or shown
 //   --zoom FACTOR --tilt RADIANS          with --export or --print: a space
 //                                         picture scaled and tilted as a
 //                                         window would show it
@@ -27,7 +32,7 @@
 class CCurvilinearscopeDoc;
 
 struct CCommandLineInfo {
-    enum Action { FileNew, FileOpen, FilePrint, Export, Points, Help, Version, Error };
+    enum Action { FileNew, FileOpen, FilePrint, Export, Save, Points, Help, Version, Error };
     Action action = FileNew;
     QStringList files;  // FileOpen: all; FilePrint, Export and Points: the one
     QString exportPath;
@@ -39,7 +44,16 @@ struct CCommandLineInfo {
     bool spaceOptions = false;  // either was given
     QString language;           // --language, empty when not given
     QString error;              // Error: what is wrong, for the user
+    // --graph: the specs of slots 1.. of a new document, which takes the
+    // place of a file for every action but Save, which writes it.
+    QStringList graphs;
+    bool space = false;  // --3d
+    int range = 10;      // --range
+    QString savePath;    // Save
 };
+
+// The most --graph options: one per slot.
+constexpr int kMaxCommandLineGraphs = 3;
 
 // args: the arguments after the program's name, without Qt's options.
 CCommandLineInfo ParseCommandLine(const QStringList& args);

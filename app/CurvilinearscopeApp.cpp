@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QSettings>
 
+#include "app/AppDocument.h"
 #include "app/DailyCheck.h"
+#include "app/GraphCommand.h"
 #include "app/MainFrame.h"
 #include "app/PrintCommands.h"
 
@@ -26,6 +28,22 @@ bool CCurvilinearscopeApp::InitInstance(const QStringList& files) {
     if (!files.isEmpty() && opened == 0) return false;
     m_pMainFrame->show();
     return true;
+}
+
+bool CCurvilinearscopeApp::InitInstance(CCurvilinearscopeDoc& graphs) {
+    m_pMainFrame = std::make_unique<CMainFrame>(m_settings);
+    CAppDocument* document = m_pMainFrame->OnFileNew();
+    if (!document) return false;
+    MoveGraphDocument(graphs, document->Model());
+    document->SetModifiedFlag();
+    document->UpdateAllViews();
+    m_pMainFrame->show();
+    return true;
+}
+
+int CCurvilinearscopeApp::PrintGraphs(CCurvilinearscopeDoc& graphs, const CCommandLineInfo& info) {
+    CPrintCommands printing;
+    return printing.PrintModel(graphs, info, QStringLiteral("--graph"));
 }
 
 int CCurvilinearscopeApp::ExitInstance(int exitCode) {

@@ -9,6 +9,7 @@
 
 #include "app/ProductPage.h"
 
+class CCurvilinearscopeDoc;
 struct CCommandLineInfo;
 class CMainFrame;
 class QSettings;
@@ -26,12 +27,17 @@ public:
     // (none: a new document). False when the program should end at once:
     // files were given and not one of them could be opened.
     bool InitInstance(const QStringList& files);
+    // Start-up with the command line's graphs: a new document that takes
+    // over the sampled one, modified, as an edit would leave it.
+    bool InitInstance(CCurvilinearscopeDoc& graphs);
     // Shutdown: the daily web page. Returns the exit code.
     int ExitInstance(int exitCode);
     // The command line's print switch: prints the file on the default
     // printer without showing any window, with the picture options of the
     // command line; the exit code (see CPrintCommands).
     int PrintFile(const CCommandLineInfo& info);
+    // The same for the document of the command line's graphs.
+    int PrintGraphs(CCurvilinearscopeDoc& graphs, const CCommandLineInfo& info);
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
 

@@ -20,6 +20,10 @@
 #include "view/PicturePrint.h"
 
 namespace {
+
+// The exit codes of a print from the command line.
+constexpr int kPrinted = 0;
+constexpr int kNotPrinted = 1;
 // A plane window's samples for the printed square, made here and now;
 // nothing without a window.
 std::optional<WindowRecords> SamplesForPage(const CCurvilinearscopeDoc& doc, const std::optional<PlaneBounds>& window,
@@ -77,7 +81,6 @@ void CPrintCommands::ForgetBusyPrinter() {
 }
 
 int CPrintCommands::PrintFile(const CCommandLineInfo& info) {
-    constexpr int kPrinted = 0, kNotPrinted = 1;
     const QString path = info.files.value(0);
     LoadPictureFonts();  // before a big document takes the memory
     CCurvilinearscopeDoc model;
@@ -86,6 +89,10 @@ int CPrintCommands::PrintFile(const CCommandLineInfo& info) {
         Prompts().Message(m_pParent, report.message);
         return kNotPrinted;
     }
+    return PrintModel(model, info, path);
+}
+
+int CPrintCommands::PrintModel(CCurvilinearscopeDoc& model, const CCommandLineInfo& info, const QString& path) {
     const QString mistake = PictureOptionsMistake(info, model, path);
     if (!mistake.isEmpty()) {
         std::fputs(("curvilinearscope: " + mistake + '\n').toLocal8Bit().constData(), stderr);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class CCurvilinearscopeDoc;
 class CCurvilinearscopeView;
 struct CCommandLineInfo;
 class QPrinter;
@@ -32,6 +33,9 @@ public:
     // the exit code: 0 printed, 1 not printed whole (with a message), 2 (the
     // mistake on stderr) when those options do not suit the file.
     int PrintFile(const CCommandLineInfo& info);
+    // The same for a document in memory (the command line's --graph); name
+    // is what a message calls it.
+    int PrintModel(CCurvilinearscopeDoc& model, const CCommandLineInfo& info, const QString& name);
 
 private:
     void ForgetBusyPrinter();

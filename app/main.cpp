@@ -13,9 +13,11 @@
 #include "app/CurvilinearscopeApp.h"
 #include "app/EnginePlatform.h"
 #include "app/ExportCommand.h"
+#include "app/GraphCommand.h"
 #include "app/PointsCommand.h"
 #include "app/ProductInfo.h"
 #include "app/Seams.h"
+#include "document/CurvilinearscopeDoc.h"
 
 namespace {
 
@@ -85,13 +87,36 @@ int RunPoints(const CCommandLineInfo& info) {
     return outcome.exitCode;
 }
 
-int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
+// graphs: the document the command line's --graph made, or null.
+int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinearscopeDoc* graphs) {
     InstallEnginePlatform(CurrentInterfaceLanguage());
     QSettings settings;
     CCurvilinearscopeApp application(settings);
-    if (info.action == CCommandLineInfo::FilePrint) return application.ExitInstance(application.PrintFile(info));
-    if (!application.InitInstance(info.files)) return application.ExitInstance(1);
+    if (info.action == CCommandLineInfo::FilePrint)
+        return application.ExitInstance(graphs ? application.PrintGraphs(*graphs, info) : application.PrintFile(info));
+    if (!(graphs ? application.InitInstance(*graphs) : application.InitInstance(info.files)))
+        return application.ExitInstance(1);
     return application.ExitInstance(app.exec());
+}
+
+// A document of the line's graphs: exported or saved here, else shown or
+// printed by the windows. A wrong spec is a wrong command line.
+int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) {
+    CCurvilinearscopeDoc model;
+    QString error;
+    if (!MakeGraphDocument(info, model, error)) {
+        Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
+        return kExitBadCommandLine;
+    }
+    if (info.action == CCommandLineInfo::Export || info.action == CCommandLineInfo::Save) {
+        const int code = RunGraphOutput(info, model, error);
+        if (code != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
+        return code;
+    }
+    if (!windows)
+        return ReportMistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
+                                 .arg(QCoreApplication::arguments().mid(1).join(QLatin1Char(' '))));
+    return RunWindows(app, info, &model);
 }
 
 }  // namespace
@@ -101,8 +126,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QGuiApplication> app = MakeApplication(argc, argv, windows);
     InstallTranslations(*app, StartLanguage());
     const CCommandLineInfo info = ParseCommandLine(QCoreApplication::arguments().mid(1));
+    if (info.action == CCommandLineInfo::Error) return ReportMistake(info.error);
+    if (!info.graphs.isEmpty()) return RunGraphs(*app, info, windows);
     switch (info.action) {
-    case CCommandLineInfo::Error: return ReportMistake(info.error);
     case CCommandLineInfo::Help: Print(stdout, CommandLineUsage()); return 0;
     case CCommandLineInfo::Version: Print(stdout, VersionText()); return 0;
     case CCommandLineInfo::Export: return RunExport(info);
@@ -113,6 +139,6 @@ int main(int argc, char** argv) {
         if (!windows)
             return ReportMistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
                                      .arg(Arguments(argc, argv).join(QLatin1Char(' '))));
-        return RunWindows(*app, info);
+        return RunWindows(*app, info, nullptr);
     }
 }

@@ -363,6 +363,36 @@ void BM_ParametricSurface(benchmark::State& state) {
 }
 BENCHMARK(BM_ParametricSurface)->Unit(benchmark::kMillisecond);
 
+// ---- Implicit graphs: the quadtree down to half a pixel of 1000 ---------
+// Three curves of one plane picture (the budget: 50 ms), and the sphere of
+// rings at step 0.2 (100 ms); items are records, beside the parametric
+// sphere above for the ratio.
+void BM_ImplicitCurves(benchmark::State& state) {
+    CCurvilinearscopeDoc doc;
+    const char16_t* curves[] = {u"x*x+y*y = 25", u"(x*x+y*y)^2 = 50*(x*x-y*y)", u"x^3+y^3 = 9*x*y"};
+    for (int n = 0; n < 3; ++n) {
+        doc.m_graphs[n].m_nKind = GK_IMPLICIT;
+        doc.m_graphs[n].m_bShow = 1;
+        doc.m_graphs[n].m_strFormula = curves[n];
+    }
+    for (auto _ : state) doc.Sample2D();
+    const int32_t records = doc.m_graphs[0].m_nPoints + doc.m_graphs[1].m_nPoints + doc.m_graphs[2].m_nPoints;
+    state.SetItemsProcessed(state.iterations() * records);
+    state.counters["records"] = records;
+}
+BENCHMARK(BM_ImplicitCurves)->Unit(benchmark::kMillisecond);
+
+void BM_ImplicitSphere(benchmark::State& state) {
+    CCurvilinearscopeDoc doc;
+    ShowOnly(doc, 1, 10);
+    doc.m_graphs[0].m_nKind = GK_IMPLICIT;
+    doc.m_graphs[0].m_strFormula = u"x*x+y*y+z*z = 64";
+    for (auto _ : state) doc.Sample3D();
+    state.SetItemsProcessed(state.iterations() * doc.m_graphs[0].m_nPoints);
+    state.counters["records"] = doc.m_graphs[0].m_nPoints;
+}
+BENCHMARK(BM_ImplicitSphere)->Unit(benchmark::kMillisecond);
+
 // The R = 20, step 0.01 surface's file, through the page cache.
 struct BigFile {
     CCurvilinearscopeDoc doc;

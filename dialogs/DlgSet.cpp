@@ -77,6 +77,9 @@ void CDlgSet::OnInitDialog() {
 void CDlgSet::OnRadioClicked() {
     if (m_nShownSlot >= 0) {
         StoreSlot(m_nShownSlot);
+        if (m_graphs[m_nShownSlot].GivePolarDefaults()) {
+            LoadSlot(m_nShownSlot);
+        }
     }
     UpdateControls();
 }
@@ -192,12 +195,18 @@ void CDlgSet::UpdateControls() {
     const bool function = g.m_nKind == GK_EXPLICIT;
     const bool parameter = g.m_nKind == GK_PARAMETRIC;
     const bool space = m_nDimension == DIM_SPACE;
-    for (int id : {IDC_FORMULA, IDC_LEFT_SIDE, IDC_STEP}) {
-        Item(id)->setEnabled(function);
-    }
-    for (int id : {IDC_X, IDC_Y, IDC_T_START, IDC_T_END, IDC_T_STEP, IDC_T_LABEL}) {
+    const bool implicit = g.m_nKind == GK_IMPLICIT;
+    const bool polar = g.m_nKind == GK_POLAR && !space;
+    Item(IDC_FORMULA)->setEnabled(function || implicit || polar);
+    Item(IDC_LEFT_SIDE)->setEnabled(function);
+    Item(IDC_STEP)->setEnabled(function || implicit);
+    for (int id : {IDC_X, IDC_Y}) {
         Item(id)->setEnabled(parameter);
     }
+    for (int id : {IDC_T_START, IDC_T_END, IDC_T_STEP, IDC_T_LABEL}) {
+        Item(id)->setEnabled(parameter || polar);
+    }
+    Item(IDC_KIND_POLAR)->setVisible(!space);  // space pictures have no polar graphs
     for (int id : {IDC_Z, IDC_V_START, IDC_V_END, IDC_V_STEP, IDC_V_LABEL}) {
         Item(id)->setEnabled(parameter && space);
     }

@@ -20,11 +20,13 @@ enum DlgSetControlId {
     IDC_V_START = 1016,
     IDC_V_END = 1017,
     IDC_V_STEP = 1018,
-    IDC_PARAM_GROUP = 1019,  // group box of the parametric formulas
-    IDC_T_LABEL = 1020,      // "t =" or "u ="
-    IDC_V_LABEL = 1021,      // "v ="
-    IDC_LEFT_SIDE = 1022,    // drop-down list "y", "y*y" / "z", "z*z"
-    IDC_RANGE = 1023,        // drop-down list of the coordinate range
+    IDC_PARAM_GROUP = 1019,    // group box of the parametric formulas
+    IDC_T_LABEL = 1020,        // "t =" or "u ="
+    IDC_V_LABEL = 1021,        // "v ="
+    IDC_LEFT_SIDE = 1022,      // drop-down list "y", "y*y" / "z", "z*z"
+    IDC_RANGE = 1023,          // drop-down list of the coordinate range
+    IDC_KIND_IMPLICIT = 1024,  // radio of the kind group: F = G
+    IDC_KIND_POLAR = 1025,     // radio of the kind group: r = f(t), plane pictures only
     IDC_OK = 1,
     IDC_CANCEL = 2,
 };

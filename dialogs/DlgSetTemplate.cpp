@@ -15,7 +15,11 @@ const DlgSetTemplateItem kDlgSetTemplate[] = {
     {IDC_TAB, K::TabControl, nullptr, 7, 45, 281, 215, nullptr},
     {IDC_KIND_FUNCTION, K::RadioGroupStart, QT_TRANSLATE_NOOP("CDlgSet", "関数式"), 38, 77, 36, 8, nullptr},
     {IDC_KIND_PARAMETER, K::Radio, QT_TRANSLATE_NOOP("CDlgSet", "パラメータ変数式"), 82, 77, 65, 8, nullptr},
-    {0, K::GroupBox, QT_TRANSLATE_NOOP("CDlgSet", "表示式選択"), 27, 65, 133, 26, nullptr},
+    // The implicit and polar kinds: a row above the first two, right of the
+    // group's title, the group grown upwards to just under the tabs.
+    {IDC_KIND_IMPLICIT, K::Radio, QT_TRANSLATE_NOOP("CDlgSet", "陰関数"), 82, 64, 36, 8, nullptr},
+    {IDC_KIND_POLAR, K::Radio, QT_TRANSLATE_NOOP("CDlgSet", "極座標"), 121, 64, 38, 8, nullptr},
+    {0, K::GroupBox, QT_TRANSLATE_NOOP("CDlgSet", "表示式選択"), 27, 59, 133, 32, nullptr},
     {IDC_SHOW, K::CheckBox, QT_TRANSLATE_NOOP("CDlgSet", "表示しますか？"), 189, 77, 62, 8, nullptr},
     {0, K::GroupBox, QT_TRANSLATE_NOOP("CDlgSet", "表示"), 170, 65, 99, 26, nullptr},
     {IDC_LEFT_SIDE, K::DropList, nullptr, 38, 104, 33, 56, "z*z"},

@@ -29,6 +29,9 @@ const TableText kTable[] = {
     {IDS_SURFACE_CAPTION, QT_TRANSLATE_NOOP("CDlgSet", "パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)")},
     {IDS_U_START_NOT_BELOW_END, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のuの値開始＜終了値のように設定してください。")},
     {IDS_V_START_NOT_BELOW_END, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1のvの値開始＜終了値のように設定してください。")},
+    {IDS_IMPLICIT_FORMULA_ERROR, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の陰関数の式に文法エラーがあります。")},
+    {IDS_IMPLICIT_TWO_EQUALS, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の陰関数の式には「=」を一つだけ書いてください。")},
+    {IDS_POLAR_FORMULA_ERROR, QT_TRANSLATE_NOOP("CDlgSet", "グラフ%1の極座標の式に文法エラーがあります。")},
 };
 
 }  // namespace

@@ -40,7 +40,7 @@ bool ApplyDlgSet(const CDlgSet& dlg, CCurvilinearscopeDoc& model, QWidget* paren
         target = source;
         // Exactly the slots the sampling rebuilds take new records; the
         // others keep theirs, as sampling in place would leave them.
-        if (sampling && source.m_bShow && (source.m_nKind == GK_EXPLICIT || source.m_nKind == GK_PARAMETRIC)) {
+        if (sampling && source.m_bShow && IsSampledKind(source.m_nKind, edited->m_nDimension)) {
             target.m_pPoints = std::move(source.m_pPoints);
             target.m_nPoints = source.m_nPoints;
         }

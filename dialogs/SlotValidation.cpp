@@ -5,6 +5,8 @@
 #include "dialogs/DlgSetIds.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/GraphDef.h"
+#include "document/ImplicitEquation.h"
+#include "document/ImplicitFormulas.h"
 #include "expr/GraphExpress.h"
 
 namespace {
@@ -33,11 +35,15 @@ const SlotCheck kFunctionChecks[] = {
      {IDS_FORMULA_ERROR, IDC_FORMULA, false}},
 };
 
+// The t row of a plane curve, parametric or polar.
+const SlotCheck kTOrderCheck{[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; },
+                             {IDS_T_START_NOT_BELOW_END, IDC_T_END, true}};
+const SlotCheck kTStepCheck{[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); },
+                            {IDS_T_STEP_OUT_OF_RANGE, IDC_T_STEP, true}};
+
 const SlotCheck kCurveChecks[] = {
-    {[](const CGraphDef& g, int, int) { return g.m_dTStart < g.m_dTEnd; },
-     {IDS_T_START_NOT_BELOW_END, IDC_T_END, true}},
-    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dTStep); },
-     {IDS_T_STEP_OUT_OF_RANGE, IDC_T_STEP, true}},
+    kTOrderCheck,
+    kTStepCheck,
     {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strX); },
      {IDS_X_FORMULA_ERROR, IDC_X, false}},
     {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strY); },
@@ -61,6 +67,23 @@ const SlotCheck kSurfaceChecks[] = {
      {IDS_Z_FORMULA_ERROR, IDC_Z, false}},
 };
 
+const SlotCheck kImplicitChecks[] = {
+    {[](const CGraphDef& g, int, int) { return StepInBounds(g.m_dStep); }, {IDS_STEP_OUT_OF_RANGE, IDC_STEP, true}},
+    {[](const CGraphDef& g, int, int) { return SplitImplicitEquation(g.m_strFormula).equals <= 1; },
+     {IDS_IMPLICIT_TWO_EQUALS, IDC_FORMULA, false}},
+    {[](const CGraphDef& g, int dimension, int) {
+         return ImplicitFormulas(g.m_strFormula, dimension == DIM_SPACE ? DIM_SPACE : DIM_PLANE).Compile();
+     },
+     {IDS_IMPLICIT_FORMULA_ERROR, IDC_FORMULA, false}},
+};
+
+const SlotCheck kPolarChecks[] = {
+    kTOrderCheck,
+    kTStepCheck,
+    {[](const CGraphDef& g, int, int) { return Compiles<CParameterExpress2d>(g.m_strFormula); },
+     {IDS_POLAR_FORMULA_ERROR, IDC_FORMULA, false}},
+};
+
 template <std::size_t N>
 std::optional<SlotCheckFailure> FirstFailure(const SlotCheck (&checks)[N], const CGraphDef& g, int dimension,
                                              int range) {
@@ -81,6 +104,12 @@ std::optional<SlotCheckFailure> FirstFailedCheck(const CGraphDef& g, int dimensi
     if (g.m_nKind == GK_PARAMETRIC) {
         return dimension == DIM_SPACE ? FirstFailure(kSurfaceChecks, g, dimension, range)
                                       : FirstFailure(kCurveChecks, g, dimension, range);
+    }
+    if (g.m_nKind == GK_IMPLICIT) {
+        return FirstFailure(kImplicitChecks, g, dimension, range);
+    }
+    if (g.m_nKind == GK_POLAR && dimension == DIM_PLANE) {
+        return FirstFailure(kPolarChecks, g, dimension, range);
     }
     return std::nullopt;
 }

@@ -36,7 +36,13 @@ QSize NeededSize(const QWidget* widget, const DlgSetTemplateItem& item) {
     const QStyle* style = widget->style();
     switch (item.kind) {
     case K::RadioGroupStart:
-    case K::Radio:
+    case K::Radio: {
+        // What the button draws, its circle or its line of text, not the
+        // style's padded height: the kind group's two rows stay apart with
+        // small fonts too.
+        const int circle = style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, widget);
+        return QSize(std::max(text, widget->sizeHint().width()), std::max(circle, metrics.height()));
+    }
     case K::CheckBox:
     case K::Static:
     case K::StaticCentre:

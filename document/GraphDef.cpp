@@ -19,6 +19,27 @@ CGraphDef::CGraphDef()
       m_dStep(0.2),
       m_nPoints(0) {}
 
+namespace {
+constexpr double kPolarStep = 0.01;  // fine enough for the petals of a rose
+// The dialog shows numbers with 15 digits: a default read back from its
+// edit differs from the default by this share at most.
+constexpr double kShownPrecision = 1e-14;
+
+bool Near(double value, double fresh) { return std::fabs(value - fresh) <= kShownPrecision * std::fabs(fresh); }
+}  // namespace
+
+bool CGraphDef::GivePolarDefaults() {
+    const CGraphDef fresh;
+    if (m_nKind != GK_POLAR || !Near(m_dTStart, fresh.m_dTStart) || !Near(m_dTEnd, fresh.m_dTEnd) ||
+        !Near(m_dTStep, fresh.m_dTStep)) {
+        return false;
+    }
+    m_dTStart = fresh.m_dTStart;
+    m_dTEnd = 8.0 * std::atan(1.0);
+    m_dTStep = kPolarStep;
+    return true;
+}
+
 CGraphDef::CGraphDef(const CGraphDef& other) : m_nPoints(0) { CopyDefinition(other); }
 
 CGraphDef& CGraphDef::operator=(const CGraphDef& other) {

@@ -29,7 +29,16 @@ using PointArray = LargeArray<SamplePoint>;
 enum GraphKind : int32_t {
     GK_EXPLICIT = 0,    // y = f(x), z = f(x, y)
     GK_PARAMETRIC = 1,  // x(t), y(t); x(u, v), y(u, v), z(u, v)
+    GK_IMPLICIT = 2,    // F(x, y) = G(x, y); F(x, y, z) = G(x, y, z)
+    GK_POLAR = 3,       // r = f(t), plane pictures only
 };
+
+// Whether the sampling makes records for a slot of this kind in a picture of
+// this dimension (0 plane, 1 space): polar graphs live in the plane only.
+// A slot of any other kind is neither sampled nor drawn.
+constexpr bool IsSampledKind(int32_t kind, int32_t dimension) {
+    return kind == GK_EXPLICIT || kind == GK_PARAMETRIC || kind == GK_IMPLICIT || (kind == GK_POLAR && dimension == 0);
+}
 
 // What an explicit slot's m_nLeftSide says.
 enum LeftSide : int32_t {
@@ -55,6 +64,10 @@ public:
     // loaded hidden slot has a count but no array, so the count alone is never
     // a bound for the array.
     int32_t DrawableCount() const;
+
+    // A polar slot whose t fields are still a new slot's gets a whole turn,
+    // 0 to 2 pi by 0.01, instead; true when it did.
+    bool GivePolarDefaults();
 
     int32_t m_nKind;      // GraphKind
     int32_t m_nLeftSide;  // LeftSide

@@ -6,6 +6,7 @@
 
 #include "base/VectorState.h"
 #include "document/CurvilinearscopeDoc.h"
+#include "document/sampling/ImplicitSampling.h"
 #include "document/sampling/SampleRow.h"
 #include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"
@@ -111,9 +112,11 @@ bool SampleExplicit(const WindowRequest& request, const CGraphDef& graph, std::v
     return true;
 }
 
+// A parametric (CurveFormulas) or polar (PolarFormulas) curve.
+template <class Formulas>
 bool SampleCurve(const CGraphDef& graph, int32_t refinement, double pixel, std::vector<SamplePoint>& points,
                  bool& sampled, SampleTicker& ticker) {
-    CurveFormulas f(graph);
+    Formulas f(graph);
     const double step = graph.m_dTStep / refinement;
     const double last = graph.m_dTEnd + graph.m_dTStep;
     if (!(graph.m_dTStep > 0) || !StepMoves(graph.m_dTStart, last, step) || !f.Compile()) {
@@ -126,6 +129,22 @@ bool SampleCurve(const CGraphDef& graph, int32_t refinement, double pixel, std::
     points.resize(static_cast<size_t>(row.stored));
     sampled = row.finished;
     return row.finished;
+}
+
+// An implicit curve traced over the window down to half of one of its
+// pixels, as the document's own sampling traces it over -R..R.
+bool SampleImplicit(const WindowRequest& request, const CGraphDef& graph, std::vector<SamplePoint>& points,
+                    bool& sampled, SampleTicker& ticker) {
+    CGraphDef traced(graph);  // the tracer keeps its records in a slot of its own
+    const PlaneBounds& b = request.bounds;
+    const bool finished =
+        SampleImplicitCurve(traced, SampleWindow{b.xMin, b.xMax, b.yMin, b.yMax, request.FinerPixel()}, ticker);
+    points.clear();
+    if (traced.m_nPoints > 0) {
+        points.assign(&traced.m_pPoints[0], &traced.m_pPoints[0] + traced.m_nPoints);
+    }
+    sampled = finished;
+    return finished;
 }
 
 }  // namespace
@@ -141,7 +160,7 @@ WindowRequest MakeWindowRequest(const CCurvilinearscopeDoc& doc, const PlaneBoun
     for (size_t slot = 0; slot < request.graphs.size(); ++slot) {
         const CGraphDef& graph = doc.m_graphs[slot];
         request.graphs[slot] = graph;
-        if (graph.m_bShow && graph.m_nKind == GK_PARAMETRIC)
+        if (graph.m_bShow && (graph.m_nKind == GK_PARAMETRIC || graph.m_nKind == GK_POLAR))
             request.refinements[slot] = CurveRefinement(graph, bounds, request.columns, request.rows);
     }
     return request;
@@ -164,8 +183,13 @@ std::optional<WindowRecords> SamplePlaneWindow(const WindowRequest& request, con
         if (graph.m_nKind == GK_EXPLICIT) {
             finished = SampleExplicit(request, graph, records.points[slot], records.sampled[slot], ticker);
         } else if (graph.m_nKind == GK_PARAMETRIC) {
-            finished = SampleCurve(graph, request.refinements[slot], request.FinerPixel(), records.points[slot],
-                                   records.sampled[slot], ticker);
+            finished = SampleCurve<CurveFormulas>(graph, request.refinements[slot], request.FinerPixel(),
+                                                  records.points[slot], records.sampled[slot], ticker);
+        } else if (graph.m_nKind == GK_POLAR) {
+            finished = SampleCurve<PolarFormulas>(graph, request.refinements[slot], request.FinerPixel(),
+                                                  records.points[slot], records.sampled[slot], ticker);
+        } else if (graph.m_nKind == GK_IMPLICIT) {
+            finished = SampleImplicit(request, graph, records.points[slot], records.sampled[slot], ticker);
         }
         if (!finished || !ticker.Report()) {
             return std::nullopt;

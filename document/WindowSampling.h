@@ -28,7 +28,7 @@ struct PlaneBounds {
 // may run on another thread while the document goes on changing.
 struct WindowRequest {
     std::array<CGraphDef, 3> graphs;  // definitions only, no records
-    // Parametric slots: samples per step of t, so that no segment spans
+    // Parametric and polar slots: samples per step of t, so that no segment spans
     // more than a few pixels of the window.
     std::array<int32_t, 3> refinements{1, 1, 1};
     int32_t range = 10;
@@ -60,8 +60,9 @@ WindowRequest MakeWindowRequest(const CCurvilinearscopeDoc& doc, const PlaneBoun
 // Samples every shown slot for the window: explicit graphs about one sample
 // per pixel column, from one column beyond the left edge to one beyond the
 // right, a value farther than one window height above or below the window
-// leaving a gap; parametric curves at their refined step. Both with the
-// continuity test of the document's sampling, at one pixel of the window. Nothing when
-// `progress` cancels: the records made so far are gone with it. Throws
+// leaving a gap; parametric and polar curves at their refined step; all
+// with the continuity test of the document's sampling, at one pixel of the
+// window. Implicit curves are traced over the window down to half of one
+// of its pixels. Nothing when `progress` cancels: the records made so far are gone with it. Throws
 // std::bad_alloc when the memory runs out.
 std::optional<WindowRecords> SamplePlaneWindow(const WindowRequest& request, const SampleProgress& progress = {});

@@ -24,6 +24,20 @@ public:
     double m_y;
 };
 
+// One side of an implicit equation F(x, y) = G(x, y), or F(x, y, z) = G(x, y, z)
+// with useZ 1. Names beginning with x, y (and z) are those variables.
+class CImplicitExpress : public CExpress {
+public:
+    CImplicitExpress(std::u16string_view formula, int useZ);
+    ExpressValue GetVariable(const char16_t* name) const override;
+    const double* GetVariableAddress(const char16_t* name) const override;
+
+    int32_t m_bUseZ;  // read by Compile: set it before compiling
+    double m_x;
+    double m_y;
+    double m_z;
+};
+
 // One coordinate of a plane parametric curve; the variable is t (or T...).
 class CParameterExpress2d : public CExpress {
 public:

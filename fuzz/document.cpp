@@ -12,6 +12,7 @@
 
 #include "document/Archive.h"
 #include "document/CurvilinearscopeDoc.h"
+#include "document/sampling/ImplicitSampling.h"
 #include "document/sampling/SampleCapacity.h"
 #include "document/sampling/SampleTicker.h"
 #include "expr/ExpressPlatform.h"
@@ -69,6 +70,11 @@ bool SmallSampling(const CCurvilinearscopeDoc& doc) {
                                  : PlaneExplicitCapacity(doc.m_nRange, g.m_dStep, g.m_nLeftSide);
                 const double side = EstimatedLoopCount(-doc.m_nRange, doc.m_nRange, g.m_dStep);
                 loops = space ? side * side : side;
+            } else if (g.m_nKind == GK_IMPLICIT) {
+                loops = ExpectedImplicitEvaluations(g, doc.m_nRange, space);
+            } else if (g.m_nKind == GK_POLAR && !space) {
+                capacity = PlaneParametricCapacity(g);
+                loops = EstimatedLoopCount(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep);
             } else if (g.m_nKind == 1) {
                 capacity = space ? SpaceParametricCapacity(g) : PlaneParametricCapacity(g);
                 loops = EstimatedLoopCount(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep) *

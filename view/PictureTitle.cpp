@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/CurvilinearscopeDoc.h"
+#include "document/ImplicitEquation.h"
 #include "view/DrawSurface.h"
 #include "view/PictureGeometry.h"
 
@@ -35,6 +36,16 @@ private:
 };
 
 void DrawLegendOf(LegendWriter& out, const CGraphDef& graph, bool space) {
+    if (graph.m_nKind == GK_IMPLICIT) {
+        // The equation as typed; a bare F is the equation F = 0.
+        const bool equation = SplitImplicitEquation(graph.m_strFormula).equals > 0;
+        out.Line(u" ", equation ? graph.m_strFormula : graph.m_strFormula + u" = 0");
+        return;
+    }
+    if (graph.m_nKind == GK_POLAR) {
+        if (!space) out.Line(u" r = ", graph.m_strFormula);
+        return;
+    }
     // Only a damaged file holds another kind: it has no formula to show.
     if (graph.m_nKind != GK_EXPLICIT && graph.m_nKind != GK_PARAMETRIC) return;
     if (graph.m_nKind == GK_PARAMETRIC) {

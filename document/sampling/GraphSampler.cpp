@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "base/VectorState.h"
+#include "document/sampling/ImplicitSampling.h"
 #include "document/sampling/ParallelRows.h"
+#include "document/sampling/PolarSampling.h"
 #include "document/sampling/SampleCapacity.h"
 #include "document/sampling/SampleRow.h"
 #include "expr/GraphExpress.h"
@@ -21,7 +23,9 @@ double ExpectedEvaluations(std::span<const CGraphDef> graphs, Dimension dimensio
         if (g.m_nKind == GK_EXPLICIT) {
             const double side = EstimatedLoopCount(-range, range, g.m_dStep);
             expected += dimension == DIM_SPACE ? side * side : side;
-        } else if (g.m_nKind == GK_PARAMETRIC) {
+        } else if (g.m_nKind == GK_IMPLICIT) {
+            expected += ExpectedImplicitEvaluations(g, range, dimension == DIM_SPACE);
+        } else if (g.m_nKind == GK_PARAMETRIC || (g.m_nKind == GK_POLAR && dimension == DIM_PLANE)) {
             const double row = EstimatedLoopCount(g.m_dTStart, g.m_dTEnd + g.m_dTStep, g.m_dTStep);
             expected += dimension == DIM_SPACE
                             ? row * EstimatedLoopCount(g.m_dVStart, g.m_dVEnd + g.m_dVStep, g.m_dVStep)
@@ -78,8 +82,16 @@ bool CGraphSampler::SampleShownSlots() {
 }
 
 bool CGraphSampler::SampleSlot(CGraphDef& graph, int32_t number) {
-    if (graph.m_nKind != GK_EXPLICIT && graph.m_nKind != GK_PARAMETRIC) {
+    if (!IsSampledKind(graph.m_nKind, m_nDimension)) {
         return true;  // a slot of another kind is neither sampled nor drawn
+    }
+    if (graph.m_nKind == GK_IMPLICIT) {
+        return m_nDimension == DIM_PLANE
+                   ? SampleImplicitCurve(graph, DocumentWindow(m_nRange, kPlanePicturePixels), m_ticker)
+                   : SampleImplicitSurface(graph, m_nRange, number, m_ticker);
+    }
+    if (graph.m_nKind == GK_POLAR) {
+        return SamplePolarCurve(graph, DocumentPixel(m_nRange), m_ticker);
     }
     graph.FreePoints();  // the old array goes first, even if the new one fails
     const int32_t capacity = Capacity(graph);
@@ -149,14 +161,7 @@ bool CGraphSampler::SampleExplicitRows(CGraphDef& graph, CFunctionExpress& f, co
 
 bool CGraphSampler::SampleCurve(CGraphDef& graph, SamplePoint* points, int32_t capacity) {
     CurveFormulas f(graph);
-    if (!(graph.m_dTStep > 0) || !f.Compile()) {  // a step that is not positive never ends
-        return true;
-    }
-    const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, 0,
-                              DocumentPixel(m_nRange)};
-    const RowSampled row = SampleParametricRow(f, rows, points, capacity, m_ticker);  // the curve is one row
-    graph.m_nPoints = row.stored;
-    return row.finished;
+    return SampleCurveSlot(graph, f, points, capacity, DocumentPixel(m_nRange), m_ticker);
 }
 
 bool CGraphSampler::SampleSurface(CGraphDef& graph, SamplePoint* points, int32_t capacity, int32_t number) {

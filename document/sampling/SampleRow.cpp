@@ -276,6 +276,18 @@ bool Evaluate(CurveFormulas& f, double t, double, double& x, double& y, double& 
     return f.x->EvaluateNumber(x) && f.y->EvaluateNumber(y);
 }
 
+bool Evaluate(PolarFormulas& f, double t, double, double& x, double& y, double& z) {
+    f.r->m_t = t;
+    double radius = 0.0;
+    if (!f.r->EvaluateNumber(radius)) {
+        return false;
+    }
+    x = radius * std::cos(t);
+    y = radius * std::sin(t);
+    z = 0.0;
+    return true;
+}
+
 bool Evaluate(SurfaceFormulas& f, double u, double v, double& x, double& y, double& z) {
     f.x->m_u = f.y->m_u = f.z->m_u = u;
     f.x->m_v = f.y->m_v = f.z->m_v = v;
@@ -355,6 +367,10 @@ bool BeginRows(CurveFormulas& f, double, CoordinatePrograms& programs) {
     return programs[0] && programs[1];
 }
 
+// The radius's row program would give r, not the point: a polar curve is
+// sampled one sample after another.
+bool BeginRows(PolarFormulas&, double, CoordinatePrograms&) { return false; }
+
 bool BeginRows(SurfaceFormulas& f, double v, CoordinatePrograms& programs) {
     programs[0] = f.x->RowProgram(&f.x->m_u);
     programs[1] = f.y->RowProgram(&f.y->m_u);
@@ -417,7 +433,7 @@ RowSampled ParametricRowWatched(Formulas& f, const ParametricRows& rows, double 
 
 // Only the coordinates a kind has count for a change.
 template <class Formulas>
-constexpr int kCoordinates = std::is_same_v<Formulas, CurveFormulas> ? 2 : 3;
+constexpr int kCoordinates = std::is_same_v<Formulas, SurfaceFormulas> ? 3 : 2;
 
 template <class Formulas, class Ticker>
 RowSampled ParametricRow(Formulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
@@ -425,6 +441,17 @@ RowSampled ParametricRow(Formulas& f, const ParametricRows& rows, double v, Samp
     return rows.jumps == JumpTest::On
                ? ParametricRowWatched<Formulas, JumpWatch<kCoordinates<Formulas>>>(f, rows, v, out, room, ticker)
                : ParametricRowWatched<Formulas, NoJumpWatch>(f, rows, v, out, room, ticker);
+}
+
+template <class Formulas>
+bool CurveSlot(CGraphDef& graph, Formulas& f, SamplePoint* out, int32_t capacity, double pixel, SampleTicker& ticker) {
+    if (!(graph.m_dTStep > 0) || !f.Compile()) {
+        return true;
+    }
+    const ParametricRows rows{graph.m_dTStart, graph.m_dTEnd + graph.m_dTStep, graph.m_dTStep, 0, pixel};
+    const RowSampled row = ParametricRow(f, rows, 0.0, out, capacity, ticker);  // the curve is one row
+    graph.m_nPoints = row.stored;
+    return row.finished;
 }
 
 }  // namespace
@@ -448,6 +475,13 @@ CurveFormulas::~CurveFormulas() = default;
 
 bool CurveFormulas::Compile() { return x->Compile() && y->Compile(); }
 
+PolarFormulas::PolarFormulas(const CGraphDef& graph)
+    : r(std::make_unique<CParameterExpress2d>(graph.m_strFormula)) {}
+
+PolarFormulas::~PolarFormulas() = default;
+
+bool PolarFormulas::Compile() { return r->Compile(); }
+
 SurfaceFormulas::SurfaceFormulas(const CGraphDef& graph)
     : x(std::make_unique<CParameterExpress3d>(graph.m_strX)),
       y(std::make_unique<CParameterExpress3d>(graph.m_strY)),
@@ -457,14 +491,29 @@ SurfaceFormulas::~SurfaceFormulas() = default;
 
 bool SurfaceFormulas::Compile() { return x->Compile() && y->Compile() && z->Compile(); }
 
+RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker) {
+    return ParametricRow(f, rows, v, out, room, ticker);
+}
+
 RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
                                SampleTicker& ticker) {
     return ParametricRow(f, rows, 0.0, out, room, ticker);
 }
 
-RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
+RowSampled SampleParametricRow(PolarFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
                                SampleTicker& ticker) {
-    return ParametricRow(f, rows, v, out, room, ticker);
+    return ParametricRow(f, rows, 0.0, out, room, ticker);
+}
+
+bool SampleCurveSlot(CGraphDef& graph, CurveFormulas& f, SamplePoint* out, int32_t capacity, double pixel,
+                     SampleTicker& ticker) {
+    return CurveSlot(graph, f, out, capacity, pixel, ticker);
+}
+
+bool SampleCurveSlot(CGraphDef& graph, PolarFormulas& f, SamplePoint* out, int32_t capacity, double pixel,
+                     SampleTicker& ticker) {
+    return CurveSlot(graph, f, out, capacity, pixel, ticker);
 }
 
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,

@@ -132,6 +132,15 @@ struct CurveFormulas {
     std::unique_ptr<CParameterExpress2d> x, y;
 };
 
+// The radius of a polar curve, r(t); its point is x = r cos t, y = r sin t.
+struct PolarFormulas {
+    explicit PolarFormulas(const CGraphDef& graph);
+    ~PolarFormulas();
+    bool Compile();
+
+    std::unique_ptr<CParameterExpress2d> r;
+};
+
 // The coordinate formulas of a parametric surface, x(u, v), y(u, v), z(u, v).
 struct SurfaceFormulas {
     explicit SurfaceFormulas(const CGraphDef& graph);
@@ -141,11 +150,14 @@ struct SurfaceFormulas {
     std::unique_ptr<CParameterExpress3d> x, y, z;
 };
 
-// Samples the compiled formulas along the row at v (the curve has none). A
+// Samples the compiled formulas along a plane curve's one row (x(t), y(t)
+// or r(t)), or along the surface's row at v. A
 // sample whose formulas have no value is skipped without breaking the
 // piece, a sample the curve jumps to begins a new one; when u no longer
 // moves the row ends there.
 RowSampled SampleParametricRow(CurveFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
+                               SampleTicker& ticker);
+RowSampled SampleParametricRow(PolarFormulas& f, const ParametricRows& rows, SamplePoint* out, int32_t room,
                                SampleTicker& ticker);
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out, int32_t room,
                                SampleTicker& ticker);
@@ -153,3 +165,13 @@ RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, d
 // its own while its caller counts the rows in bulk.
 RowSampled SampleParametricRow(SurfaceFormulas& f, const ParametricRows& rows, double v, SamplePoint* out,
                                int32_t room);
+
+// A plane curve's one row, t from the slot's t fields, by the same rules as
+// a surface's row, into out[0..capacity) with the slot's count set; a jump
+// smaller than `pixel` is not looked for. Nothing is stored when a formula
+// does not compile or the step is not positive (it would never end). False
+// when cancelled.
+bool SampleCurveSlot(CGraphDef& graph, CurveFormulas& f, SamplePoint* out, int32_t capacity, double pixel,
+                     SampleTicker& ticker);
+bool SampleCurveSlot(CGraphDef& graph, PolarFormulas& f, SamplePoint* out, int32_t capacity, double pixel,
+                     SampleTicker& ticker);

@@ -195,6 +195,26 @@ Move the cursor down</translation>
         <translation>Please set v of graph %1 so that its start is less than its end.</translation>
     </message>
     <message>
+        <source>陰関数</source>
+        <translation>Implicit</translation>
+    </message>
+    <message>
+        <source>極座標</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式に文法エラーがあります。</source>
+        <translation>The implicit equation of graph %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式には「=」を一つだけ書いてください。</source>
+        <translation>Please write only one "=" in the implicit equation of graph %1.</translation>
+    </message>
+    <message>
+        <source>グラフ%1の極座標の式に文法エラーがあります。</source>
+        <translation>The polar formula of graph %1 has a syntax error.</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -232,6 +252,48 @@ Move the cursor down</translation>
     <message>
         <source>--print と --export は同時に指定できません。</source>
         <translation>--print and --export cannot be combined.</translation>
+    </message>
+    <message>
+        <source>--3d、--range、--save は --graph と一緒に使います。</source>
+        <translation>--3d, --range and --save belong to --graph.</translation>
+    </message>
+    <message>
+        <source>--graph は新しい文書を作るので、ファイルは指定できません: %1</source>
+        <translation>--graph makes a new document and takes no file: %1</translation>
+    </message>
+    <message>
+        <source>--graph は %1 回まで指定できます。</source>
+        <translation>--graph can be given at most %1 times.</translation>
+    </message>
+    <message>
+        <source>--range には 5、10、20 のいずれかを指定してください。</source>
+        <translation>--range needs 5, 10 or 20.</translation>
+    </message>
+    <message>
+        <source>--save は --print や --export と同時に指定できません。</source>
+        <translation>--save cannot be combined with --print or --export.</translation>
+    </message>
+    <message>
+        <source>グラフに式がありません。</source>
+        <translation>The graph has no formula.</translation>
+    </message>
+    <message>
+        <source>式のあとに書けるのは "step H"、"t A..B step H"、"u A..B step H"、"v A..B step H" だけです。</source>
+        <translation>After the formula come only "step H", "t A..B step H", "u A..B step H" and "v A..B step H".</translation>
+    </message>
+    <message>
+        <source>等式の「=」は一つだけです。</source>
+        <translation>An equation has only one "=".</translation>
+    </message>
+    <message>
+        <source>媒介変数のグラフは、平面では "x = X; y = Y"、空間では "x = X; y = Y; z = Z" と書きます。</source>
+        <translation>A parametric graph is "x = X; y = Y" in the plane and "x = X; y = Y; z = Z" in space.</translation>
+    </message>
+    <message>
+        <source>サンプリング中</source>
+        <translation>Sampling</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>--points には文書ファイルをちょうど一つ指定してください。</source>
@@ -272,6 +334,8 @@ Move the cursor down</translation>
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
@@ -284,6 +348,11 @@ Move the cursor down</translation>
 --points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
 一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
+--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
+n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
+"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
@@ -291,6 +360,8 @@ Move the cursor down</translation>
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
@@ -303,6 +374,11 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 --points prints the roots, minima, maxima, intersections and y-intercepts of the
 explicit graphs of a 2D picture in its range, one tab-separated line each.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+--graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
+is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
+"x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
+"x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
+"t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.
 </translation>
     </message>
     <message>

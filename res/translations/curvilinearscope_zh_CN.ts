@@ -195,6 +195,26 @@
         <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
     </message>
     <message>
+        <source>陰関数</source>
+        <translation>隐函数</translation>
+    </message>
+    <message>
+        <source>極座標</source>
+        <translation>极坐标</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式に文法エラーがあります。</source>
+        <translation>图形%1的隐函数式有语法错误。</translation>
+    </message>
+    <message>
+        <source>グラフ%1の陰関数の式には「=」を一つだけ書いてください。</source>
+        <translation>请在图形%1的隐函数式中只写一个“=”。</translation>
+    </message>
+    <message>
+        <source>グラフ%1の極座標の式に文法エラーがあります。</source>
+        <translation>图形%1的极坐标式有语法错误。</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -232,6 +252,48 @@
     <message>
         <source>--print と --export は同時に指定できません。</source>
         <translation>--print 和 --export 不能同时使用。</translation>
+    </message>
+    <message>
+        <source>--3d、--range、--save は --graph と一緒に使います。</source>
+        <translation>--3d、--range 和 --save 只能与 --graph 一起使用。</translation>
+    </message>
+    <message>
+        <source>--graph は新しい文書を作るので、ファイルは指定できません: %1</source>
+        <translation>--graph 新建文档，不接受文件：%1</translation>
+    </message>
+    <message>
+        <source>--graph は %1 回まで指定できます。</source>
+        <translation>--graph 最多只能指定 %1 次。</translation>
+    </message>
+    <message>
+        <source>--range には 5、10、20 のいずれかを指定してください。</source>
+        <translation>--range 需要 5、10 或 20。</translation>
+    </message>
+    <message>
+        <source>--save は --print や --export と同時に指定できません。</source>
+        <translation>--save 不能与 --print 或 --export 同时使用。</translation>
+    </message>
+    <message>
+        <source>グラフに式がありません。</source>
+        <translation>该图形没有公式。</translation>
+    </message>
+    <message>
+        <source>式のあとに書けるのは "step H"、"t A..B step H"、"u A..B step H"、"v A..B step H" だけです。</source>
+        <translation>公式之后只能有 "step H"、"t A..B step H"、"u A..B step H" 和 "v A..B step H"。</translation>
+    </message>
+    <message>
+        <source>等式の「=」は一つだけです。</source>
+        <translation>一个方程只能有一个 "="。</translation>
+    </message>
+    <message>
+        <source>媒介変数のグラフは、平面では "x = X; y = Y"、空間では "x = X; y = Y; z = Z" と書きます。</source>
+        <translation>参数图形在平面中写作 "x = X; y = Y"，在空间中写作 "x = X; y = Y; z = Z"。</translation>
+    </message>
+    <message>
+        <source>サンプリング中</source>
+        <translation>正在采样</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>--points には文書ファイルをちょうど一つ指定してください。</source>
@@ -272,6 +334,8 @@
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
@@ -284,6 +348,11 @@
 --points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
 一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
+--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
+n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
+"x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
@@ -291,6 +360,8 @@
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
@@ -303,6 +374,11 @@
 --points 输出二维图形在其范围内各显式图形的根、极小值、极大值、交点和 y 轴截距，
 每个点一行，以制表符分隔。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
+--graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 SPEC，
+按公式的写法书写："y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+"x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25"（其他方程均为隐函数）、"z = x*y/10"、
+"x*x+y*y+z*z = 64"，或只写 f 表示 y = f（z = f）；";" 之后的子句："step H"、
+"t A..B step H"、"u A..B step H"、"v A..B step H"。--save 保存该文档。
 </translation>
     </message>
     <message>

@@ -30,10 +30,15 @@ TEST(CommandLine, ActionsAndFiles) {
         {{"-p", "--", "-a.crv"}, CCommandLineInfo::FilePrint, {"-a.crv"}},
         {{"--language", "en", "a.crv"}, CCommandLineInfo::FileOpen, {"a.crv"}},
         {{"--language=zh"}, CCommandLineInfo::FileNew, {}},
+        {{"--graph", "y = x"}, CCommandLineInfo::FileNew, {}},
+        {{"--graph", "y = x", "-p"}, CCommandLineInfo::FilePrint, {}},
+        {{"--3d", "--range", "20", "--graph", "z = x*y", "--save", "s.crv"}, CCommandLineInfo::Save, {}},
+        {{"--graph", "y = x", "--graph", "r = t", "--export", "o.png"}, CCommandLineInfo::Export, {}},
         {{"--points", "a.crv"}, CCommandLineInfo::Points, {"a.crv"}},
         {{"--points", "a.crv", "b.crv"}, CCommandLineInfo::Error, {}},
         {{"--points", "-p", "a.crv"}, CCommandLineInfo::Error, {}},
         {{"--points", "--size", "300", "a.crv"}, CCommandLineInfo::Error, {}},
+        {{"--graph", "y = x", "--points", "a.crv"}, CCommandLineInfo::Error, {}},
     };
     for (const Case& c : cases) {
         const CCommandLineInfo info = Parse(c.args);
@@ -93,6 +98,10 @@ TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
     EXPECT_FALSE(noWindow({"-p", "--view", "0,1,0,1", "--view=0,2,0,2", "a.crv"}));
     EXPECT_TRUE(noWindow({"--language", "fr"}));
     EXPECT_TRUE(noWindow({"--language"}));
+    EXPECT_FALSE(noWindow({"--3d", "--range", "5", "--graph", "z = x", "--graph=y"}));
+    EXPECT_TRUE(noWindow({"--graph", "y = x", "--save", "s.crv"}));
+    EXPECT_TRUE(noWindow({"--graph", "y = x", "a.crv"}));  // a mistake, reported without a screen
+    EXPECT_FALSE(noWindow({"-style", "Fusion", "--graph", "y = x"}));
 }
 
 TEST(CommandLine, TheLanguageIsReadAsWrittenAndOnlyJaZhOrEnPass) {
@@ -126,6 +135,13 @@ TEST(CommandLine, MistakesAreErrorsWithAMessage) {
         {"--language", "fr"},
         {"--language", "EN"},
         {"--language"},
+        {"--graph", "y = x", "a.crv"},  // graphs make the document: no file
+        {"--graph", "y = x", "--export", "o.png", "a.crv"},
+        {"--graph", "1", "--graph", "2", "--graph", "3", "--graph", "4"},
+        {"--graph", "y = x", "--range", "7"},
+        {"--graph", "y = x", "--save", "s.crv", "--export", "o.png"},
+        {"--save", "s.crv", "a.crv"},  // --save writes graphs only
+        {"--3d", "a.crv"},
         {"--view", "0,1,0,1", "a.crv"},                         // --view without --export or --print
         {"--export", "o.png", "--view", "0,1,0", "a.crv"},      // three numbers
         {"--export", "o.png", "--view", "1,0,0,1", "a.crv"},    // XMIN >= XMAX

@@ -27,6 +27,7 @@
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/CurvilinearscopeApp.h"
+#include "app/DocumentFileReport.h"
 #include "app/ExportCommand.h"
 #include "app/ExportDialog.h"
 #include "app/MainFrame.h"
@@ -154,6 +155,39 @@ TEST(ExportCommand, TheProgramExportsWithoutAnyDisplay) {
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_NE(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardError().contains("missing.crv"));
+}
+
+// --graph makes the document: saved as Save would save it, exported, and a
+// spec that does not compile ends with exit code 2, the engine's message and
+// the spec.
+TEST(ExportCommand, GraphsOnTheCommandLineAreSavedAndExported) {
+    if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("rose.crv");
+    Outcome run = RunProgram({"--graph", "r = 5*COS(3*t)", "--graph", "x*x+y*y = 25; step 0.5", "--save", saved},
+                             ProgramEnvironment());
+    ASSERT_EQ(run.code, 0) << run.errorText.toStdString();
+    CCurvilinearscopeDoc doc;
+    ASSERT_TRUE(OpenDocumentReport(saved, doc).ok);
+    EXPECT_EQ(doc.m_graphs[0].m_nKind, GK_POLAR);
+    EXPECT_EQ(doc.m_graphs[0].m_nPoints, 629);
+    EXPECT_EQ(doc.m_graphs[1].m_nKind, GK_IMPLICIT);
+    EXPECT_EQ(doc.m_graphs[1].m_dStep, 0.5);
+    EXPECT_GT(doc.m_graphs[1].m_nPoints, 1000);
+    EXPECT_EQ(doc.m_graphs[2].m_bShow, 0);
+    const QString png = dir.filePath("sphere.png");
+    run = RunProgram({"--3d", "--graph", "x*x+y*y+z*z = 64", "--export", png, "--size", "90"}, ProgramEnvironment());
+    EXPECT_EQ(run.code, 0) << run.errorText.toStdString();
+    EXPECT_EQ(QImage(png).size(), QSize(90, 90));
+    for (const QStringList& args : {QStringList{"--graph", "y = sin(", "--export", png},
+                                    QStringList{"--graph", "y = x", "--save", dir.filePath("x.crv"), saved}}) {
+        run = RunProgram(args, ProgramEnvironment());
+        EXPECT_EQ(run.code, 2) << args.join(' ').toStdString();
+    }
+    EXPECT_TRUE(run.errorText.contains("rose.crv")) << run.errorText.toStdString();
+    run = RunProgram({"--graph", "y = sin(", "--export", png}, ProgramEnvironment());
+    EXPECT_TRUE(run.errorText.contains("y = sin(")) << run.errorText.toStdString();
+    EXPECT_GT(run.errorText.count('\n'), 1) << "the engine's message, then the program's";
 }
 
 // A damaged file is reported on standard error in the language of the run,

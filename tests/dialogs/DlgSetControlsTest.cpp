@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <algorithm>
+#include <span>
 
 #include "DlgSetDriver.h"
 #include "dialogs/RangeChoice.h"
@@ -34,10 +36,18 @@ TEST(DlgSetControls, NewSlotShowsTheDefaults) {
 }
 
 // Enabling follows the stored kind of the shown slot and the dimension.
+constexpr int kFormulaRow[] = {IDC_FORMULA, IDC_LEFT_SIDE, IDC_STEP};
+constexpr int kCurveRows[] = {IDC_X, IDC_Y, IDC_T_START, IDC_T_END, IDC_T_STEP, IDC_T_LABEL};
+constexpr int kSurfaceRows[] = {IDC_Z, IDC_V_START, IDC_V_END, IDC_V_STEP, IDC_V_LABEL};
+// The implicit kind: the formula and its step; polar: the formula and the t row.
+constexpr int kImplicitIds[] = {IDC_FORMULA, IDC_STEP};
+constexpr int kPolarIds[] = {IDC_FORMULA, IDC_T_START, IDC_T_END, IDC_T_STEP, IDC_T_LABEL};
+
 struct EnableCase {
     int dimension;
     int kind;
     bool formula, curve, surface;
+    std::span<const int> alsoEnabled;  // beyond the three groups
     const char* title;
     const char* tLabel;
     const char* leftItem;
@@ -51,15 +61,11 @@ TEST_P(Enabling, FollowsKindAndDimension) {
     s.g[0].m_nKind = c.kind;
     s.g[0].m_nLeftSide = 1;
     DlgSetDriver d(s.g, c.dimension);
-    for (int id : {IDC_FORMULA, IDC_LEFT_SIDE, IDC_STEP}) {
-        EXPECT_EQ(d.Enabled(id), c.formula) << id;
-    }
-    for (int id : {IDC_X, IDC_Y, IDC_T_START, IDC_T_END, IDC_T_STEP, IDC_T_LABEL}) {
-        EXPECT_EQ(d.Enabled(id), c.curve) << id;
-    }
-    for (int id : {IDC_Z, IDC_V_START, IDC_V_END, IDC_V_STEP, IDC_V_LABEL}) {
-        EXPECT_EQ(d.Enabled(id), c.surface) << id;
-    }
+    auto expected = [&](int id, bool group) { return group || std::ranges::count(c.alsoEnabled, id) > 0; };
+    for (int id : kFormulaRow) EXPECT_EQ(d.Enabled(id), expected(id, c.formula)) << id;
+    for (int id : kCurveRows) EXPECT_EQ(d.Enabled(id), expected(id, c.curve)) << id;
+    for (int id : kSurfaceRows) EXPECT_EQ(d.Enabled(id), expected(id, c.surface)) << id;
+    EXPECT_EQ(d.dlg.Item(IDC_KIND_POLAR)->isHidden(), c.dimension == 1);
     EXPECT_EQ(Title(d), QString::fromUtf8(c.title));
     EXPECT_EQ(Label(d, IDC_T_LABEL), QString::fromUtf8(c.tLabel));
     EXPECT_EQ(Label(d, IDC_V_LABEL), QStringLiteral("v ="));
@@ -70,10 +76,31 @@ const char kPlaneTitle[] = "パラメータ変数式 x=f(t), y=g(t), z=k(t)";
 const char kSpaceTitle[] = "パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)";
 
 INSTANTIATE_TEST_SUITE_P(Kinds, Enabling,
-                         testing::Values(EnableCase{0, 0, true, false, false, kPlaneTitle, "t =", "y*y"},
-                                         EnableCase{0, 1, false, true, false, kPlaneTitle, "t =", "y*y"},
-                                         EnableCase{1, 0, true, false, false, kSpaceTitle, "u =", "z*z"},
-                                         EnableCase{1, 1, false, true, true, kSpaceTitle, "u =", "z*z"}));
+                         testing::Values(EnableCase{0, 0, true, false, false, {}, kPlaneTitle, "t =", "y*y"},
+                                         EnableCase{0, 1, false, true, false, {}, kPlaneTitle, "t =", "y*y"},
+                                         EnableCase{1, 0, true, false, false, {}, kSpaceTitle, "u =", "z*z"},
+                                         EnableCase{1, 1, false, true, true, {}, kSpaceTitle, "u =", "z*z"},
+                                         EnableCase{0, 2, false, false, false, kImplicitIds, kPlaneTitle, "t =", "y*y"},
+                                         EnableCase{1, 2, false, false, false, kImplicitIds, kSpaceTitle, "u =", "z*z"},
+                                         EnableCase{0, 3, false, false, false, kPolarIds, kPlaneTitle, "t =", "y*y"},
+                                         EnableCase{1, 3, false, false, false, {}, kSpaceTitle, "u =", "z*z"}));
+
+// A slot switched to polar with a new slot's t fields gets a whole turn by
+// 0.01; t fields of the user's own stay.
+TEST(DlgSetControls, PolarTakesAWholeTurnInPlaceOfTheNewSlotsT) {
+    DlgSetDriver d;
+    d.Click(IDC_KIND_POLAR);
+    EXPECT_EQ(d.dlg.m_graphs[0].m_nKind, GK_POLAR);
+    EXPECT_EQ(d.Text(IDC_T_END), QStringLiteral("6.28318530717959"));
+    EXPECT_EQ(d.Text(IDC_T_STEP), QStringLiteral("0.01"));
+    d.Click(IDC_KIND_IMPLICIT);
+    EXPECT_EQ(d.dlg.m_graphs[0].m_nKind, GK_IMPLICIT);
+    EXPECT_TRUE(d.Enabled(IDC_STEP));
+    d.Click(IDC_KIND_PARAMETER);
+    d.Type(IDC_T_END, QStringLiteral("3"));
+    d.Click(IDC_KIND_POLAR);
+    EXPECT_EQ(d.dlg.m_graphs[0].m_dTEnd, 3.0);
+}
 
 TEST(DlgSetControls, KindClickStoresTheSlotAndReenables) {
     DlgSetDriver d;

@@ -116,6 +116,18 @@ const SlotFailure kFailures[] = {
      "グラフ3のyのためのパラメータ変数式に文法エラーがあります。", IDC_Y, true, true},
     {"surfaceZ", 1, 1, [](CGraphDef& g) { g.m_strZ = u""; },
      "グラフ3のzのためのパラメータ変数式に文法エラーがあります。", IDC_Z, true, true},
+    {"implicitStep", 0, 2, [](CGraphDef& g) { g.m_dStep = 0; },
+     "グラフ3の関数式の間隔値(0.01-1.0)を正しく設定してください。", IDC_STEP, false, true},
+    {"implicitTwoEquals", 0, 2, [](CGraphDef& g) { g.m_strFormula = u"x = y = 1"; },
+     "グラフ3の陰関数の式には「=」を一つだけ書いてください。", IDC_FORMULA, false, false},
+    {"implicitPlaneHasNoZ", 0, 2, [](CGraphDef& g) { g.m_strFormula = u"x*x+z*z = 1"; },
+     "グラフ3の陰関数の式に文法エラーがあります。", IDC_FORMULA, true, false},
+    {"implicitRightSide", 1, 2, [](CGraphDef& g) { g.m_strFormula = u"x*x+y*y+z*z = t"; },
+     "グラフ3の陰関数の式に文法エラーがあります。", IDC_FORMULA, true, false},
+    {"polarTOrder", 0, 3, [](CGraphDef& g) { g.m_dTEnd = -1; }, "グラフ3のtの値開始＜終了値のように設定してください。",
+     IDC_T_END, false, true},
+    {"polarFormula", 0, 3, [](CGraphDef& g) { g.m_strFormula = u"5*cos(x)"; },
+     "グラフ3の極座標の式に文法エラーがあります。", IDC_FORMULA, true, false},
 };
 
 class FailureInSlot3 : public testing::TestWithParam<SlotFailure> {};

@@ -238,28 +238,64 @@ TEST(Sample2D, CurvesBreakAtPolesAndJumpsAndNowhereElse) {
     }
 }
 
-TEST(Sample2D, ParametricCurveBreaksAtItsPole) {
-    OneSlot s(10, u"");
-    s.g.m_nKind = GK_PARAMETRIC;
-    s.g.m_strX = u"t";
-    s.g.m_strY = u"TAN(t)";
-    s.g.m_dTStart = 0;
-    s.g.m_dTEnd = 3;
-    s.g.m_dTStep = 0.1;
-    s.doc.Sample2D();
-    const PieceCount count =
-        CountPieces(s.g, 0.1, [](double a, double b, double) { return a < M_PI / 2 && M_PI / 2 <= b; });
-    EXPECT_EQ(count.joined, 0);
-    EXPECT_EQ(count.unexplained, 0);
-    EXPECT_EQ(count.pieces, 2);
-    const PlaneBounds window{1.4, 1.8, -30.0, 30.0};  // about the pole, where the curve is refined
-    const std::optional<WindowRecords> zoomed = SamplePlaneWindow(MakeWindowRequest(s.doc, window, 180, 180));
-    ASSERT_TRUE(zoomed && zoomed->sampled[0]);
-    const std::vector<SamplePoint>& points = zoomed->points[0];
-    const PieceCount inWindow = CountPieces(points.data(), static_cast<int32_t>(points.size()), 0.1,
-                                            [](double a, double b, double) { return a < M_PI / 2 && M_PI / 2 <= b; });
-    EXPECT_EQ(inWindow.joined, 0);
-    EXPECT_EQ(inWindow.unexplained, 0);
+// The same count along t for a curve whose every sample has a value, so
+// that record k is the sample at start + k * step.
+PieceCount CountPiecesAlongT(const CGraphDef& g, JumpIn jumpIn) {
+    PieceCount count;
+    for (int k = 0; k < g.m_nPoints; ++k) {
+        const SamplePoint& p = g.m_pPoints[k];
+        const double t = g.m_dTStart + k * g.m_dTStep;
+        const bool jumps = k > 0 && jumpIn(t - g.m_dTStep, t, 0.0);
+        if (p.fromX != p.x || p.fromY != p.y) {
+            count.joined += jumps;
+        } else {
+            ++count.pieces;
+            count.unexplained += k > 0 && !jumps;
+        }
+    }
+    return count;
+}
+
+TEST(Sample2D, ParametricAndPolarCurvesBreakAtTheirPolesAlone) {
+    struct Case {
+        int32_t kind;
+        const char16_t* formula;  // y(t) beside x = t, or r(t)
+        double end;
+        double step;
+        JumpIn jumpIn;
+        int pieces;
+    };
+    const double turn = 2 * M_PI;
+    const Case cases[] = {
+        {GK_PARAMETRIC, u"TAN(t)", 3, 0.1, [](double a, double b, double) { return a < M_PI / 2 && M_PI / 2 <= b; }, 2},
+        // the line x = 1 twice over, y = TAN(t) running off at t = pi/2 and 3pi/2
+        {GK_POLAR, u"1/COS(t)", turn, 0.01, [](double a, double b, double) { return Crosses(a, b, M_PI / 2, M_PI); }, 3},
+        {GK_POLAR, u"5*COS(3*t)", turn, 0.01, [](double, double, double) { return false; }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        OneSlot s(10, c.formula);
+        s.g.m_nKind = c.kind;
+        s.g.m_strX = u"t";
+        s.g.m_strY = c.formula;
+        s.g.m_dTStart = 0;
+        s.g.m_dTEnd = c.end;
+        s.g.m_dTStep = c.step;
+        s.doc.Sample2D();
+        ASSERT_EQ(s.g.m_nPoints, PlaneParametricCapacity(s.g));  // every sample kept
+        const PieceCount count = CountPiecesAlongT(s.g, c.jumpIn);
+        EXPECT_EQ(count.joined, 0) << "segments across a pole";
+        EXPECT_EQ(count.unexplained, 0) << "pieces broken where the curve is continuous";
+        EXPECT_EQ(count.pieces, c.pieces);
+        if (c.kind != GK_PARAMETRIC) continue;
+        const PlaneBounds window{1.4, 1.8, -30.0, 30.0};  // about the pole, where the curve is refined
+        const std::optional<WindowRecords> zoomed = SamplePlaneWindow(MakeWindowRequest(s.doc, window, 180, 180));
+        ASSERT_TRUE(zoomed && zoomed->sampled[0]);
+        const std::vector<SamplePoint>& points = zoomed->points[0];
+        const PieceCount inWindow = CountPieces(points.data(), static_cast<int32_t>(points.size()), 0.1, c.jumpIn);
+        EXPECT_EQ(inWindow.joined, 0);
+        EXPECT_EQ(inWindow.unexplained, 0);
+    }
 }
 
 TEST(Sample3D, SurfaceRowsBreakWhereTheyMeetAPole) {
@@ -453,7 +489,7 @@ TEST(Sampling, OddLeftSidesAndKindsAreHarmless) {
         EXPECT_EQ(s.g.m_nPoints, 0);
     }
     OneSlot s(10, u"x");
-    s.g.m_nKind = 2;
+    s.g.m_nKind = 4;
     s.g.m_nPoints = 5;
     s.doc.Sample2D();
     EXPECT_EQ(s.g.m_nPoints, 5);  // left alone

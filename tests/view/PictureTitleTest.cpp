@@ -70,6 +70,7 @@ TEST(DrawTitle, LegendLinesPerKindAndDimension) {
         const char* name;
         int dimension, kind, leftSide;
         std::vector<std::u16string> texts;
+        std::u16string formula = u"sin(x)";
     } cases[] = {
         {"2D y", 0, 0, 0, {u" y = sin(x)"}},
         {"2D y*y", 0, 0, 1, {u" y*y =sin(x)"}},
@@ -77,13 +78,19 @@ TEST(DrawTitle, LegendLinesPerKindAndDimension) {
         {"3D z", 1, 0, 0, {u" z = sin(x)"}},
         {"3D z*z", 1, 0, 1, {u" z*z = sin(x)"}},
         {"3D parametric", 1, 1, 0, {u" x = cos(t)", u" y = t", u" z = u+v"}},
-        {"2D unknown kind (a damaged file)", 0, 2, 0, {}},
+        {"2D implicit", 0, 2, 0, {u" x*x+y*y = 25"}, u"x*x+y*y = 25"},
+        {"2D implicit, bare F", 0, 2, 0, {u" sin(x) = 0"}},
+        {"3D implicit", 1, 2, 0, {u" x*x+y*y+z*z = 64"}, u"x*x+y*y+z*z = 64"},
+        {"2D polar", 0, 3, 0, {u" r = sin(x)"}},
+        {"3D polar: none in space", 1, 3, 0, {}},
+        {"2D unknown kind (a damaged file)", 0, 4, 0, {}},
         {"3D unknown kind (a damaged file)", 1, -1, 0, {}},
     };
     for (const Case& c : cases) {
         CCurvilinearscopeDoc doc;
         doc.m_nDimension = c.dimension;
         Define(doc.m_graphs[1], c.kind, c.leftSide);
+        doc.m_graphs[1].m_strFormula = c.formula;
         std::vector<Line> expected;
         int y = 890;
         for (const auto& t : c.texts) {
