@@ -763,4 +763,11 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
         <translation>Choose the display language.</translation>
     </message>
 </context>
+<context>
+    <name>CTraceMarker</name>
+    <message>
+        <source>グラフ %1  x = %2  y = %3</source>
+        <translation>Graph %1  x = %2  y = %3</translation>
+    </message>
+</context>
 </TS>

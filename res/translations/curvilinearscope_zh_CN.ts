@@ -763,4 +763,11 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
         <translation>选择界面语言。</translation>
     </message>
 </context>
+<context>
+    <name>CTraceMarker</name>
+    <message>
+        <source>グラフ %1  x = %2  y = %3</source>
+        <translation>图形 %1  x = %2  y = %3</translation>
+    </message>
+</context>
 </TS>
