@@ -1,6 +1,7 @@
 # Entry points: `make test` builds and runs every test (plain, then under
-# AddressSanitizer and UndefinedBehaviorSanitizer); `make run` builds and starts
-# the program. Both install the Debian packages they need first.
+# AddressSanitizer and UndefinedBehaviorSanitizer); `make run` builds only what
+# it runs (the program, its translations and the manual) and starts it. Both
+# install the Debian packages they need first.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -13,15 +14,17 @@ SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all deps build test test-plain test-asan run bench fuzz clean package test-package uninstall
+.PHONY: all deps configure build test test-plain test-asan run bench fuzz clean package test-package uninstall
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
 
-build: deps
+configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 test: test-plain test-asan
@@ -47,7 +50,9 @@ test-package: package
 uninstall:
 	@bash scripts/uninstall.sh $(BUILD)
 
-run: build
+# The manual's figures need the program, and the program its translations.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target curvilinearscope crv_manual
 	@bash scripts/run.sh $(BUILD)
 
 bench:

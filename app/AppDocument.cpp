@@ -65,13 +65,13 @@ bool CAppDocument::DoSaveAs() {
 }
 
 bool CAppDocument::ConfirmReplace(const QString& path) {
-    const QString question = tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+    const QString question = tr("%1 は既に存在します。\n置き換えますか?").arg(QFileInfo(path).fileName());
     return Prompts().AskYesNoCancel(DialogParent(), question) == CUserPrompts::Yes;
 }
 
 bool CAppDocument::SaveModified() {
     if (!m_bModified) return true;
-    const QString question = tr("Save changes to %1?").arg(m_strTitle);
+    const QString question = tr("%1 への変更を保存しますか?").arg(m_strTitle);
     switch (Prompts().AskYesNoCancel(DialogParent(), question)) {
     case CUserPrompts::Yes: return DoFileSave();
     case CUserPrompts::No: return true;
@@ -80,7 +80,11 @@ bool CAppDocument::SaveModified() {
     return false;
 }
 
-void CAppDocument::SetModifiedFlag(bool modified) { m_bModified = modified; }
+void CAppDocument::SetModifiedFlag(bool modified) {
+    if (modified == m_bModified) return;
+    m_bModified = modified;
+    emit modifiedChanged(modified);
+}
 
 void CAppDocument::SetPathName(const QString& path) {
     m_strPathName = QFileInfo(path).absoluteFilePath();

@@ -62,6 +62,7 @@ signals:
     void titleChanged(const QString& title);
     void pathChanged(const QString& path);  // after a successful open or save under a name
     void lastViewRemoved();
+    void modifiedChanged(bool modified);
 
 private:
     void SetPathName(const QString& path);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
 
@@ -13,12 +14,43 @@ const QString kJapanese = QStringLiteral("ja");
 const QString kChinese = QStringLiteral("zh");
 const QString kEnglish = QStringLiteral("en");
 const QString kLanguageKey = QStringLiteral("User/language");
-const char* const kNoticeContext = "Language";
-const char* const kChangeNotice = QT_TRANSLATE_NOOP("Language", "表示言語の変更は、次回の起動時から有効になります。");
 
 QString& RunningLanguage() {
     static QString language = kJapanese;
     return language;
+}
+
+QStringList& SearchFolders() {
+    static QStringList folders;
+    return folders;
+}
+
+// The translators installed for the running language, ours and Qt's; a
+// switch of language takes them out before it installs the new ones.
+QList<QPointer<QTranslator>>& InstalledTranslators() {
+    static QList<QPointer<QTranslator>> translators;
+    return translators;
+}
+
+void RemoveInstalledTranslators() {
+    for (const QPointer<QTranslator>& translator : InstalledTranslators()) {
+        if (!translator) continue;
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    InstalledTranslators().clear();
+}
+
+// Installs translator, owned by app, and keeps it for the next switch;
+// deletes it and returns false when it cannot be installed.
+bool Install(QCoreApplication& app, QTranslator* translator) {
+    translator->setParent(&app);
+    if (!QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    InstalledTranslators().append(translator);
+    return true;
 }
 
 // The name of Qt's own translation of its dialogs and buttons; empty for
@@ -34,7 +66,9 @@ QString QtTranslationName(const QString& language) {
 bool LoadTranslation(QTranslator& translator, const QString& language) {
     const QString fileName = TranslationFileName(language);
     if (fileName.isEmpty()) return false;
-    const QString path = FindTranslationFile(TranslationFolders(QCoreApplication::applicationDirPath()), fileName);
+    const QStringList folders =
+        SearchFolders().isEmpty() ? TranslationFolders(QCoreApplication::applicationDirPath()) : SearchFolders();
+    const QString path = FindTranslationFile(folders, fileName);
     return !path.isEmpty() && translator.load(path);
 }
 
@@ -85,34 +119,30 @@ QString FindTranslationFile(const QStringList& folders, const QString& fileName)
 
 bool InstallTranslations(QCoreApplication& app, const QString& language) {
     SetCurrentInterfaceLanguage(language);
+    RemoveInstalledTranslators();
     bool ours = language == kJapanese;
     if (!ours) {
-        auto* translator = new QTranslator(&app);
         // A missing or unreadable translation is no error: the program runs
         // in its own language.
-        ours = LoadTranslation(*translator, language) && QCoreApplication::installTranslator(translator);
-        if (!ours) delete translator;
+        auto* translator = new QTranslator;
+        if (LoadTranslation(*translator, language))
+            ours = Install(app, translator);
+        else
+            delete translator;
     }
     // Qt's standard dialogs and buttons in the language our texts are shown in.
     const QString qtName = QtTranslationName(ours ? language : kJapanese);
     if (qtName.isEmpty()) return ours;
-    auto* qtTranslator = new QTranslator(&app);
-    if (!qtTranslator->load(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(qtTranslator))
+    auto* qtTranslator = new QTranslator;
+    if (qtTranslator->load(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        Install(app, qtTranslator);
+    else
         delete qtTranslator;
     return ours;
 }
 
+void SetTranslationSearchFolders(const QStringList& folders) { SearchFolders() = folders; }
+
 QString CurrentInterfaceLanguage() { return RunningLanguage(); }
 
 void SetCurrentInterfaceLanguage(const QString& language) { RunningLanguage() = language; }
-
-QString LanguageChangeNotice(const QString& newLanguage) {
-    // The notice speaks the new language, which is not installed yet.
-    QTranslator translator;
-    if (LoadTranslation(translator, newLanguage)) {
-        const QString translated = translator.translate(kNoticeContext, kChangeNotice);
-        if (!translated.isEmpty()) return translated;
-    }
-    return QString::fromUtf8(kChangeNotice);
-}

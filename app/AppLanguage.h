@@ -38,14 +38,15 @@ QString TranslationFileName(const QString& language);
 QString FindTranslationFile(const QStringList& folders, const QString& fileName);
 
 // Installs our translation for language and Qt's own translation of its
-// standard dialogs in the language shown, and remembers language as the
-// running one. Returns false when the translation could not be loaded: the
-// texts then stay Japanese.
+// standard dialogs in the language shown, in place of any installed before,
+// and remembers language as the running one. Every widget then gets Qt's
+// LanguageChange event and shows its texts anew. Returns false when the
+// translation could not be loaded: the texts then stay Japanese.
 bool InstallTranslations(QCoreApplication& app, const QString& language);
-// The language the program was started in ("ja" before any was installed).
+// Where InstallTranslations looks for our translations; empty (the
+// default) means TranslationFolders of the program's folder. For tests,
+// whose program lives elsewhere.
+void SetTranslationSearchFolders(const QStringList& folders);
+// The language the program shows ("ja" before any was installed).
 QString CurrentInterfaceLanguage();
 void SetCurrentInterfaceLanguage(const QString& language);
-
-// Says, in newLanguage itself, that the newly chosen language applies from
-// the next start.
-QString LanguageChangeNotice(const QString& newLanguage);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "app/AppDocument.h"
@@ -9,6 +10,29 @@
 #include "app/DocumentFileReport.h"
 #include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
+
+namespace {
+
+// Qt's own system-menu entries, in the order Qt creates them: Qt's text,
+// which Qt's translation translates (Qt words it once, so a new language
+// needs it again), and our prompt for the status bar.
+struct SystemMenuEntry {
+    const char* qtText;
+    const char* prompt;
+};
+constexpr char kQtContext[] = "QMdiSubWindow";
+constexpr SystemMenuEntry kSystemMenu[] = {
+    {"&Restore", "ウィンドウを通常のサイズに戻す"},
+    {"&Move", "ウィンドウの位置を変更"},
+    {"&Size", "ウィンドウのサイズを変更"},
+    {"Mi&nimize", "ウィンドウを最小化する"},
+    {"Ma&ximize", "ウィンドウを最大化する"},
+    {"Stay on &Top", nullptr},
+    {nullptr, nullptr},  // a separator
+    {"&Close", "作業中のウィンドウを閉じ、変更したファイルの保存を指示"},
+};
+
+}  // namespace
 
 CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent) : QMdiSubWindow(parent), m_pDocument(document) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -22,7 +46,8 @@ CChildFrame::CChildFrame(CAppDocument* document, QWidget* parent) : QMdiSubWindo
     // The window shows what could be drawn; the user learns why the rest is
     // missing. The text is the one a file too big to open gets.
     connect(m_pView, &CCurvilinearscopeView::outOfMemory, this, [this] { Prompts().Message(this, OutOfMemoryText()); });
-    SetSystemMenuPrompts();
+    ConnectSystemMenu();
+    SetSystemMenuTexts(false);
     UpdateTitle();
 }
 
@@ -35,7 +60,8 @@ void CChildFrame::UpdateTitle() {
     const QList<QWidget*> views = m_pDocument->Views();
     QString title = m_pDocument->GetTitle();
     if (views.size() > 1) title += QStringLiteral(":%1").arg(views.indexOf(m_pView) + 1);
-    setWindowTitle(title);
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(m_pDocument->IsModified());
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
@@ -46,21 +72,26 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
-void CChildFrame::SetSystemMenuPrompts() {
+void CChildFrame::SetSystemMenuTexts(bool withQtTexts) {
     QMenu* menu = systemMenu();
     if (!menu) return;
-    // Qt's own system-menu entries, in the order Qt creates them.
-    const char* const prompts[] = {"ウィンドウを通常のサイズに戻す",
-                                   "ウィンドウの位置を変更",
-                                   "ウィンドウのサイズを変更",
-                                   "ウィンドウを最小化する",
-                                   "ウィンドウを最大化する",
-                                   nullptr,
-                                   nullptr,
-                                   "作業中のウィンドウを閉じ、変更したファイルの保存を指示"};
     const QList<QAction*> actions = menu->actions();
-    for (int i = 0; i < actions.size() && i < int(std::size(prompts)); ++i)
-        if (prompts[i] && !actions[i]->isSeparator()) actions[i]->setStatusTip(UiText(prompts[i]));
+    for (int i = 0; i < actions.size() && i < int(std::size(kSystemMenu)); ++i) {
+        const SystemMenuEntry& entry = kSystemMenu[i];
+        if (actions[i]->isSeparator()) continue;
+        if (withQtTexts && entry.qtText) actions[i]->setText(QCoreApplication::translate(kQtContext, entry.qtText));
+        if (entry.prompt) actions[i]->setStatusTip(UiText(entry.prompt));
+    }
+}
+
+void CChildFrame::changeEvent(QEvent* event) {
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) SetSystemMenuTexts(true);
+}
+
+void CChildFrame::ConnectSystemMenu() {
+    QMenu* menu = systemMenu();
+    if (!menu) return;
     // The menu is a window of its own, and Qt gives it the prompts it shows:
     // they are passed on to the main window's status bar, and the idle text
     // once the menu closes.

@@ -18,7 +18,8 @@ public:
     CCurvilinearscopeView* GetView() const { return m_pView; }
 
     // Sets the caption from the document's title: "title", or "title:n" while
-    // the document has several windows.
+    // the document has several windows, marked the desktop's way ("[*]")
+    // while the document has unsaved changes.
     void UpdateTitle();
 
 signals:
@@ -26,9 +27,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The system menu's texts and prompts in a newly installed language.
+    void changeEvent(QEvent* event) override;
 
 private:
-    void SetSystemMenuPrompts();
+    void ConnectSystemMenu();
+    // Our prompts on Qt's system menu, and with withQtTexts Qt's own texts
+    // again in the language now installed.
+    void SetSystemMenuTexts(bool withQtTexts);
 
     QPointer<CAppDocument> m_pDocument;
     CCurvilinearscopeView* m_pView = nullptr;

@@ -72,22 +72,29 @@ CCommandLineInfo Failure(const QString& error) {
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
     if (info.view && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
-        return Failure(QCoreApplication::translate("CommandLine", "--view belongs to --export and --print."));
+        return Failure(QCoreApplication::translate("CommandLine", "--view は --export か --print と一緒に使います。"));
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
-        return Failure(QCoreApplication::translate("CommandLine", "--size and --angle belong to --export."));
+        return Failure(QCoreApplication::translate("CommandLine", "--size と --angle は --export と一緒に使います。"));
     if (info.spaceOptions && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
-        return Failure(QCoreApplication::translate("CommandLine", "--zoom and --tilt belong to --export or --print."));
+        return Failure(
+            QCoreApplication::translate("CommandLine", "--zoom と --tilt は --export か --print と一緒に使います。"));
     if (info.action == CCommandLineInfo::Export) {
         if (info.files.size() != 1)
-            return Failure(QCoreApplication::translate("CommandLine", "--export needs exactly one document file."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--export には文書ファイルを一つだけ指定してください。"));
         if (ExportFormatOf(info.exportPath) == ExportFormat::Unknown)
             return Failure(
-                QCoreApplication::translate("CommandLine", "The picture file must end in .png, .svg or .pdf: %1")
+                QCoreApplication::translate("CommandLine", "画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1")
                     .arg(info.exportPath));
         if (!sizeGiven) info.exportSize = kExportDefaultSize;
     } else if (info.action == CCommandLineInfo::FilePrint) {
         if (info.files.size() != 1)
-            return Failure(QCoreApplication::translate("CommandLine", "--print needs exactly one document file."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--print には文書ファイルを一つだけ指定してください。"));
+    } else if (info.action == CCommandLineInfo::Points) {
+        if (info.files.size() != 1)
+            return Failure(QCoreApplication::translate("CommandLine",
+                                                       "--points には文書ファイルをちょうど一つ指定してください。"));
     } else if (!info.files.isEmpty()) {
         info.action = CCommandLineInfo::FileOpen;
     }
@@ -99,6 +106,7 @@ struct Options {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption print{{QStringLiteral("p"), QStringLiteral("print")}};
     QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
+    QCommandLineOption points{QStringLiteral("points")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("PIXELS")};
     QCommandLineOption angle{QStringLiteral("angle"), QString(), QStringLiteral("RADIANS")};
     QCommandLineOption view{QStringLiteral("view"), QString(), QStringLiteral("XMIN,XMAX,YMIN,YMAX")};
@@ -122,16 +130,17 @@ CCommandLineInfo ReadExportValues(const QCommandLineParser& parser, const Option
         bool ok = false;
         info.exportSize = parser.value(options.size).toInt(&ok);
         if (!ok || info.exportSize < kExportMinSize || info.exportSize > kExportMaxSize)
-            return Failure(
-                QCoreApplication::translate("CommandLine", "--size needs a whole number of pixels from %1 to %2.")
-                    .arg(kExportMinSize)
-                    .arg(kExportMaxSize));
+            return Failure(QCoreApplication::translate(
+                               "CommandLine", "--size には %1 から %2 までのピクセル数 (整数) を指定してください。")
+                               .arg(kExportMinSize)
+                               .arg(kExportMaxSize));
     }
     if (parser.isSet(options.angle)) {
         bool ok = false;
         const double angle = parser.value(options.angle).toDouble(&ok);
         if (!ok || !std::isfinite(angle))
-            return Failure(QCoreApplication::translate("CommandLine", "--angle needs a number of radians."));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--angle にはラジアンの数値を指定してください。"));
         info.exportAngle = angle;
     }
     if (parser.isSet(options.view)) {
@@ -149,9 +158,10 @@ CCommandLineInfo ReadSpaceValues(const QCommandLineParser& parser, const Options
         bool ok = false;
         scale = parser.value(options.zoom).toDouble(&ok);
         if (!ok || !CSpaceWindow::ValidScale(scale))
-            return Failure(QCoreApplication::translate("CommandLine", "--zoom needs a factor from %1 to %2.")
-                               .arg(CSpaceWindow::kMinScale)
-                               .arg(CSpaceWindow::kMaxScale));
+            return Failure(
+                QCoreApplication::translate("CommandLine", "--zoom には %1 から %2 までの倍率を指定してください。")
+                    .arg(CSpaceWindow::kMinScale)
+                    .arg(CSpaceWindow::kMaxScale));
     }
     if (parser.isSet(options.tilt)) {
         bool ok = false;
@@ -160,9 +170,10 @@ CCommandLineInfo ReadSpaceValues(const QCommandLineParser& parser, const Options
         constexpr double kMaxTiltAsWritten = 1.5708;
         if (ok && tilt > CSpaceWindow::kMaxTilt && tilt <= kMaxTiltAsWritten) tilt = CSpaceWindow::kMaxTilt;
         if (!ok || !CSpaceWindow::ValidTilt(tilt))
-            return Failure(QCoreApplication::translate("CommandLine",
-                                                       "--tilt needs a number of radians from 0 (side) to %1 (above).")
-                               .arg(CSpaceWindow::kMaxTilt));
+            return Failure(
+                QCoreApplication::translate(
+                    "CommandLine", "--tilt には 0 (横) から %1 (真上) までのラジアンの数値を指定してください。")
+                    .arg(CSpaceWindow::kMaxTilt));
     }
     info.spaceWindow.Set(scale, tilt);
     info.spaceOptions = parser.isSet(options.zoom) || parser.isSet(options.tilt);
@@ -173,7 +184,7 @@ CCommandLineInfo ReadSpaceValues(const QCommandLineParser& parser, const Options
 
 QString SpaceOptionsMistake(const CCommandLineInfo& info, int dimension, const QString& file) {
     if (!info.spaceOptions || dimension == DIM_SPACE) return QString();
-    return QCoreApplication::translate("CommandLine", "--zoom and --tilt need a space picture: %1").arg(file);
+    return QCoreApplication::translate("CommandLine", "--zoom と --tilt は3次元の図にだけ使えます: %1").arg(file);
 }
 
 QString PictureOptionsMistake(const CCommandLineInfo& info, const CCurvilinearscopeDoc& doc, const QString& file) {
@@ -214,8 +225,8 @@ bool CommandLineNeedsNoWindow(const QStringList& args) {
 CCommandLineInfo ParseCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     const Options options;
-    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.size, options.angle,
-                       options.view, options.zoom, options.tilt, options.language});
+    parser.addOptions({options.help, options.version, options.print, options.exportTo, options.points, options.size,
+                       options.angle, options.view, options.zoom, options.tilt, options.language});
     const bool parsed = parser.parse(QStringList{QStringLiteral("curvilinearscope")} + args);
     CCommandLineInfo info;
     if (parser.isSet(options.help)) {
@@ -230,12 +241,17 @@ CCommandLineInfo ParseCommandLine(const QStringList& args) {
     if (parser.isSet(options.language)) {
         info.language = parser.value(options.language);
         if (!IsInterfaceLanguage(info.language))
-            return Failure(
-                QCoreApplication::translate("CommandLine", "--language needs ja, zh or en: %1").arg(info.language));
+            return Failure(QCoreApplication::translate("CommandLine",
+                                                       "--language には ja、zh、en のいずれかを指定してください: %1")
+                               .arg(info.language));
     }
     if (parser.isSet(options.print) && parser.isSet(options.exportTo))
-        return Failure(QCoreApplication::translate("CommandLine", "--print and --export cannot be combined."));
+        return Failure(QCoreApplication::translate("CommandLine", "--print と --export は同時に指定できません。"));
+    if (parser.isSet(options.points) && (parser.isSet(options.print) || parser.isSet(options.exportTo)))
+        return Failure(
+            QCoreApplication::translate("CommandLine", "--points は --print とも --export とも一緒に使えません。"));
     if (parser.isSet(options.print)) info.action = CCommandLineInfo::FilePrint;
+    if (parser.isSet(options.points)) info.action = CCommandLineInfo::Points;
     if (parser.isSet(options.exportTo)) {
         info.action = CCommandLineInfo::Export;
         info.exportPath = parser.value(options.exportTo);
@@ -261,21 +277,24 @@ QString LanguageOnCommandLine(const QStringList& args) {
 QString CommandLineUsage() {
     return QCoreApplication::translate(
                "CommandLine",
-               "Usage:\n"
+               "使い方:\n"
                "  curvilinearscope [FILE.crv...]\n"
                "  curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]\n"
                "                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]\n"
                "                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
+               "  curvilinearscope --points FILE.crv\n"
                "  curvilinearscope --help | --version\n"
                "\n"
-               "Without a file the program starts with a new document. --print prints the file on the\n"
-               "default printer. --export writes the picture of the file as a square image of PIXELS\n"
-               "(default %1) without opening a window; --angle turns a space picture. --view shows the part\n"
-               "XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.\n"
-               "--zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the\n"
-               "side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.\n"
-               "--language ja|zh|en shows the program in Japanese, Chinese or English for this run.\n")
+               "ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで\n"
+               "印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル\n"
+               "(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。--view は\n"
+               "平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。\n"
+               "--zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から\n"
+               "真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。\n"
+               "--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を\n"
+               "一つずつタブ区切りの行で出力します。\n"
+               "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n")
         .arg(kExportDefaultSize)
         .arg(CSpaceWindow::kMinScale)
         .arg(CSpaceWindow::kMaxScale)

@@ -10,6 +10,8 @@
 //   --zoom FACTOR --tilt RADIANS          with --export or --print: a space
 //                                         picture scaled and tilted as a
 //                                         window would show it
+//   curvilinearscope --points FILE.crv    prints the points of interest of a
+//                                         plane picture, no window needed
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
@@ -25,9 +27,9 @@
 class CCurvilinearscopeDoc;
 
 struct CCommandLineInfo {
-    enum Action { FileNew, FileOpen, FilePrint, Export, Help, Version, Error };
+    enum Action { FileNew, FileOpen, FilePrint, Export, Points, Help, Version, Error };
     Action action = FileNew;
-    QStringList files;  // FileOpen: all; FilePrint and Export: the one
+    QStringList files;  // FileOpen: all; FilePrint, Export and Points: the one
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;

@@ -40,11 +40,16 @@ CCommandMenus::CCommandMenus(QMainWindow& window, QMdiArea& area) : QObject(&win
     CreateLanguageActions();
 }
 
-QAction* CCommandMenus::NewAction(int id, const QString& iconName) {
-    auto* action = new QAction(CommandMenuText(id), &m_window);
+void CCommandMenus::SetActionTexts(int id, QAction* action) {
+    action->setText(CommandMenuText(id));
     action->setStatusTip(CommandPrompt(id));
-    const QString tip = CommandTip(id);
-    if (!tip.isEmpty()) action->setToolTip(tip);
+    // Without a tip of its own Qt shows the menu text as the tip.
+    action->setToolTip(CommandTip(id));
+}
+
+QAction* CCommandMenus::NewAction(int id, const QString& iconName) {
+    auto* action = new QAction(&m_window);
+    SetActionTexts(id, action);
     if (!iconName.isEmpty()) action->setIcon(IconFromSvg(QStringLiteral(":/toolbar/%1.svg").arg(iconName)));
     // Every command reaches the window's shortcuts, whichever menu is shown.
     m_window.addAction(action);
@@ -121,6 +126,7 @@ void CCommandMenus::AddViewMenu(bool withDocument) {
 
 QToolBar* CCommandMenus::CreateToolBar() {
     auto* toolBar = new QToolBar(UiText("ツール バー"), &m_window);
+    m_pToolBar = toolBar;
     toolBar->setObjectName(QStringLiteral("ToolBar"));
     toolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
     toolBar->setMovable(true);
@@ -145,12 +151,29 @@ void CCommandMenus::Update(bool hasDocument, const QStringList& recentFiles) {
         m_bDocumentMenu = hasDocument;
         m_bMenuBuilt = true;
         m_recentFiles = recentFiles;
-        if (hasDocument)
-            BuildDocumentMenu();
-        else
-            BuildMainMenu();
+        BuildMenu();
     }
     for (int id : kDocumentCommands) m_actions[id]->setEnabled(hasDocument);
+}
+
+void CCommandMenus::BuildMenu() {
+    // The menu bar's clear() leaves the menus it made alive; they go with
+    // the events in hand (one of them may be what chose the new language).
+    QMenuBar* bar = m_window.menuBar();
+    for (QMenu* menu : bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) menu->deleteLater();
+    bar->clear();
+    m_pWindowMenu = nullptr;
+    if (m_bDocumentMenu)
+        BuildDocumentMenu();
+    else
+        BuildMainMenu();
+}
+
+void CCommandMenus::Retranslate() {
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) SetActionTexts(it.key(), it.value());
+    for (QAction* action : std::as_const(m_languageActions)) action->setStatusTip(UiText("表示言語を選びます。"));
+    if (m_pToolBar) m_pToolBar->setWindowTitle(UiText("ツール バー"));
+    if (m_bMenuBuilt) BuildMenu();
 }
 
 QMenu* CCommandMenus::AddFileMenu(bool withDocument) {
@@ -196,8 +219,6 @@ void CCommandMenus::AddRecentFiles(QMenu* menu) {
 
 void CCommandMenus::BuildMainMenu() {
     QMenuBar* bar = m_window.menuBar();
-    bar->clear();
-    m_pWindowMenu = nullptr;
     AddFileMenu(false);
     AddViewMenu(false);
     QMenu* help = bar->addMenu(UiText("ヘルプ(&H)"));
@@ -207,7 +228,6 @@ void CCommandMenus::BuildMainMenu() {
 
 void CCommandMenus::BuildDocumentMenu() {
     QMenuBar* bar = m_window.menuBar();
-    bar->clear();
     AddFileMenu(true);
     QMenu* edit = bar->addMenu(UiText("編集(&E)"));
     edit->addAction(m_actions[ID_EDIT_FUNCTION]);
@@ -231,7 +251,8 @@ void CCommandMenus::FillWindowMenu() {
     if (!windows.isEmpty()) m_pWindowMenu->addSeparator();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QString title = window->windowTitle();
+        // Without the place holder of the unsaved-changes mark.
+        QString title = window->windowTitle().remove(QStringLiteral("[*]"));
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* action =
             m_pWindowMenu->addAction(i < kNumberedWindows ? QStringLiteral("&%1 %2").arg(i + 1).arg(title)

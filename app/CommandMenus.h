@@ -33,6 +33,10 @@ public:
     // commands that need a document only while there is one.
     void Update(bool hasDocument, const QStringList& recentFiles);
 
+    // Every text anew in the language now installed: actions, menus and
+    // the toolbar's title.
+    void Retranslate();
+
 signals:
     // An entry of the recent-file list was chosen.
     void recentFileChosen(const QString& path);
@@ -42,6 +46,8 @@ signals:
 private:
     void CreateActions();
     QAction* NewAction(int id, const QString& iconName = QString());
+    void SetActionTexts(int id, QAction* action);
+    void BuildMenu();
     void BuildMainMenu();
     void BuildDocumentMenu();
     QMenu* AddFileMenu(bool withDocument);
@@ -54,6 +60,7 @@ private:
     QMdiArea& m_area;
     QHash<int, QAction*> m_actions;
     QHash<QString, QAction*> m_languageActions;
+    QToolBar* m_pToolBar = nullptr;
     QMenu* m_pWindowMenu = nullptr;
     QStringList m_recentFiles;  // as the menu shows them
     bool m_bDocumentMenu = false;

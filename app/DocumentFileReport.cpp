@@ -28,15 +28,16 @@ QString FileFailureMessage(const QString& message, const QString& path, const QS
     return text;
 }
 
-QString OutOfMemoryText() { return QCoreApplication::translate("DocumentFile", "Out of memory."); }
+QString OutOfMemoryText() { return QCoreApplication::translate("DocumentFile", "メモリが不足しています。"); }
 
 QString LoadFailureMessage(int archiveCause) {
     switch (archiveCause) {
     case CArchiveException::badVersion:
         return QCoreApplication::translate("DocumentFile",
                                            "ファイルバージョン1.0ではないので、ファイルを開くことができません。");
-    case CArchiveException::endOfFile: return QCoreApplication::translate("DocumentFile", "Unexpected file format.");
-    default: return QCoreApplication::translate("DocumentFile", "Failed to open document.");
+    case CArchiveException::endOfFile:
+        return QCoreApplication::translate("DocumentFile", "予期しないファイル形式です。");
+    default: return QCoreApplication::translate("DocumentFile", "ドキュメントを開けませんでした。");
     }
 }
 
@@ -48,8 +49,8 @@ FileReport OpenDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to open document."), path,
-                                          SystemReason(e)));
+        return Failure(FileFailureMessage(
+            QCoreApplication::translate("DocumentFile", "ドキュメントを開けませんでした。"), path, SystemReason(e)));
     }
     return {};
 }
@@ -60,11 +61,12 @@ FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model) 
     } catch (const std::bad_alloc&) {
         return Failure(FileFailureMessage(OutOfMemoryText(), path));
     } catch (const std::system_error& e) {
-        return Failure(FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to save document."), path,
-                                          SystemReason(e)));
-    } catch (const std::exception&) {
         return Failure(
-            FileFailureMessage(QCoreApplication::translate("DocumentFile", "Failed to save document."), path));
+            FileFailureMessage(QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"),
+                               path, SystemReason(e)));
+    } catch (const std::exception&) {
+        return Failure(FileFailureMessage(
+            QCoreApplication::translate("DocumentFile", "ドキュメントを保存できませんでした。"), path));
     }
     return {};
 }

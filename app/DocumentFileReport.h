@@ -21,11 +21,13 @@ FileReport SaveDocumentReport(const QString& path, CCurvilinearscopeDoc& model);
 // file's name and, when the system gave one, its reason ("Permission denied").
 QString FileFailureMessage(const QString& message, const QString& path, const QString& reason = QString());
 
-// "Out of memory.": a file too big to open says so, and so does a picture
-// that could not be made whole.
+// "Out of memory." (in English; each interface language has its own): a
+// file too big to open says so, and so does a picture that could not be
+// made whole.
 QString OutOfMemoryText();
 
-// The message of a failed load by the archive's cause: the version message
-// for a foreign file, "Unexpected file format." for a damaged one, "Failed to
-// open document." otherwise.
+// The message of a failed load by the archive's cause, in the interface's
+// language: the version message for a foreign file, "Unexpected file
+// format." (in English) for a damaged one, "Failed to open document."
+// otherwise.
 QString LoadFailureMessage(int archiveCause);

@@ -46,12 +46,27 @@ ExpressLanguage EngineLanguageOf(const QString& interfaceLanguage) {
     return ExpressLanguage::Japanese;
 }
 
-void InstallEnginePlatform(const QString& interfaceLanguage) {
+namespace {
+
+// Messages to standard error in the interface language, dates in the
+// engine's formats and the system's.
+ExpressPlatform CommandLinePlatform(const QString& interfaceLanguage) {
     ExpressPlatform platform;
     platform.language = EngineLanguageOf(interfaceLanguage);
+    platform.parseDate = ParseDateWithLocale;
+    return platform;
+}
+
+}  // namespace
+
+void InstallEnginePlatform(const QString& interfaceLanguage) {
+    ExpressPlatform platform = CommandLinePlatform(interfaceLanguage);
     platform.showMessage = [](std::u16string_view text) {
         Prompts().Message(QApplication::activeWindow(), QString::fromUtf16(text.data(), qsizetype(text.size())));
     };
-    platform.parseDate = ParseDateWithLocale;
     SetExpressPlatform(std::move(platform));
+}
+
+void InstallCommandLineEnginePlatform(const QString& interfaceLanguage) {
+    SetExpressPlatform(CommandLinePlatform(interfaceLanguage));
 }

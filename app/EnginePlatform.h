@@ -18,3 +18,7 @@ ExpressLanguage EngineLanguageOf(const QString& interfaceLanguage);
 // The engine's messages follow the interface language chosen, whether or not
 // our translation file for it could be loaded.
 void InstallEnginePlatform(const QString& interfaceLanguage);
+
+// The same for a command that opens no window: the engine's messages go to
+// standard error.
+void InstallCommandLineEnginePlatform(const QString& interfaceLanguage);

@@ -16,7 +16,8 @@ QString ProgramFolderOf(const QString& executablePath) {
 }
 
 QString ManualLanguageFor(const QString& interfaceLanguage) {
-    return interfaceLanguage == QLatin1String("ja") ? QStringLiteral("ja") : QStringLiteral("en");
+    const QStringList written = {QStringLiteral("ja"), QStringLiteral("zh"), QStringLiteral("en")};
+    return written.contains(interfaceLanguage) ? interfaceLanguage : QStringLiteral("en");
 }
 
 QStringList ManualCandidates(const QString& programFolder, const QString& manualLanguage) {
@@ -35,4 +36,10 @@ QString FindManual(const QString& programFolder, const QString& manualLanguage) 
 QString ManualMissingMessage(const QStringList& candidates) {
     return QCoreApplication::translate("Help", "ヘルプが見つかりません。次の場所を探しました:") + QLatin1Char('\n') +
            candidates.join(QLatin1Char('\n'));
+}
+
+QString ManualNotOpenedMessage(const QString& manual) {
+    return QCoreApplication::translate(
+               "Help", "ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:") +
+           QLatin1Char('\n') + manual;
 }

@@ -10,9 +10,9 @@
 // without any '/' gives the empty folder.
 QString ProgramFolderOf(const QString& executablePath);
 
-// The manual's language for an interface language ("ja", "zh", "en"): the
-// manual is written in Japanese and English, so every other interface opens
-// the English one.
+// The manual's language for an interface language: the manual is written in
+// Japanese, Chinese and English ("ja", "zh", "en"); any other opens the
+// English one.
 QString ManualLanguageFor(const QString& interfaceLanguage);
 
 // The places the manual's start page may be, in the order they are tried.
@@ -23,3 +23,7 @@ QString FindManual(const QString& programFolder, const QString& manualLanguage);
 
 // What the user reads when no candidate exists: every place looked at.
 QString ManualMissingMessage(const QStringList& candidates);
+
+// What the user reads when no program opened the manual: its file, to open
+// by hand.
+QString ManualNotOpenedMessage(const QString& manual);

@@ -16,6 +16,8 @@
 #include "app/ChildFrame.h"
 #include "app/CommandMenus.h"
 #include "app/Commands.h"
+#include "app/DocumentFileReport.h"
+#include "app/EnginePlatform.h"
 #include "app/ExportCommand.h"
 #include "app/HelpPath.h"
 #include "app/IconFactory.h"
@@ -144,7 +146,9 @@ void CMainFrame::UpdateMenus() {
 void CMainFrame::UpdateCaption() {
     CChildFrame* frame = ActiveChildFrame();
     const QString name = QStringLiteral("Curvilinearscope");
+    // The document window's title carries the mark of unsaved changes.
     setWindowTitle(frame ? name + QStringLiteral(" - ") + frame->windowTitle() : name);
+    setWindowModified(frame && frame->isWindowModified());
 }
 
 void CMainFrame::SetMessageText(const QString& text) { m_pStatusBar->SetMessageText(text); }
@@ -156,6 +160,10 @@ CChildFrame* CMainFrame::AddChildFrame(CAppDocument* document) {
     m_pMdiArea->addSubWindow(frame);
     connect(frame, &CChildFrame::statusMessage, this, &CMainFrame::SetMessageText);
     connect(document, &CAppDocument::titleChanged, frame, &CChildFrame::UpdateTitle);
+    connect(document, &CAppDocument::modifiedChanged, frame, [this, frame] {
+        frame->UpdateTitle();
+        if (frame == ActiveChildFrame()) UpdateCaption();
+    });
     connect(frame, &QObject::destroyed, this, [this] {
         for (CChildFrame* other : ChildFrames()) other->UpdateTitle();
         UpdateMenus();
@@ -245,8 +253,7 @@ void CMainFrame::OnEditFunction() {
 void CMainFrame::OnEditCopy() {
     CCurvilinearscopeView* view = ActiveView();
     // The one failure is a picture the memory ran out for.
-    if (view && !CopyShownPicture(*view))
-        Prompts().Message(this, QCoreApplication::translate("DocumentFile", "Out of memory."));
+    if (view && !CopyShownPicture(*view)) Prompts().Message(this, OutOfMemoryText());
 }
 
 void CMainFrame::OnWindowNew() {
@@ -277,14 +284,23 @@ void CMainFrame::OnHelpContents() {
         Prompts().Message(this, ManualMissingMessage(ManualCandidates(folder, language)));
         return;
     }
-    Desktop().Open(QUrl::fromLocalFile(manual));
+    // Without a program for web pages (xdg-open finds none) the user still
+    // learns where the manual is.
+    if (!Desktop().Open(QUrl::fromLocalFile(manual))) Prompts().Message(this, ManualNotOpenedMessage(manual));
 }
 
 void CMainFrame::OnLanguageChosen(const QString& language) {
-    // Every window builds its texts once; the new language shows from the
-    // next start, and the choice is kept for it.
     SaveInterfaceLanguage(m_settings, language);
-    if (language != CurrentInterfaceLanguage()) Prompts().Message(this, LanguageChangeNotice(language));
+    if (language == CurrentInterfaceLanguage()) return;
+    // Qt tells every widget with its LanguageChange event; the engine has
+    // its own table of messages.
+    InstallTranslations(*QCoreApplication::instance(), language);
+    InstallEnginePlatform(language);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) m_pMenus->Retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

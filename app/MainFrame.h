@@ -55,14 +55,16 @@ public:
     // language, beside the program or installed; says where it looked when
     // there is none.
     void OnHelpContents();
-    // A language chosen in the View menu: kept in the settings and, when it
-    // is not the running one, a notice that it shows from the next start.
+    // A language chosen in the View menu: kept in the settings for the next
+    // start and shown at once, by every window and by the engine's messages.
     void OnLanguageChosen(const QString& language);
 
 protected:
     // Exit: asks about every modified document first, then keeps the
     // window's place.
     void closeEvent(QCloseEvent* event) override;
+    // A new language: the menus, the toolbar and the actions' prompts anew.
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

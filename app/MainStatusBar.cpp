@@ -53,6 +53,11 @@ void CMainStatusBar::UpdateLockIndicators() {
         m_pIndicators[i]->setText(on[i] ? m_pIndicators[i]->property("indicator").toString() : QString());
 }
 
+void CMainStatusBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) m_pIdleLabel->setText(UiText("レディ"));
+    QStatusBar::changeEvent(event);
+}
+
 bool CMainStatusBar::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyRelease:

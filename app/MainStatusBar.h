@@ -21,6 +21,8 @@ protected:
     // Any key released or window activated anywhere may have changed a
     // lock key.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The idle text in a newly installed language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void UpdateLockIndicators();

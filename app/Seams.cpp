@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/ExportDialog.h"
+
 namespace {
 
 class CQtPrompts : public CUserPrompts {
@@ -32,8 +34,10 @@ public:
         return dialog.selectedFiles().constFirst();
     }
     QString ExportFileName(QWidget* parent, const QString& suggested) override {
-        return QFileDialog::getSaveFileName(parent, QString(), suggested,
-                                            QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
+        QFileDialog dialog(parent, QString(), suggested);
+        SetUpExportDialog(dialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+        return dialog.selectedFiles().constFirst();
     }
 };
 
@@ -64,4 +68,7 @@ CDesktopOpener* SetDesktop(CDesktopOpener* desktop) {
     return old;
 }
 
-QString DocumentFileFilter() { return QStringLiteral("Curvilinearscope Files (*.crv);;All Files (*)"); }
+QString DocumentFileFilter() {
+    return QCoreApplication::translate("FileDialog", "Curvilinearscope ファイル (*.crv)") + QStringLiteral(";;") +
+           QCoreApplication::translate("FileDialog", "すべてのファイル (*)");
+}

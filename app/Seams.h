@@ -21,15 +21,16 @@ public:
     // An empty result means the user cancelled.
     virtual QString OpenFileName(QWidget* parent) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& suggested) = 0;
-    // A PNG, SVG or PDF file to export the picture to.
+    // A PNG, SVG or PDF file to export the picture to, with the suffix of
+    // the format chosen when the name was typed without one.
     virtual QString ExportFileName(QWidget* parent, const QString& suggested) = 0;
 };
 
 class CDesktopOpener {
 public:
     virtual ~CDesktopOpener() = default;
-    // Opens a web page or a file with the user's program for it. The result
-    // is never shown to the user: a failure is the desktop's business.
+    // Opens a web page or a file with the user's program for it; false when
+    // no program took it.
     virtual bool Open(const QUrl& url) = 0;
 };
 

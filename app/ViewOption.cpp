@@ -27,17 +27,17 @@ std::optional<PlaneBounds> ParseViewOption(const QString& text) {
 }
 
 QString ViewOptionMistake() {
-    return QCoreApplication::translate("CommandLine",
-                                       "--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN < XMAX and YMIN < YMAX.");
+    return QCoreApplication::translate(
+        "CommandLine", "--view には XMIN < XMAX、YMIN < YMAX となる四つの数 XMIN,XMAX,YMIN,YMAX を指定してください。");
 }
 
 QString ViewOptionMismatch(const PlaneBounds& window, const CCurvilinearscopeDoc& doc) {
     if (doc.m_nDimension != DIM_PLANE)
-        return QCoreApplication::translate("CommandLine", "--view belongs to a plane picture; this is a space picture.");
+        return QCoreApplication::translate("CommandLine", "--view は平面の図にだけ使えます。この図は3次元の図です。");
     if (!CPlaneWindow::Allowed(window, doc.m_nRange))
         return QCoreApplication::translate("CommandLine",
-                                           "--view: each side must be from %1 to %2 wide and centred within %3 of 0 "
-                                           "for a range of %4.")
+                                           "--view: 範囲 %4 では、各辺の幅を %1 から %2 まで、中心を 0 から %3 "
+                                           "以内にしてください。")
             .arg(2.0 * doc.m_nRange * CPlaneWindow::kNarrowestFraction)
             .arg(2.0 * doc.m_nRange * CPlaneWindow::kWidestFactor)
             .arg(2.0 * doc.m_nRange * CPlaneWindow::kFarthestCentre)

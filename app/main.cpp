@@ -1,8 +1,9 @@
 // The program's entry: makes the application object (which takes Qt's own
 // options off the command line), reads the rest, then either answers it
-// without any window (--help, --version, --export) or runs the application.
+// without any window (--help, --version, --export, --points) or runs the application.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <cstdio>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "app/CurvilinearscopeApp.h"
 #include "app/EnginePlatform.h"
 #include "app/ExportCommand.h"
+#include "app/PointsCommand.h"
 #include "app/ProductInfo.h"
 #include "app/Seams.h"
 
@@ -44,6 +46,10 @@ std::unique_ptr<QGuiApplication> MakeApplication(int& argc, char** argv, bool wi
         // Pictures need fonts and painting but no screen: this works on a
         // machine without any display (a -platform option still wins).
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's own warnings (no XDG_RUNTIME_DIR outside a desktop session)
+        // would fill a script's log before our message; QT_LOGGING_RULES,
+        // which overrides these rules, still brings them back.
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     QCoreApplication::setOrganizationName(QStringLiteral(CRV_ORGANIZATION));
@@ -68,6 +74,17 @@ int RunExport(const CCommandLineInfo& info) {
     return code;
 }
 
+// The points go to standard output as they are (ASCII, '.' for the decimal
+// point); nothing else does.
+int RunPoints(const CCommandLineInfo& info) {
+    InstallCommandLineEnginePlatform(CurrentInterfaceLanguage());
+    const PointsOutcome outcome = RunPointsCommand(info.files.first());
+    std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
+    std::fflush(stdout);
+    if (outcome.exitCode != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + outcome.error + QLatin1Char('\n'));
+    return outcome.exitCode;
+}
+
 int RunWindows(QGuiApplication& app, const CCommandLineInfo& info) {
     InstallEnginePlatform(CurrentInterfaceLanguage());
     QSettings settings;
@@ -89,11 +106,12 @@ int main(int argc, char** argv) {
     case CCommandLineInfo::Help: Print(stdout, CommandLineUsage()); return 0;
     case CCommandLineInfo::Version: Print(stdout, VersionText()); return 0;
     case CCommandLineInfo::Export: return RunExport(info);
+    case CCommandLineInfo::Points: return RunPoints(info);
     default:
         // Only an option of Qt's that the first look did not know ends here
         // without windows.
         if (!windows)
-            return ReportMistake(QCoreApplication::translate("CommandLine", "Unknown option: %1")
+            return ReportMistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
                                      .arg(Arguments(argc, argv).join(QLatin1Char(' '))));
         return RunWindows(*app, info);
     }

@@ -15,10 +15,10 @@
 
 #include "bench_document_native.h"
 #include "document/Archive.h"
+#include "document/Continuity.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
 #include "document/WindowSampling.h"
-#include "document/sampling/Continuity.h"
 #include "document/sampling/SampleRow.h"
 #include "document/sampling/SampleTicker.h"
 #include "expr/GraphExpress.h"

@@ -61,7 +61,7 @@ void DataExchange::Number(QLineEdit* edit, double& value, double low, double hig
         return;
     }
     if (ReadNumber(edit, value) && (value < low || value > high)) {
-        Fail(edit, QCoreApplication::translate("DataExchange", "Please enter a number between %1 and %2.")
+        Fail(edit, QCoreApplication::translate("DataExchange", "%1 から %2 までの数値を入力してください。")
                        .arg(NumberToText(low), NumberToText(high)));
     }
 }
@@ -86,7 +86,7 @@ void DataExchange::NearestListIndex(QComboBox* list, int& value) {
 
 bool DataExchange::ReadNumber(QLineEdit* edit, double& value) {
     if (!TextToNumber(edit->text(), value)) {
-        Fail(edit, QStringLiteral("Please enter a number."));
+        Fail(edit, QCoreApplication::translate("DataExchange", "数値を入力してください。"));
         return false;
     }
     return true;

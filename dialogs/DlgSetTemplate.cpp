@@ -46,7 +46,7 @@ const DlgSetTemplateItem kDlgSetTemplate[] = {
     {IDC_V_STEP, K::Edit, nullptr, 225, 227, 30, 12, nullptr},
     {IDC_PARAM_GROUP, K::GroupBox, QT_TRANSLATE_NOOP("CDlgSet", "パラメータ変数式 x=f(t), y=g(t), z=k(t)"), 27, 147,
      242, 103, QT_TRANSLATE_NOOP("CDlgSet", "パラメータ変数式 x=f(u,v), y=g(u,v), z=k(u,v)")},
-    {IDC_OK, K::DefaultButton, "OK", 238, 7, 50, 14, nullptr},
+    {IDC_OK, K::DefaultButton, QT_TRANSLATE_NOOP("CDlgSet", "OK"), 238, 7, 50, 14, nullptr},
     {IDC_CANCEL, K::Button, QT_TRANSLATE_NOOP("CDlgSet", "キャンセル"), 238, 23, 50, 14, nullptr},
     {IDC_RANGE, K::DropList, nullptr, 125, 18, 46, 98, "-20,+20"},
     {0, K::GroupBox, QT_TRANSLATE_NOOP("CDlgSet", "座標範囲"), 117, 7, 63, 29, nullptr},

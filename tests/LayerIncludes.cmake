@@ -1,18 +1,20 @@
 # Checks the program folders' includes: every header of the program is named
 # by its folder ("expr/Express.h"), and a folder includes only its own layer
 # and the layers below it:
-#   base <- expr <- document <- view, dialogs <- app
+#   base <- expr <- document <- analysis <- view, dialogs <- app
+# (dialogs see the document, not the analysis)
 # A room of a folder (view/raster/, document/files/) is part of its folder's
 # layer and private to it: only the folder and its rooms include its headers.
 # Run by CTest: cmake -DSOURCE_DIR=<repository> -P LayerIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers base expr document view dialogs app)
+set(layers base expr document analysis view dialogs app)
 set(below_base "")
 set(below_expr base)
 set(below_document expr base)
-set(below_view document expr base)
+set(below_analysis document expr base)
+set(below_view analysis document expr base)
 set(below_dialogs document expr base)
-set(below_app view dialogs document expr base)
+set(below_app view dialogs analysis document expr base)
 
 set(faults "")
 foreach(folder IN LISTS layers)

@@ -26,7 +26,7 @@ QString CannotWrite(const QString& path, const QString& reason) {
 QString OutOfMemory(const QString& path) {
     // The program's one text for it, translated with the document files'.
     // The file's name on the next line, as every file message has it.
-    return QCoreApplication::translate("DocumentFile", "Out of memory.") + QLatin1Char('\n') + path;
+    return QCoreApplication::translate("DocumentFile", "メモリが不足しています。") + QLatin1Char('\n') + path;
 }
 
 bool PaintOn(QPaintDevice& device, int size, const CCurvilinearscopeDoc& doc, CPicture3D& picture3D,

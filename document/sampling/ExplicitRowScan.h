@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "document/GraphDef.h"
-#include "document/sampling/Continuity.h"
+#include "document/Continuity.h"
 
 // The records of one explicit row, scanned as they are stored, a batch at a
 // time while the batch is still at hand: x along the row is each record's

@@ -6,7 +6,7 @@
 
 #include <limits>
 
-#include "document/sampling/Continuity.h"
+#include "document/Continuity.h"
 
 // The span of a curve that keeps every value.
 constexpr ValueSpan kNoSpan{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};

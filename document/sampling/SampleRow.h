@@ -10,7 +10,7 @@
 
 #include "document/Dimension.h"
 #include "document/GraphDef.h"
-#include "document/sampling/Continuity.h"
+#include "document/Continuity.h"
 #include "document/sampling/RowAxis.h"
 
 class CFunctionExpress;

@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>Save changes to %1?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 already exists.
 Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
     </message>
 </context>
 <context>
@@ -194,77 +194,96 @@ Move the cursor down</translation>
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>Please set v of graph %1 so that its start is less than its end.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size and --angle belong to --export.</source>
+        <source>--size と --angle は --export と一緒に使います。</source>
         <translation>--size and --angle belong to --export.</translation>
     </message>
     <message>
-        <source>--export needs exactly one document file.</source>
+        <source>--export には文書ファイルを一つだけ指定してください。</source>
         <translation>--export needs exactly one document file.</translation>
     </message>
     <message>
-        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <source>画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1</source>
         <translation>The picture file must end in .png, .svg or .pdf: %1</translation>
     </message>
     <message>
-        <source>--print needs exactly one document file.</source>
+        <source>--print には文書ファイルを一つだけ指定してください。</source>
         <translation>--print needs exactly one document file.</translation>
     </message>
     <message>
-        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <source>--size には %1 から %2 までのピクセル数 (整数) を指定してください。</source>
         <translation>--size needs a whole number of pixels from %1 to %2.</translation>
     </message>
     <message>
-        <source>--angle needs a number of radians.</source>
+        <source>--angle にはラジアンの数値を指定してください。</source>
         <translation>--angle needs a number of radians.</translation>
     </message>
     <message>
-        <source>--zoom and --tilt belong to --export or --print.</source>
-        <translation>--zoom and --tilt belong to --export or --print.</translation>
-    </message>
-    <message>
-        <source>--zoom needs a factor from %1 to %2.</source>
-        <translation>--zoom needs a factor from %1 to %2.</translation>
-    </message>
-    <message>
-        <source>--tilt needs a number of radians from 0 (side) to %1 (above).</source>
-        <translation>--tilt needs a number of radians from 0 (side) to %1 (above).</translation>
-    </message>
-    <message>
-        <source>--zoom and --tilt need a space picture: %1</source>
-        <translation>--zoom and --tilt need a space picture: %1</translation>
-    </message>
-    <message>
-        <source>--print and --export cannot be combined.</source>
-        <translation>--print and --export cannot be combined.</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
-        <source>--language needs ja, zh or en: %1</source>
+        <source>--language には ja、zh、en のいずれかを指定してください: %1</source>
         <translation>--language needs ja, zh or en: %1</translation>
     </message>
     <message>
-        <source>Usage:
+        <source>--print と --export は同時に指定できません。</source>
+        <translation>--print and --export cannot be combined.</translation>
+    </message>
+    <message>
+        <source>--points には文書ファイルをちょうど一つ指定してください。</source>
+        <translation>--points needs exactly one document file.</translation>
+    </message>
+    <message>
+        <source>--points は --print とも --export とも一緒に使えません。</source>
+        <translation>--points cannot be combined with --print or --export.</translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>--view は --export か --print と一緒に使います。</source>
+        <translation>--view belongs to --export and --print.</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は --export か --print と一緒に使います。</source>
+        <translation>--zoom and --tilt belong to --export or --print.</translation>
+    </message>
+    <message>
+        <source>--zoom には %1 から %2 までの倍率を指定してください。</source>
+        <translation>--zoom needs a factor from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>--tilt には 0 (横) から %1 (真上) までのラジアンの数値を指定してください。</source>
+        <translation>--tilt needs a number of radians from 0 (side) to %1 (above).</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は3次元の図にだけ使えます: %1</source>
+        <translation>--zoom and --tilt need a space picture: %1</translation>
+    </message>
+    <message>
+        <source>使い方:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture. --view shows the part
-XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
---zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
-side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。--view は
+平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。
+--zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から
+真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。
+--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
+一つずつタブ区切りの行で出力します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 </source>
         <translation>Usage:
   curvilinearscope [FILE.crv...]
@@ -272,6 +291,7 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
@@ -280,24 +300,22 @@ default printer. --export writes the picture of the file as a square image of PI
 XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
 --zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
 side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
+--points prints the roots, minima, maxima, intersections and y-intercepts of the
+explicit graphs of a 2D picture in its range, one tab-separated line each.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 </translation>
     </message>
     <message>
-        <source>--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN &lt; XMAX and YMIN &lt; YMAX.</source>
+        <source>--view には XMIN &lt; XMAX、YMIN &lt; YMAX となる四つの数 XMIN,XMAX,YMIN,YMAX を指定してください。</source>
         <translation>--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN &lt; XMAX and YMIN &lt; YMAX.</translation>
     </message>
     <message>
-        <source>--view belongs to a plane picture; this is a space picture.</source>
+        <source>--view は平面の図にだけ使えます。この図は3次元の図です。</source>
         <translation>--view belongs to a plane picture; this is a space picture.</translation>
     </message>
     <message>
-        <source>--view: each side must be from %1 to %2 wide and centred within %3 of 0 for a range of %4.</source>
+        <source>--view: 範囲 %4 では、各辺の幅を %1 から %2 まで、中心を 0 から %3 以内にしてください。</source>
         <translation>--view: each side must be from %1 to %2 wide and centred within %3 of 0 for a range of %4.</translation>
-    </message>
-    <message>
-        <source>--view belongs to --export and --print.</source>
-        <translation>--view belongs to --export and --print.</translation>
     </message>
 </context>
 <context>
@@ -610,8 +628,12 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
+        <source>%1 から %2 までの数値を入力してください。</source>
         <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>Please enter a number.</translation>
     </message>
 </context>
 <context>
@@ -621,20 +643,31 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
         <translation>The file is not of file version 1.0, so it cannot be opened.</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>Unexpected file format.</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>Failed to open document.</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>Out of memory.</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>Unexpected file format.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>Failed to open document.</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>Failed to save document.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope Files (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 <context>
@@ -643,12 +676,9 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>The manual was not found. These places were looked at:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>The new display language takes effect the next time the program starts.</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>No program was found to open the help. Please open this file in a web browser:</translation>
     </message>
 </context>
 <context>
@@ -664,6 +694,13 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
     <message>
         <source>画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)</source>
         <translation>The image size %1 is out of range (%2 to %3 pixels)</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 is a 3D picture: --points works on 2D pictures only.</translation>
     </message>
 </context>
 <context>

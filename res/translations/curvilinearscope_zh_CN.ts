@@ -19,14 +19,14 @@
 <context>
     <name>CAppDocument</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改?</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
+        <source>%1 は既に存在します。
+置き換えますか?</source>
         <translation>%1 已存在。
 要替换它吗?</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>是否保存对 %1 的更改?</translation>
     </message>
 </context>
 <context>
@@ -194,77 +194,96 @@ Do you want to replace it?</source>
         <source>グラフ%1のvの値開始＜終了値のように設定してください。</source>
         <translation>请将图形%1的v值设置为起始值＜终止值。</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size and --angle belong to --export.</source>
+        <source>--size と --angle は --export と一緒に使います。</source>
         <translation>--size 和 --angle 只能与 --export 一起使用。</translation>
     </message>
     <message>
-        <source>--export needs exactly one document file.</source>
+        <source>--export には文書ファイルを一つだけ指定してください。</source>
         <translation>--export 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>The picture file must end in .png, .svg or .pdf: %1</source>
+        <source>画像ファイルの拡張子は .png、.svg、.pdf のいずれかです: %1</source>
         <translation>图像文件的扩展名必须是 .png、.svg 或 .pdf：%1</translation>
     </message>
     <message>
-        <source>--print needs exactly one document file.</source>
+        <source>--print には文書ファイルを一つだけ指定してください。</source>
         <translation>--print 需要且只需要一个文档文件。</translation>
     </message>
     <message>
-        <source>--size needs a whole number of pixels from %1 to %2.</source>
+        <source>--size には %1 から %2 までのピクセル数 (整数) を指定してください。</source>
         <translation>--size 需要 %1 到 %2 之间的整数像素值。</translation>
     </message>
     <message>
-        <source>--angle needs a number of radians.</source>
+        <source>--angle にはラジアンの数値を指定してください。</source>
         <translation>--angle 需要一个弧度值。</translation>
     </message>
     <message>
-        <source>--zoom and --tilt belong to --export or --print.</source>
-        <translation>--zoom 和 --tilt 只能与 --export 或 --print 一起使用。</translation>
-    </message>
-    <message>
-        <source>--zoom needs a factor from %1 to %2.</source>
-        <translation>--zoom 需要 %1 到 %2 之间的倍数。</translation>
-    </message>
-    <message>
-        <source>--tilt needs a number of radians from 0 (side) to %1 (above).</source>
-        <translation>--tilt 需要 0 (侧面) 到 %1 (上方) 之间的弧度值。</translation>
-    </message>
-    <message>
-        <source>--zoom and --tilt need a space picture: %1</source>
-        <translation>--zoom 和 --tilt 只适用于空间图形：%1</translation>
-    </message>
-    <message>
-        <source>--print and --export cannot be combined.</source>
-        <translation>--print 和 --export 不能同时使用。</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>未知选项：%1</translation>
-    </message>
-    <message>
-        <source>--language needs ja, zh or en: %1</source>
+        <source>--language には ja、zh、en のいずれかを指定してください: %1</source>
         <translation>--language 需要 ja、zh 或 en：%1</translation>
     </message>
     <message>
-        <source>Usage:
+        <source>--print と --export は同時に指定できません。</source>
+        <translation>--print 和 --export 不能同时使用。</translation>
+    </message>
+    <message>
+        <source>--points には文書ファイルをちょうど一つ指定してください。</source>
+        <translation>--points 需要且只需要一个文档文件。</translation>
+    </message>
+    <message>
+        <source>--points は --print とも --export とも一緒に使えません。</source>
+        <translation>--points 不能与 --print 或 --export 一起使用。</translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <source>--view は --export か --print と一緒に使います。</source>
+        <translation>--view 只用于 --export 和 --print。</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は --export か --print と一緒に使います。</source>
+        <translation>--zoom 和 --tilt 只能与 --export 或 --print 一起使用。</translation>
+    </message>
+    <message>
+        <source>--zoom には %1 から %2 までの倍率を指定してください。</source>
+        <translation>--zoom 需要 %1 到 %2 之间的倍数。</translation>
+    </message>
+    <message>
+        <source>--tilt には 0 (横) から %1 (真上) までのラジアンの数値を指定してください。</source>
+        <translation>--tilt 需要 0 (侧面) 到 %1 (上方) 之间的弧度值。</translation>
+    </message>
+    <message>
+        <source>--zoom と --tilt は3次元の図にだけ使えます: %1</source>
+        <translation>--zoom 和 --tilt 只适用于空间图形：%1</translation>
+    </message>
+    <message>
+        <source>使い方:
   curvilinearscope [FILE.crv...]
   curvilinearscope -p|--print [--view XMIN,XMAX,YMIN,YMAX]
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
-Without a file the program starts with a new document. --print prints the file on the
-default printer. --export writes the picture of the file as a square image of PIXELS
-(default %1) without opening a window; --angle turns a space picture. --view shows the part
-XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
---zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
-side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
---language ja|zh|en shows the program in Japanese, Chinese or English for this run.
+ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
+印刷します。--export はウィンドウを開かずに、ファイルの図を一辺 PIXELS ピクセル
+(既定 %1) の正方形の画像に書き出します。--angle は3次元の図を回します。--view は
+平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。
+--zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から
+真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。
+--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
+一つずつタブ区切りの行で出力します。
+--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 </source>
         <translation>用法：
   curvilinearscope [FILE.crv...]
@@ -272,6 +291,7 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
+  curvilinearscope --points FILE.crv
   curvilinearscope --help | --version
 
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
@@ -280,24 +300,22 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 的部分，如同放大后的窗口。
 --zoom 以中心缩放空间图形 (%2 到 %3)，--tilt 从侧面 (0) 到上方 (%4) 倾斜视角，
 与窗口中的显示相同；不指定时为 1 和 0.785398。
+--points 输出二维图形在其范围内各显式图形的根、极小值、极大值、交点和 y 轴截距，
+每个点一行，以制表符分隔。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 </translation>
     </message>
     <message>
-        <source>--view needs four numbers XMIN,XMAX,YMIN,YMAX with XMIN &lt; XMAX and YMIN &lt; YMAX.</source>
+        <source>--view には XMIN &lt; XMAX、YMIN &lt; YMAX となる四つの数 XMIN,XMAX,YMIN,YMAX を指定してください。</source>
         <translation>--view 需要四个数 XMIN,XMAX,YMIN,YMAX，且 XMIN &lt; XMAX、YMIN &lt; YMAX。</translation>
     </message>
     <message>
-        <source>--view belongs to a plane picture; this is a space picture.</source>
+        <source>--view は平面の図にだけ使えます。この図は3次元の図です。</source>
         <translation>--view 只用于平面图形；此文件是空间图形。</translation>
     </message>
     <message>
-        <source>--view: each side must be from %1 to %2 wide and centred within %3 of 0 for a range of %4.</source>
+        <source>--view: 範囲 %4 では、各辺の幅を %1 から %2 まで、中心を 0 から %3 以内にしてください。</source>
         <translation>--view：范围为 %4 时，每一边的宽度须在 %1 到 %2 之间，且中心与 0 的距离不超过 %3。</translation>
-    </message>
-    <message>
-        <source>--view belongs to --export and --print.</source>
-        <translation>--view 只用于 --export 和 --print。</translation>
     </message>
 </context>
 <context>
@@ -610,8 +628,12 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 <context>
     <name>DataExchange</name>
     <message>
-        <source>Please enter a number between %1 and %2.</source>
-        <translation>请输入 %1 到 %2 之间的数。</translation>
+        <source>%1 から %2 までの数値を入力してください。</source>
+        <translation>请输入 %1 到 %2 之间的数字。</translation>
+    </message>
+    <message>
+        <source>数値を入力してください。</source>
+        <translation>请输入数字。</translation>
     </message>
 </context>
 <context>
@@ -621,20 +643,31 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
         <translation>文件版本不是1.0，无法打开文件。</translation>
     </message>
     <message>
-        <source>Unexpected file format.</source>
-        <translation>意外的文件格式。</translation>
-    </message>
-    <message>
-        <source>Failed to open document.</source>
-        <translation>打开文档失败。</translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
+        <source>メモリが不足しています。</source>
         <translation>内存不足。</translation>
     </message>
     <message>
-        <source>Failed to save document.</source>
+        <source>予期しないファイル形式です。</source>
+        <translation>文件格式不正确。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを開けませんでした。</source>
+        <translation>无法打开文档。</translation>
+    </message>
+    <message>
+        <source>ドキュメントを保存できませんでした。</source>
         <translation>保存文档失败。</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Curvilinearscope ファイル (*.crv)</source>
+        <translation>Curvilinearscope 文件 (*.crv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -643,12 +676,9 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
         <source>ヘルプが見つかりません。次の場所を探しました:</source>
         <translation>找不到帮助。查找过以下位置:</translation>
     </message>
-</context>
-<context>
-    <name>Language</name>
     <message>
-        <source>表示言語の変更は、次回の起動時から有効になります。</source>
-        <translation>界面语言的更改将在下次启动时生效。</translation>
+        <source>ヘルプを開くプログラムが見つかりません。次のファイルを Web ブラウザで開いてください:</source>
+        <translation>找不到打开帮助的程序。请用网页浏览器打开下面的文件:</translation>
     </message>
 </context>
 <context>
@@ -664,6 +694,13 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
     <message>
         <source>画像の大きさ %1 は範囲外です (%2 から %3 ピクセル)</source>
         <translation>图像大小 %1 超出范围 (%2 到 %3 像素)</translation>
+    </message>
+</context>
+<context>
+    <name>PointsCommand</name>
+    <message>
+        <source>%1 は３次元の図です。--points は２次元の図にだけ使えます。</source>
+        <translation>%1 是三维图形：--points 只适用于二维图形。</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,7 @@ TEST(SaveQuestion, AskedOnlyForAModifiedDocumentAndAnsweredThreeWays) {
     doc.SetModifiedFlag();
     prompts.answer = CUserPrompts::Cancel;
     EXPECT_FALSE(doc.SaveModified());
-    EXPECT_EQ(prompts.questions, QStringList{"Save changes to Curvilinearscope1?"});
+    EXPECT_EQ(prompts.questions, QStringList{"Curvilinearscope1 への変更を保存しますか?"});
     EXPECT_TRUE(doc.IsModified());
 
     prompts.answer = CUserPrompts::No;
@@ -51,7 +51,7 @@ TEST(SaveQuestion, SaveAsAsksBeforeTheAddedSuffixReplacesAFile) {
     prompts.saveName = dir.filePath("name");  // typed without the suffix
     prompts.answer = CUserPrompts::No;
     EXPECT_FALSE(doc.DoSaveAs());
-    EXPECT_EQ(prompts.questions, QStringList{"name.crv already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(prompts.questions, QStringList{"name.crv は既に存在します。\n置き換えますか?"});
     EXPECT_EQ(ReadBytes(dir.filePath("name.crv")), "precious");
     EXPECT_EQ(doc.GetTitle(), "Curvilinearscope1");
     prompts.answer = CUserPrompts::Yes;
@@ -68,8 +68,9 @@ TEST(SaveQuestion, AFailedSaveIsReportedAndKeepsTheDocumentOpen) {
     prompts.answer = CUserPrompts::Yes;
     prompts.saveName = "/nonexistent-folder/x.crv";
     EXPECT_FALSE(doc.SaveModified());
-    EXPECT_EQ(prompts.messages,
-              QStringList{"Failed to save document.\n/nonexistent-folder/x.crv: No such file or directory"});
+    EXPECT_EQ(
+        prompts.messages,
+        QStringList{"ドキュメントを保存できませんでした。\n/nonexistent-folder/x.crv: No such file or directory"});
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Curvilinearscope1");
 }
@@ -114,10 +115,10 @@ TEST(LoadFailure, EachCauseShowsExactlyItsOneMessageAndOpensNothing) {
         const char* reason;  // the system's, after the file's name
     } cases[] = {
         {files.version, "ファイルバージョン1.0ではないので、ファイルを開くことができません。", ""},
-        {files.truncated, "Unexpected file format.", ""},
-        {files.length, "Failed to open document.", ""},
-        {files.dir.filePath("missing.crv"), "Failed to open document.", ": No such file or directory"},
-        {files.dir.filePath("folder.crv"), "Failed to open document.", ": Is a directory"},
+        {files.truncated, "予期しないファイル形式です。", ""},
+        {files.length, "ドキュメントを開けませんでした。", ""},
+        {files.dir.filePath("missing.crv"), "ドキュメントを開けませんでした。", ": No such file or directory"},
+        {files.dir.filePath("folder.crv"), "ドキュメントを開けませんでした。", ": Is a directory"},
     };
     QDir(files.dir.path()).mkdir("folder.crv");
     for (const Case& c : cases) {

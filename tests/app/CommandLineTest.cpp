@@ -30,6 +30,10 @@ TEST(CommandLine, ActionsAndFiles) {
         {{"-p", "--", "-a.crv"}, CCommandLineInfo::FilePrint, {"-a.crv"}},
         {{"--language", "en", "a.crv"}, CCommandLineInfo::FileOpen, {"a.crv"}},
         {{"--language=zh"}, CCommandLineInfo::FileNew, {}},
+        {{"--points", "a.crv"}, CCommandLineInfo::Points, {"a.crv"}},
+        {{"--points", "a.crv", "b.crv"}, CCommandLineInfo::Error, {}},
+        {{"--points", "-p", "a.crv"}, CCommandLineInfo::Error, {}},
+        {{"--points", "--size", "300", "a.crv"}, CCommandLineInfo::Error, {}},
     };
     for (const Case& c : cases) {
         const CCommandLineInfo info = Parse(c.args);
@@ -81,6 +85,7 @@ TEST(CommandLine, TheFirstLookAsksForAWindowOnlyWhenOneIsNeeded) {
     EXPECT_FALSE(noWindow({"--", "--help"}));
     EXPECT_TRUE(noWindow({"-platform", "offscreen", "--export", "o.png", "a.crv"}));
     EXPECT_TRUE(noWindow({"a.crv", "--version"}));
+    EXPECT_TRUE(noWindow({"--points", "a.crv"}));
     EXPECT_TRUE(noWindow({"--frobnicate"}));
     EXPECT_FALSE(noWindow({"--language", "en", "a.crv"}));
     EXPECT_FALSE(noWindow({"--language=ja"}));

@@ -128,7 +128,7 @@ TEST(EditFunction, DialogMessagesReachTheUserThroughThePrompts) {
     });
     doc.OnEditFunction();
     ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_EQ(prompts.messages[0], QStringLiteral("Please enter a number between 0.01 and 1."));
+    EXPECT_EQ(prompts.messages[0], QStringLiteral("0.01 から 1 までの数値を入力してください。"));
     EXPECT_EQ(prompts.messages[1], QStringLiteral("グラフ1の関数式の間隔値(0.01-1.0)を正しく設定してください。"));
     EXPECT_FALSE(doc.IsModified());
 }

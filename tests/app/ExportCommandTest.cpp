@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLibraryInfo>
 #include <QMdiArea>
@@ -18,6 +19,7 @@
 #include <string>
 
 #include "FakeSeams.h"
+#include "ProgramRun.h"
 #include "SanitizerBuild.h"
 #include "TestDocuments.h"
 #include "app/AppDocument.h"
@@ -26,6 +28,7 @@
 #include "app/Commands.h"
 #include "app/CurvilinearscopeApp.h"
 #include "app/ExportCommand.h"
+#include "app/ExportDialog.h"
 #include "app/MainFrame.h"
 #include "app/ProductInfo.h"
 #include "base/LargeMemory.h"
@@ -39,19 +42,6 @@ int Export(const QStringList& args, QString& error) {
     return RunExportCommand(info, error);
 }
 
-QString Program() { return QCoreApplication::applicationDirPath() + "/../app/curvilinearscope"; }
-
-// The program's environment for a run: no display, English system texts,
-// and under AddressSanitizer a preloaded library may come before its own.
-QProcessEnvironment ProgramEnvironment() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-    env.insert("LC_ALL", "C.UTF-8");
-    const QString asan = env.value("ASAN_OPTIONS");
-    env.insert("ASAN_OPTIONS", asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0");
-    return env;
-}
-
 // A system reason as the program shows it: in Qt's Japanese texts, which
 // the program installs beside its own, where they are installed.
 QByteArray ReasonAsShown(const char* reason) {
@@ -61,25 +51,6 @@ QByteArray ReasonAsShown(const char* reason) {
     return translated.isEmpty() ? QByteArray(reason) : translated.toUtf8();
 }
 
-struct Outcome {
-    int code = -1;  // -1: the program crashed or hung
-    QByteArray errorText;
-};
-
-// Runs the program; `prepare` runs in the child before it starts.
-Outcome RunProgram(const QStringList& args, const QProcessEnvironment& env, const std::function<void()>& prepare = {}) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    if (prepare) process.setChildProcessModifier(prepare);
-    process.start(Program(), args);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return {code, process.readAllStandardError()};
-}
 }  // namespace
 
 TEST(ExportCommand, WritesAPictureOfTheAskedSize) {
@@ -136,7 +107,7 @@ TEST(ExportCommand, ZoomAndTiltAreTheWindowsAndHomeIsTheDocumentsOwnPicture) {
     WriteSampleDocument(plane);
     QString error;
     EXPECT_EQ(Export({"--export", dir.filePath("p.png"), "--tilt", "0.2", plane}, error), 2);
-    EXPECT_TRUE(error.contains("--zoom and --tilt") && error.contains(plane)) << error.toStdString();
+    EXPECT_TRUE(error.contains("--zoom と --tilt") && error.contains(plane)) << error.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("p.png")));
 }
 
@@ -149,12 +120,13 @@ TEST(ExportCommand, ABadFileFailsWithAMessageAndWritesNothing) {
         const char* expected;
     } cases[] = {
         {foreign, "ファイルバージョン1.0ではないので、ファイルを開くことができません。"},
-        {dir.filePath("missing.crv"), "Failed to open document."},
+        {dir.filePath("missing.crv"), "ドキュメントを開けませんでした。"},
     };
     // The file's name and the system's reason follow the message.
     QString missing;
     EXPECT_EQ(Export({"--export", dir.filePath("x.png"), dir.filePath("missing.crv")}, missing), 1);
-    EXPECT_EQ(missing, "Failed to open document.\n" + dir.filePath("missing.crv") + ": No such file or directory");
+    EXPECT_EQ(missing,
+              "ドキュメントを開けませんでした。\n" + dir.filePath("missing.crv") + ": No such file or directory");
     for (const Case& c : cases) {
         QString error;
         EXPECT_EQ(Export({"--export", dir.filePath("x.png"), c.file}, error), 1);
@@ -182,6 +154,41 @@ TEST(ExportCommand, TheProgramExportsWithoutAnyDisplay) {
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_NE(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardError().contains("missing.crv"));
+}
+
+// A damaged file is reported on standard error in the language of the run,
+// its name on the next line, and nothing of Qt's own precedes it (a missing
+// XDG_RUNTIME_DIR) unless the user asks with QT_LOGGING_RULES. A mistake on
+// the command line is told in that language too.
+TEST(ExportCommand, TheCommandLineSpeaksTheRunsLanguageAndKeepsQtsWarningsOut) {
+    if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath("damaged.crv"), png = dir.filePath("p.png");
+    WriteSampleDocument(damaged);
+    const QByteArray bytes = ReadBytes(damaged);
+    WriteBytes(damaged, bytes.left(bytes.size() / 2));
+    QProcessEnvironment env = ProgramEnvironment();
+    env.remove("XDG_RUNTIME_DIR");
+    env.remove("QT_LOGGING_RULES");
+    struct Case {
+        const char *language, *message, *mistake;
+    } cases[] = {
+        {"ja", "予期しないファイル形式です。", "--print と --export は同時に指定できません。"},
+        {"zh", "文件格式不正确。", "--print 和 --export 不能同时使用。"},
+        {"en", "Unexpected file format.", "--print and --export cannot be combined."},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = RunProgram({"--language", c.language, "--export", png, damaged}, env);
+        EXPECT_EQ(run.code, 1) << c.language;
+        EXPECT_EQ(QString::fromUtf8(run.errorText),
+                  "curvilinearscope: " + QString::fromUtf8(c.message) + "\n" + damaged + "\n");
+        const Outcome mistake = RunProgram({"--language", c.language, "-p", "--export", png, damaged}, env);
+        EXPECT_EQ(mistake.code, 2) << c.language;
+        EXPECT_TRUE(QString::fromUtf8(mistake.errorText).startsWith("curvilinearscope: " + QString::fromUtf8(c.mistake)))
+            << mistake.errorText.toStdString();
+    }
+    env.insert("QT_LOGGING_RULES", "default.warning=true");
+    EXPECT_TRUE(RunProgram({"--export", png, damaged}, env).errorText.contains("XDG_RUNTIME_DIR"));
 }
 
 // Qt's own options are Qt's: the application object takes them, the program
@@ -266,8 +273,8 @@ void ExpectPictureOrMessage(const Outcome& run, int limit, const QString& docume
         return;
     }
     EXPECT_EQ(run.code, 1) << said;
-    EXPECT_TRUE(run.errorText.contains(("Out of memory.\n" + document).toUtf8()) ||
-                run.errorText.contains(("Out of memory.\n" + picture).toUtf8()))
+    EXPECT_TRUE(run.errorText.contains(("メモリが不足しています。\n" + document).toUtf8()) ||
+                run.errorText.contains(("メモリが不足しています。\n" + picture).toUtf8()))
         << said;
     EXPECT_FALSE(QFile::exists(picture)) << said;
 }
@@ -293,7 +300,7 @@ TEST(ExportCommand, TooLittleMemoryEndsInAMessageNeverInACrash) {
         QFile::remove(png);
         const Outcome run = RunWithin(limit, {"--export", png, big});
         ExpectPictureOrMessage(run, limit, big, png);
-        pictureFailures += run.errorText.contains(("Out of memory.\n" + png).toUtf8());
+        pictureFailures += run.errorText.contains(("メモリが不足しています。\n" + png).toUtf8());
     }
     EXPECT_GT(pictureFailures, 0) << "no limit between " << own << " and " << needed
                                   << " MiB opened the document and failed its picture";
@@ -332,5 +339,33 @@ TEST(WindowPicture, AFailedExportAndAPictureWithoutMemoryAreShown) {
     frame->GetView()->grab();
     SetLargeBlockLimit(previous);
     QCoreApplication::processEvents();
-    EXPECT_EQ(prompts.messages.mid(1), QStringList({"Out of memory."}));
+    EXPECT_EQ(prompts.messages.mid(1), QStringList({"メモリが不足しています。"}));
+}
+
+// The export dialog is titled Export and adds the chosen format's suffix to
+// a name typed without one (Qt's dialog then asks about that file).
+TEST(WindowPicture, TheExportDialogAddsTheChosenFormatsSuffix) {
+    QTemporaryDir dir;
+    struct Case {
+        const char *filter, *typed, *saved;
+    } cases[] = {
+        {nullptr, "picture", "picture.png"},
+        {"SVG (*.svg)", "picture", "picture.svg"},
+        {"PDF (*.pdf)", "picture", "picture.pdf"},
+        {"SVG (*.svg)", "picture.png", "picture.png"},
+    };
+    for (const Case& c : cases) {
+        QFileDialog dialog(nullptr, QString(), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        SetUpExportDialog(dialog);
+        EXPECT_EQ(dialog.windowTitle(), "エクスポート");
+        if (c.filter) {
+            dialog.selectNameFilter(c.filter);
+            emit dialog.filterSelected(c.filter);  // as the user's choice does
+        }
+        dialog.selectFile(c.typed);
+        static_cast<QDialog&>(dialog).accept();  // as the Save button does
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.typed;
+        EXPECT_EQ(dialog.selectedFiles(), QStringList{dir.filePath(c.saved)}) << c.saved;
+    }
 }

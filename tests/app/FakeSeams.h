@@ -45,9 +45,10 @@ public:
     ~FakeDesktop() override { SetDesktop(m_previous); }
     bool Open(const QUrl& url) override {
         opened.append(url);
-        return false;
+        return opens;
     }
     QList<QUrl> opened;
+    bool opens = true;  // false: the desktop has no program for it
 
 private:
     CDesktopOpener* m_previous;

@@ -38,9 +38,10 @@ TEST(HelpPath, TheProgramsFolderIsEverythingBeforeTheLastSlash) {
         EXPECT_EQ(ProgramFolderOf(QString::fromUtf8(c.executable)), QString::fromUtf8(c.folder)) << c.executable;
 }
 
-TEST(HelpPath, JapaneseHasItsOwnManualEveryOtherInterfaceReadsTheEnglishOne) {
-    EXPECT_EQ(ManualLanguageFor("ja"), "ja");
-    for (const char* other : {"en", "zh", ""}) EXPECT_EQ(ManualLanguageFor(other), "en") << other;
+TEST(HelpPath, EveryInterfaceLanguageHasItsOwnManualAnyOtherReadsTheEnglishOne) {
+    const char* const cases[][2] = {{"ja", "ja"}, {"zh", "zh"}, {"en", "en"}, {"", "en"}, {"fr", "en"}};
+    for (const auto& [interfaceLanguage, manual] : cases)
+        EXPECT_EQ(ManualLanguageFor(interfaceLanguage), manual) << interfaceLanguage;
 }
 
 TEST(HelpPath, TheManualIsLookedForBesideTheProgramThenInTheInstalledShareFolder) {
@@ -107,13 +108,19 @@ TEST(HelpPath, HelpCommandAndF1SayWhereTheyLookedThenOpenTheManualOnceItIsBeside
     EXPECT_EQ(desktop.opened[0].toLocalFile(), page);
     EXPECT_EQ(prompts.messages.size(), 2);
 
-    // An English interface opens the English manual.
+    // A Chinese interface opens the Chinese manual; with no program to open
+    // it the user is told which file to open.
     const QString running = CurrentInterfaceLanguage();
-    SetCurrentInterfaceLanguage("en");
-    const QString english = folder + "/help/en/index.html";
-    MakePage(english);
+    SetCurrentInterfaceLanguage("zh");
+    const QString chinese = folder + "/help/zh/index.html";
+    MakePage(chinese);
+    QTest::keyClick(frame, Qt::Key_F1);
+    desktop.opens = false;
     QTest::keyClick(frame, Qt::Key_F1);
     SetCurrentInterfaceLanguage(running);
-    ASSERT_EQ(desktop.opened.size(), 2);
-    EXPECT_EQ(desktop.opened[1].toLocalFile(), english);
+    ASSERT_EQ(desktop.opened.size(), 3);
+    EXPECT_EQ(desktop.opened[1].toLocalFile(), chinese);
+    ASSERT_EQ(prompts.messages.size(), 3);
+    EXPECT_EQ(prompts.messages[2], ManualNotOpenedMessage(chinese));
+    EXPECT_TRUE(prompts.messages[2].endsWith("\n" + chinese));
 }

@@ -19,11 +19,13 @@
 #include "FakeSeams.h"
 #include "TestDocuments.h"
 #include "app/AppDocument.h"
+#include "app/AppLanguage.h"
 #include "app/ChildFrame.h"
 #include "app/Commands.h"
 #include "app/CurvilinearscopeApp.h"
 #include "app/MainFrame.h"
 #include "app/WindowPlacement.h"
+#include "expr/ExpressPlatform.h"
 #include "view/ArrowCommands.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/PlaneNavigator.h"
@@ -50,7 +52,8 @@ TEST(MainFrame, MenusFollowWhetherADocumentIsOpen) {
     ASSERT_TRUE(f.app.InitInstance({}));
     CMainFrame* frame = f.app.MainFrame();
     EXPECT_EQ(MenuTitles(frame), QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
-    EXPECT_EQ(frame->windowTitle(), "Curvilinearscope - Curvilinearscope1");
+    EXPECT_EQ(frame->windowTitle(), "Curvilinearscope - Curvilinearscope1[*]");
+    EXPECT_FALSE(frame->isWindowModified());
     EXPECT_TRUE(frame->Action(ID_EDIT_FUNCTION)->isEnabled());
     EXPECT_EQ(frame->Action(ID_EDIT_FUNCTION)->shortcut(), QKeySequence("Ctrl+M"));
     // Copy takes the picture; nothing cuts or pastes, with or without a document.
@@ -84,12 +87,14 @@ TEST(MainFrame, ToolbarTipsAndStatusPrompts) {
 }
 
 // The View menu lists every language in its own words, the running one
-// checked; a choice is kept for the next start, which a notice in the chosen
-// language announces.
-TEST(MainFrame, TheLanguageChosenInTheViewMenuIsKeptForTheNextStart) {
+// checked; a choice is shown at once by the open window, its menus, tips,
+// status bar and the engine's messages, and kept for the next start.
+TEST(MainFrame, TheLanguageChosenInTheViewMenuShowsAtOnceAndIsKept) {
     Fixture f;
+    SetTranslationSearchFolders({QCoreApplication::applicationDirPath() + "/../app"});
     ASSERT_TRUE(f.app.InitInstance({}));
-    QMenu* view = f.app.MainFrame()->menuBar()->actions().at(2)->menu();
+    CMainFrame* frame = f.app.MainFrame();
+    QMenu* view = frame->menuBar()->actions().at(2)->menu();
     ASSERT_TRUE(view);
     QMenu* languages = view->actions().last()->menu();
     ASSERT_TRUE(languages);
@@ -101,12 +106,28 @@ TEST(MainFrame, TheLanguageChosenInTheViewMenuIsKeptForTheNextStart) {
     }
     EXPECT_EQ(names, QStringList({"日本語", "中文", "English"}));
     languages->actions().at(2)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     EXPECT_EQ(f.settings.value("User/language").toString(), "en");
     EXPECT_TRUE(languages->actions().at(2)->isChecked());
-    ASSERT_EQ(f.prompts.messages.size(), 1);
-    languages->actions().at(0)->trigger();  // back to the running language: nothing to announce
+    EXPECT_EQ(MenuTitles(frame), QStringList({"&File", "&Edit", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(frame->Action(ID_FILE_NEW)->toolTip(), "New File");
+    // The document window's own menu too, Qt's texts and our prompts.
+    const QAction* close = frame->ChildFrames().first()->systemMenu()->actions().last();
+    EXPECT_EQ(close->text(), "&Close");
+    EXPECT_EQ(close->statusTip(), "Close the active window and prompt to save the documents");
+    EXPECT_EQ(frame->MessageText(), "Ready");
+    EXPECT_EQ(GetExpressPlatform().language, ExpressLanguage::English);
+    languages->actions().at(0)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    SetTranslationSearchFolders({});
     EXPECT_EQ(f.settings.value("User/language").toString(), "ja");
-    EXPECT_EQ(f.prompts.messages.size(), 1);
+    EXPECT_EQ(MenuTitles(frame).first(), "ファイル(&F)");
+    // The menus each switch replaced are gone, not kept hidden.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), MenuTitles(frame).size());
+    EXPECT_EQ(frame->MessageText(), "レディ");
+    EXPECT_EQ(GetExpressPlatform().language, ExpressLanguage::Japanese);
+    EXPECT_TRUE(f.prompts.messages.isEmpty());
 }
 
 TEST(MainFrame, NewDocumentsAndWindowsAreTitledInTurn) {
@@ -120,8 +141,13 @@ TEST(MainFrame, NewDocumentsAndWindowsAreTitledInTurn) {
     QStringList titles;
     for (CChildFrame* child : frame->ChildFrames()) titles.append(child->windowTitle());
     titles.sort();
-    EXPECT_EQ(titles, QStringList({"Curvilinearscope1", "Curvilinearscope2:1", "Curvilinearscope2:2"}));
+    EXPECT_EQ(titles, QStringList({"Curvilinearscope1[*]", "Curvilinearscope2:1[*]", "Curvilinearscope2:2[*]"}));
     EXPECT_EQ(second->Views().size(), 2);
+    // The Window menu lists them without the unsaved-changes place holder.
+    QMenu* windows = frame->menuBar()->actions().at(3)->menu();
+    ASSERT_TRUE(windows);
+    emit windows->aboutToShow();
+    EXPECT_EQ(windows->actions().last()->text(), "&3 Curvilinearscope2:2");
     // The window's own menu prompts in the status bar like the others.
     QStringList prompts;
     for (QAction* action : frame->ChildFrames().first()->systemMenu()->actions())
@@ -136,9 +162,12 @@ TEST(MainFrame, ClosingTheLastWindowOfAModifiedDocumentAsksFirst) {
     CMainFrame* frame = f.app.MainFrame();
     CAppDocument* doc = frame->DocumentManager().Documents().first();
     doc->SetModifiedFlag();
+    // Unsaved changes show in the window's title and the main window's.
+    EXPECT_TRUE(frame->ChildFrames().first()->isWindowModified());
+    EXPECT_TRUE(frame->isWindowModified());
     f.prompts.answer = CUserPrompts::Cancel;
     frame->ChildFrames().first()->close();
-    EXPECT_EQ(f.prompts.questions, QStringList{"Save changes to Curvilinearscope1?"});
+    EXPECT_EQ(f.prompts.questions, QStringList{"Curvilinearscope1 への変更を保存しますか?"});
     EXPECT_EQ(frame->ChildFrames().size(), 1);
     // Exit asks the same question; cancelling keeps the program running.
     EXPECT_FALSE(frame->close());

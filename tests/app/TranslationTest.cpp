@@ -109,12 +109,40 @@ TEST(Translation, EveryWindowTextHasAChineseTranslation) {
         const QString translated = translator.translate(context.toUtf8(), source.toUtf8());
         EXPECT_FALSE(translated.isEmpty()) << context.toStdString() << ": " << source.toStdString();
     }
-    for (const char* source : {"ファイルバージョン1.0ではないので、ファイルを開くことができません。",
-                               "Failed to open document.", "Unexpected file format.", "Failed to save document."})
-        EXPECT_FALSE(translator.translate("DocumentFile", source).isEmpty()) << source;
-    EXPECT_EQ(translator.translate("CAppDocument", "Save changes to %1?"), QString("是否保存对 %1 的更改?"));
+    EXPECT_FALSE(
+        translator.translate("DocumentFile", "ファイルバージョン1.0ではないので、ファイルを開くことができません。")
+            .isEmpty());
     // The accelerator part after the tab survives translation.
     EXPECT_EQ(translator.translate("Commands", "新規作成\tCtrl+N(&N)"), QString("新建\tCtrl+N(&N)"));
+}
+
+// The messages a desktop's framework would give speak the interface's
+// language: the English ones word for word as the framework words them.
+TEST(Translation, TheFrameworksMessagesSpeakEachInterfaceLanguage) {
+    struct Case {
+        const char *context, *japanese, *chinese, *english;
+    } cases[] = {
+        {"CAppDocument", "%1 への変更を保存しますか?", "是否保存对 %1 的更改?", "Save changes to %1?"},
+        {"CAppDocument", "%1 は既に存在します。\n置き換えますか?", "%1 已存在。\n要替换它吗?",
+         "%1 already exists.\nDo you want to replace it?"},
+        {"DocumentFile", "ドキュメントを開けませんでした。", "无法打开文档。", "Failed to open document."},
+        {"DocumentFile", "予期しないファイル形式です。", "文件格式不正确。", "Unexpected file format."},
+        {"DocumentFile", "ドキュメントを保存できませんでした。", "保存文档失败。", "Failed to save document."},
+        {"DocumentFile", "メモリが不足しています。", "内存不足。", "Out of memory."},
+        {"DataExchange", "数値を入力してください。", "请输入数字。", "Please enter a number."},
+        {"DataExchange", "%1 から %2 までの数値を入力してください。", "请输入 %1 到 %2 之间的数字。",
+         "Please enter a number between %1 and %2."},
+        {"FileDialog", "Curvilinearscope ファイル (*.crv)", "Curvilinearscope 文件 (*.crv)",
+         "Curvilinearscope Files (*.crv)"},
+        {"FileDialog", "すべてのファイル (*)", "所有文件 (*)", "All Files (*)"},
+    };
+    QTranslator chinese, english;
+    ASSERT_TRUE(chinese.load(BuiltTranslation("zh_CN")));
+    ASSERT_TRUE(english.load(BuiltTranslation("en")));
+    for (const Case& c : cases) {
+        EXPECT_EQ(chinese.translate(c.context, c.japanese), QString::fromUtf8(c.chinese)) << c.japanese;
+        EXPECT_EQ(english.translate(c.context, c.japanese), QString::fromUtf8(c.english)) << c.japanese;
+    }
 }
 
 // A text the sources ask for and a shipped language lacks stays Japanese in

@@ -137,7 +137,7 @@ TEST(DlgSetControls, TextThatIsNoNumberIsReportedAndLosesNothingElse) {
     d.ChooseItem(IDC_RANGE, 2);
     d.ClickTab(1);
     ASSERT_EQ(d.log.texts.size(), 1u);
-    EXPECT_EQ(d.log.texts[0], QStringLiteral("Please enter a number."));
+    EXPECT_EQ(d.log.texts[0], QStringLiteral("数値を入力してください。"));
     const CGraphDef& g = d.dlg.m_graphs[0];
     EXPECT_EQ(g.m_dTStart, 0.0);
     EXPECT_EQ(g.m_dVEnd, 2.5);
@@ -164,7 +164,7 @@ TEST_P(NumberReading, AcceptsWholeNumbersOnly) {
     if (GetParam().number) {
         EXPECT_DOUBLE_EQ(d.dlg.m_graphs[0].m_dTStart, GetParam().value);
     } else {
-        EXPECT_EQ(d.log.texts.at(0), QStringLiteral("Please enter a number."));
+        EXPECT_EQ(d.log.texts.at(0), QStringLiteral("数値を入力してください。"));
         EXPECT_EQ(d.FocusId(), IDC_T_START);
         EXPECT_EQ(d.Edit(IDC_T_START)->selectedText(), d.Text(IDC_T_START));
     }

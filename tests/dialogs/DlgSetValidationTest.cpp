@@ -6,7 +6,7 @@
 
 namespace {
 
-const QString kRangeMessage = QStringLiteral("Please enter a number between 0.01 and 1.");
+const QString kRangeMessage = QStringLiteral("0.01 から 1 までの数値を入力してください。");
 
 TEST(DlgSetValidation, AllHiddenSlotsCloseAtOnceWhateverTheyHold) {
     Slots s;
@@ -232,7 +232,7 @@ TEST(DlgSetValidation, TextThatIsNoNumberKeepsTheDialogOpenWithOneMessage) {
     d.Type(IDC_STEP, QStringLiteral("0,5"));
     d.PressOK();
     EXPECT_FALSE(d.Closed());
-    EXPECT_EQ(d.log.texts, std::vector<QString>{QStringLiteral("Please enter a number.")});
+    EXPECT_EQ(d.log.texts, std::vector<QString>{QStringLiteral("数値を入力してください。")});
     EXPECT_EQ(d.FocusId(), IDC_STEP);
 }
 

@@ -10,10 +10,10 @@
 
 #include "SamplingReference.h"
 #include "SanitizerBuild.h"
+#include "document/Continuity.h"
 #include "document/CurvilinearscopeDoc.h"
 #include "document/DocumentFile.h"
 #include "document/WindowSampling.h"
-#include "document/sampling/Continuity.h"
 #include "document/sampling/SampleCapacity.h"
 
 namespace {

@@ -89,7 +89,7 @@ TEST(ExportPicture, WithoutMemoryForThePictureTheOldFileStays) {
         const QByteArray old = file.readAll();
         file.close();
         LargeBlockLimit limit(64 << 10);
-        EXPECT_EQ(ExportPicture(*doc, path, 300), "Out of memory.\n" + path);
+        EXPECT_EQ(ExportPicture(*doc, path, 300), "メモリが不足しています。\n" + path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), old) << name;
     }

@@ -1,4 +1,4 @@
-#include "document/sampling/Continuity.h"
+#include "document/Continuity.h"
 
 #include <algorithm>
 #include <atomic>
