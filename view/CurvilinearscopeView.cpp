@@ -17,6 +17,7 @@
 #include "view/Picture.h"
 #include "view/PicturePrint.h"
 #include "view/PlaneNavigator.h"
+#include "view/PointMarkers.h"
 #include "view/TraceMarker.h"
 
 CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent)
@@ -74,6 +75,8 @@ void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     } catch (const std::bad_alloc&) {  // beyond the picture (the frame's copy): the window as far as it came
         m_picture3D.ReleaseWorkMemory();
     }
+    if (const auto* points = m_pNavigator->VisiblePoints())
+        DrawPointMarkers(painter, *points, [this](double x, double y) { return m_pNavigator->PixelOf(x, y); });
     if (const auto at = m_pNavigator->TracePixel()) DrawTraceMarker(painter, *at, m_pNavigator->Trace().Slot());
     m_picture3D.SetStride(1);  // printing and the next paint at rest draw whole
     m_thinnedFrames.Painted(stride, double(clock.nsecsElapsed()) / 1e6);

@@ -36,12 +36,14 @@ void CPlaneNavigator::SetDocument(const CCurvilinearscopeDoc* doc) {
     m_resampleTimer.stop();
     m_records.reset();
     m_window.SetRange(doc ? doc->m_nRange : m_window.Range());
+    m_points.GraphsChanged();
     LeaveTrace();
 }
 
 void CPlaneNavigator::DocumentChanged() {
     m_resampler.Cancel();
     m_records.reset();
+    m_points.GraphsChanged();
     LeaveTrace();  // the graph it was on may be gone
     if (m_pDocument && m_pDocument->m_nRange != m_window.Range()) m_window.SetRange(m_pDocument->m_nRange);
     if (Active() && !m_window.IsHome()) m_resampleTimer.start();
@@ -262,9 +264,29 @@ void CPlaneNavigator::RelockTrace() {
 std::optional<QPointF> CPlaneNavigator::TracePixel() const {
     const int side = Side();
     if (!m_trace.Active() || !std::isfinite(m_trace.Y()) || side <= 0) return std::nullopt;
+    return PixelOf(m_trace.X(), m_trace.Y());
+}
+
+QPointF CPlaneNavigator::PixelOf(double x, double y) const {
+    const int side = Side();
     const PlaneBounds& b = m_window.Bounds();
-    return QPointF(m_view.width() * 0.5 + (m_trace.X() - (b.xMin + b.xMax) / 2) * side / b.Width(),
-                   m_view.height() * 0.5 - (m_trace.Y() - (b.yMin + b.yMax) / 2) * side / b.Height());
+    return QPointF(m_view.width() * 0.5 + (x - (b.xMin + b.xMax) / 2) * side / b.Width(),
+                   m_view.height() * 0.5 - (y - (b.yMin + b.yMax) / 2) * side / b.Height());
+}
+
+void CPlaneNavigator::SetPointsShown(bool shown) {
+    if (shown == m_points.Shown()) return;
+    m_points.SetShown(shown);
+    m_view.update();
+    emit pointsChanged();
+}
+
+const std::vector<PointOfInterest>* CPlaneNavigator::VisiblePoints() {
+    if (!Active() || !m_points.Shown()) return nullptr;
+    const int searches = m_points.Searches();
+    const std::vector<PointOfInterest>& points = m_points.Points(*m_pDocument, Window().Bounds(), std::max(Side(), 1));
+    if (m_points.Searches() != searches) emit pointsChanged();
+    return &points;
 }
 
 bool CPlaneNavigator::TraceKey(const QKeyEvent& event) {

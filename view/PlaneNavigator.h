@@ -18,6 +18,7 @@
 #include "view/PlaneWindow.h"
 #include "view/PointerReadout.h"
 #include "view/TraceMarker.h"
+#include "view/WindowPoints.h"
 #include "view/WindowResampler.h"
 
 class CCurvilinearscopeDoc;
@@ -72,12 +73,25 @@ public:
     // The marker's pixel in the view; nothing outside trace or where the
     // graph has no value.
     std::optional<QPointF> TracePixel() const;
+    // The view's pixel of a world point.
+    QPointF PixelOf(double x, double y) const;
+
+    // View > Points of interest: on or off, and the points of the window
+    // shown (nothing when off or not a plane picture), searched for only
+    // after the window or the graphs changed; pointsChanged then follows.
+    void SetPointsShown(bool shown);
+    bool PointsShown() const { return m_points.Shown(); }
+    const std::vector<PointOfInterest>* VisiblePoints();
+    const CWindowPoints& WindowPoints() const { return m_points; }
 
 signals:
     // A right click (no drag) asks for the view's context menu there.
     void contextMenuAsked(QPoint globalPos);
     // The marker moved or trace ended (an empty text): the status bar's text.
     void traceMessage(const QString& text);
+    // A new search found the points of interest of the window (or they were
+    // turned off): a list of them shows VisiblePoints anew.
+    void pointsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,4 +130,5 @@ private:
     QPoint m_lastAt;
     QRubberBand* m_pRubberBand = nullptr;
     CTraceMarker m_trace;
+    CWindowPoints m_points;
 };

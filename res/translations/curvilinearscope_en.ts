@@ -807,4 +807,43 @@ explicit graphs of a 2D picture in its range, one tab-separated line each.
         <translation>Graph %1  x = %2  y = %3</translation>
     </message>
 </context>
+<context>
+    <name>CPointsPanel</name>
+    <message>
+        <source>根</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>極小</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>極大</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>Intersection</translation>
+    </message>
+    <message>
+        <source>y切片</source>
+        <translation>y-intercept</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>Points of interest</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>グラフ</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>テキストとしてコピー</source>
+        <translation>Copy as text</translation>
+    </message>
+</context>
 </TS>

@@ -807,4 +807,43 @@
         <translation>图形 %1  x = %2  y = %3</translation>
     </message>
 </context>
+<context>
+    <name>CPointsPanel</name>
+    <message>
+        <source>根</source>
+        <translation>根</translation>
+    </message>
+    <message>
+        <source>極小</source>
+        <translation>极小值</translation>
+    </message>
+    <message>
+        <source>極大</source>
+        <translation>极大值</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>交点</translation>
+    </message>
+    <message>
+        <source>y切片</source>
+        <translation>y 截距</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>关注点</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>グラフ</source>
+        <translation>图形</translation>
+    </message>
+    <message>
+        <source>テキストとしてコピー</source>
+        <translation>复制为文本</translation>
+    </message>
+</context>
 </TS>

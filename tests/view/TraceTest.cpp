@@ -7,10 +7,12 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 #include "document/CurvilinearscopeDoc.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/PlaneNavigator.h"
+#include "view/PointsPanel.h"
 #include "view/TraceMarker.h"
 
 namespace {
@@ -114,4 +116,39 @@ TEST_F(TraceFixture, StatusTextAndClicks) {
         QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, c.at);
         EXPECT_EQ(Marker().Active(), c.locked) << c.at.x() << "," << c.at.y();
     }
+}
+
+// View > Points of interest searches once a window: paints and a panel that
+// reads them do not search again, a zoom or changed graphs do; the panel
+// copies the list as --points prints it.
+TEST_F(TraceFixture, PointsAreSearchedOnceAWindow) {
+    Explicit(0, u"x^3-3*x");
+    doc.m_nRange = 5;
+    doc.Sample2D();
+    view.OnUpdate();
+    EXPECT_EQ(Navigator().VisiblePoints(), nullptr);  // off
+    QSignalSpy changed(&Navigator(), &CPlaneNavigator::pointsChanged);
+    Navigator().SetPointsShown(true);
+    struct Step {
+        std::function<void()> act;
+        int searches;
+    } steps[] = {
+        {[&] { view.grab(); }, 1},
+        {[&] { view.grab(); }, 1},
+        {[&] { Navigator().ZoomIn(); }, 2},
+        {[&] { view.OnUpdate(); }, 3},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        ASSERT_NE(Navigator().VisiblePoints(), nullptr);
+        EXPECT_EQ(Navigator().WindowPoints().Searches(), s.searches);
+    }
+    EXPECT_EQ(changed.count(), 4);  // turned on, then each search
+    Navigator().GoHome();
+    CPointsPanel panel;
+    panel.ShowPoints(*Navigator().VisiblePoints());
+    const QStringList lines = panel.CopyText().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);  // three roots, a minimum, a maximum, the y-axis crossing
+    EXPECT_TRUE(lines[0].startsWith("root\t1\t-1.732050807568877")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[3].startsWith("minimum\t1\t1")) << lines[3].toStdString();
 }
