@@ -1,6 +1,7 @@
 #include "view/PointsPanel.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPushButton>
@@ -25,19 +26,32 @@ QString PointKindText(PointKind kind) {
     return {};
 }
 
-CPointsPanel::CPointsPanel(QWidget* parent) : QDockWidget(tr("注目点"), parent), m_pTable(new QTableWidget) {
+CPointsPanel::CPointsPanel(QWidget* parent)
+    : QDockWidget(parent), m_pTable(new QTableWidget), m_pCopy(new QPushButton) {
     setObjectName("PointsPanel");  // the main window keeps its place by this name
     m_pTable->setColumnCount(ColumnCount);
-    m_pTable->setHorizontalHeaderLabels({tr("種類"), tr("グラフ"), "x", "y"});
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->verticalHeader()->hide();
-    auto* copy = new QPushButton(tr("テキストとしてコピー"));
-    connect(copy, &QPushButton::clicked, this, &CPointsPanel::CopyAsText);
+    connect(m_pCopy, &QPushButton::clicked, this, &CPointsPanel::CopyAsText);
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
     layout->addWidget(m_pTable);
-    layout->addWidget(copy);
+    layout->addWidget(m_pCopy);
     setWidget(body);
+    SetTexts();
+}
+
+void CPointsPanel::SetTexts() {
+    setWindowTitle(tr("注目点"));
+    m_pTable->setHorizontalHeaderLabels({tr("種類"), tr("グラフ"), "x", "y"});
+    m_pCopy->setText(tr("テキストとしてコピー"));
+    for (int row = 0; row < m_pTable->rowCount(); ++row)
+        if (QTableWidgetItem* item = m_pTable->item(row, KindColumn)) item->setText(PointKindText(m_points[row].kind));
+}
+
+void CPointsPanel::changeEvent(QEvent* event) {
+    QDockWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) SetTexts();
 }
 
 void CPointsPanel::ShowPoints(std::span<const PointOfInterest> points) {

@@ -9,6 +9,7 @@
 
 #include "analysis/PointOfInterest.h"
 
+class QPushButton;
 class QTableWidget;
 
 class CPointsPanel : public QDockWidget {
@@ -21,8 +22,15 @@ public:
     QString CopyText() const;
     void CopyAsText() const;
 
+protected:
+    // A new interface language: the title, headings, button and kinds anew.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void SetTexts();
+
     QTableWidget* m_pTable;
+    QPushButton* m_pCopy;
     std::vector<PointOfInterest> m_points;
 };
 

@@ -624,6 +624,30 @@ explicit graphs of a 2D picture in its range, one tab-separated line each.
         <source>元の表示</source>
         <translation>Home View</translation>
     </message>
+    <message>
+        <source>トレース	T(&amp;R)</source>
+        <translation>Trace	T(&amp;R)</translation>
+    </message>
+    <message>
+        <source>グラフ上の点を読む (曲線の近くをクリックしても。←→で移動、↑↓でグラフの切り替え、Escで終了)</source>
+        <translation>Read points on a graph (or click near a curve; Left/Right move, Up/Down switch graphs, Esc ends)</translation>
+    </message>
+    <message>
+        <source>トレース</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>注目点(&amp;P)</source>
+        <translation>Points of interest(&amp;P)</translation>
+    </message>
+    <message>
+        <source>表示範囲の根・極値・交点を図に示して一覧にする</source>
+        <translation>Mark and list the roots, extrema and intersections in the window</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>Points of interest</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>

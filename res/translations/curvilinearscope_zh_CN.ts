@@ -624,6 +624,30 @@
         <source>元の表示</source>
         <translation>原始视图</translation>
     </message>
+    <message>
+        <source>トレース	T(&amp;R)</source>
+        <translation>跟踪	T(&amp;R)</translation>
+    </message>
+    <message>
+        <source>グラフ上の点を読む (曲線の近くをクリックしても。←→で移動、↑↓でグラフの切り替え、Escで終了)</source>
+        <translation>读取图形上的点 (也可在曲线附近单击;←→移动,↑↓切换图形,Esc 结束)</translation>
+    </message>
+    <message>
+        <source>トレース</source>
+        <translation>跟踪</translation>
+    </message>
+    <message>
+        <source>注目点(&amp;P)</source>
+        <translation>关注点(&amp;P)</translation>
+    </message>
+    <message>
+        <source>表示範囲の根・極値・交点を図に示して一覧にする</source>
+        <translation>在图中标出并列出显示范围内的根、极值和交点</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>关注点</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
