@@ -32,6 +32,7 @@ CPointsPanel::CPointsPanel(QWidget* parent)
     m_pTable->setColumnCount(ColumnCount);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->verticalHeader()->hide();
+    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_pCopy, &QPushButton::clicked, this, &CPointsPanel::CopyAsText);
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
