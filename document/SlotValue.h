@@ -13,3 +13,11 @@ class CCurvilinearscopeDoc;
 // either where f has no value (not a number, infinite, or below zero for
 // y*y = f(x), whose non-negative root is returned).
 std::optional<double> EvaluateSlotAt(const CCurvilinearscopeDoc& doc, int slot, double x);
+
+// The t at which plane parametric slot `slot` comes nearest (x, y): the
+// nearest of the sampling's steps of t, refined between its neighbours, so
+// that a point the sampling stored gives its own t. Nothing unless the slot
+// is a parametric curve shown with records, nor for a curve of more than
+// kMostParameterSteps steps or without a value near the point.
+inline constexpr double kMostParameterSteps = 1e6;
+std::optional<double> ParameterNear(const CCurvilinearscopeDoc& doc, int slot, double x, double y);

@@ -238,6 +238,7 @@ TraceCurves CPlaneNavigator::CurvesForTrace() {
     }
     const CCurvilinearscopeDoc* doc = m_pDocument;
     curves.valueAt = [doc](int slot, double x) { return EvaluateSlotAt(*doc, slot, x); };
+    curves.parameterAt = [doc](int slot, double x, double y) { return ParameterNear(*doc, slot, x, y); };
     return curves;
 }
 

@@ -124,6 +124,9 @@ void CTraceMarker::Place(const TraceCurves& c, int slot, size_t index, std::opti
     m_index = index;
     m_x = x.value_or(p.x);
     m_y = x ? std::numeric_limits<double>::quiet_NaN() : p.y;
+    m_bParametric = c.kinds[slot] == GK_PARAMETRIC;
+    m_t = std::numeric_limits<double>::quiet_NaN();
+    if (m_bParametric && c.parameterAt) m_t = c.parameterAt(slot, p.x, p.y).value_or(m_t);
     if (c.kinds[slot] == GK_EXPLICIT && c.valueAt) {
         // The document's own value at x; the lower half of y*y = f(x) below.
         const std::optional<double> y = c.valueAt(slot, m_x);
@@ -132,6 +135,10 @@ void CTraceMarker::Place(const TraceCurves& c, int slot, size_t index, std::opti
 }
 
 QString CTraceMarker::StatusText() const {
+    if (m_bParametric)
+        return QCoreApplication::translate("CTraceMarker", "グラフ %1  t = %2  x = %3  y = %4")
+            .arg(m_slot + 1)
+            .arg(Number(m_t), Number(m_x), Number(m_y));
     return QCoreApplication::translate("CTraceMarker", "グラフ %1  x = %2  y = %3")
         .arg(m_slot + 1)
         .arg(Number(m_x), Number(m_y));

@@ -26,6 +26,8 @@ struct TraceCurves {
     double pixelX = 1.0;            // world units per pixel across
     double pixelY = 1.0;            // and up
     std::function<std::optional<double>(int slot, double x)> valueAt;
+    // And the t at which a parametric slot passes (x, y).
+    std::function<std::optional<double>(int slot, double x, double y)> parameterAt;
 };
 
 class CTraceMarker {
@@ -41,6 +43,8 @@ public:
     // Where the marker is; y is NaN where the graph has no value.
     double X() const { return m_x; }
     double Y() const { return m_y; }
+    // A parametric curve's t there; NaN for other graphs or where unknown.
+    double T() const { return m_t; }
 
     // Locks to the point of the graph nearest (x, y) within `reach` pixels;
     // false (and the marker as it was) when no curve comes that close.
@@ -56,7 +60,8 @@ public:
     // the slot's new records, or leaves trace when the slot has none.
     void Relock(const TraceCurves& curves);
 
-    // "グラフ 1  x = …  y = …" to 6 significant digits, "—" for no value.
+    // "グラフ 1  x = …  y = …" to 6 significant digits (t first for a
+    // parametric curve), "—" for no value.
     QString StatusText() const;
 
 private:
@@ -67,6 +72,8 @@ private:
     size_t m_index = 0;
     double m_x = 0.0;
     double m_y = 0.0;
+    double m_t = 0.0;
+    bool m_bParametric = false;
 };
 
 class QPainter;

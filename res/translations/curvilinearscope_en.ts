@@ -830,6 +830,10 @@ explicit graphs of a 2D picture in its range, one tab-separated line each.
         <source>グラフ %1  x = %2  y = %3</source>
         <translation>Graph %1  x = %2  y = %3</translation>
     </message>
+    <message>
+        <source>グラフ %1  t = %2  x = %3  y = %4</source>
+        <translation>Graph %1  t = %2  x = %3  y = %4</translation>
+    </message>
 </context>
 <context>
     <name>CPointsPanel</name>

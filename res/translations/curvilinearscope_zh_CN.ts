@@ -830,6 +830,10 @@
         <source>グラフ %1  x = %2  y = %3</source>
         <translation>图形 %1  x = %2  y = %3</translation>
     </message>
+    <message>
+        <source>グラフ %1  t = %2  x = %3  y = %4</source>
+        <translation>图形 %1  t = %2  x = %3  y = %4</translation>
+    </message>
 </context>
 <context>
     <name>CPointsPanel</name>

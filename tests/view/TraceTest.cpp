@@ -107,6 +107,12 @@ TEST_F(TraceFixture, StatusTextAndClicks) {
     TraceCurves curves = Navigator().CurvesForTrace();
     ASSERT_TRUE(marker.Lock(curves, 1.0, std::sin(1.0)));
     EXPECT_EQ(marker.StatusText(), QString::fromUtf16(u"グラフ 1  x = 1  y = 0.841471"));
+    CGraphDef& circle = doc.m_graphs[1];  // and t first on a parametric curve
+    circle.m_bShow = 1, circle.m_nKind = GK_PARAMETRIC, circle.m_strX = u"3*cos(t)", circle.m_strY = u"3*sin(t)";
+    doc.Sample2D();
+    curves = Navigator().CurvesForTrace();
+    ASSERT_TRUE(marker.Lock(curves, 3 * std::cos(0.5), 3 * std::sin(0.5)));
+    EXPECT_EQ(marker.StatusText(), QString::fromUtf16(u"グラフ 2  t = 0.5  x = 2.63275  y = 1.43828"));
     // Home: 720 pixels for 20 units; the curve passes (500, 400).
     struct Click {
         QPoint at;
