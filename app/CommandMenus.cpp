@@ -28,7 +28,7 @@ constexpr int kToolBarButtons[] = {
 constexpr int kDocumentCommands[] = {
     ID_FILE_CLOSE,     ID_FILE_SAVE,      ID_FILE_SAVE_AS,     ID_FILE_EXPORT,    ID_FILE_PRINT,
     ID_FILE_PRINT_PREVIEW, ID_EDIT_FUNCTION, ID_EDIT_COPY,     ID_VIEW_ZOOM_IN,   ID_VIEW_ZOOM_OUT,
-    ID_VIEW_ZOOM_HOME, ID_WINDOW_NEW,     ID_WINDOW_CASCADE,   ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE,
+    ID_VIEW_ZOOM_HOME, ID_VIEW_TRACE, ID_VIEW_POINTS, ID_WINDOW_NEW,     ID_WINDOW_CASCADE,   ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE,
 };
 // Windows numbered with an access key "&1" ... "&9"; the rest without.
 constexpr int kNumberedWindows = 9;
@@ -87,6 +87,10 @@ void CCommandMenus::CreateActions() {
     NewAction(ID_VIEW_ZOOM_IN)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     NewAction(ID_VIEW_ZOOM_OUT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     NewAction(ID_VIEW_ZOOM_HOME)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::Key_Home)});
+    // The key T belongs to the picture (the view takes it); the menu only
+    // names it.
+    NewAction(ID_VIEW_TRACE)->setCheckable(true);
+    NewAction(ID_VIEW_POINTS)->setCheckable(true);
     NewAction(ID_VIEW_TOOLBAR)->setCheckable(true);
     NewAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
     NewAction(ID_WINDOW_NEW);
@@ -115,6 +119,8 @@ void CCommandMenus::AddViewMenu(bool withDocument) {
     QMenu* view = m_window.menuBar()->addMenu(UiText("表示(&V)"));
     if (withDocument) {
         for (int id : {ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_VIEW_ZOOM_HOME}) view->addAction(m_actions[id]);
+        view->addSeparator();
+        for (int id : {ID_VIEW_TRACE, ID_VIEW_POINTS}) view->addAction(m_actions[id]);
         view->addSeparator();
     }
     view->addAction(m_actions[ID_VIEW_TOOLBAR]);

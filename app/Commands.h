@@ -33,4 +33,7 @@ enum CommandId : int {
     ID_VIEW_ZOOM_IN = 59510,
     ID_VIEW_ZOOM_OUT = 59511,
     ID_VIEW_ZOOM_HOME = 59512,
+    // Our own: trace a plane graph, and its points of interest.
+    ID_VIEW_TRACE = 59513,
+    ID_VIEW_POINTS = 59514,
 };

@@ -85,7 +85,11 @@ CMainFrame::CMainFrame(QSettings& settings, QWidget* parent)
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, m_pStatusBar, &QStatusBar::setVisible);
     ConnectCommands();
-    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
+    m_pAnalysis = new CAnalysisCommands(*this, *Action(ID_VIEW_TRACE), *Action(ID_VIEW_POINTS));
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        UpdateMenus();
+        m_pAnalysis->SetActiveView(ActiveView());
+    });
     connect(&m_documents, &CDocumentManager::recentFilesChanged, this, [this] { UpdateMenus(); });
     UpdateMenus();
     RestoreWindowPlacement(*this, m_settings);

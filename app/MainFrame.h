@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include "app/AnalysisCommands.h"
 #include "app/DocumentManager.h"
 #include "app/PrintCommands.h"
 
@@ -91,6 +92,7 @@ private:
     CPrintCommands m_printing{this};
     QMdiArea* m_pMdiArea = nullptr;
     CCommandMenus* m_pMenus = nullptr;
+    CAnalysisCommands* m_pAnalysis = nullptr;  // trace and points of interest
     CMainStatusBar* m_pStatusBar = nullptr;
     QToolBar* m_pToolBar = nullptr;
 };

@@ -17,6 +17,8 @@
 #include "view/Picture.h"
 #include "view/PicturePrint.h"
 #include "view/PlaneNavigator.h"
+#include "view/PointMarkers.h"
+#include "view/TraceMarker.h"
 
 CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent)
     : QWidget(parent), m_pNavigator(new CPlaneNavigator(*this)) {
@@ -25,6 +27,7 @@ CCurvilinearscopeView::CCurvilinearscopeView(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(m_pNavigator, &CPlaneNavigator::contextMenuAsked, this, &CCurvilinearscopeView::ShowArrowMenu);
+    connect(m_pNavigator, &CPlaneNavigator::traceMessage, this, &CCurvilinearscopeView::statusMessage);
     connect(&m_thinnedFrames, &CThinnedFrames::rested, this, qOverload<>(&QWidget::update));
 }
 
@@ -72,6 +75,9 @@ void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     } catch (const std::bad_alloc&) {  // beyond the picture (the frame's copy): the window as far as it came
         m_picture3D.ReleaseWorkMemory();
     }
+    if (const auto* points = m_pNavigator->VisiblePoints())
+        DrawPointMarkers(painter, *points, [this](double x, double y) { return m_pNavigator->PixelOf(x, y); });
+    if (const auto at = m_pNavigator->TracePixel()) DrawTraceMarker(painter, *at, m_pNavigator->Trace().Slot());
     m_picture3D.SetStride(1);  // printing and the next paint at rest draw whole
     m_thinnedFrames.Painted(stride, double(clock.nsecsElapsed()) / 1e6);
     // A thinned frame that ran short of memory tells nothing of the whole picture.

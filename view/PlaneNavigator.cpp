@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QRubberBand>
@@ -11,6 +12,7 @@
 #include <cmath>
 
 #include "document/CurvilinearscopeDoc.h"
+#include "document/SlotValue.h"
 #include "view/Picture.h"
 
 namespace {
@@ -34,11 +36,15 @@ void CPlaneNavigator::SetDocument(const CCurvilinearscopeDoc* doc) {
     m_resampleTimer.stop();
     m_records.reset();
     m_window.SetRange(doc ? doc->m_nRange : m_window.Range());
+    m_points.GraphsChanged();
+    LeaveTrace();
 }
 
 void CPlaneNavigator::DocumentChanged() {
     m_resampler.Cancel();
     m_records.reset();
+    m_points.GraphsChanged();
+    LeaveTrace();  // the graph it was on may be gone
     if (m_pDocument && m_pDocument->m_nRange != m_window.Range()) m_window.SetRange(m_pDocument->m_nRange);
     if (Active() && !m_window.IsHome()) m_resampleTimer.start();
 }
@@ -66,6 +72,7 @@ PlaneShown CPlaneNavigator::Shown() {
 
 QString CPlaneNavigator::ReadoutText(QPoint at) {
     if (!m_pDocument) return {};
+    if (m_trace.Active()) return m_trace.StatusText();  // the pointer leaves the marker's text alone
     if (Window().IsHome()) {
         const auto world = PointerToWorld(m_view.width(), m_view.height(), at.x(), at.y(), m_pDocument->m_nRange);
         return world ? PointerReadoutText(*world) : QString();
@@ -110,6 +117,7 @@ void CPlaneNavigator::Show(const PlaneBounds& bounds) {
 
 void CPlaneNavigator::WindowMoved() {
     m_view.update();
+    RelockTrace();
     m_resampler.Cancel();
     if (m_window.IsHome()) {
         m_resampleTimer.stop();
@@ -129,6 +137,7 @@ void CPlaneNavigator::TakeSamples() {
     if (std::shared_ptr<const WindowRecords> records = m_resampler.TakeRecords()) {
         m_records = std::move(records);
         m_view.update();
+        RelockTrace();
     }
 }
 
@@ -147,6 +156,7 @@ bool CPlaneNavigator::eventFilter(QObject* watched, QEvent* event) {
         ZoomAtPixel(m_view.mapFromGlobal(gesture.globalPosition()), 1.0 + gesture.value());
         return true;
     }
+    case QEvent::KeyPress: return TraceKey(static_cast<QKeyEvent&>(*event));
     case QEvent::MouseButtonPress: return MousePress(static_cast<QMouseEvent&>(*event));
     case QEvent::MouseMove: return MouseMove(static_cast<QMouseEvent&>(*event));
     case QEvent::MouseButtonRelease: return MouseRelease(static_cast<QMouseEvent&>(*event));
@@ -182,8 +192,8 @@ bool CPlaneNavigator::MouseMove(QMouseEvent& event) {
     if (m_drag == Drag::Pan && at != m_lastAt) {
         const int side = Side();
         const PlaneBounds& b = m_window.Bounds();
-        if (side > 0 && m_window.Pan(-b.Width() * (at.x() - m_lastAt.x()) / side,
-                                     b.Height() * (at.y() - m_lastAt.y()) / side))
+        if (side > 0 &&
+            m_window.Pan(-b.Width() * (at.x() - m_lastAt.x()) / side, b.Height() * (at.y() - m_lastAt.y()) / side))
             WindowMoved();
     }
     if (m_drag == Drag::Rectangle) m_pRubberBand->setGeometry(QRect(m_pressAt, at).normalized());
@@ -195,6 +205,7 @@ bool CPlaneNavigator::MouseRelease(QMouseEvent& event) {
     const Drag drag = m_drag;
     m_drag = Drag::None;
     if (m_pRubberBand) m_pRubberBand->hide();
+    if (drag == Drag::MaybePan && event.button() == Qt::LeftButton) TraceClick(event.position().toPoint());
     if (drag == Drag::Rectangle) ZoomIntoRectangle(m_pressAt, event.position().toPoint());
     if (drag == Drag::MaybeRectangle && event.button() == Qt::RightButton)
         emit contextMenuAsked(event.globalPosition().toPoint());
@@ -206,4 +217,108 @@ void CPlaneNavigator::ZoomIntoRectangle(QPoint corner, QPoint opposite) {
     if (!a || !b) return;
     if (m_window.Show({std::min(a->x, b->x), std::max(a->x, b->x), std::min(a->y, b->y), std::max(a->y, b->y)}))
         WindowMoved();
+}
+
+TraceCurves CPlaneNavigator::CurvesForTrace() {
+    TraceCurves curves;
+    if (!Active()) return curves;
+    const PlaneShown shown = Shown();
+    const PlaneBounds& b = Window().Bounds();
+    const int side = std::max(Side(), 1);
+    curves.pixelX = b.Width() / side;
+    curves.pixelY = b.Height() / side;
+    for (size_t slot = 0; slot < curves.points.size(); ++slot) {
+        const CGraphDef& graph = m_pDocument->m_graphs[slot];
+        curves.kinds[slot] = graph.m_nKind;
+        curves.squared[slot] = graph.m_nLeftSide == LS_SQUARED;
+        if (shown.records && shown.records->sampled[slot])
+            curves.points[slot] = shown.records->points[slot];
+        else
+            curves.points[slot] = {graph.m_pPoints.get(), static_cast<size_t>(graph.DrawableCount())};
+    }
+    const CCurvilinearscopeDoc* doc = m_pDocument;
+    curves.valueAt = [doc](int slot, double x) { return EvaluateSlotAt(*doc, slot, x); };
+    curves.parameterAt = [doc](int slot, double x, double y) { return ParameterNear(*doc, slot, x, y); };
+    return curves;
+}
+
+void CPlaneNavigator::StartTrace() {
+    if (!Active()) return;
+    if (m_trace.Active()) return LeaveTrace();
+    const PlaneBounds& b = Window().Bounds();
+    if (m_trace.Lock(CurvesForTrace(), (b.xMin + b.xMax) / 2, (b.yMin + b.yMax) / 2, CTraceMarker::kAnyDistance))
+        TraceChanged();
+}
+
+void CPlaneNavigator::LeaveTrace() {
+    if (!m_trace.Active()) return;
+    m_trace.Leave();
+    TraceChanged();
+}
+
+void CPlaneNavigator::RelockTrace() {
+    if (!m_trace.Active()) return;
+    m_trace.Relock(CurvesForTrace());
+    TraceChanged();
+}
+
+std::optional<QPointF> CPlaneNavigator::TracePixel() const {
+    const int side = Side();
+    if (!m_trace.Active() || !std::isfinite(m_trace.Y()) || side <= 0) return std::nullopt;
+    return PixelOf(m_trace.X(), m_trace.Y());
+}
+
+QPointF CPlaneNavigator::PixelOf(double x, double y) const {
+    const int side = Side();
+    const PlaneBounds& b = m_window.Bounds();
+    return QPointF(m_view.width() * 0.5 + (x - (b.xMin + b.xMax) / 2) * side / b.Width(),
+                   m_view.height() * 0.5 - (y - (b.yMin + b.yMax) / 2) * side / b.Height());
+}
+
+void CPlaneNavigator::SetPointsShown(bool shown) {
+    if (shown == m_points.Shown()) return;
+    m_points.SetShown(shown);
+    m_view.update();
+    emit pointsChanged();
+}
+
+const std::vector<PointOfInterest>* CPlaneNavigator::VisiblePoints() {
+    if (!Active() || !m_points.Shown()) return nullptr;
+    const int searches = m_points.Searches();
+    const std::vector<PointOfInterest>& points = m_points.Points(*m_pDocument, Window().Bounds(), std::max(Side(), 1));
+    if (m_points.Searches() != searches) emit pointsChanged();
+    return &points;
+}
+
+bool CPlaneNavigator::TraceKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_T && event.modifiers() == Qt::NoModifier) {
+        StartTrace();
+        return true;
+    }
+    if (!m_trace.Active()) return false;  // the arrows keep their own meaning
+    const TraceCurves curves = CurvesForTrace();
+    const bool columns = event.modifiers() & Qt::ShiftModifier;
+    switch (event.key()) {
+    case Qt::Key_Right: m_trace.Step(curves, +1, columns); break;
+    case Qt::Key_Left: m_trace.Step(curves, -1, columns); break;
+    case Qt::Key_Up: m_trace.SwitchGraph(curves, +1); break;
+    case Qt::Key_Down: m_trace.SwitchGraph(curves, -1); break;
+    case Qt::Key_Escape: m_trace.Leave(); break;
+    default: return false;
+    }
+    TraceChanged();
+    return true;
+}
+
+void CPlaneNavigator::TraceClick(QPoint at) {
+    const auto world = WorldAt(at);
+    if (world && m_trace.Lock(CurvesForTrace(), world->x, world->y))
+        TraceChanged();
+    else
+        LeaveTrace();  // a click away
+}
+
+void CPlaneNavigator::TraceChanged() {
+    m_view.update();
+    emit traceMessage(m_trace.Active() ? m_trace.StatusText() : QString());
 }

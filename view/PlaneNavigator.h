@@ -6,7 +6,9 @@
 // about the pointer, a left drag pans, a right drag (or Shift + left) zooms
 // into its rectangle. A press and release within the platform's drag
 // distance is a click and is left to the view. Space pictures and a view
-// without a document are left alone.
+// without a document are left alone. It also keeps the view's trace marker
+// (TraceMarker.h): a click near a curve or T locks it, and while it is on,
+// the arrow keys walk it and Escape or a click away leaves it.
 
 #include <QObject>
 #include <QPoint>
@@ -15,9 +17,12 @@
 
 #include "view/PlaneWindow.h"
 #include "view/PointerReadout.h"
+#include "view/TraceMarker.h"
+#include "view/WindowPoints.h"
 #include "view/WindowResampler.h"
 
 class CCurvilinearscopeDoc;
+class QKeyEvent;
 class QMouseEvent;
 class QRubberBand;
 class QWidget;
@@ -58,9 +63,35 @@ public:
 
     CWindowResampler& Resampler() { return m_resampler; }
 
+    // Trace (View > Trace, key T): locks the marker to the graph nearest the
+    // picture's centre; nothing when no graph is shown.
+    void StartTrace();
+    const CTraceMarker& Trace() const { return m_trace; }
+    // The records trace walks: the window's samples where they serve, the
+    // stored records otherwise.
+    TraceCurves CurvesForTrace();
+    // The marker's pixel in the view; nothing outside trace or where the
+    // graph has no value.
+    std::optional<QPointF> TracePixel() const;
+    // The view's pixel of a world point.
+    QPointF PixelOf(double x, double y) const;
+
+    // View > Points of interest: on or off, and the points of the window
+    // shown (nothing when off or not a plane picture), searched for only
+    // after the window or the graphs changed; pointsChanged then follows.
+    void SetPointsShown(bool shown);
+    bool PointsShown() const { return m_points.Shown(); }
+    const std::vector<PointOfInterest>* VisiblePoints();
+    const CWindowPoints& WindowPoints() const { return m_points; }
+
 signals:
     // A right click (no drag) asks for the view's context menu there.
     void contextMenuAsked(QPoint globalPos);
+    // The marker moved or trace ended (an empty text): the status bar's text.
+    void traceMessage(const QString& text);
+    // A new search found the points of interest of the window (or they were
+    // turned off): a list of them shows VisiblePoints anew.
+    void pointsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +102,13 @@ private:
     bool MousePress(QMouseEvent& event);
     bool MouseMove(QMouseEvent& event);
     bool MouseRelease(QMouseEvent& event);
+    bool TraceKey(const QKeyEvent& event);
+    void TraceClick(QPoint at);
+    void LeaveTrace();
+    // The window or its records changed: the marker finds its place anew.
+    void RelockTrace();
+    // Repaints and tells the status bar.
+    void TraceChanged();
     void ZoomAtPixel(QPointF at, double factor);
     void ZoomIntoRectangle(QPoint corner, QPoint opposite);
     // After every change of the window: repaint, and samples anew once the
@@ -91,4 +129,6 @@ private:
     QPoint m_pressAt;
     QPoint m_lastAt;
     QRubberBand* m_pRubberBand = nullptr;
+    CTraceMarker m_trace;
+    CWindowPoints m_points;
 };

@@ -700,6 +700,30 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
         <source>元の表示</source>
         <translation>Home View</translation>
     </message>
+    <message>
+        <source>トレース	T(&amp;R)</source>
+        <translation>Trace	T(&amp;R)</translation>
+    </message>
+    <message>
+        <source>グラフ上の点を読む (曲線の近くをクリックしても。←→で移動、↑↓でグラフの切り替え、Escで終了)</source>
+        <translation>Read points on a graph (or click near a curve; Left/Right move, Up/Down switch graphs, Esc ends)</translation>
+    </message>
+    <message>
+        <source>トレース</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>注目点(&amp;P)</source>
+        <translation>Points of interest(&amp;P)</translation>
+    </message>
+    <message>
+        <source>表示範囲の根・極値・交点を図に示して一覧にする</source>
+        <translation>Mark and list the roots, extrema and intersections in the window</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>Points of interest</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -874,6 +898,56 @@ is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*C
     <message>
         <source>表示言語を選びます。</source>
         <translation>Choose the display language.</translation>
+    </message>
+</context>
+<context>
+    <name>CTraceMarker</name>
+    <message>
+        <source>グラフ %1  x = %2  y = %3</source>
+        <translation>Graph %1  x = %2  y = %3</translation>
+    </message>
+    <message>
+        <source>グラフ %1  t = %2  x = %3  y = %4</source>
+        <translation>Graph %1  t = %2  x = %3  y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>CPointsPanel</name>
+    <message>
+        <source>根</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>極小</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>極大</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>Intersection</translation>
+    </message>
+    <message>
+        <source>y切片</source>
+        <translation>y-intercept</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>Points of interest</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>グラフ</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>テキストとしてコピー</source>
+        <translation>Copy as text</translation>
     </message>
 </context>
 </TS>

@@ -700,6 +700,30 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
         <source>元の表示</source>
         <translation>原始视图</translation>
     </message>
+    <message>
+        <source>トレース	T(&amp;R)</source>
+        <translation>跟踪	T(&amp;R)</translation>
+    </message>
+    <message>
+        <source>グラフ上の点を読む (曲線の近くをクリックしても。←→で移動、↑↓でグラフの切り替え、Escで終了)</source>
+        <translation>读取图形上的点 (也可在曲线附近单击;←→移动,↑↓切换图形,Esc 结束)</translation>
+    </message>
+    <message>
+        <source>トレース</source>
+        <translation>跟踪</translation>
+    </message>
+    <message>
+        <source>注目点(&amp;P)</source>
+        <translation>关注点(&amp;P)</translation>
+    </message>
+    <message>
+        <source>表示範囲の根・極値・交点を図に示して一覧にする</source>
+        <translation>在图中标出并列出显示范围内的根、极值和交点</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>关注点</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -874,6 +898,56 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
     <message>
         <source>表示言語を選びます。</source>
         <translation>选择界面语言。</translation>
+    </message>
+</context>
+<context>
+    <name>CTraceMarker</name>
+    <message>
+        <source>グラフ %1  x = %2  y = %3</source>
+        <translation>图形 %1  x = %2  y = %3</translation>
+    </message>
+    <message>
+        <source>グラフ %1  t = %2  x = %3  y = %4</source>
+        <translation>图形 %1  t = %2  x = %3  y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>CPointsPanel</name>
+    <message>
+        <source>根</source>
+        <translation>根</translation>
+    </message>
+    <message>
+        <source>極小</source>
+        <translation>极小值</translation>
+    </message>
+    <message>
+        <source>極大</source>
+        <translation>极大值</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>交点</translation>
+    </message>
+    <message>
+        <source>y切片</source>
+        <translation>y 截距</translation>
+    </message>
+    <message>
+        <source>注目点</source>
+        <translation>关注点</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>グラフ</source>
+        <translation>图形</translation>
+    </message>
+    <message>
+        <source>テキストとしてコピー</source>
+        <translation>复制为文本</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
@@ -58,7 +59,8 @@ TEST(MainFrame, MenusFollowWhetherADocumentIsOpen) {
     EXPECT_EQ(frame->Action(ID_EDIT_FUNCTION)->shortcut(), QKeySequence("Ctrl+M"));
     // Copy takes the picture; nothing cuts or pastes, with or without a document.
     for (int id : {ID_EDIT_CUT, ID_EDIT_PASTE}) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
-    for (int id : {ID_EDIT_COPY, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_HOME}) EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+    for (int id : {ID_EDIT_COPY, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_HOME, ID_VIEW_TRACE, ID_VIEW_POINTS})
+        EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
 
     frame->MdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -278,6 +280,16 @@ TEST(MainFrame, ZoomingLeavesTheDocumentAsItWasAndCopyTakesTheZoomedPicture) {
     EXPECT_TRUE(copied->data("image/svg+xml").contains("<svg"));
     frame->Action(ID_VIEW_ZOOM_HOME)->trigger();
     EXPECT_TRUE(second->Navigator().Window().IsHome());
+    // Trace and the points of interest act on the active window; the checks
+    // and the panel follow it.
+    for (int id : {ID_VIEW_TRACE, ID_VIEW_POINTS}) {
+        frame->Action(id)->trigger();
+        EXPECT_TRUE(frame->Action(id)->isChecked()) << id;
+    }
+    EXPECT_TRUE(second->Navigator().Trace().Active());
+    EXPECT_TRUE(second->Navigator().PointsShown());
+    EXPECT_FALSE(first->Navigator().PointsShown());
+    EXPECT_FALSE(frame->findChild<QDockWidget*>("PointsPanel")->isHidden());
 
     // A space picture answers the same commands, Ctrl++ too, with its own scale.
     document->Model().m_nDimension = DIM_SPACE;
