@@ -31,7 +31,7 @@ struct Outline {
 
 Outline OutlineOf(const QString& page) {
     return {Captures(page, R"re(<h2 id="([^"]+)")re"), Captures(page, R"re(<li><a href="#([^"]+)")re"),
-            Captures(page, R"re(<img src="([^"]+)")re"), page.count(QStringLiteral("<h3>"))};
+            Captures(page, R"re(<img src="([^"]+)")re"), page.count(QRegularExpression(QStringLiteral("<h3[ >]")))};
 }
 
 QString EngineMessage(const ExpressMessage_t& message, const QString& language) {
