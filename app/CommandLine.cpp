@@ -89,8 +89,10 @@ CCommandLineInfo FinishGraphs(CCommandLineInfo info, bool documentOptions) {
 
 // Checks what only makes sense together, once everything is read.
 CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) {
-    if (info.view && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
-        return Failure(QCoreApplication::translate("CommandLine", "--view は --export か --print と一緒に使います。"));
+    if (info.view && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint &&
+        info.action != CCommandLineInfo::Points)
+        return Failure(QCoreApplication::translate("CommandLine",
+                                                   "--view は --export、--print、--points のいずれかと一緒に使います。"));
     if (info.action != CCommandLineInfo::Export && (sizeGiven || angleGiven))
         return Failure(QCoreApplication::translate("CommandLine", "--size と --angle は --export と一緒に使います。"));
     if (info.spaceOptions && info.action != CCommandLineInfo::Export && info.action != CCommandLineInfo::FilePrint)
@@ -111,7 +113,7 @@ CCommandLineInfo Finish(CCommandLineInfo info, bool sizeGiven, bool angleGiven) 
             return Failure(
                 QCoreApplication::translate("CommandLine", "--print には文書ファイルを一つだけ指定してください。"));
     } else if (info.action == CCommandLineInfo::Points) {
-        if (info.files.size() != 1)
+        if (info.files.size() != (graphs ? 0 : 1))
             return Failure(QCoreApplication::translate("CommandLine",
                                                        "--points には文書ファイルをちょうど一つ指定してください。"));
     } else if (!info.files.isEmpty()) {
@@ -354,7 +356,9 @@ QString CommandLineUsage() {
                "                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
                "  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
                "                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]\n"
-               "  curvilinearscope --points FILE.crv\n"
+               "  curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv\n"
+               "  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
+               "                   --points [--view XMIN,XMAX,YMIN,YMAX]\n"
                "  curvilinearscope --help | --version\n"
                "\n"
                "ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで\n"
@@ -363,8 +367,8 @@ QString CommandLineUsage() {
                "平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。\n"
                "--zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から\n"
                "真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。\n"
-               "--points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を\n"
-               "一つずつタブ区切りの行で出力します。\n"
+               "--points は平面の図の陽関数のグラフについて、範囲内 (--view があればその部分) の根、\n"
+               "極小、極大、交点、y 切片を一つずつタブ区切りの行で出力します。\n"
                "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n"
                "--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は\n"
                "n 番目の SPEC で、式を読むとおりに書きます: \"y = x*x/4\"、\"y*y = x\"、\"r = 5*COS(3*t)\"、\n"

@@ -15,8 +15,11 @@
 //   --zoom FACTOR --tilt RADIANS          with --export or --print: a space
 //                                         picture scaled and tilted as a
 //                                         window would show it
-//   curvilinearscope --points FILE.crv    prints the points of interest of a
-//                                         plane picture, no window needed
+//   curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+//   curvilinearscope [--range 5|10|20] --graph SPEC ... --points [--view ...]
+//                                         prints the points of interest of a
+//                                         plane picture in its range or the
+//                                         view, no window needed
 //   curvilinearscope --help | --version
 //   --language ja|zh|en                   the interface language of this run
 // and Qt's own options (-style, -platform, -reverse, -session ...), which the
@@ -38,7 +41,7 @@ struct CCommandLineInfo {
     QString exportPath;
     int exportSize = 0;
     std::optional<double> exportAngle;
-    std::optional<PlaneBounds> view;  // --view, for --export and --print
+    std::optional<PlaneBounds> view;  // --view, for --export, --print and --points
     // --zoom and --tilt: the space picture's window (home where not given).
     CSpaceWindow spaceWindow;
     bool spaceOptions = false;  // either was given

@@ -78,13 +78,16 @@ int RunExport(const CCommandLineInfo& info) {
 
 // The points go to standard output as they are (ASCII, '.' for the decimal
 // point); nothing else does.
-int RunPoints(const CCommandLineInfo& info) {
-    InstallCommandLineEnginePlatform(CurrentInterfaceLanguage());
-    const PointsOutcome outcome = RunPointsCommand(info.files.first());
+int PrintPoints(const PointsOutcome& outcome) {
     std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
     std::fflush(stdout);
     if (outcome.exitCode != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + outcome.error + QLatin1Char('\n'));
     return outcome.exitCode;
+}
+
+int RunPoints(const CCommandLineInfo& info) {
+    InstallCommandLineEnginePlatform(CurrentInterfaceLanguage());
+    return PrintPoints(RunPointsCommand(info.files.first(), info.view));
 }
 
 // graphs: the document the command line's --graph made, or null.
@@ -99,8 +102,8 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinears
     return application.ExitInstance(app.exec());
 }
 
-// A document of the line's graphs: exported or saved here, else shown or
-// printed by the windows. A wrong spec is a wrong command line.
+// A document of the line's graphs: exported, saved or its points printed
+// here, else shown or printed by the windows. A wrong spec is a wrong command line.
 int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) {
     CCurvilinearscopeDoc model;
     QString error;
@@ -113,6 +116,8 @@ int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) 
         if (code != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
         return code;
     }
+    if (info.action == CCommandLineInfo::Points)
+        return PrintPoints(DocumentPoints(model, QStringLiteral("--graph"), info.view));
     if (!windows)
         return ReportMistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
                                  .arg(QCoreApplication::arguments().mid(1).join(QLatin1Char(' '))));

@@ -308,8 +308,8 @@ Move the cursor down</translation>
         <translation>Unknown option: %1</translation>
     </message>
     <message>
-        <source>--view は --export か --print と一緒に使います。</source>
-        <translation>--view belongs to --export and --print.</translation>
+        <source>--view は --export、--print、--points のいずれかと一緒に使います。</source>
+        <translation>--view belongs to --export, --print or --points.</translation>
     </message>
     <message>
         <source>--zoom と --tilt は --export か --print と一緒に使います。</source>
@@ -336,7 +336,9 @@ Move the cursor down</translation>
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
+  curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
 ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
@@ -345,8 +347,8 @@ Move the cursor down</translation>
 平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。
 --zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から
 真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。
---points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
-一つずつタブ区切りの行で出力します。
+--points は平面の図の陽関数のグラフについて、範囲内 (--view があればその部分) の根、
+極小、極大、交点、y 切片を一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 --graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
 n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
@@ -362,7 +364,9 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
+  curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
 Without a file the program starts with a new document. --print prints the file on the
@@ -372,7 +376,7 @@ XMIN..XMAX, YMIN..YMAX of a plane picture, as a zoomed window does.
 --zoom scales a space picture about its centre (%2 to %3) and --tilt sees it from the
 side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 --points prints the roots, minima, maxima, intersections and y-intercepts of the
-explicit graphs of a 2D picture in its range, one tab-separated line each.
+explicit graphs of a 2D picture in its range (or in --view), one tab-separated line each.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 --graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
 is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",

@@ -308,8 +308,8 @@
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <source>--view は --export か --print と一緒に使います。</source>
-        <translation>--view 只用于 --export 和 --print。</translation>
+        <source>--view は --export、--print、--points のいずれかと一緒に使います。</source>
+        <translation>--view 只用于 --export、--print 或 --points。</translation>
     </message>
     <message>
         <source>--zoom と --tilt は --export か --print と一緒に使います。</source>
@@ -336,7 +336,9 @@
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
+  curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
 ファイルを指定しないと、新しい文書で起動します。--print はファイルを既定のプリンタで
@@ -345,8 +347,8 @@
 平面の図の XMIN..XMAX、YMIN..YMAX の部分を、拡大したウィンドウと同じように示します。
 --zoom は3次元の図を中心について拡大・縮小し (%2 から %3)、--tilt はそれを横 (0) から
 真上 (%4) までの角度で、ウィンドウと同じように見せます。指定しないときは 1 と 0.785398 です。
---points は平面の図の陽関数のグラフについて、範囲内の根、極小、極大、交点、y 切片を
-一つずつタブ区切りの行で出力します。
+--points は平面の図の陽関数のグラフについて、範囲内 (--view があればその部分) の根、
+極小、極大、交点、y 切片を一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 --graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
 n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
@@ -362,7 +364,9 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
-  curvilinearscope --points FILE.crv
+  curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
+  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+                   --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
 不指定文件时，程序以新文档启动。--print 在默认打印机上打印该文件。
@@ -371,8 +375,8 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
 的部分，如同放大后的窗口。
 --zoom 以中心缩放空间图形 (%2 到 %3)，--tilt 从侧面 (0) 到上方 (%4) 倾斜视角，
 与窗口中的显示相同；不指定时为 1 和 0.785398。
---points 输出二维图形在其范围内各显式图形的根、极小值、极大值、交点和 y 轴截距，
-每个点一行，以制表符分隔。
+--points 输出二维图形在其范围内（有 --view 时为该部分）各显式图形的根、极小值、极大值、
+交点和 y 轴截距，每个点一行，以制表符分隔。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
 --graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 SPEC，
 按公式的写法书写："y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、

@@ -39,6 +39,8 @@ TEST(CommandLine, ActionsAndFiles) {
         {{"--points", "-p", "a.crv"}, CCommandLineInfo::Error, {}},
         {{"--points", "--size", "300", "a.crv"}, CCommandLineInfo::Error, {}},
         {{"--graph", "y = x", "--points", "a.crv"}, CCommandLineInfo::Error, {}},
+        {{"--graph", "y = x", "--points", "--view", "-1,1,-1,1"}, CCommandLineInfo::Points, {}},
+        {{"--points", "--view", "1,0,0,1", "a.crv"}, CCommandLineInfo::Error, {}},
     };
     for (const Case& c : cases) {
         const CCommandLineInfo info = Parse(c.args);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "ProgramRun.h"
 #include "TestDocuments.h"
@@ -19,10 +20,18 @@ void WriteCubicAndLine(const QString& path) {
     }
     SaveDocumentFile(QFile::encodeName(path).toStdString(), doc);
 }
+
+const double kRoot3 = 1.7320508075688772;
+struct Line {
+    const char *kind, *slotNumbers;
+    double x, y;
+};
 }  // namespace
 
 // One line a point on standard output, tab-separated, sorted by kind then
-// x, numbers read back as written whatever the locale; nothing else.
+// x, numbers read back as written whatever the locale; nothing else. The
+// document is a file or the line's graphs; the window its range or --view,
+// whose x range bounds the scan and whose y range drops points outside.
 TEST(PointsCommand, PrintsOneTabSeparatedLineAPointAndNothingElse) {
     if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
     QTemporaryDir dir;
@@ -34,38 +43,53 @@ TEST(PointsCommand, PrintsOneTabSeparatedLineAPointAndNothingElse) {
     env.remove("LC_ALL");
     env.insert("LANG", "C.UTF-8");
     env.insert("LC_NUMERIC", "de_DE.UTF-8");
-    const Outcome run = RunProgram({"--points", doc}, env);
-    ASSERT_EQ(run.code, 0) << run.errorText.toStdString();
-    struct Line {
-        const char *kind, *slotNumbers;
-        double x, y;
-    } expected[] = {
-        {"root", "1", -1.7320508075688772, 0},
-        {"root", "1", 0, 0},
-        {"root", "2", 0, 0},
-        {"root", "1", 1.7320508075688772, 0},
-        {"minimum", "1", 1, -2},
-        {"maximum", "1", -1, 2},
-        {"intersection", "1,2", -2, -2},
-        {"intersection", "1,2", 0, 0},
-        {"intersection", "1,2", 2, 2},
-        {"y-intercept", "1", 0, 0},
-        {"y-intercept", "2", 0, 0},
+    const QStringList cubicGraph = {"--graph", "x^3-3*x", "--range", "5", "--points"};
+    struct Case {
+        QStringList args;
+        std::vector<Line> expected;
+    } cases[] = {
+        {{"--points", doc},
+         {{"root", "1", -kRoot3, 0},
+          {"root", "1", 0, 0},
+          {"root", "2", 0, 0},
+          {"root", "1", kRoot3, 0},
+          {"minimum", "1", 1, -2},
+          {"maximum", "1", -1, 2},
+          {"intersection", "1,2", -2, -2},
+          {"intersection", "1,2", 0, 0},
+          {"intersection", "1,2", 2, 2},
+          {"y-intercept", "1", 0, 0},
+          {"y-intercept", "2", 0, 0}}},
+        {cubicGraph,
+         {{"root", "1", -kRoot3, 0},
+          {"root", "1", 0, 0},
+          {"root", "1", kRoot3, 0},
+          {"minimum", "1", 1, -2},
+          {"maximum", "1", -1, 2},
+          {"y-intercept", "1", 0, 0}}},
+        {cubicGraph + QStringList{"--view", "-1.5,3,-1,1"},
+         {{"root", "1", 0, 0}, {"root", "1", kRoot3, 0}, {"y-intercept", "1", 0, 0}}},
     };
-    const QList<QByteArray> lines = run.output.split('\n');
-    ASSERT_EQ(lines.size(), std::size(expected) + 1) << run.output.toStdString();
-    EXPECT_EQ(lines.back(), QByteArray());  // the last line ends too
-    for (size_t k = 0; k < std::size(expected); ++k) {
-        const QList<QByteArray> fields = lines[k].split('\t');
-        ASSERT_EQ(fields.size(), 4) << lines[k].toStdString();
-        EXPECT_EQ(fields[0], expected[k].kind);
-        EXPECT_EQ(fields[1], expected[k].slotNumbers);
-        bool xRead = false, yRead = false;
-        EXPECT_NEAR(fields[2].toDouble(&xRead), expected[k].x, 1e-7) << lines[k].toStdString();
-        EXPECT_NEAR(fields[3].toDouble(&yRead), expected[k].y, 1e-14) << lines[k].toStdString();
-        EXPECT_TRUE(xRead && yRead) << lines[k].toStdString();
-        for (const QByteArray& number : {fields[2], fields[3]})  // 17 significant digits
-            EXPECT_EQ(QByteArray::number(number.toDouble(), 'g', 17), number) << lines[k].toStdString();
+    for (const Case& c : cases) {
+        const std::string args = c.args.join(' ').toStdString();
+        const Outcome run = RunProgram(c.args, env);
+        ASSERT_EQ(run.code, 0) << args << ": " << run.errorText.toStdString();
+        const QList<QByteArray> lines = run.output.split('\n');
+        ASSERT_EQ(lines.size(), c.expected.size() + 1) << args << ":\n" << run.output.toStdString();
+        EXPECT_EQ(lines.back(), QByteArray());  // the last line ends too
+        for (size_t k = 0; k < c.expected.size(); ++k) {
+            const Line& expected = c.expected[k];
+            const QList<QByteArray> fields = lines[k].split('\t');
+            ASSERT_EQ(fields.size(), 4) << lines[k].toStdString();
+            EXPECT_EQ(fields[0], expected.kind) << args;
+            EXPECT_EQ(fields[1], expected.slotNumbers) << args;
+            bool xRead = false, yRead = false;
+            EXPECT_NEAR(fields[2].toDouble(&xRead), expected.x, 1e-7) << args << ": " << lines[k].toStdString();
+            EXPECT_NEAR(fields[3].toDouble(&yRead), expected.y, 1e-14) << args << ": " << lines[k].toStdString();
+            EXPECT_TRUE(xRead && yRead) << lines[k].toStdString();
+            for (const QByteArray& number : {fields[2], fields[3]})  // 17 significant digits
+                EXPECT_EQ(QByteArray::number(number.toDouble(), 'g', 17), number) << lines[k].toStdString();
+        }
     }
 }
 
@@ -89,7 +113,10 @@ TEST(PointsCommand, ExitCodesAndMessages) {
         {{"--language", "zh", "--points", space}, 2, "是三维图形", ""},
         {{"--points"}, 2, "--points", ""},
         {{"--points", "--export", "o.png", space}, 2, "--export", ""},
-        {{"--help"}, 0, "", "curvilinearscope --points FILE.crv"},
+        {{"--points", "--view", "-1,1,-1,1", space}, 2, "space.crv", ""},
+        {{"--graph", "x", "--range", "5", "--points", "--view", "0,1e6,-1,1"}, 2, "--view", ""},
+        {{"--3d", "--graph", "x*y", "--points"}, 2, "--graph", ""},
+        {{"--help"}, 0, "", "curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv"},
     };
     for (const Case& c : cases) {
         const Outcome run = RunProgram(c.args, ProgramEnvironment());
