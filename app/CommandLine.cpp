@@ -134,7 +134,7 @@ struct Options {
     QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("FACTOR")};
     QCommandLineOption tilt{QStringLiteral("tilt"), QString(), QStringLiteral("RADIANS")};
     QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE")};
-    QCommandLineOption graph{QStringLiteral("graph"), QString(), QStringLiteral("SPEC")};
+    QCommandLineOption graph{QStringLiteral("graph"), QString(), QStringLiteral("FORMULA")};
     QCommandLineOption space{QStringLiteral("3d")};
     QCommandLineOption range{QStringLiteral("range"), QString(), QStringLiteral("R")};
     QCommandLineOption save{QStringLiteral("save"), QString(), QStringLiteral("OUT")};
@@ -354,10 +354,10 @@ QString CommandLineUsage() {
                "                   [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
                "  curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]\n"
                "                   [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv\n"
-               "  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
+               "  curvilinearscope [--3d] [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]\n"
                "                   [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]\n"
                "  curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv\n"
-               "  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]\n"
+               "  curvilinearscope [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]\n"
                "                   --points [--view XMIN,XMAX,YMIN,YMAX]\n"
                "  curvilinearscope --help | --version\n"
                "\n"
@@ -371,7 +371,7 @@ QString CommandLineUsage() {
                "極小、極大、交点、y 切片を一つずつタブ区切りの行で出力します。\n"
                "--language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。\n"
                "--graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は\n"
-               "n 番目の SPEC で、式を読むとおりに書きます: \"y = x*x/4\"、\"y*y = x\"、\"r = 5*COS(3*t)\"、\n"
+               "n 番目の FORMULA で、式を読むとおりに書きます: \"y = x*x/4\"、\"y*y = x\"、\"r = 5*COS(3*t)\"、\n"
                "\"x = 7*cos(t); y = 4*sin(t)\"、\"x*x+y*y = 25\" (ほかの等式は陰関数)、\"z = x*y/10\"、\n"
                "\"x*x+y*y+z*z = 64\"、または y = f (z = f) を表す f だけ。\";\" のあとの句: \"step H\"、\n"
                "\"t A..B step H\"、\"u A..B step H\"、\"v A..B step H\"。--save は文書を保存します。\n")

@@ -7,16 +7,16 @@
 //   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS]
 //                    [--angle RADIANS] [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
 //                                         writes the picture, no window needed
-//   curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+//   curvilinearscope [--3d] [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
 //                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
 //                                         a new document of up to three graphs
-//                                         (document/GraphSpec.h), sampled, then
+//                                         (document/GraphArgument.h), sampled, then
 //                                         exported, saved, printed or shown
 //   --zoom FACTOR --tilt RADIANS          with --export or --print: a space
 //                                         picture scaled and tilted as a
 //                                         window would show it
 //   curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
-//   curvilinearscope [--range 5|10|20] --graph SPEC ... --points [--view ...]
+//   curvilinearscope [--range 5|10|20] --graph FORMULA ... --points [--view ...]
 //                                         prints the points of interest of a
 //                                         plane picture in its range or the
 //                                         view, no window needed
@@ -47,7 +47,7 @@ struct CCommandLineInfo {
     bool spaceOptions = false;  // either was given
     QString language;           // --language, empty when not given
     QString error;              // Error: what is wrong, for the user
-    // --graph: the specs of slots 1.. of a new document, which takes the
+    // --graph: the arguments of slots 1.. of a new document, which takes the
     // place of a file for every action but Save, which writes it.
     QStringList graphs;
     bool space = false;  // --3d

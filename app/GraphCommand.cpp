@@ -11,22 +11,22 @@
 #include "app/EnginePlatform.h"
 #include "dialogs/SlotValidation.h"
 #include "document/CurvilinearscopeDoc.h"
-#include "document/GraphSpec.h"
+#include "document/GraphArgument.h"
 #include "view/PictureExport.h"
 
 namespace {
 
-QString SpecErrorText(GraphSpecError error) {
+QString ArgumentErrorText(GraphArgumentError error) {
     switch (error) {
-    case GraphSpecError::None: break;
-    case GraphSpecError::NoFormula: return QCoreApplication::translate("CommandLine", "グラフに式がありません。");
-    case GraphSpecError::BadClause:
+    case GraphArgumentError::None: break;
+    case GraphArgumentError::NoFormula: return QCoreApplication::translate("CommandLine", "グラフに式がありません。");
+    case GraphArgumentError::BadClause:
         return QCoreApplication::translate("CommandLine",
                                            "式のあとに書けるのは \"step H\"、\"t A..B step H\"、"
                                            "\"u A..B step H\"、\"v A..B step H\" だけです。");
-    case GraphSpecError::TwoEquals:
+    case GraphArgumentError::TwoEquals:
         return QCoreApplication::translate("CommandLine", "等式の「=」は一つだけです。");
-    case GraphSpecError::BadParametric:
+    case GraphArgumentError::BadParametric:
         return QCoreApplication::translate("CommandLine",
                                            "媒介変数のグラフは、平面では \"x = X; y = Y\"、"
                                            "空間では \"x = X; y = Y; z = Z\" と書きます。");
@@ -34,13 +34,14 @@ QString SpecErrorText(GraphSpecError error) {
     return QString();
 }
 
-QString SpecFailure(const QString& spec, const QString& reason) {
-    return QStringLiteral("--graph \"%1\": %2").arg(spec, reason);
+QString ArgumentFailure(const QString& argument, const QString& reason) {
+    return QStringLiteral("--graph \"%1\": %2").arg(argument, reason);
 }
 
 // A line that overwrites itself, on a terminal only.
 bool ShowProgress(double fraction) {
-    std::fprintf(stderr, "\r%s %3d%%", QCoreApplication::translate("CommandLine", "サンプリング中").toLocal8Bit().constData(),
+    std::fprintf(stderr, "\r%s %3d%%",
+                 QCoreApplication::translate("CommandLine", "サンプリング中").toLocal8Bit().constData(),
                  static_cast<int>(fraction * 100));
     std::fflush(stderr);
     return true;
@@ -56,16 +57,16 @@ bool MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model
     model.m_nRange = info.range;
     for (int n = 0; n < info.graphs.size(); ++n) {
         const QString& text = info.graphs[n];
-        GraphSpec spec = ParseGraphSpec(text.toStdU16String(), Dimension(model.m_nDimension));
-        if (spec.error != GraphSpecError::None) {
-            error = SpecFailure(text, SpecErrorText(spec.error));
+        GraphArgument argument = ParseGraphArgument(text.toStdU16String(), Dimension(model.m_nDimension));
+        if (argument.error != GraphArgumentError::None) {
+            error = ArgumentFailure(text, ArgumentErrorText(argument.error));
             return false;
         }
-        if (const auto failure = FirstFailedCheck(spec.graph, model.m_nDimension, model.m_nRange)) {
-            error = SpecFailure(text, DlgSetGraphText(failure->messageId, n + 1));
+        if (const auto failure = FirstFailedCheck(argument.graph, model.m_nDimension, model.m_nRange)) {
+            error = ArgumentFailure(text, DlgSetGraphText(failure->messageId, n + 1));
             return false;
         }
-        model.m_graphs[n] = spec.graph;
+        model.m_graphs[n] = argument.graph;
     }
     const bool terminal = isatty(STDERR_FILENO) == 1;
     const SampleProgress progress = terminal ? SampleProgress(ShowProgress) : SampleProgress();

@@ -1,6 +1,6 @@
 #pragma once
-// The command line's graphs: a new document made from the --graph specs
-// (document/GraphSpec.h), checked as the edit dialog's OK checks each shown
+// The command line's graphs: a new document made from the --graph arguments
+// (document/GraphArgument.h), checked as the edit dialog's OK checks each shown
 // slot, and sampled as OK samples, then exported, saved or printed, or
 // handed to the window.
 
@@ -11,7 +11,7 @@ struct CCommandLineInfo;
 
 // Fills model, a new document, with the line's dimension, range and graphs
 // and samples it, showing the progress on a terminal. False with the message
-// for the user, which names the spec, when a spec is wrong (the engine's
+// for the user, which names the argument, when an argument is wrong (the engine's
 // own message has gone to standard error first) or the sampling ran out of
 // memory.
 bool MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& error);

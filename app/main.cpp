@@ -103,7 +103,7 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinears
 }
 
 // A document of the line's graphs: exported, saved or its points printed
-// here, else shown or printed by the windows. A wrong spec is a wrong command line.
+// here, else shown or printed by the windows. A wrong argument is a wrong command line.
 int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) {
     CCurvilinearscopeDoc model;
     QString error;

@@ -334,10 +334,10 @@ Move the cursor down</translation>
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--3d] [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
-  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
@@ -351,7 +351,7 @@ Move the cursor down</translation>
 極小、極大、交点、y 切片を一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 --graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
-n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+n 番目の FORMULA で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
 "x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
 "x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
 "t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
@@ -362,10 +362,10 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--3d] [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
-  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
@@ -379,7 +379,7 @@ side (0) to above (%4), as a window shows it; without them, 1 and 0.785398.
 explicit graphs of a 2D picture in its range (or in --view), one tab-separated line each.
 --language ja|zh|en shows the program in Japanese, Chinese or English for this run.
 --graph makes a new document (--3d: a space picture; --range: its axes) whose graph n
-is the n-th SPEC, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
+is the n-th FORMULA, written as the formula reads: "y = x*x/4", "y*y = x", "r = 5*COS(3*t)",
 "x = 7*cos(t); y = 4*sin(t)", "x*x+y*y = 25" (any other equation is implicit), "z = x*y/10",
 "x*x+y*y+z*z = 64", or a bare f meaning y = f (z = f); clauses after ";": "step H",
 "t A..B step H", "u A..B step H", "v A..B step H". --save writes the document.

@@ -334,10 +334,10 @@
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--3d] [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
-  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
@@ -351,7 +351,7 @@
 極小、極大、交点、y 切片を一つずつタブ区切りの行で出力します。
 --language ja|zh|en で、その回だけ日本語・中国語・英語で表示します。
 --graph は新しい文書を作ります (--3d: 3次元の図、--range: 軸の範囲)。そのグラフ n は
-n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
+n 番目の FORMULA で、式を読むとおりに書きます: "y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
 "x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25" (ほかの等式は陰関数)、"z = x*y/10"、
 "x*x+y*y+z*z = 64"、または y = f (z = f) を表す f だけ。";" のあとの句: "step H"、
 "t A..B step H"、"u A..B step H"、"v A..B step H"。--save は文書を保存します。
@@ -362,10 +362,10 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
                    [--zoom FACTOR] [--tilt RADIANS] FILE.crv
   curvilinearscope --export OUT.png|OUT.svg|OUT.pdf [--size PIXELS] [--angle RADIANS]
                    [--view XMIN,XMAX,YMIN,YMAX] [--zoom FACTOR] [--tilt RADIANS] FILE.crv
-  curvilinearscope [--3d] [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--3d] [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    [--export OUT [--size PIXELS] [--angle RADIANS] | --save OUT.crv | -p]
   curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv
-  curvilinearscope [--range 5|10|20] --graph SPEC [--graph SPEC [--graph SPEC]]
+  curvilinearscope [--range 5|10|20] --graph FORMULA [--graph FORMULA [--graph FORMULA]]
                    --points [--view XMIN,XMAX,YMIN,YMAX]
   curvilinearscope --help | --version
 
@@ -378,7 +378,7 @@ n 番目の SPEC で、式を読むとおりに書きます: "y = x*x/4"、"y*y 
 --points 输出二维图形在其范围内（有 --view 时为该部分）各显式图形的根、极小值、极大值、
 交点和 y 轴截距，每个点一行，以制表符分隔。
 --language ja|zh|en 仅为本次运行以日语、中文或英语显示程序。
---graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 SPEC，
+--graph 新建文档（--3d：空间图形；--range：坐标范围），其第 n 个图形为第 n 个 FORMULA，
 按公式的写法书写："y = x*x/4"、"y*y = x"、"r = 5*COS(3*t)"、
 "x = 7*cos(t); y = 4*sin(t)"、"x*x+y*y = 25"（其他方程均为隐函数）、"z = x*y/10"、
 "x*x+y*y+z*z = 64"，或只写 f 表示 y = f（z = f）；";" 之后的子句："step H"、

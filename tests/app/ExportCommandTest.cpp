@@ -158,8 +158,8 @@ TEST(ExportCommand, TheProgramExportsWithoutAnyDisplay) {
 }
 
 // --graph makes the document: saved as Save would save it, exported, and a
-// spec that does not compile ends with exit code 2, the engine's message and
-// the spec.
+// argument that does not compile ends with exit code 2, the engine's message and
+// the argument.
 TEST(ExportCommand, GraphsOnTheCommandLineAreSavedAndExported) {
     if (!QFile::exists(Program())) GTEST_SKIP() << "the program is not built beside the tests";
     QTemporaryDir dir;

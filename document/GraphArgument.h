@@ -2,7 +2,7 @@
 // A graph written as a user would write it, as the command line's --graph
 // takes it, made into a graph slot's definition. The grammar:
 //
-//   spec      = equations { ";" clause }
+//   argument  = equations { ";" clause }
 //   equations = equation                           one graph
 //             | "x =" X ";" "y =" Y [";" "z =" Z]  parametric: of t, or of u and v
 //   equation  = "y =" f | "y*y =" f                explicit, plane (f without y)
@@ -13,8 +13,8 @@
 //                                                  implicit f = 0 when f uses y (z)
 //   clause    = "step" H | ("t" | "u" | "v") A ".." B ["step" H]
 //
-// ';' inside a text, a date or a [name] belongs to the formula. Fields a
-// spec does not give keep a new slot's values (a polar graph's t: 0 to 2 pi
+// ';' inside a text, a date or a [name] belongs to the formula. Fields an
+// argument does not give keep a new slot's values (a polar graph's t: 0 to 2 pi
 // by 0.01). Whether the formulas compile is the dialog's checks' business.
 
 #include <string_view>
@@ -22,7 +22,7 @@
 #include "document/Dimension.h"
 #include "document/GraphDef.h"
 
-enum class GraphSpecError {
+enum class GraphArgumentError {
     None,
     NoFormula,      // nothing, or only clauses
     BadClause,      // a part after the equations that is no clause
@@ -30,9 +30,9 @@ enum class GraphSpecError {
     BadParametric,  // more than one equation, not x =, y = (, z =) in order
 };
 
-struct GraphSpec {
-    GraphSpecError error = GraphSpecError::None;
-    CGraphDef graph;  // shown, of the kind the spec says
+struct GraphArgument {
+    GraphArgumentError error = GraphArgumentError::None;
+    CGraphDef graph;  // shown, of the kind the argument says
 };
 
-GraphSpec ParseGraphSpec(std::u16string_view spec, Dimension dimension);
+GraphArgument ParseGraphArgument(std::u16string_view argument, Dimension dimension);

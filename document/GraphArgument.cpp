@@ -1,4 +1,4 @@
-#include "document/GraphSpec.h"
+#include "document/GraphArgument.h"
 
 #include <cstdlib>
 #include <string>
@@ -15,12 +15,12 @@ std::u16string_view Trimmed(std::u16string_view s) {
 }
 
 // The parts between ';', a ';' inside "...", #...# or [...] kept.
-std::vector<std::u16string_view> Parts(std::u16string_view spec) {
+std::vector<std::u16string_view> Parts(std::u16string_view argument) {
     std::vector<std::u16string_view> parts;
     char16_t closing = 0;
     size_t begin = 0;
-    for (size_t k = 0; k < spec.size(); ++k) {
-        const char16_t c = spec[k];
+    for (size_t k = 0; k < argument.size(); ++k) {
+        const char16_t c = argument[k];
         if (closing) {
             closing = c == closing ? 0 : closing;
         } else if (c == u'"' || c == u'#') {
@@ -28,11 +28,11 @@ std::vector<std::u16string_view> Parts(std::u16string_view spec) {
         } else if (c == u'[') {
             closing = u']';
         } else if (c == u';') {
-            parts.push_back(Trimmed(spec.substr(begin, k - begin)));
+            parts.push_back(Trimmed(argument.substr(begin, k - begin)));
             begin = k + 1;
         }
     }
-    parts.push_back(Trimmed(spec.substr(begin)));
+    parts.push_back(Trimmed(argument.substr(begin)));
     return parts;
 }
 
@@ -84,9 +84,9 @@ bool IsClause(std::u16string_view part) {
 }
 
 // One equation: explicit, polar or implicit.
-GraphSpecError ReadEquation(std::u16string_view text, Dimension dimension, CGraphDef& g) {
+GraphArgumentError ReadEquation(std::u16string_view text, Dimension dimension, CGraphDef& g) {
     const ImplicitEquation e = SplitImplicitEquation(text);
-    if (e.equals > 1) return GraphSpecError::TwoEquals;
+    if (e.equals > 1) return GraphArgumentError::TwoEquals;
     const bool plane = dimension == DIM_PLANE;
     const char16_t height = plane ? u'y' : u'z';  // the explicit graph's value
     const std::u16string left(Trimmed(e.left)), right(Trimmed(e.right));
@@ -94,7 +94,7 @@ GraphSpecError ReadEquation(std::u16string_view text, Dimension dimension, CGrap
     if (e.equals == 0) {
         g.m_nKind = Uses(text, height) ? GK_IMPLICIT : GK_EXPLICIT;
         g.m_strFormula = Trimmed(text);
-        return GraphSpecError::None;
+        return GraphArgumentError::None;
     }
     const std::u16string plain(1, height), squared = plain + u"*" + plain;
     if ((left == plain || left == squared) && !Uses(right, height)) {
@@ -109,31 +109,32 @@ GraphSpecError ReadEquation(std::u16string_view text, Dimension dimension, CGrap
         g.m_nKind = GK_IMPLICIT;
         g.m_strFormula = Trimmed(text);
     }
-    return GraphSpecError::None;
+    return GraphArgumentError::None;
 }
 
 // x = X; y = Y (; z = Z in space).
-GraphSpecError ReadParametric(const std::vector<std::u16string_view>& equations, Dimension dimension, CGraphDef& g) {
+GraphArgumentError ReadParametric(const std::vector<std::u16string_view>& equations, Dimension dimension,
+                                  CGraphDef& g) {
     const std::u16string_view names[] = {u"x", u"y", u"z"};
     const size_t count = dimension == DIM_PLANE ? 2 : 3;
-    if (equations.size() != count) return GraphSpecError::BadParametric;
+    if (equations.size() != count) return GraphArgumentError::BadParametric;
     std::u16string* fields[] = {&g.m_strX, &g.m_strY, &g.m_strZ};
     for (size_t k = 0; k < count; ++k) {
         const ImplicitEquation e = SplitImplicitEquation(equations[k]);
-        if (e.equals != 1 || Trimmed(e.left) != names[k]) return GraphSpecError::BadParametric;
+        if (e.equals != 1 || Trimmed(e.left) != names[k]) return GraphArgumentError::BadParametric;
         *fields[k] = Trimmed(e.right);
     }
     g.m_nKind = GK_PARAMETRIC;
-    return GraphSpecError::None;
+    return GraphArgumentError::None;
 }
 
 }  // namespace
 
-GraphSpec ParseGraphSpec(std::u16string_view spec, Dimension dimension) {
-    GraphSpec result;
+GraphArgument ParseGraphArgument(std::u16string_view argument, Dimension dimension) {
+    GraphArgument result;
     CGraphDef& g = result.graph;
     g.m_bShow = 1;
-    const std::vector<std::u16string_view> parts = Parts(spec);
+    const std::vector<std::u16string_view> parts = Parts(argument);
     std::vector<std::u16string_view> equations;
     size_t k = 0;
     // Only a graph that begins "x =" has more than one equation.
@@ -143,13 +144,13 @@ GraphSpec ParseGraphSpec(std::u16string_view spec, Dimension dimension) {
         equations.push_back(parts[k]);
     }
     if (equations.empty()) {
-        result.error = GraphSpecError::NoFormula;
+        result.error = GraphArgumentError::NoFormula;
         return result;
     }
     result.error =
         equations.size() == 1 ? ReadEquation(equations[0], dimension, g) : ReadParametric(equations, dimension, g);
-    for (; k < parts.size() && result.error == GraphSpecError::None; ++k) {
-        if (!ApplyClause(parts[k], g)) result.error = GraphSpecError::BadClause;
+    for (; k < parts.size() && result.error == GraphArgumentError::None; ++k) {
+        if (!ApplyClause(parts[k], g)) result.error = GraphArgumentError::BadClause;
     }
     return result;
 }

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "document/GraphSpec.h"
+#include "document/GraphArgument.h"
 
 namespace {
 
-struct SpecCase {
-    const char16_t* spec;
+struct ArgumentCase {
+    const char16_t* argument;
     Dimension dimension;
-    GraphSpecError error;
+    GraphArgumentError error;
     int32_t kind = 0;
     int32_t leftSide = 0;
     const char16_t* formula = u"";  // m_strFormula, or m_strX for a parametric graph
@@ -20,9 +20,9 @@ const double kNewTEnd = 8.1 * std::atan(1.0);
 const double kTurn = 8 * std::atan(1.0);
 constexpr auto P = DIM_PLANE;
 constexpr auto S = DIM_SPACE;
-constexpr auto OK = GraphSpecError::None;
+constexpr auto OK = GraphArgumentError::None;
 
-const SpecCase kSpecs[] = {
+const ArgumentCase kArguments[] = {
     {u"y = x*x/4", P, OK, GK_EXPLICIT, LS_PLAIN, u"x*x/4", 0.2, 0, kNewTEnd, 0.1},
     {u"y*y = x; step 0.05", P, OK, GK_EXPLICIT, LS_SQUARED, u"x", 0.05, 0, kNewTEnd, 0.1},
     {u"sin(x)", P, OK, GK_EXPLICIT, LS_PLAIN, u"sin(x)", 0.2, 0, kNewTEnd, 0.1},
@@ -37,22 +37,22 @@ const SpecCase kSpecs[] = {
     {u"x = u; y = v; z = u*v; u 0..1 step 0.1; v 0..2", S, OK, GK_PARAMETRIC, LS_PLAIN, u"u", 0.2, 0, 1, 0.1},
     {u"r = t", S, OK, GK_IMPLICIT, LS_PLAIN, u"r = t", 0.2, 0, kNewTEnd, 0.1},  // no polar graphs in space
     {u"\"a;b\" = x", P, OK, GK_IMPLICIT, LS_PLAIN, u"\"a;b\" = x", 0.2, 0, kNewTEnd, 0.1},
-    {u"", P, GraphSpecError::NoFormula},
-    {u"step 0.1", P, GraphSpecError::NoFormula},
-    {u"x = y = 1", P, GraphSpecError::TwoEquals},
-    {u"y = x; step fine", P, GraphSpecError::BadClause},
-    {u"y = x; w 0..1", P, GraphSpecError::BadClause},
-    {u"x = t; z = t", P, GraphSpecError::BadParametric},
-    {u"x = u; y = v", S, GraphSpecError::BadParametric},
+    {u"", P, GraphArgumentError::NoFormula},
+    {u"step 0.1", P, GraphArgumentError::NoFormula},
+    {u"x = y = 1", P, GraphArgumentError::TwoEquals},
+    {u"y = x; step fine", P, GraphArgumentError::BadClause},
+    {u"y = x; w 0..1", P, GraphArgumentError::BadClause},
+    {u"x = t; z = t", P, GraphArgumentError::BadParametric},
+    {u"x = u; y = v", S, GraphArgumentError::BadParametric},
 };
 
-TEST(GraphSpec, KindFormulaAndClauses) {
-    for (const SpecCase& c : kSpecs) {
-        SCOPED_TRACE(std::string(c.spec, c.spec + std::char_traits<char16_t>::length(c.spec)));
-        const GraphSpec spec = ParseGraphSpec(c.spec, c.dimension);
-        ASSERT_EQ(spec.error, c.error);
+TEST(GraphArgument, KindFormulaAndClauses) {
+    for (const ArgumentCase& c : kArguments) {
+        SCOPED_TRACE(std::string(c.argument, c.argument + std::char_traits<char16_t>::length(c.argument)));
+        const GraphArgument argument = ParseGraphArgument(c.argument, c.dimension);
+        ASSERT_EQ(argument.error, c.error);
         if (c.error != OK) continue;
-        const CGraphDef& g = spec.graph;
+        const CGraphDef& g = argument.graph;
         EXPECT_EQ(g.m_bShow, 1);
         EXPECT_EQ(g.m_nKind, c.kind);
         EXPECT_EQ(g.m_nLeftSide, c.leftSide);
