@@ -116,9 +116,9 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinears
 int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) {
     CCurvilinearscopeDoc model;
     QString error;
-    if (!MakeGraphDocument(info, model, error)) {
+    if (const int code = MakeGraphDocument(info, model, error); code != 0) {
         Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
-        return kExitBadCommandLine;
+        return code;
     }
     if (info.action == CCommandLineInfo::Export || info.action == CCommandLineInfo::Save) {
         const int code = RunGraphOutput(info, model, error);
