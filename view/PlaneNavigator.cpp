@@ -131,7 +131,12 @@ void CPlaneNavigator::WindowMoved() {
 void CPlaneNavigator::AskForSamples() {
     if (!Active() || m_window.IsHome()) return;
     const int side = Side();
-    m_resampler.Request(MakeWindowRequest(*m_pDocument, m_window.Bounds(), side, side));
+    // A timer's slot: the request copies the formulas and may compile them.
+    try {
+        m_resampler.Request(MakeWindowRequest(*m_pDocument, m_window.Bounds(), side, side));
+    } catch (const std::bad_alloc&) {
+        // No memory to ask: the window keeps the samples it shows.
+    }
 }
 
 void CPlaneNavigator::TakeSamples() {
