@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <new>
 
+#include "app/DocumentFileReport.h"
+#include "app/Seams.h"
 #include "view/CurvilinearscopeView.h"
 #include "view/PlaneNavigator.h"
 #include "view/PointsPanel.h"
@@ -43,6 +46,12 @@ void CAnalysisCommands::UpdateChecks() {
 }
 
 void CAnalysisCommands::ShowPoints() {
-    const auto* points = m_pView ? m_pView->Navigator().VisiblePoints() : nullptr;
-    m_pPanel->ShowPoints(points ? std::span<const PointOfInterest>(*points) : std::span<const PointOfInterest>());
+    // A slot: nothing may leave it. Without memory for the search or the
+    // list the user is told, and the picture is kept.
+    try {
+        const auto* points = m_pView ? m_pView->Navigator().VisiblePoints() : nullptr;
+        m_pPanel->ShowPoints(points ? std::span<const PointOfInterest>(*points) : std::span<const PointOfInterest>());
+    } catch (const std::bad_alloc&) {
+        Prompts().Message(m_pPanel->parentWidget(), OutOfMemoryText());
+    }
 }

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int kExitWorkFailed = 1;  // said on standard error
+
 QString ArgumentErrorText(GraphArgumentError error) {
     switch (error) {
     case GraphArgumentError::None: break;
@@ -49,8 +51,9 @@ bool ShowProgress(double fraction) {
 
 }  // namespace
 
-bool MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& error) {
-    InstallCommandLineEnginePlatform(CurrentInterfaceLanguage());
+namespace {
+
+bool FillGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& error) {
 
     model.OnNewDocument();
     model.m_nDimension = info.space ? DIM_SPACE : DIM_PLANE;
@@ -70,14 +73,23 @@ bool MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model
     }
     const bool terminal = isatty(STDERR_FILENO) == 1;
     const SampleProgress progress = terminal ? SampleProgress(ShowProgress) : SampleProgress();
-    try {
-        model.m_nDimension == DIM_SPACE ? model.Sample3D(progress) : model.Sample2D(progress);
-    } catch (const std::bad_alloc&) {
-        error = OutOfMemoryText();
-        return false;
-    }
+    model.m_nDimension == DIM_SPACE ? model.Sample3D(progress) : model.Sample2D(progress);
     if (terminal) std::fputs("\n", stderr);
     return true;
+}
+
+}  // namespace
+
+int MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& error) {
+    InstallCommandLineEnginePlatform(CurrentInterfaceLanguage());
+    // The arguments' parsing and checks allocate as the sampling does: out
+    // of memory anywhere here is the work failing, not a wrong command line.
+    try {
+        return FillGraphDocument(info, model, error) ? 0 : kExitOptionMistake;
+    } catch (const std::bad_alloc&) {
+        error = OutOfMemoryText();
+        return kExitWorkFailed;
+    }
 }
 
 int RunGraphOutput(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& errorText) {

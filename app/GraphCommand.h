@@ -10,11 +10,11 @@ class CCurvilinearscopeDoc;
 struct CCommandLineInfo;
 
 // Fills model, a new document, with the line's dimension, range and graphs
-// and samples it, showing the progress on a terminal. False with the message
-// for the user, which names the argument, when an argument is wrong (the engine's
-// own message has gone to standard error first) or the sampling ran out of
-// memory.
-bool MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& error);
+// and samples it, showing the progress on a terminal. 0 done, else the exit
+// code with the message for the user: kExitOptionMistake when an argument is
+// wrong (the message names it; the engine's own message has gone to standard
+// error first), 1 when memory ran out.
+int MakeGraphDocument(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& error);
 
 // --export or --save of the sampled document; 0 done, 1 with errorText.
 int RunGraphOutput(const CCommandLineInfo& info, CCurvilinearscopeDoc& model, QString& errorText);

@@ -1,6 +1,7 @@
 #include "app/PointsCommand.h"
 
 #include <QCoreApplication>
+#include <new>
 
 #include "analysis/PointListText.h"
 #include "analysis/PointsOfInterest.h"
@@ -12,6 +13,7 @@
 namespace {
 constexpr int kExitUnreadable = 1;
 constexpr int kExitSpacePicture = 2;
+constexpr int kExitWorkFailed = 1;  // said on standard error
 
 // The scan's window: --view's part of the plane, else the whole range.
 AnalysisWindow ScanWindow(const CCurvilinearscopeDoc& model, const std::optional<PlaneBounds>& view) {
@@ -39,6 +41,10 @@ PointsOutcome DocumentPoints(const CCurvilinearscopeDoc& model, const QString& n
         const QString mismatch = ViewOptionMismatch(*view, model);
         if (!mismatch.isEmpty()) return {kExitOptionMistake, {}, mismatch};
     }
-    const auto points = FindPointsOfInterest(model.m_graphs, model.m_nRange, ScanWindow(model, view));
-    return {0, PointListText(points), {}};
+    try {
+        const auto points = FindPointsOfInterest(model.m_graphs, model.m_nRange, ScanWindow(model, view));
+        return {0, PointListText(points), {}};
+    } catch (const std::bad_alloc&) {
+        return {kExitWorkFailed, {}, OutOfMemoryText()};
+    }
 }

@@ -78,11 +78,20 @@ int RunExport(const CCommandLineInfo& info) {
 
 // The points go to standard output as they are (ASCII, '.' for the decimal
 // point); nothing else does.
+// A full disk or a closed pipe behind standard output is a failure, not a
+// list printed.
 int PrintPoints(const PointsOutcome& outcome) {
-    std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
-    std::fflush(stdout);
-    if (outcome.exitCode != 0) Print(stderr, QStringLiteral("curvilinearscope: ") + outcome.error + QLatin1Char('\n'));
-    return outcome.exitCode;
+    const bool written = std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout) == outcome.text.size() &&
+                         std::fflush(stdout) == 0;
+    if (outcome.exitCode != 0) {
+        Print(stderr, QStringLiteral("curvilinearscope: ") + outcome.error + QLatin1Char('\n'));
+        return outcome.exitCode;
+    }
+    if (written) return 0;
+    Print(stderr, QStringLiteral("curvilinearscope: ") +
+                      QCoreApplication::translate("CommandLine", "標準出力に書き込めませんでした。") +
+                      QLatin1Char('\n'));
+    return 1;
 }
 
 int RunPoints(const CCommandLineInfo& info) {
@@ -107,9 +116,9 @@ int RunWindows(QGuiApplication& app, const CCommandLineInfo& info, CCurvilinears
 int RunGraphs(QGuiApplication& app, const CCommandLineInfo& info, bool windows) {
     CCurvilinearscopeDoc model;
     QString error;
-    if (!MakeGraphDocument(info, model, error)) {
+    if (const int code = MakeGraphDocument(info, model, error); code != 0) {
         Print(stderr, QStringLiteral("curvilinearscope: ") + error + QLatin1Char('\n'));
-        return kExitBadCommandLine;
+        return code;
     }
     if (info.action == CCommandLineInfo::Export || info.action == CCommandLineInfo::Save) {
         const int code = RunGraphOutput(info, model, error);

@@ -72,11 +72,13 @@ void CCurvilinearscopeView::paintEvent(QPaintEvent*) {
     DrawOutcome outcome = DrawOutcome::OutOfMemory;
     try {
         outcome = PaintPicture(painter);
+        // The points' search, when the window changed, allocates as well.
+        if (const auto* points = m_pNavigator->VisiblePoints())
+            DrawPointMarkers(painter, *points, [this](double x, double y) { return m_pNavigator->PixelOf(x, y); });
     } catch (const std::bad_alloc&) {  // beyond the picture (the frame's copy): the window as far as it came
         m_picture3D.ReleaseWorkMemory();
+        outcome = DrawOutcome::OutOfMemory;
     }
-    if (const auto* points = m_pNavigator->VisiblePoints())
-        DrawPointMarkers(painter, *points, [this](double x, double y) { return m_pNavigator->PixelOf(x, y); });
     if (const auto at = m_pNavigator->TracePixel()) DrawTraceMarker(painter, *at, m_pNavigator->Trace().Slot());
     m_picture3D.SetStride(1);  // printing and the next paint at rest draw whole
     m_thinnedFrames.Painted(stride, double(clock.nsecsElapsed()) / 1e6);

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "document/CurvilinearscopeDoc.h"
 #include "document/SlotValue.h"
@@ -130,7 +131,12 @@ void CPlaneNavigator::WindowMoved() {
 void CPlaneNavigator::AskForSamples() {
     if (!Active() || m_window.IsHome()) return;
     const int side = Side();
-    m_resampler.Request(MakeWindowRequest(*m_pDocument, m_window.Bounds(), side, side));
+    // A timer's slot: the request copies the formulas and may compile them.
+    try {
+        m_resampler.Request(MakeWindowRequest(*m_pDocument, m_window.Bounds(), side, side));
+    } catch (const std::bad_alloc&) {
+        // No memory to ask: the window keeps the samples it shows.
+    }
 }
 
 void CPlaneNavigator::TakeSamples() {
@@ -237,8 +243,22 @@ TraceCurves CPlaneNavigator::CurvesForTrace() {
             curves.points[slot] = {graph.m_pPoints.get(), static_cast<size_t>(graph.DrawableCount())};
     }
     const CCurvilinearscopeDoc* doc = m_pDocument;
-    curves.valueAt = [doc](int slot, double x) { return EvaluateSlotAt(*doc, slot, x); };
-    curves.parameterAt = [doc](int slot, double x, double y) { return ParameterNear(*doc, slot, x, y); };
+    // Compiling the formula allocates, and these run inside key, mouse and
+    // timer events: without memory the marker shows no value ("—").
+    curves.valueAt = [doc](int slot, double x) -> std::optional<double> {
+        try {
+            return EvaluateSlotAt(*doc, slot, x);
+        } catch (const std::bad_alloc&) {
+            return std::nullopt;
+        }
+    };
+    curves.parameterAt = [doc](int slot, double x, double y) -> std::optional<double> {
+        try {
+            return ParameterNear(*doc, slot, x, y);
+        } catch (const std::bad_alloc&) {
+            return std::nullopt;
+        }
+    };
     return curves;
 }
 

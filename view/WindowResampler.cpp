@@ -44,19 +44,19 @@ void CWindowResampler::Run(std::stop_token stop) {
             generation = m_nGeneration;
             ++m_nBegun;
         }
-        // Asked now and then while sampling: a newer request ends this one.
-        const SampleProgress stillWanted = [this, generation, &stop](double) {
-            std::lock_guard lock(m_mutex);
-            return generation == m_nGeneration && !stop.stop_requested();
-        };
-        std::shared_ptr<WindowRecords> records;
+        // The progress callback and the hand-over allocate too: an exception
+        // out of this thread would end the program.
         try {
+            // Asked now and then while sampling: a newer request ends this one.
+            const SampleProgress stillWanted = [this, generation, &stop](double) {
+                std::lock_guard lock(m_mutex);
+                return generation == m_nGeneration && !stop.stop_requested();
+            };
             if (std::optional<WindowRecords> made = SamplePlaneWindow(request, stillWanted))
-                records = std::make_shared<WindowRecords>(std::move(*made));
+                Deliver(generation, std::make_shared<WindowRecords>(std::move(*made)));
         } catch (const std::bad_alloc&) {
             // No memory for the window's samples: the stored records stay in view.
         }
-        if (records) Deliver(generation, std::move(records));
     }
 }
 

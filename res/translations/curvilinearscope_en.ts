@@ -294,6 +294,10 @@ Move the cursor down</translation>
         <translation>Sampling</translation>
     </message>
     <message>
+        <source>標準出力に書き込めませんでした。</source>
+        <translation>Could not write to standard output.</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>--points には文書ファイルをちょうど一つ指定してください。</source>

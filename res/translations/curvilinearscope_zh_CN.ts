@@ -294,6 +294,10 @@
         <translation>正在采样</translation>
     </message>
     <message>
+        <source>標準出力に書き込めませんでした。</source>
+        <translation>无法写入标准输出。</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>--points には文書ファイルをちょうど一つ指定してください。</source>

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <vector>
@@ -106,6 +108,7 @@ TEST(PointsCommand, ExitCodesAndMessages) {
         int code;
         const char* error;   // a part of standard error
         const char* output;  // a part of standard output, or "" for nothing
+        bool fullOutput = false;  // standard output is a full disk
     } cases[] = {
         {{"--points", dir.filePath("missing.crv")}, 1, "missing.crv", ""},
         {{"--language", "ja", "--points", space}, 2, "space.crv は３次元の図です。", ""},
@@ -116,10 +119,13 @@ TEST(PointsCommand, ExitCodesAndMessages) {
         {{"--points", "--view", "-1,1,-1,1", space}, 2, "space.crv", ""},
         {{"--graph", "x", "--range", "5", "--points", "--view", "0,1e6,-1,1"}, 2, "--view", ""},
         {{"--3d", "--graph", "x*y", "--points"}, 2, "--graph", ""},
+        {{"--language", "en", "--graph", "x", "--points"}, 1, "Could not write to standard output.", "", true},
         {{"--help"}, 0, "", "curvilinearscope --points [--view XMIN,XMAX,YMIN,YMAX] FILE.crv"},
     };
     for (const Case& c : cases) {
-        const Outcome run = RunProgram(c.args, ProgramEnvironment());
+        const auto fullDisk = [] { dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); };
+        const Outcome run =
+            c.fullOutput ? RunProgram(c.args, ProgramEnvironment(), fullDisk) : RunProgram(c.args, ProgramEnvironment());
         const std::string args = c.args.join(' ').toStdString();
         EXPECT_EQ(run.code, c.code) << args << ": " << run.errorText.toStdString();
         EXPECT_TRUE(run.errorText.contains(c.error)) << args << ": " << run.errorText.toStdString();
